@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace tidewell {
+
+// The running program's version as project files and reports quote it: major + minor/10 +
+// revision/100 written as a number ("4.6" for 4.6.0).
+std::string ProgramVersionText();
+
+}  // namespace tidewell

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program. With arguments it runs the
+# command-line program instead: ./run.sh report data/examples/<name>.prj
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+
+if [ $# -gt 0 ]; then
+  exec build/bin/tidewell-cli "$@"
+fi
+if [ -x build/bin/tidewell ]; then
+  exec build/bin/tidewell
+fi
+if [ -x build/bin/tidewell-cli ]; then
+  exec build/bin/tidewell-cli --help
+fi
+echo "Tidewell is built. Usage: ./run.sh (desktop program) or ./run.sh COMMAND ARGS (command line)."

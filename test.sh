@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test: first the core alone under
+# AddressSanitizer and UndefinedBehaviorSanitizer (no Qt), then the whole program.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Core under sanitizers (build-asan)"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTIDEWELL_SANITIZE=ON \
+  -DTIDEWELL_BUILD_UI=OFF -DTIDEWELL_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+echo "== Whole program (build)"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+if [ -x scripts/fuzz.sh ]; then
+  echo "== Fuzzing"
+  scripts/fuzz.sh
+fi
+
+echo "All tests passed."

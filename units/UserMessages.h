@@ -1,0 +1,38 @@
+#pragma once
+// The one way core code speaks to the user: a modal message with a title, an icon and a set of
+// buttons, answered by the user. The desktop shows a message box, the command-line program writes
+// to standard error, tests script the answers.
+
+#include <string>
+
+namespace tidewell {
+
+// Title of most of the program's messages.
+inline const char* const kProgramTitle = "Tidewell";
+
+enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct Message {
+    std::string text;
+    std::string title = kProgramTitle;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+class UserMessages {
+public:
+    virtual ~UserMessages() = default;
+
+    // Shows the message and returns the button the user chose.
+    virtual MessageAnswer Show(const Message& message) = 0;
+
+    MessageAnswer Show(const std::string& text, const std::string& title = kProgramTitle,
+                       MessageIcon icon = MessageIcon::None,
+                       MessageButtons buttons = MessageButtons::Ok) {
+        return Show(Message{text, title, icon, buttons});
+    }
+};
+
+}  // namespace tidewell
