@@ -1,0 +1,404 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "analysis/DesignValidation.h"
+
+namespace tidewell {
+namespace {
+
+// A complete, valid design of each kind; the cases below break it.
+DesignRecord TitledWithMaterial() {
+    DesignRecord d;
+    d.ProjectTitle = "Housing";
+    d.MaterialName = "6061-T6";
+    d.LoadedMaterialName = "6061-T6";
+    d.MaterialClass = "Metals";
+    d.YoungsModulus = 10.0e6;
+    d.PoissonsRatio = 0.33;
+    d.Density = 0.098;
+    d.YieldStrength = 35000;
+    d.BodyGeometryValid = kTrue;
+    return d;
+}
+
+DesignRecord ValidTube() {
+    DesignRecord d = TitledWithMaterial();
+    d.BodyType = kTubeBody;
+    d.BodyDim = {4, 5, 0.5, 20, 0};
+    return d;
+}
+
+DesignRecord ValidAnnular() {
+    DesignRecord d = TitledWithMaterial();
+    d.EndcapType = kFlatAnnularEndcap;
+    d.EdgeRestraint = 4;
+    d.UniformLoadOn = kTrue;
+    d.LineLoadOn = kTrue;
+    d.EndcapDim = {6, 7, 0.5, 1, 4, 50, 1, 5};
+    return d;
+}
+
+DesignRecord ValidCircular() {
+    DesignRecord d = TitledWithMaterial();
+    d.EndcapType = kFlatCircularEndcap;
+    d.EdgeRestraint = 0;
+    d.EndcapDim = {6, 7, 0.5, 0, 0, 0, 0, 0};
+    return d;
+}
+
+DesignRecord ValidCone() {
+    DesignRecord d = TitledWithMaterial();
+    d.EndcapType = kConicalEndcap;
+    d.EndcapDim = {4, 5, 0.25, 3, 0, 0, 0, 0};
+    return d;
+}
+
+// The fault lines of a text, without the carriage returns that introduce them.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (char c : text) {
+        if (c == '\r') {
+            lines.emplace_back();
+        } else {
+            EXPECT_FALSE(lines.empty()) << "the text must begin with a carriage return";
+            if (lines.empty()) lines.emplace_back();
+            lines.back() += c;
+        }
+    }
+    return lines;
+}
+
+template <typename Row>
+std::string RowName(const ::testing::TestParamInfo<Row>& row) {
+    return row.param.name;
+}
+
+struct ValidationCase {
+    const char* name;
+    std::function<DesignRecord()> design;
+    std::vector<std::string> expected;  // empty: valid
+};
+
+class ValidationRows : public ::testing::TestWithParam<ValidationCase> {};
+
+TEST_P(ValidationRows, ListsTheFaultsInOrder) {
+    const ValidationCase& c = GetParam();
+    const DesignRecord design = c.design();
+    const DesignRecord before = design;
+    const ValidationResult result = ValidateDesign(design);
+    EXPECT_EQ(result.title, "Invalid Design Parameters");
+    EXPECT_EQ(Lines(result.text), c.expected);
+    if (c.expected.empty()) {
+        EXPECT_EQ(result.valid, kTrue);
+        EXPECT_TRUE(result.text.empty());
+    } else {
+        EXPECT_EQ(result.valid, kFalse);
+        ASSERT_FALSE(result.text.empty());
+        EXPECT_EQ(result.text.front(), '\r');
+    }
+    // Validation only reports.
+    EXPECT_EQ(design.ProjectTitle, before.ProjectTitle);
+    EXPECT_EQ(design.EdgeRestraint, before.EdgeRestraint);
+}
+
+const ValidationCase kValidationCases[] = {
+    {"ValidTube", ValidTube, {}},
+    {"ValidAnnular", ValidAnnular, {}},
+    {"ValidCircular", ValidCircular, {}},
+    {"ValidCone", ValidCone, {}},
+    {"EmptyTitle",
+     [] {
+         DesignRecord d = ValidTube();
+         d.ProjectTitle.clear();
+         return d;
+     },
+     {"Title"}},
+    {"NoBodyNoEndcap",
+     [] {
+         DesignRecord d = TitledWithMaterial();
+         return d;
+     },
+     {"No Body or Endcap selected"}},
+    {"TubeNothingEntered",
+     [] {
+         DesignRecord d;
+         d.ProjectTitle = "Housing";
+         d.BodyType = kTubeBody;
+         d.BodyGeometryValid = kFalse;
+         return d;
+     },
+     {"Body Geometry Invalid:", "     Body I.D.", "     Body O.D.", "     Body wall thickness",
+      "     Body length", "Material Properties:", "     Young's Modulus", "     Poisson's ratio",
+      "     Density", "     Yield stress"}},
+    {"SphereNeedsNoLength",
+     [] {
+         DesignRecord d = ValidTube();
+         d.BodyType = kSphereBody;
+         d.BodyDim = {0, 0, 0, 0, 0};
+         return d;
+     },
+     {"     Body I.D.", "     Body O.D.", "     Body wall thickness"}},
+    {"HeadingWithoutIndentedLines",
+     [] {
+         DesignRecord d = ValidTube();
+         d.BodyGeometryValid = kFalse;
+         d.MaterialName.clear();
+         return d;
+     },
+     {"Body Geometry Invalid:", "Material Properties:"}},
+    {"IndentedLinesWithoutHeading",
+     [] {
+         DesignRecord d = ValidTube();
+         d.BodyDim[2] = -0.1;
+         d.Density = 0;
+         return d;
+     },
+     {"     Body wall thickness", "     Density"}},
+    {"LoadedNameMissing",
+     [] {
+         DesignRecord d = ValidTube();
+         d.LoadedMaterialName.clear();
+         return d;
+     },
+     {"Material Properties:"}},
+    {"NegativeMaterialValuesPass",
+     [] {
+         DesignRecord d = ValidTube();
+         d.PoissonsRatio = -0.1;
+         d.Density = -1;
+         return d;
+     },
+     {}},
+    {"BodyScopeSkipsEndcap",
+     [] {
+         DesignRecord d = ValidTube();
+         d.EndcapType = kConicalEndcap;  // a stale endcap with nothing entered
+         d.AnalysisScope = kBodyEditorScope;
+         return d;
+     },
+     {}},
+    {"EndcapScopeSkipsBody",
+     [] {
+         DesignRecord d = ValidCone();
+         d.BodyType = kTubeBody;  // a body with nothing entered
+         d.AnalysisScope = kEndcapEditorScope;
+         return d;
+     },
+     {}},
+    {"WholeDesignChecksBoth",
+     [] {
+         DesignRecord d = ValidCone();
+         d.BodyType = kTubeBody;
+         d.EndcapDim[3] = 0;
+         return d;
+     },
+     {"     Body I.D.", "     Body O.D.", "     Body wall thickness", "     Body length",
+      "     Endcap height"}},
+    {"CircularNothingEntered",
+     [] {
+         DesignRecord d = ValidCircular();
+         d.EndcapDim = {};
+         return d;
+     },
+     {"     Endcap free diameter", "     Endcap O.D.", "     Endcap thickness"}},
+    {"HemisphereNothingEntered",
+     [] {
+         DesignRecord d = ValidCone();
+         d.EndcapType = kHemisphericalEndcap;
+         d.EndcapDim = {};
+         return d;
+     },
+     {"     Endcap I.D.", "     Endcap O.D.", "     Endcap thickness"}},
+    {"ConeNothingEntered",
+     [] {
+         DesignRecord d = ValidCone();
+         d.EndcapDim = {};
+         return d;
+     },
+     {"     Endcap I.D.", "     Endcap O.D.", "     Endcap thickness", "     Endcap height"}},
+    {"AnnularNothingEntered",
+     [] {
+         DesignRecord d = ValidAnnular();
+         d.EndcapDim = {};
+         d.UniformLoadOn = 0;
+         d.LineLoadOn = 0;
+         return d;
+     },
+     {"No loading selected for endcap", "     Endcap free diameter", "     Endcap O.D.",
+      "     Endcap thickness", "     Center hole", "     Number of iterations",
+      "     Line load application diameter", "     Uniform loading I.D.",
+      "     Line loading O.D."}},
+    {"AnnularOneLoadIsEnough",
+     [] {
+         DesignRecord d = ValidAnnular();
+         d.UniformLoadOn = 0;
+         return d;
+     },
+     {}},
+    {"StaleNoLoadStateDoesNotBlockCircular",
+     [] {
+         DesignRecord d = ValidCircular();
+         d.UniformLoadOn = 0;
+         d.LineLoadOn = 0;
+         return d;
+     },
+     {}},
+    {"StaleNoLoadStateDoesNotBlockCone",
+     [] {
+         DesignRecord d = ValidCone();
+         d.UniformLoadOn = 0;
+         d.LineLoadOn = 0;
+         return d;
+     },
+     {}},
+    {"AnnularWithoutRestraint",
+     [] {
+         DesignRecord d = ValidAnnular();
+         d.EdgeRestraint = -1;
+         d.EndcapDim[2] = 0;
+         d.EndcapDim[3] = 0;
+         return d;
+     },
+     {"     Endcap thickness", "     Edge restraint", "     Center hole"}},
+    {"AnnularRestraintBeyondList",
+     [] {
+         DesignRecord d = ValidAnnular();
+         d.EdgeRestraint = 12;
+         return d;
+     },
+     {"     Edge restraint"}},
+    {"AnnularLastRestraintIsValid",
+     [] {
+         DesignRecord d = ValidAnnular();
+         d.EdgeRestraint = 11;
+         return d;
+     },
+     {}},
+    {"CircularWithoutRestraint",
+     [] {
+         DesignRecord d = ValidCircular();
+         d.EdgeRestraint = -1;
+         return d;
+     },
+     {"     Edge restraint"}},
+    {"CircularHasOnlyTwoRestraints",
+     [] {
+         DesignRecord d = ValidCircular();
+         d.EdgeRestraint = 2;
+         return d;
+     },
+     {"     Edge restraint"}},
+    {"ConeNeedsNoRestraint",
+     [] {
+         DesignRecord d = ValidCone();
+         d.EdgeRestraint = -1;
+         return d;
+     },
+     {}},
+    {"PlasticWorkingStrengthZero",
+     [] {
+         DesignRecord d = ValidTube();
+         d.MaterialClass = "Plastics";
+         d.UseWorkingStrength = 1;
+         d.SecondaryStrength = 0;
+         d.YieldStrength = 0;
+         return d;
+     },
+     {"     Yield stress", "     Working strength"}},
+    {"PlasticWorkingStrengthUnused",
+     [] {
+         DesignRecord d = ValidTube();
+         d.MaterialClass = "Plastics";
+         d.UseWorkingStrength = 0;
+         d.SecondaryStrength = 0;
+         return d;
+     },
+     {}},
+    {"GlassCompressiveStrengthZeroExternal",
+     [] {
+         DesignRecord d = ValidTube();
+         d.MaterialClass = "Glass";
+         d.PressureSource = 1;
+         d.SecondaryStrength = 0;
+         return d;
+     },
+     {"     Compressive strength"}},
+    {"CeramicCompressiveStrengthZeroAnnular",
+     [] {
+         DesignRecord d = ValidAnnular();
+         d.MaterialClass = "CERAMICS";
+         d.PressureSource = 1;
+         return d;
+     },
+     {"     Compressive strength"}},
+    {"GlassInternalUsesOnlyTensile",
+     [] {
+         DesignRecord d = ValidTube();
+         d.MaterialClass = "Glass";
+         d.PressureSource = 0;
+         return d;
+     },
+     {}},
+    {"GlassCircularPlateUsesOnlyTensile",
+     [] {
+         DesignRecord d = ValidCircular();
+         d.MaterialClass = "Glass";
+         d.PressureSource = 1;
+         return d;
+     },
+     {}},
+    {"MetalNeedsNoSecondStrength",
+     [] {
+         DesignRecord d = ValidTube();
+         d.PressureSource = 1;
+         d.UseWorkingStrength = 1;
+         return d;
+     },
+     {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Validation, ValidationRows, ::testing::ValuesIn(kValidationCases),
+                         RowName<ValidationCase>);
+
+TEST(Validation, FaultMessageIsCriticalWithTheValidationTitle) {
+    DesignRecord d = ValidTube();
+    d.ProjectTitle.clear();
+    const Message m = ValidateDesign(d).AsMessage();
+    EXPECT_EQ(m.text, "\rTitle");
+    EXPECT_EQ(m.title, "Invalid Design Parameters");
+    EXPECT_EQ(m.icon, MessageIcon::Critical);
+    EXPECT_EQ(m.buttons, MessageButtons::Ok);
+}
+
+struct ComponentCase {
+    const char* name;
+    int16_t body;
+    int16_t endcap;
+    int16_t scope;
+    int16_t expected;
+};
+
+class AnalysedComponentRows : public ::testing::TestWithParam<ComponentCase> {};
+
+TEST_P(AnalysedComponentRows, PicksBodyOrEndcap) {
+    DesignRecord d;
+    d.BodyType = GetParam().body;
+    d.EndcapType = GetParam().endcap;
+    d.AnalysisScope = GetParam().scope;
+    EXPECT_EQ(AnalysedComponent(d), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Validation, AnalysedComponentRows,
+    ::testing::Values(ComponentCase{"Tube", kTubeBody, kNoEndcap, 0, 10},
+                      ComponentCase{"Sphere", kSphereBody, kNoEndcap, 1, 9},
+                      ComponentCase{"EndcapOnly", kNoBody, kConicalEndcap, 0, 2},
+                      ComponentCase{"EndcapEditorRun", kTubeBody, kFlatAnnularEndcap, 2, 1},
+                      ComponentCase{"BodyEditorRun", kTubeBody, kFlatAnnularEndcap, 1, 10}),
+    RowName<ComponentCase>);
+
+}  // namespace
+}  // namespace tidewell
