@@ -152,6 +152,9 @@ struct AnalysisState {
     // Set by every conical-endcap call: true when the cone's half-angle iteration did not settle
     // within its bound; the cone results are then NaN and ResultNotFinite is set too.
     bool ConeAngleNotConverged = false;
+    // Set by every plate call: true when EdgeRestraint names no restraint of the plate; the
+    // plate results are then NaN and ResultNotFinite is set too.
+    bool UnknownEdgeRestraint = false;
 
     // ---- Failure searches (shells and circular plate) ----
     double ShellFailurePressure = 0;

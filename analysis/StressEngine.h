@@ -18,7 +18,7 @@ inline constexpr double kSeaWaterDensity = 0.03704;  // lb/cu in, for displaced 
 
 // Most rounds the cone half-angle iteration may take before it reports failure. The iteration
 // contracts by (D2 - D1) / (D2 + D1) per round, so a sound cone needs far fewer.
-inline constexpr int kConeHalfAngleMaxRounds = 2000;
+inline constexpr int kConeHalfAngleMaxRounds = 10000;
 
 // Clears the result state at the start of an analysis run: LobeCount = 2; zero for
 // BucklingPressure, ShellFailurePressure, the weights, the thin- and thick-wall sets and the
