@@ -1,0 +1,325 @@
+// Tube and spherical shells checked against mechanics computed here: the Lame thick-wall
+// solutions (stresses anywhere in the wall, radial displacement from Hooke's law), membrane
+// equilibrium for the thin-wall set, solid-geometry weights, and hand values for buckling.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "analysis/StressEngine.h"
+
+namespace tidewell {
+namespace {
+
+constexpr double kPiExact = 3.14159265358979323846;
+
+struct ShellCase {
+    std::string name;
+    int16_t code;
+    double innerRadius;
+    double outerRadius;
+    double length;
+    double E;
+    double nu;
+    double density;
+    bool internal;
+    double pressure;
+    double evalRadius;  // where the point stresses are checked, between a and b
+};
+
+AnalysisState StateFor(const ShellCase& c) {
+    AnalysisState s;
+    s.ComponentCode = c.code;
+    s.InnerRadius = c.innerRadius;
+    s.OuterRadius = c.outerRadius;
+    s.WallThickness = c.outerRadius - c.innerRadius;
+    s.MeanRadius = (c.innerRadius + c.outerRadius) / 2;
+    s.BodyLength = c.length;
+    s.YoungsModulus = c.E;
+    s.PoissonRatio = c.nu;
+    s.Density = c.density;
+    s.PressureDirection = c.internal ? kInternalPressure : kExternalPressure;
+    s.PressureSign = c.internal ? 1 : -1;
+    ResetResults(s);
+    return s;
+}
+
+// Principal stresses of a thick-walled closed cylinder under inner pressure pi and outer pressure
+// po at radius r (Lame): radial A - B / r^2, hoop A + B / r^2, axial the end load over the wall.
+struct TubeLame {
+    double a, b, pi, po;
+    double A() const { return (pi * a * a - po * b * b) / (b * b - a * a); }
+    double B() const { return (pi - po) * a * a * b * b / (b * b - a * a); }
+    double Radial(double r) const { return A() - B() / (r * r); }
+    double Hoop(double r) const { return A() + B() / (r * r); }
+    double Axial() const { return A(); }
+    // u = r * hoop strain.
+    double Displacement(double r, double E, double nu) const {
+        return r / E * (Hoop(r) - nu * (Radial(r) + Axial()));
+    }
+    double AxialStrain(double E, double nu) const {
+        return (Axial() - nu * (Radial(a) + Hoop(a))) / E;
+    }
+};
+
+// Thick-walled sphere (Lame): radial A - 2B / r^3, tangential A + B / r^3.
+struct SphereLame {
+    double a, b, pi, po;
+    double A() const { return (pi * a * a * a - po * b * b * b) / (b * b * b - a * a * a); }
+    double B() const { return (pi - po) * a * a * a * b * b * b / (2 * (b * b * b - a * a * a)); }
+    double Radial(double r) const { return A() - 2 * B() / (r * r * r); }
+    double Tangential(double r) const { return A() + B() / (r * r * r); }
+    double Displacement(double r, double E, double nu) const {
+        return r / E * ((1 - nu) * Tangential(r) - nu * Radial(r));
+    }
+};
+
+double VonMises(double s1, double s2, double s3) {
+    return std::sqrt(((s1 - s2) * (s1 - s2) + (s2 - s3) * (s2 - s3) + (s3 - s1) * (s3 - s1)) / 2);
+}
+
+void ExpectRel(double actual, double expected, double tol, const char* what) {
+    EXPECT_NEAR(actual, expected, tol * std::fabs(expected) + 1e-12) << what;
+}
+
+class TubeLameTest : public ::testing::TestWithParam<ShellCase> {};
+
+TEST_P(TubeLameTest, ThickWallMatchesLame) {
+    const ShellCase c = GetParam();
+    AnalysisState s = StateFor(c);
+    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    const double p = c.pressure;
+    const TubeLame lame{c.innerRadius, c.outerRadius, c.internal ? p : 0, c.internal ? 0 : p};
+    const double r = c.evalRadius;
+    const double a = c.innerRadius;
+    const double b = c.outerRadius;
+
+    ExpectRel(s.AxialStressAtR, lame.Axial(), 1e-12, "axial at r");
+    ExpectRel(s.HoopStressAtR, lame.Hoop(r), 1e-12, "hoop at r");
+    ExpectRel(s.RadialStressAtR, lame.Radial(r), 1e-12, "radial at r");
+    ExpectRel(s.ThickEquivalentStress, VonMises(lame.Axial(), lame.Hoop(r), lame.Radial(r)), 1e-12,
+              "equivalent at r");
+    // The largest hoop stress is at the bore; the largest radial stress is the pressure.
+    ExpectRel(s.ThickHoopStress, lame.Hoop(a), 1e-12, "hoop at bore");
+    ExpectRel(s.ThickAxialStress, lame.Axial(), 1e-12, "axial");
+    EXPECT_DOUBLE_EQ(s.ThickRadialStress, -p);
+    // Largest shear at the bore: half the difference of hoop and radial stress there.
+    ExpectRel(s.MaxShearStress, (lame.Hoop(a) - lame.Radial(a)) / 2, 1e-12, "max shear");
+    ExpectRel(s.ThickInnerRadiusChange, lame.Displacement(a, c.E, c.nu), 1e-12, "inner u");
+    ExpectRel(s.ThickOuterRadiusChange, lame.Displacement(b, c.E, c.nu), 1e-12, "outer u");
+    ExpectRel(s.ThickLengthChange, c.length * lame.AxialStrain(c.E, c.nu), 1e-12, "length");
+    EXPECT_FALSE(s.ResultNotFinite);
+}
+
+TEST_P(TubeLameTest, ThinWallIsMembraneEquilibrium) {
+    const ShellCase c = GetParam();
+    AnalysisState s = StateFor(c);
+    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    const double sp = (c.internal ? 1 : -1) * c.pressure;
+    const double R = (c.innerRadius + c.outerRadius) / 2;
+    const double t = c.outerRadius - c.innerRadius;
+    // End load p * pi R^2 over the wall 2 pi R t; half-cylinder: p * 2R = 2 * hoop * t.
+    const double axial = sp * kPiExact * R * R / (2 * kPiExact * R * t);
+    const double hoop = sp * 2 * R / (2 * t);
+    ExpectRel(s.ThinAxialStress, axial, 1e-12, "thin axial");
+    ExpectRel(s.ThinHoopStress, hoop, 1e-12, "thin hoop");
+    EXPECT_EQ(s.ThinRadialStress, 0.0);
+    ExpectRel(s.ThinEquivalentStress, VonMises(axial, hoop, 0), 1e-12, "thin equivalent");
+    // Hooke: radius grows by R * hoop strain, length by L * axial strain.
+    ExpectRel(s.ThinOuterRadiusChange, R * (hoop - c.nu * axial) / c.E, 1e-12, "thin dR");
+    EXPECT_DOUBLE_EQ(s.ThinInnerRadiusChange, s.ThinOuterRadiusChange);
+    ExpectRel(s.ThinLengthChange, c.length * (axial - c.nu * hoop) / c.E, 1e-12, "thin dL");
+}
+
+TEST_P(TubeLameTest, WeightsAreWallAndDisplacedCylinder) {
+    const ShellCase c = GetParam();
+    AnalysisState s = StateFor(c);
+    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    const double a = c.innerRadius, b = c.outerRadius;
+    const double wall = kPiExact * (b * b - a * a) * c.length;
+    const double outer = kPiExact * b * b * c.length;
+    ExpectRel(s.WeightInAir, wall * c.density, 1e-9, "air");
+    ExpectRel(s.WeightInWater, wall * c.density - outer * 0.03704, 1e-9, "water");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tubes, TubeLameTest,
+    ::testing::Values(
+        ShellCase{"SteelInternalBore", kTubeComponent, 2.0, 2.5, 20, 30e6, 0.3, 0.283, true, 1500,
+                  2.0},
+        ShellCase{"SteelInternalMidWall", kTubeComponent, 2.0, 2.5, 20, 30e6, 0.3, 0.283, true,
+                  1500, 2.27},
+        ShellCase{"AluminumExternalBore", kTubeComponent, 3.0, 3.75, 12, 10e6, 0.33, 0.098, false,
+                  2500, 3.0},
+        ShellCase{"AluminumExternalOuter", kTubeComponent, 3.0, 3.75, 12, 10e6, 0.33, 0.098,
+                  false, 2500, 3.75},
+        ShellCase{"ThinAcrylicExternal", kTubeComponent, 5.0, 5.25, 30, 450e3, 0.37, 0.043, false,
+                  100, 5.1}),
+    [](const ::testing::TestParamInfo<ShellCase>& row) { return row.param.name; });
+
+class SphereLameTest : public ::testing::TestWithParam<ShellCase> {};
+
+TEST_P(SphereLameTest, ThickWallMatchesLame) {
+    const ShellCase c = GetParam();
+    AnalysisState s = StateFor(c);
+    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    const double p = c.pressure;
+    const SphereLame lame{c.innerRadius, c.outerRadius, c.internal ? p : 0, c.internal ? 0 : p};
+    const double r = c.evalRadius;
+    const double a = c.innerRadius;
+    const double b = c.outerRadius;
+
+    ExpectRel(s.AxialStressAtR, lame.Tangential(r), 1e-12, "meridional at r");
+    ExpectRel(s.HoopStressAtR, lame.Tangential(r), 1e-12, "hoop at r");
+    ExpectRel(s.RadialStressAtR, lame.Radial(r), 1e-12, "radial at r");
+    ExpectRel(s.ThickEquivalentStress,
+              VonMises(lame.Tangential(r), lame.Tangential(r), lame.Radial(r)), 1e-12,
+              "equivalent at r");
+    ExpectRel(s.ThickAxialStress, lame.Tangential(a), 1e-12, "tangential at bore");
+    EXPECT_DOUBLE_EQ(s.ThickHoopStress, s.ThickAxialStress);
+    EXPECT_DOUBLE_EQ(s.ThickRadialStress, -p);
+    ExpectRel(s.ThickInnerRadiusChange, lame.Displacement(a, c.E, c.nu), 1e-12, "inner u");
+    ExpectRel(s.ThickOuterRadiusChange, lame.Displacement(b, c.E, c.nu), 1e-12, "outer u");
+    if (c.internal) {
+        ExpectRel(s.MaxShearStress, (lame.Tangential(a) - lame.Radial(a)) / 2, 1e-12,
+                  "max shear");
+    } else {
+        EXPECT_EQ(s.MaxShearStress, 0.0) << "external pressure leaves the shear untouched";
+    }
+    // Seat: the load on the full outer circle over the annular rim.
+    const double sp = (c.internal ? 1 : -1) * p;
+    ExpectRel(s.SeatStress, sp * kPiExact * b * b / (kPiExact * (b * b - a * a)), 1e-12, "seat");
+    EXPECT_EQ(s.ThickLengthChange, 0.0);
+    EXPECT_FALSE(s.ResultNotFinite);
+}
+
+TEST_P(SphereLameTest, ThinWallIsMembraneEquilibrium) {
+    const ShellCase c = GetParam();
+    AnalysisState s = StateFor(c);
+    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    const double sp = (c.internal ? 1 : -1) * c.pressure;
+    const double R = (c.innerRadius + c.outerRadius) / 2;
+    const double t = c.outerRadius - c.innerRadius;
+    // Half sphere: p * pi R^2 = stress * 2 pi R t.
+    const double membrane = sp * kPiExact * R * R / (2 * kPiExact * R * t);
+    ExpectRel(s.ThinAxialStress, membrane, 1e-12, "meridional");
+    ExpectRel(s.ThinHoopStress, membrane, 1e-12, "hoop");
+    ExpectRel(s.ThinEquivalentStress, std::fabs(membrane), 1e-12, "equivalent");
+    ExpectRel(s.ThinOuterRadiusChange, R * (1 - c.nu) * membrane / c.E, 1e-12, "dR");
+    EXPECT_DOUBLE_EQ(s.ThinInnerRadiusChange, s.ThinOuterRadiusChange);
+    EXPECT_EQ(s.ThinLengthChange, 0.0);
+}
+
+TEST_P(SphereLameTest, WeightsAreShellAndDisplacedVolume) {
+    const ShellCase c = GetParam();
+    AnalysisState s = StateFor(c);
+    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    const double a = c.innerRadius, b = c.outerRadius;
+    const double halves = c.code == kSphereComponent ? 2 : 1;
+    const double shell = halves * 2.0 / 3.0 * kPiExact * (b * b * b - a * a * a);
+    const double outer = halves * 2.0 / 3.0 * kPiExact * b * b * b;
+    ExpectRel(s.WeightInAir, shell * c.density, 1e-9, "air");
+    ExpectRel(s.WeightInWater, shell * c.density - outer * 0.03704, 1e-9, "water");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spheres, SphereLameTest,
+    ::testing::Values(
+        ShellCase{"SphereInternal", kSphereComponent, 4.0, 4.6, 0, 30e6, 0.3, 0.283, true, 2000,
+                  4.0},
+        ShellCase{"SphereExternalMidWall", kSphereComponent, 4.0, 4.6, 0, 30e6, 0.3, 0.283, false,
+                  2000, 4.3},
+        ShellCase{"HemisphereExternal", kHemisphereComponent, 6.0, 6.4, 0, 16e6, 0.34, 0.16, false,
+                  800, 6.0},
+        ShellCase{"HemiEndcapInternalOuter", kHemiEndcapComponent, 6.0, 6.4, 0, 16e6, 0.34, 0.16,
+                  true, 800, 6.4},
+        ShellCase{"HemiEndcapExternalThin", kHemiEndcapComponent, 10.0, 10.2, 0, 10e6, 0.33,
+                  0.098, false, 150, 10.0}),
+    [](const ::testing::TestParamInfo<ShellCase>& row) { return row.param.name; });
+
+TEST(ShellEdgeCases, SphereWeighsTwoHemispheresWithEqualStresses) {
+    ShellCase c{"", kSphereComponent, 4.0, 4.5, 0, 30e6, 0.3, 0.283, false, 1000, 4.0};
+    AnalysisState sphere = StateFor(c);
+    c.code = kHemisphereComponent;
+    AnalysisState hemisphere = StateFor(c);
+    ComputeStresses(sphere, 1000, 4.0, 0, 0, 2, 0);
+    ComputeStresses(hemisphere, 1000, 4.0, 0, 0, 2, 0);
+    EXPECT_DOUBLE_EQ(sphere.WeightInAir, 2 * hemisphere.WeightInAir);
+    EXPECT_DOUBLE_EQ(sphere.WeightInWater, 2 * hemisphere.WeightInWater);
+    EXPECT_DOUBLE_EQ(sphere.HoopStress, hemisphere.HoopStress);
+    EXPECT_DOUBLE_EQ(sphere.EquivalentStress, hemisphere.EquivalentStress);
+}
+
+TEST(ShellEdgeCases, InternalPressureLeavesBucklingAtZero) {
+    for (int16_t code : {kTubeComponent, kSphereComponent, kHemiEndcapComponent}) {
+        AnalysisState s = StateFor({"", code, 2, 2.2, 10, 30e6, 0.3, 0.283, true, 500, 2});
+        ComputeStresses(s, 500, 2, 0, 0, 2, 0);
+        EXPECT_EQ(s.BucklingPressure, 0.0) << code;
+    }
+}
+
+TEST(ShellEdgeCases, ThinSignFollowsPressureDirection) {
+    AnalysisState in = StateFor({"", kTubeComponent, 2, 2.1, 10, 30e6, 0.3, 0.283, true, 500, 2});
+    AnalysisState ex = StateFor({"", kTubeComponent, 2, 2.1, 10, 30e6, 0.3, 0.283, false, 500, 2});
+    ComputeStresses(in, 500, 2, 0, 0, 2, 0);
+    ComputeStresses(ex, 500, 2, 0, 0, 2, 0);
+    EXPECT_GT(in.ThinHoopStress, 0);
+    EXPECT_GT(in.ThinAxialStress, 0);
+    EXPECT_DOUBLE_EQ(ex.ThinHoopStress, -in.ThinHoopStress);
+    EXPECT_DOUBLE_EQ(ex.ThinAxialStress, -in.ThinAxialStress);
+    EXPECT_LT(ex.ThickHoopStress, 0);
+    EXPECT_GT(in.ThickHoopStress, 0);
+}
+
+TEST(ShellEdgeCases, InternalTubeAtBoreHasPressureAsRadialStress) {
+    AnalysisState s = StateFor({"", kTubeComponent, 2, 2.6, 10, 30e6, 0.3, 0.283, true, 900, 2});
+    ComputeStresses(s, 900, 2, 0, 0, 2, 0);
+    EXPECT_NEAR(s.HoopStressAtR, s.ThickHoopStress, 1e-9);
+    EXPECT_NEAR(s.RadialStressAtR, -900, 1e-9);
+}
+
+struct BucklingCase {
+    std::string name;
+    int16_t code;
+    double R, t, L, E, nu;
+    int16_t lobes;
+    double expected;  // psi, worked by hand
+    double tolerance;
+};
+
+class ShellBucklingTest : public ::testing::TestWithParam<BucklingCase> {};
+
+TEST_P(ShellBucklingTest, MatchesHandValue) {
+    const BucklingCase c = GetParam();
+    AnalysisState s;
+    s.ComponentCode = c.code;
+    s.InnerRadius = c.R - c.t / 2;
+    s.OuterRadius = c.R + c.t / 2;
+    s.MeanRadius = c.R;
+    s.WallThickness = c.t;
+    s.BodyLength = c.L;
+    s.YoungsModulus = c.E;
+    s.PoissonRatio = c.nu;
+    s.PressureDirection = kExternalPressure;
+    s.PressureSign = -1;
+    ComputeStresses(s, 100, s.InnerRadius, 0, 0, c.lobes, 0);
+    EXPECT_NEAR(s.BucklingPressure, c.expected, c.tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buckling, ShellBucklingTest,
+    ::testing::Values(
+        // x = 20/pi, y = pi/20: f = 1.450e-4 + 3.846e-3; 3e6 * f * 0.8 / 1.01234 = 9461
+        BucklingCase{"TubeTwoLobes", kTubeComponent, 1, 0.1, 10, 30e6, 0.3, 2, 9461, 5},
+        // x = 30/pi: f = 1/(9*92.19^2) + 0.0082418*1.0221 = 8.437e-3; * 3e6*0.8/1.00548 = 20139
+        BucklingCase{"TubeThreeLobes", kTubeComponent, 1, 0.1, 10, 30e6, 0.3, 3, 20139, 5},
+        // 0.365 * 30e6 * 0.01 / 1
+        BucklingCase{"Sphere", kSphereComponent, 1, 0.1, 0, 30e6, 0.3, 2, 109500, 1e-6},
+        // 0.365 * 10e6 * 0.0625 / 100
+        BucklingCase{"HemiEndcap", kHemiEndcapComponent, 10, 0.25, 0, 10e6, 0.33, 2, 2281.25,
+                     1e-6}),
+    [](const ::testing::TestParamInfo<BucklingCase>& row) { return row.param.name; });
+
+}  // namespace
+}  // namespace tidewell
