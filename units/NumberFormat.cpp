@@ -23,8 +23,8 @@ constexpr int kMaxSignificantDigits = 12;
 // would have typed for it, so 2.675 rounds as 2.675 and not as the binary 2.67499999999999982...
 constexpr int kWrittenDigits = 15;
 
-// A positive finite value as its decimal significand and exponent: value = 0.digits... × 10^(E+1),
-// that is digits[0] is the units digit when the value is written as d.ddd × 10^E.
+// A positive finite value written as d.dddd × 10^exponent: digits[0] is the digit before the
+// decimal point.
 struct DecimalForm {
     std::array<char, kWrittenDigits> digits{};
     int exponent = 0;
