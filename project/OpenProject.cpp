@@ -1,0 +1,41 @@
+#include "project/OpenProject.h"
+
+#include <optional>
+
+#include "materials/MaterialLoading.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectPaths.h"
+
+namespace tidewell {
+
+OpenProjectResult OpenProject(const std::string& path, const std::string& programFolder,
+                              const std::string& materialsFilePath, DesignRecord& design,
+                              DesignFormState& form, UserMessages& messages) {
+    OpenProjectResult result;
+    design.ProjectFilePath = path;
+    const std::optional<ProjectData> data =
+        ReadProject(design.ProjectFilePath, programFolder, design, messages);
+    if (!data) {
+        design.ProjectFilePath.clear();
+        return result;
+    }
+    result.actions = ApplyProject(*data, design, form, messages);
+    result.caption = ProjectFileTitle(design.ProjectFilePath);
+
+    if (form.materialLabel.empty()) {
+        const DesignUiActions cleared = ClearMaterial(design);
+        ApplyUiActions(cleared, form);
+        result.actions.Merge(cleared);
+    } else {
+        LoadMaterialByName(design, materialsFilePath, form.materialLabel, messages);
+        // The label shows the loaded material, or nothing when it was not found.
+        form.materialLabel = design.MaterialName;
+    }
+    result.openBodyEditor = design.BodyType > 0;
+    result.openEndcapEditor = design.EndcapType > 0;
+    result.opened = true;
+    design.ProjectChanged = kFalse;
+    return result;
+}
+
+}  // namespace tidewell
