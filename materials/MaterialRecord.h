@@ -13,9 +13,11 @@ inline constexpr int16_t kMaterialFree = 0;
 
 struct MaterialRecord {
     std::string Name;
-    double StrengthValue = 0;   // yield (metals), ultimate (plastics), tensile ultimate (glass, ceramics)
-    std::string StrengthUnit;   // e.g. "Ksi"
-    double Strength2Value = 0;  // working (plastics) or compressive ultimate (glass, ceramics); else 0
+    double StrengthValue =
+        0;  // yield (metals), ultimate (plastics), tensile ultimate (glass, ceramics)
+    std::string StrengthUnit;  // e.g. "Ksi"
+    double Strength2Value =
+        0;  // working (plastics) or compressive ultimate (glass, ceramics); else 0
     std::string Strength2Unit;  // blank when the class has no secondary strength
     double ModulusValue = 0;
     std::string ModulusUnit;

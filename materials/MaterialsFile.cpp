@@ -36,9 +36,13 @@ static_assert(kInUseOffset + 2 == kMaterialDataSize, "the flag ends the data of 
 // Slots read per pass of a scan: large reads keep a walk of a big file to a few system calls.
 constexpr std::size_t kSlotsPerRead = 64;
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
-std::string SystemReason(int error) { return std::generic_category().message(error); }
+std::string SystemReason(int error) {
+    return std::generic_category().message(error);
+}
 
 std::string ReadError(const std::string& path, int error) {
     return "The materials file " + Quoted(path) + " could not be read: " + SystemReason(error) +
@@ -104,7 +108,9 @@ int16_t GetInt16(const unsigned char* data, std::size_t offset) {
     return static_cast<int16_t>(bits);
 }
 
-bool SlotInUse(const unsigned char* data) { return GetInt16(data, kInUseOffset) == kMaterialInUse; }
+bool SlotInUse(const unsigned char* data) {
+    return GetInt16(data, kInUseOffset) == kMaterialInUse;
+}
 
 MaterialRecord Unpack(const unsigned char* data) {
     MaterialRecord record;
@@ -235,9 +241,9 @@ bool WriteAll(std::FILE* file, const char* data, std::size_t size) {
 bool CopyBytes(std::FILE* source, std::FILE* target, long long length, int& error) {
     std::vector<char> buffer(1 << 16);
     while (length > 0) {
-        const std::size_t want =
-            length < static_cast<long long>(buffer.size()) ? static_cast<std::size_t>(length)
-                                                           : buffer.size();
+        const std::size_t want = length < static_cast<long long>(buffer.size())
+                                     ? static_cast<std::size_t>(length)
+                                     : buffer.size();
         std::size_t got = 0;
         if (source != nullptr) {
             got = std::fread(buffer.data(), 1, want, source);
@@ -257,7 +263,9 @@ bool CopyBytes(std::FILE* source, std::FILE* target, long long length, int& erro
     return true;
 }
 
-std::string TemporaryPathFor(const std::string& path) { return path + ".tmp"; }
+std::string TemporaryPathFor(const std::string& path) {
+    return path + ".tmp";
+}
 
 // Puts the finished temporary file in place of the original.
 bool ReplaceWithTemporary(const std::string& temporary, const std::string& path,
@@ -349,7 +357,9 @@ std::string CannotStoreText(const MaterialRecord& record) {
 
 // --- handle ------------------------------------------------------------------------------
 
-MaterialsFileHandle::~MaterialsFileHandle() { CloseMaterialsFile(*this); }
+MaterialsFileHandle::~MaterialsFileHandle() {
+    CloseMaterialsFile(*this);
+}
 
 MaterialsFileHandle::MaterialsFileHandle(MaterialsFileHandle&& other) noexcept
     : file_(std::exchange(other.file_, nullptr)),
@@ -402,6 +412,12 @@ MaterialsFileHandle OpenMaterialsFile(const std::string& path, MaterialsFileStat
     status.error.clear();
     MaterialsFileHandle handle;
     handle.path_ = path;
+    std::error_code kindError;
+    if (std::filesystem::is_directory(path, kindError)) {
+        status.error =
+            "The materials file " + Quoted(path) + " could not be opened: it is a folder.";
+        return MaterialsFileHandle();
+    }
     handle.file_ = std::fopen(path.c_str(), "rb");
     if (handle.file_ == nullptr) {
         const int openError = errno;
@@ -555,8 +571,7 @@ bool UpdateMaterial(const std::string& path, const MaterialRecord& record,
     return ReplaceSlot(path, slot, slotBytes, status);
 }
 
-bool DeleteMaterial(const std::string& path, const std::string& name,
-                    MaterialsFileStatus* status) {
+bool DeleteMaterial(const std::string& path, const std::string& name, MaterialsFileStatus* status) {
     ClearError(status);
     std::string data;
     const int slot = FindSlot(path, name, &data, status);
@@ -598,12 +613,12 @@ NameList ListMaterialNames(const std::string& path, const std::string& mainCateg
         if (!SlotInUse(data)) return true;
         const bool mainEquals =
             FieldEquals(data, kMainCategoryOffset, kMaterialCategoryWidth, mainKey);
-        const bool subEquals = FieldEquals(data, kSubCategoryOffset, kMaterialCategoryWidth, subKey);
+        const bool subEquals =
+            FieldEquals(data, kSubCategoryOffset, kMaterialCategoryWidth, subKey);
         // One entry per condition that holds; with well-formed data exactly one does.
-        const int matches = static_cast<int>(anyMain && anySub) +
-                            static_cast<int>(anyMain && subEquals) +
-                            static_cast<int>(mainEquals && anySub) +
-                            static_cast<int>(mainEquals && subEquals);
+        const int matches =
+            static_cast<int>(anyMain && anySub) + static_cast<int>(anyMain && subEquals) +
+            static_cast<int>(mainEquals && anySub) + static_cast<int>(mainEquals && subEquals);
         if (matches > 0) {
             const std::string name = GetText(data, kNameOffset, kMaterialNameWidth);
             for (int i = 0; i < matches; ++i) list.push_back(name);

@@ -1,0 +1,604 @@
+// The record layer of the materials file: byte layout, round trips, lookups, lists, free slots and
+// damaged files.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "materials/MaterialsFile.h"
+#include "tests/materials/MaterialsTestSupport.h"
+
+namespace tidewell {
+namespace {
+
+using testing::FileLength;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+constexpr long long kSlot = 8604;
+
+MaterialRecord Material(const std::string& name, const std::string& category = "Metals",
+                        const std::string& subCategory = "Steel") {
+    MaterialRecord record;
+    record.Name = name;
+    record.StrengthValue = 80;
+    record.StrengthUnit = "Ksi";
+    record.ModulusValue = 30;
+    record.ModulusUnit = "Mpsi";
+    record.DensityValue = 0.283;
+    record.DensityUnit = "lb/cu in";
+    record.PoissonValue = 0.3;
+    record.MainCategory = category;
+    record.SubCategory = subCategory;
+    record.InUse = kMaterialInUse;
+    return record;
+}
+
+// --- byte layout ---------------------------------------------------------------------------
+
+// Expected slot bytes written out by offset, independently of the packer.
+class ExpectedSlot {
+public:
+    ExpectedSlot() : bytes_(8604, '\0') {}
+    // Single-byte text left-aligned, padded with blanks to the width.
+    void Text(std::size_t offset, std::size_t width, const std::string& singleBytes) {
+        for (std::size_t i = 0; i < width; ++i) {
+            bytes_[offset + i] = i < singleBytes.size() ? singleBytes[i] : ' ';
+        }
+    }
+    // Eight little-endian bytes given lowest first.
+    void Bytes(std::size_t offset, std::initializer_list<unsigned char> values) {
+        std::size_t i = offset;
+        for (const unsigned char v : values) bytes_[i++] = static_cast<char>(v);
+    }
+    const std::string& Get() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+MaterialRecord LayoutRecord() {
+    MaterialRecord record;
+    record.Name = "Titanium \xC3\xA9 \xC2\xB5\xC2\xB0";  // "Titanium é µ°"
+    record.StrengthValue = 128.0;
+    record.StrengthUnit = "Ksi";
+    record.Strength2Value = -3.0;
+    record.Strength2Unit = "MPa";
+    record.ModulusValue = 16.5;
+    record.ModulusUnit = "Mpsi";
+    record.DensityValue = 0.25;
+    record.DensityUnit = "lb/cu in";
+    record.PoissonValue = 0.5;
+    record.MainCategory = "Metals";
+    record.SubCategory = "Titanium";
+    record.Spare = "";
+    record.Comment = "Price \xE2\x82\xAC";  // "Price €"
+    record.InUse = kMaterialInUse;
+    return record;
+}
+
+std::string LayoutExpectedBytes() {
+    ExpectedSlot slot;
+    slot.Text(0, 50, "Titanium \xE9 \xB5\xB0");
+    slot.Bytes(50, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x60, 0x40});  // 128.0
+    slot.Text(58, 20, "Ksi");
+    slot.Bytes(78, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0xC0});  // -3.0
+    slot.Text(86, 20, "MPa");
+    slot.Bytes(106, {0x00, 0x00, 0x00, 0x00, 0x00, 0x80, 0x30, 0x40});  // 16.5
+    slot.Text(114, 20, "Mpsi");
+    slot.Bytes(134, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xD0, 0x3F});  // 0.25
+    slot.Text(142, 20, "lb/cu in");
+    slot.Bytes(162, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xE0, 0x3F});  // 0.5
+    slot.Text(170, 50, "Metals");
+    slot.Text(220, 50, "Titanium");
+    slot.Text(270, 50, "");
+    slot.Text(320, 4000, "Price \x80");
+    slot.Bytes(4320, {0xFF, 0xFF});  // InUse -1
+    return slot.Get();
+}
+
+TEST(MaterialsFileLayout, PackedRecordMatchesTheByteLayout) {
+    std::string packed;
+    ASSERT_TRUE(PackMaterialRecord(LayoutRecord(), packed));
+    const std::string expected = LayoutExpectedBytes();
+    ASSERT_EQ(packed.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_EQ(static_cast<unsigned char>(packed[i]), static_cast<unsigned char>(expected[i]))
+            << "byte " << i;
+    }
+}
+
+TEST(MaterialsFileLayout, AddedRecordIsTheFileContent) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, LayoutRecord()));
+    EXPECT_EQ(ReadBytes(path), LayoutExpectedBytes());
+}
+
+TEST(MaterialsFileLayout, HandWrittenBytesUnpack) {
+    const MaterialRecord record = UnpackMaterialRecord(LayoutExpectedBytes());
+    const MaterialRecord expected = LayoutRecord();
+    EXPECT_EQ(record.Name, expected.Name);
+    EXPECT_EQ(record.StrengthValue, 128.0);
+    EXPECT_EQ(record.Strength2Value, -3.0);
+    EXPECT_EQ(record.ModulusValue, 16.5);
+    EXPECT_EQ(record.DensityValue, 0.25);
+    EXPECT_EQ(record.PoissonValue, 0.5);
+    EXPECT_EQ(record.Comment, expected.Comment);
+    EXPECT_EQ(record.InUse, -1);
+}
+
+TEST(MaterialsFileLayout, DeletedFlagIsZeroBytes) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, LayoutRecord()));
+    ASSERT_TRUE(DeleteMaterial(path, "titanium \xC3\xA9 \xC2\xB5\xC2\xB0"));
+    std::string expected = LayoutExpectedBytes();
+    expected[4320] = '\0';
+    expected[4321] = '\0';
+    EXPECT_EQ(ReadBytes(path), expected);
+}
+
+// --- round trips ---------------------------------------------------------------------------
+
+struct RoundTripCase {
+    const char* label;
+    MaterialRecord record;
+};
+
+class MaterialsFileRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(MaterialsFileRoundTrip, EveryFieldComesBack) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    const MaterialRecord& written = GetParam().record;
+    ASSERT_TRUE(AddMaterial(path, written));
+    const MaterialRecord read = ReadMaterial(path, written.Name);
+    EXPECT_EQ(read.Name, written.Name);
+    EXPECT_EQ(read.StrengthValue, written.StrengthValue);
+    EXPECT_EQ(read.StrengthUnit, written.StrengthUnit);
+    EXPECT_EQ(read.Strength2Value, written.Strength2Value);
+    EXPECT_EQ(read.Strength2Unit, written.Strength2Unit);
+    EXPECT_EQ(read.ModulusValue, written.ModulusValue);
+    EXPECT_EQ(read.ModulusUnit, written.ModulusUnit);
+    EXPECT_EQ(read.DensityValue, written.DensityValue);
+    EXPECT_EQ(read.DensityUnit, written.DensityUnit);
+    EXPECT_EQ(read.PoissonValue, written.PoissonValue);
+    EXPECT_EQ(read.MainCategory, written.MainCategory);
+    EXPECT_EQ(read.SubCategory, written.SubCategory);
+    EXPECT_EQ(read.Spare, written.Spare);
+    EXPECT_EQ(read.Comment, written.Comment);
+    EXPECT_EQ(read.InUse, kMaterialInUse);
+}
+
+MaterialRecord AccentedRecord() {
+    MaterialRecord record = Material(
+        "Acier inoxydable \xC3\xA9"
+        "crou",
+        "M\xC3\xA9taux", "Inox \xC2\xB0");
+    record.Comment =
+        "Strain in \xC2\xB5m/m at 20 \xC2\xB0"
+        "C; caf\xC3\xA9";
+    record.Strength2Value = 12.75;
+    record.Strength2Unit = "Ksi";
+    return record;
+}
+
+MaterialRecord FullWidthRecord() {
+    MaterialRecord record =
+        Material(std::string(50, 'N'), std::string(50, 'C'), std::string(50, 'S'));
+    record.StrengthUnit = std::string(20, 'u');
+    record.Comment = std::string(3999, 'x') + "\xC3\xA9";
+    record.StrengthValue = 1.0e300;
+    record.ModulusValue = -2.5e-300;
+    record.PoissonValue = 0.1;
+    return record;
+}
+
+MaterialRecord EmptyTextsRecord() {
+    MaterialRecord record = Material("Bare", "", "");
+    record.StrengthUnit = "";
+    record.ModulusUnit = "";
+    record.DensityUnit = "";
+    return record;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, MaterialsFileRoundTrip,
+    ::testing::Values(RoundTripCase{"plain_metal", Material("HY-80")},
+                      RoundTripCase{"windows_1252_characters", AccentedRecord()},
+                      RoundTripCase{"every_field_full_width", FullWidthRecord()},
+                      RoundTripCase{"empty_texts", EmptyTextsRecord()}),
+    [](const ::testing::TestParamInfo<RoundTripCase>& row) { return row.param.label; });
+
+// --- slot counting -------------------------------------------------------------------------
+
+struct SlotCountCase {
+    const char* label;
+    long long length;
+    long long slots;
+};
+
+class MaterialsFileSlotCount : public ::testing::TestWithParam<SlotCountCase> {};
+
+TEST_P(MaterialsFileSlotCount, NearestWholeSlotHalfToEven) {
+    EXPECT_EQ(SlotCountForLength(GetParam().length), GetParam().slots);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, MaterialsFileSlotCount,
+    ::testing::Values(SlotCountCase{"empty", 0, 0}, SlotCountCase{"below_half", 4301, 0},
+                      SlotCountCase{"exact_half_rounds_to_even_zero", 4302, 0},
+                      SlotCountCase{"above_half", 4303, 1},
+                      SlotCountCase{"data_bytes_only", 4322, 1},
+                      SlotCountCase{"one_slot", kSlot, 1},
+                      SlotCountCase{"one_and_a_half_rounds_to_two", kSlot + 4302, 2},
+                      SlotCountCase{"two_and_a_half_rounds_to_two", 2 * kSlot + 4302, 2},
+                      SlotCountCase{"three_slots", 3 * kSlot, 3}),
+    [](const ::testing::TestParamInfo<SlotCountCase>& row) { return row.param.label; });
+
+// --- edge cases ----------------------------------------------------------------------------
+
+TEST(MaterialsFileEdges, MissingFileIsEmptyAndFirstAddWritesSlotOne) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    MaterialsFileStatus status;
+    EXPECT_EQ(FindMaterial(path, "Anything", &status), -1);
+    EXPECT_TRUE(status.Ok());
+    EXPECT_TRUE(ListMaterialNames(path, "All", "All").empty());
+    EXPECT_TRUE(ListSubCategories(path, "ALL").empty());
+    EXPECT_EQ(ReadMaterial(path, "Anything").InUse, kMaterialFree);
+    EXPECT_EQ(FileLength(path), 0);  // the first open created it empty
+    ASSERT_TRUE(AddMaterial(path, Material("6061-T6")));
+    EXPECT_EQ(FindMaterial(path, "6061-T6"), 1);
+    EXPECT_EQ(FileLength(path), kSlot);
+}
+
+TEST(MaterialsFileEdges, PartialLastSlotStillCounts) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, Material("First")));
+    ASSERT_TRUE(AddMaterial(path, Material("Second")));
+    std::string bytes = ReadBytes(path);
+    bytes.resize(kSlot + 4322);  // the last slot keeps only its data bytes
+    WriteBytes(path, bytes);
+    EXPECT_EQ(FindMaterial(path, "Second"), 2);
+    EXPECT_EQ(ReadMaterial(path, "Second").StrengthUnit, "Ksi");
+    // A new record goes after the partial slot, which becomes whole.
+    ASSERT_TRUE(AddMaterial(path, Material("Third")));
+    EXPECT_EQ(FindMaterial(path, "Third"), 3);
+    EXPECT_EQ(FileLength(path), 3 * kSlot);
+    EXPECT_EQ(FindMaterial(path, "Second"), 2);
+}
+
+TEST(MaterialsFileEdges, SlotCutBeforeItsFlagIsNotInUse) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, Material("First")));
+    ASSERT_TRUE(AddMaterial(path, Material("Second")));
+    std::string bytes = ReadBytes(path);
+    bytes.resize(kSlot + 4310);  // counts as two slots, but the flag of the second is missing
+    WriteBytes(path, bytes);
+    EXPECT_EQ(FindMaterial(path, "Second"), -1);
+    ASSERT_TRUE(AddMaterial(path, Material("Second")));
+    EXPECT_EQ(FindMaterial(path, "Second"), 2);
+    EXPECT_EQ(FileLength(path), 2 * kSlot);
+}
+
+struct DuplicateCase {
+    const char* label;
+    const char* secondName;
+    bool added;
+};
+
+class MaterialsFileDuplicates : public ::testing::TestWithParam<DuplicateCase> {};
+
+TEST_P(MaterialsFileDuplicates, NamesCompareUpperCasedWithoutTrailingBlanks) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, Material("Acrylic")));
+    MaterialsFileStatus status;
+    EXPECT_EQ(AddMaterial(path, Material(GetParam().secondName), &status), GetParam().added);
+    EXPECT_TRUE(status.Ok());
+    EXPECT_EQ(FileLength(path), GetParam().added ? 2 * kSlot : kSlot);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, MaterialsFileDuplicates,
+                         ::testing::Values(DuplicateCase{"same_name", "Acrylic", false},
+                                           DuplicateCase{"upper_case", "ACRYLIC", false},
+                                           DuplicateCase{"lower_case", "acrylic", false},
+                                           DuplicateCase{"trailing_blanks", "Acrylic   ", false},
+                                           DuplicateCase{"leading_blank", " Acrylic", true},
+                                           DuplicateCase{"other_name", "Acrylic cast", true}),
+                         [](const ::testing::TestParamInfo<DuplicateCase>& row) {
+                             return row.param.label;
+                         });
+
+TEST(MaterialsFileEdges, LeadingBlankNameIsItsOwnRecord) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, Material("Acrylic")));
+    ASSERT_TRUE(AddMaterial(path, Material(" Acrylic")));
+    EXPECT_EQ(FindMaterial(path, "acrylic"), 1);
+    EXPECT_EQ(FindMaterial(path, " ACRYLIC "), 2);
+    EXPECT_EQ(ReadMaterial(path, " acrylic").Name, " Acrylic");
+}
+
+TEST(MaterialsFileEdges, AccentedNamesCompareIgnoringCase) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, Material("\xC3\xA9tain")));   // "étain"
+    EXPECT_EQ(FindMaterial(path, "\xC3\x89TAIN"), 1);           // "ÉTAIN"
+    EXPECT_FALSE(AddMaterial(path, Material("\xC3\x89tain")));  // "Étain"
+    EXPECT_EQ(FindMaterial(path, "\xCE\xA9tain"), -1);          // "Ωtain"
+}
+
+TEST(MaterialsFileEdges, FreedSlotIsReusedWithoutGrowingTheFile) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    for (const char* name : {"One", "Two", "Three"}) ASSERT_TRUE(AddMaterial(path, Material(name)));
+    ASSERT_TRUE(DeleteMaterial(path, "two"));
+    EXPECT_EQ(FileLength(path), 3 * kSlot);
+    ASSERT_TRUE(AddMaterial(path, Material("Four")));
+    EXPECT_EQ(FindMaterial(path, "Four"), 2);
+    EXPECT_EQ(FileLength(path), 3 * kSlot);
+    ASSERT_TRUE(AddMaterial(path, Material("Five")));
+    EXPECT_EQ(FindMaterial(path, "Five"), 4);
+    EXPECT_EQ(FileLength(path), 4 * kSlot);
+}
+
+TEST(MaterialsFileEdges, FirstFreeSlotOnAnOpenFile) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    for (const char* name : {"One", "Two", "Three"}) ASSERT_TRUE(AddMaterial(path, Material(name)));
+    MaterialsFileStatus status;
+    {
+        MaterialsFileHandle handle = OpenMaterialsFile(path, status);
+        ASSERT_TRUE(status.Ok());
+        EXPECT_EQ(handle.SlotCount(), 3);
+        EXPECT_EQ(FirstFreeSlot(handle), 4);
+        CloseMaterialsFile(handle);
+        EXPECT_EQ(handle.SlotCount(), 0);
+    }
+    ASSERT_TRUE(DeleteMaterial(path, "One"));
+    MaterialsFileHandle handle = OpenMaterialsFile(path, status);
+    EXPECT_EQ(FirstFreeSlot(handle), 1);
+}
+
+TEST(MaterialsFileEdges, DeletedRecordIsInvisibleButItsDataStay) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, Material("Keep", "Metals", "Steel")));
+    ASSERT_TRUE(AddMaterial(path, Material("Gone", "Metals", "Bronze")));
+    ASSERT_TRUE(DeleteMaterial(path, "Gone"));
+    EXPECT_EQ(FindMaterial(path, "Gone"), -1);
+    EXPECT_EQ(ReadMaterial(path, "Gone").InUse, kMaterialFree);
+    EXPECT_EQ(ListMaterialNames(path, "All", "All"), NameList{"Keep"});
+    EXPECT_EQ(ListSubCategories(path, "ALL"), NameList{"Steel"});
+    EXPECT_FALSE(UpdateMaterial(path, Material("Gone")));
+    EXPECT_FALSE(DeleteMaterial(path, "Gone"));
+    EXPECT_EQ(ReadBytes(path).substr(kSlot, 4), "Gone");
+}
+
+TEST(MaterialsFileEdges, SixtyCharacterNameIsCutToFifty) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    const std::string sixty = "0123456789ABCDEFGHIJ0123456789abcdefghij0123456789klmnopqrst";
+    ASSERT_EQ(sixty.size(), 60u);
+    ASSERT_TRUE(AddMaterial(path, Material(sixty)));
+    EXPECT_EQ(FindMaterial(path, sixty), -1);
+    EXPECT_EQ(FindMaterial(path, sixty.substr(0, 50)), 1);
+    EXPECT_EQ(ListMaterialNames(path, "All", "All"), NameList{sixty.substr(0, 50)});
+}
+
+TEST(MaterialsFileEdges, UpdateOverwritesTheSlotFoundByName) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, Material("One")));
+    ASSERT_TRUE(AddMaterial(path, Material("Two")));
+    MaterialRecord changed = Material("TWO", "Plastics", "Acrylic");
+    changed.StrengthValue = 9.5;
+    ASSERT_TRUE(UpdateMaterial(path, changed));
+    const MaterialRecord read = ReadMaterial(path, "two");
+    EXPECT_EQ(read.Name, "TWO");
+    EXPECT_EQ(read.StrengthValue, 9.5);
+    EXPECT_EQ(read.MainCategory, "Plastics");
+    EXPECT_EQ(FindMaterial(path, "Two"), 2);
+    EXPECT_EQ(FileLength(path), 2 * kSlot);
+
+    const std::string before = ReadBytes(path);
+    EXPECT_FALSE(UpdateMaterial(path, Material("Three")));
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+TEST(MaterialsFileEdges, UpdateWritesTheRecordsOwnFlag) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, Material("One")));
+    MaterialRecord freed = Material("One");
+    freed.InUse = kMaterialFree;
+    ASSERT_TRUE(UpdateMaterial(path, freed));
+    EXPECT_EQ(FindMaterial(path, "One"), -1);
+}
+
+TEST(MaterialsFileEdges, TextOutsideTheCodePageIsRefused) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, Material("Steel")));
+    const std::string before = ReadBytes(path);
+    MaterialsFileStatus status;
+    EXPECT_FALSE(AddMaterial(path, Material("Alloy \xCE\xA9"), &status));  // Greek omega
+    EXPECT_FALSE(status.Ok());
+    MaterialRecord update = Material("Steel");
+    update.Comment = "\xE2\x9C\x93";  // check mark
+    EXPECT_FALSE(UpdateMaterial(path, update, &status));
+    EXPECT_NE(status.error.find("cannot store"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+TEST(MaterialsFileEdges, UnreachableFileReportsAnError) {
+    ScratchFolder folder;
+    const std::string inMissingFolder = folder.File("no-such-folder/DesMat.Dat");
+    MaterialsFileStatus status;
+    EXPECT_FALSE(AddMaterial(inMissingFolder, Material("Steel"), &status));
+    EXPECT_FALSE(status.Ok());
+    EXPECT_NE(status.error.find("could not be written"), std::string::npos);
+
+    const std::string folderPath = folder.Path().string();
+    EXPECT_EQ(FindMaterial(folderPath, "Steel", &status), -1);
+    EXPECT_NE(status.error.find("it is a folder"), std::string::npos);
+    EXPECT_TRUE(ListMaterialNames(folderPath, "All", "All", &status).empty());
+    EXPECT_FALSE(status.Ok());
+    EXPECT_FALSE(DeleteMaterial(folderPath, "Steel", &status));
+    EXPECT_FALSE(status.Ok());
+}
+
+TEST(MaterialsFileEdges, NoTemporaryFileIsLeftBehind) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    ASSERT_TRUE(AddMaterial(path, Material("One")));
+    ASSERT_TRUE(UpdateMaterial(path, Material("One")));
+    ASSERT_TRUE(DeleteMaterial(path, "One"));
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+}
+
+// --- lists ---------------------------------------------------------------------------------
+
+// Six records in this file order; "Glass" has one record without sub-category.
+std::string ListFixture(const ScratchFolder& folder) {
+    const std::string path = folder.File("DesMat.Dat");
+    const MaterialRecord records[] = {
+        Material("HY-80", "Metals", "Steel"),      Material("Acrylic", "Plastics", "Acrylic"),
+        Material("6061-T6", "Metals", "Aluminum"), Material("Borosilicate", "Glass", ""),
+        Material("4340", "metals", "STEEL"),       Material("Alumina", "Ceramics", "Oxide"),
+    };
+    for (const MaterialRecord& record : records) AddMaterial(path, record);
+    return path;
+}
+
+struct NamesCase {
+    const char* label;
+    const char* mainCategory;
+    const char* subCategory;
+    NameList expected;
+};
+
+class MaterialsFileNames : public ::testing::TestWithParam<NamesCase> {};
+
+TEST_P(MaterialsFileNames, ListsMatchingRecordsInFileOrder) {
+    ScratchFolder folder;
+    const std::string path = ListFixture(folder);
+    EXPECT_EQ(ListMaterialNames(path, GetParam().mainCategory, GetParam().subCategory),
+              GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filters, MaterialsFileNames,
+    ::testing::Values(
+        NamesCase{"all_all",
+                  "All",
+                  "All",
+                  {"HY-80", "Acrylic", "6061-T6", "Borosilicate", "4340", "Alumina"}},
+        NamesCase{"category_all", "Metals", "All", {"HY-80", "6061-T6", "4340"}},
+        NamesCase{"category_upper_case", "METALS", "All", {"HY-80", "6061-T6", "4340"}},
+        NamesCase{"category_trailing_blank", "Metals ", "All", {"HY-80", "6061-T6", "4340"}},
+        NamesCase{"category_and_sub", "Metals", "steel", {"HY-80", "4340"}},
+        NamesCase{"all_and_sub", "All", "Aluminum", {"6061-T6"}},
+        NamesCase{"all_and_empty_sub", "All", "", {"Borosilicate"}},
+        NamesCase{"wildcard_is_case_sensitive", "ALL", "All", {}},
+        NamesCase{"unknown_category", "Woods", "All", {}},
+        NamesCase{"sub_of_other_category", "Plastics", "Steel", {}}),
+    [](const ::testing::TestParamInfo<NamesCase>& row) { return row.param.label; });
+
+struct SubCategoriesCase {
+    const char* label;
+    const char* mainCategory;
+    NameList expected;
+};
+
+class MaterialsFileSubCategories : public ::testing::TestWithParam<SubCategoriesCase> {};
+
+TEST_P(MaterialsFileSubCategories, DistinctInFirstAppearanceOrder) {
+    ScratchFolder folder;
+    const std::string path = ListFixture(folder);
+    EXPECT_EQ(ListSubCategories(path, GetParam().mainCategory), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filters, MaterialsFileSubCategories,
+    ::testing::Values(
+        SubCategoriesCase{"every_record", "ALL", {"Steel", "Acrylic", "Aluminum", "", "Oxide"}},
+        SubCategoriesCase{"metals_any_case", "mEtAlS", {"Steel", "Aluminum"}},
+        SubCategoriesCase{"glass_without_sub", "Glass", {""}},
+        SubCategoriesCase{"wildcard_is_case_sensitive", "All", {}},
+        SubCategoriesCase{"unknown", "Woods", {}}),
+    [](const ::testing::TestParamInfo<SubCategoriesCase>& row) { return row.param.label; });
+
+struct ContainsCase {
+    const char* label;
+    NameList list;
+    const char* text;
+    bool contains;
+};
+
+class MaterialsFileListContains : public ::testing::TestWithParam<ContainsCase> {};
+
+TEST_P(MaterialsFileListContains, ComparesTrimmedAndUpperCased) {
+    EXPECT_EQ(ListContains(GetParam().list, GetParam().text), GetParam().contains);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, MaterialsFileListContains,
+    ::testing::Values(ContainsCase{"empty_list", {}, "", false},
+                      ContainsCase{"exact", {"Steel", "Bronze"}, "Bronze", true},
+                      ContainsCase{"other_case", {"Steel"}, "sTEEL", true},
+                      ContainsCase{"blanks_around", {" Steel "}, "Steel", true},
+                      ContainsCase{"accented", {"\xC3\xA9tain"}, "\xC3\x89TAIN", true},
+                      ContainsCase{"empty_entry", {"Steel", ""}, "", true},
+                      ContainsCase{"absent", {"Steel"}, "Steels", false}),
+    [](const ::testing::TestParamInfo<ContainsCase>& row) { return row.param.label; });
+
+// --- damaged files -------------------------------------------------------------------------
+
+class MaterialsFileRandomBytes : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(MaterialsFileRandomBytes, ReadsWithoutFailing) {
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+    std::mt19937 generator(GetParam());
+    std::uniform_int_distribution<int> byte(0, 255);
+    const std::size_t length = 3 * 8604 + 5000 + GetParam() % 4000;
+    std::string bytes(length, '\0');
+    for (char& c : bytes) c = static_cast<char>(byte(generator));
+    // Mark the first slot in use so that its random fields are decoded too.
+    bytes[4320] = '\xFF';
+    bytes[4321] = '\xFF';
+    WriteBytes(path, bytes);
+
+    MaterialsFileStatus status;
+    const NameList names = ListMaterialNames(path, "All", "All", &status);
+    EXPECT_TRUE(status.Ok());
+    ASSERT_FALSE(names.empty());
+    const MaterialRecord first = ReadMaterial(path, names.front(), &status);
+    EXPECT_EQ(first.InUse, kMaterialInUse);
+    EXPECT_LE(first.Name.size(), 3 * 50u);  // UTF-8 of at most 50 characters
+    ListSubCategories(path, "ALL", &status);
+    EXPECT_TRUE(status.Ok());
+    ASSERT_TRUE(AddMaterial(path, Material("Fresh")));
+    EXPECT_EQ(ReadMaterial(path, "Fresh").StrengthUnit, "Ksi");
+    EXPECT_TRUE(DeleteMaterial(path, names.front()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, MaterialsFileRandomBytes, ::testing::Values(1u, 7u, 42u, 1234u));
+
+}  // namespace
+}  // namespace tidewell
