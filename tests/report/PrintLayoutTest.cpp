@@ -1,0 +1,212 @@
+// Page layout of the printed report: column width, columns per page, page count, page headers
+// and the footnote carried to later pages.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "report/PrintLayout.h"
+#include "tests/report/ReportFixtures.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+using testing::Grid;
+
+// A grid of `columns` columns whose first data row holds the given cell in every column.
+Grid UniformGrid(int columns, const std::string& firstRowCell) {
+    Grid grid(3);
+    for (int c = 0; c < columns; ++c) {
+        grid[0].push_back("H" + std::to_string(c));
+        grid[1].push_back("u");
+        grid[2].push_back(firstRowCell);
+    }
+    return grid;
+}
+
+struct WidthCase {
+    const char* name;
+    Grid grid;
+    int width;
+};
+
+class ColumnWidth : public ::testing::TestWithParam<WidthCase> {};
+
+TEST_P(ColumnWidth, FromTheLongestFirstRowCell) {
+    EXPECT_EQ(PrintColumnWidth(GetParam().grid), GetParam().width);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ColumnWidth,
+    ::testing::Values(
+        // 8 characters + 2 = 10, raised to the minimum 13.
+        WidthCase{"MinimumThirteen", UniformGrid(7, "12345678"), 13},
+        WidthCase{"ElevenIsThirteen", UniformGrid(3, "12345678901"), 13},
+        WidthCase{"FourteenGivesSixteen", UniformGrid(5, "-1.2345678E+03"), 16},
+        // Headings are not measured: only row 2.
+        WidthCase{
+            "HeadingsIgnored", {{"A very long column heading"}, {"Stress, psi"}, {"1.0"}}, 13},
+        // " (fail)" prints as a leading "*": 19 characters count as 13.
+        WidthCase{"FailCellCountsSixLess", {{"P"}, {"u"}, {"123456789012 (fail)"}}, 15},
+        // The reduced length is what later cells are compared with.
+        WidthCase{"LaterCellBeatsReducedLength",
+                  {{"P", "D"}, {"u", "u"}, {"123456789012 (fail)", "12345678901234"}},
+                  16},
+        WidthCase{"NoDataRow", {{"P"}, {"u"}}, 13},
+        WidthCase{"SeventyNineCharacters", {{"P"}, {"u"}, {std::string(79, '9')}}, 81}),
+    [](const ::testing::TestParamInfo<WidthCase>& row) { return row.param.name; });
+
+struct PagesCase {
+    const char* name;
+    int width;
+    int columns;
+    int perPage;
+    int pages;
+};
+
+class PageCount : public ::testing::TestWithParam<PagesCase> {};
+
+TEST_P(PageCount, OnePagePerColumnBlock) {
+    EXPECT_EQ(PrintColumnsPerPage(GetParam().width), GetParam().perPage);
+    EXPECT_EQ(PrintPageCount(GetParam().columns, GetParam().perPage), GetParam().pages);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PageCount,
+    ::testing::Values(
+        // 7 columns of 13: 91 characters, 6 columns per page, 2 pages.
+        PagesCase{"SevenOfThirteen", 13, 7, 6, 2},
+        // 5 columns of 16 fill exactly 80 characters: one page.
+        PagesCase{"ExactlyEighty", 16, 5, 5, 1}, PagesCase{"SixOfThirteen", 13, 6, 6, 1},
+        // 18 columns of 17: 4 per page need 5 pages (306 / 80 would say 4).
+        PagesCase{"EighteenOfSeventeen", 17, 18, 4, 5},
+        PagesCase{"AnnularOfThirteen", 13, 18, 6, 3},
+        // A column wider than the page still gets a page of its own.
+        PagesCase{"WiderThanThePage", 81, 3, 1, 3}, PagesCase{"EightyWide", 80, 2, 1, 2},
+        PagesCase{"NoColumns", 13, 0, 6, 1}),
+    [](const ::testing::TestParamInfo<PagesCase>& row) { return row.param.name; });
+
+std::string ReadExpected(const std::string& name) {
+    std::ifstream in(std::string(TIDEWELL_SOURCE_DIR) + "/tests/report/expected/" + name,
+                     std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string PagesAsText(const PrintLayout& layout) {
+    std::string text;
+    for (size_t p = 0; p < layout.pages.size(); ++p) {
+        if (p > 0) text += "\f\n";
+        for (const std::string& line : layout.pages[p].lines) text += line + "\n";
+    }
+    return text;
+}
+
+TEST(PrintedReport, FlatCircularPlateOnTwoPages) {
+    ScriptedMessages messages;
+    const PrintLayout layout = LayOutPrintedReport(testing::FlatCircularInput(), messages);
+    EXPECT_EQ(layout.columnWidth, 13);
+    EXPECT_EQ(layout.columnsPerPage, 6);
+    EXPECT_EQ(layout.pageCount, 2);
+    EXPECT_EQ(PagesAsText(layout), ReadExpected("flat_circular_printed.txt"));
+    EXPECT_TRUE(messages.Empty());
+}
+
+TEST(PrintedReport, ExactlyEightyCharactersIsOnePageWithoutPageNumber) {
+    ReportInput in = testing::TubeInput();
+    in.grid = UniformGrid(5, "-1.2345678E+03");
+    ScriptedMessages messages;
+    const PrintLayout layout = LayOutPrintedReport(in, messages);
+    EXPECT_EQ(layout.columnWidth, 16);
+    ASSERT_EQ(layout.pages.size(), 1U);
+    const std::string header = layout.pages[0].lines.at(0);
+    EXPECT_EQ(header, "Tidewell  Ver. 4.6" + std::string(10, ' ') + "14:05:09" +
+                          std::string(6, ' ') + "2024-03-18");
+    // The data row: four cells of 16 and the last one unpadded, 78 characters in all.
+    const auto& lines = layout.pages[0].lines;
+    EXPECT_EQ(lines.back(),
+              "-1.2345678E+03  -1.2345678E+03  -1.2345678E+03  -1.2345678E+03  "
+              "-1.2345678E+03");
+}
+
+TEST(PrintedReport, LaterPagesCarryHeaderDistortionTitleAndTheirBlock) {
+    ScriptedMessages messages;
+    const PrintLayout layout = LayOutPrintedReport(testing::FlatAnnularInput(), messages);
+    ASSERT_EQ(layout.pageCount, 3);
+    ASSERT_EQ(layout.pages.size(), 3U);
+    const std::string stamp = "Tidewell  Ver. 4.6" + std::string(10, ' ') + "14:05:09" +
+                              std::string(6, ' ') + "2024-03-18" + std::string(4, ' ');
+    EXPECT_EQ(layout.pages[0].lines[0], stamp + "Page 1 of 3");
+    for (int p = 2; p <= 3; ++p) {
+        const auto& lines = layout.pages[static_cast<size_t>(p - 1)].lines;
+        ASSERT_EQ(lines.size(), 8U);  // header, empty, title, empty, 4 grid rows
+        EXPECT_EQ(lines[0], stamp + "Page " + std::to_string(p) + " of 3");
+        EXPECT_EQ(lines[1], "");
+        EXPECT_EQ(lines[2], "Flat Annular Plate distortion: Table eval dia., De (inches): 2.0000");
+        EXPECT_EQ(lines[3], "");
+    }
+    // Page 2 holds columns 6 to 11, page 3 columns 12 to 17. Headings longer than the column
+    // run on without a blank.
+    EXPECT_EQ(layout.pages[1].lines[4],
+              "De Angular DeflHD Radial    HD TangentialHD Shear     HD Vert Defl HD Angular Defl");
+    EXPECT_EQ(layout.pages[2].lines[4],
+              "FD Radial    FD TangentialFD Shear     FD Vert Defl FD Angular DeflAvg Seat");
+    // The annular plate prints its edge restraint with the longer label.
+    const auto& first = layout.pages[0].lines;
+    EXPECT_NE(std::find(first.begin(), first.end(),
+                        std::string(14, ' ') + "Edge Restraint       :  Simply Supported/Free"),
+              first.end());
+}
+
+TEST(PrintedReport, EighteenColumnsOfSeventeenUseFivePages) {
+    ReportInput in = testing::FlatAnnularInput();
+    in.grid = UniformGrid(18, "-1.2345678E+003");  // 15 characters: width 17
+    ScriptedMessages messages;
+    const PrintLayout layout = LayOutPrintedReport(in, messages);
+    EXPECT_EQ(layout.columnWidth, 17);
+    EXPECT_EQ(layout.columnsPerPage, 4);
+    ASSERT_EQ(layout.pageCount, 5);
+    // The last page holds the two columns left over, never more than fit.
+    EXPECT_EQ(layout.pages[4].lines[4], "H16              H17");
+    for (const PrintedPage& page : layout.pages) {
+        for (const std::string& line : page.lines) EXPECT_LE(line.size(), 80U) << line;
+    }
+}
+
+TEST(PrintedReport, ColumnWiderThanThePagePrintsAlone) {
+    ReportInput in = testing::TubeInput();
+    in.grid = {{"P", "D"}, {"u", "v"}, {std::string(79, '9'), "1"}};
+    ScriptedMessages messages;
+    const PrintLayout layout = LayOutPrintedReport(in, messages);
+    EXPECT_EQ(layout.columnsPerPage, 1);
+    ASSERT_EQ(layout.pageCount, 2);
+    EXPECT_EQ(layout.pages[0].lines.back(), std::string(79, '9'));
+    EXPECT_EQ(layout.pages[1].lines.back(), "1");
+}
+
+TEST(PrintedReport, NoFailureNoFootnote) {
+    ScriptedMessages messages;
+    const PrintLayout layout = LayOutPrintedReport(testing::SphereInput(), messages);
+    for (const PrintedPage& page : layout.pages) {
+        for (const std::string& line : page.lines) {
+            EXPECT_EQ(line.find("* = after housing failure"), std::string::npos);
+            EXPECT_NE(line.rfind('*', 0), 0U) << line;
+        }
+    }
+}
+
+TEST(PrintedReport, UnknownComponentWarnsOnceAndStillPrints) {
+    ScriptedMessages messages;
+    const PrintLayout layout = LayOutPrintedReport(testing::UnknownComponentInput(), messages);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"There is a problem in generating the printout."});
+    ASSERT_EQ(layout.pages.size(), 1U);
+    EXPECT_EQ(layout.pages[0].lines[2], "(External Pressure)");
+}
+
+}  // namespace
+}  // namespace tidewell
