@@ -149,11 +149,11 @@ struct AnalysisState {
     // infinite (a division by zero or an overflow), so the caller can stop with a message
     // instead of showing or searching on it.
     bool ResultNotFinite = false;
-    // Set by every conical-endcap call: true when the cone's half-angle iteration did not settle
-    // within its bound; the cone results are then NaN and ResultNotFinite is set too.
+    // Cleared by every call. Set by a conical-endcap call when the cone's half-angle iteration
+    // did not settle within its bound; the cone results are then NaN and ResultNotFinite is set.
     bool ConeAngleNotConverged = false;
-    // Set by every plate call: true when EdgeRestraint names no restraint of the plate; the
-    // plate results are then NaN and ResultNotFinite is set too.
+    // Cleared by every call. Set by a plate call when EdgeRestraint names no restraint of the
+    // plate; the plate results are then NaN and ResultNotFinite is set too.
     bool UnknownEdgeRestraint = false;
 
     // ---- Failure searches (shells and circular plate) ----

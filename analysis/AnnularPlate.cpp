@@ -345,9 +345,9 @@ bool AnnularPlateStresses(AnalysisState& s, double p, double r, double r0, doubl
     const std::optional<PlateEdgeValues> edges =
         lineLoad ? LineLoadEdgeValues(s.EdgeRestraint, w, c)
                  : UniformLoadEdgeValues(s.EdgeRestraint, q, c);
-    s.UnknownEdgeRestraint = !edges.has_value();
     PlateEdgeValues e;
     if (!edges) {
+        s.UnknownEdgeRestraint = true;
         // No restraint, no plate solution: NaN so that nothing passes for a result.
         const double nan = std::numeric_limits<double>::quiet_NaN();
         e = PlateEdgeValues{nan, nan, nan, nan, nan, nan, nan, nan};

@@ -38,7 +38,7 @@ bool ConicalEndcapStresses(AnalysisState& s, double p) {
     s.SeatStress = sp * b * b / (b * b - a * a);
 
     const std::optional<double> halfAngle = ConeHalfAngle(2 * a, 2 * b, h);
-    s.ConeAngleNotConverged = !halfAngle.has_value();
+    if (!halfAngle) s.ConeAngleNotConverged = true;
     // Without an angle there is no answer: NaN marks every cone result as unusable.
     const double alpha = halfAngle.value_or(kNaN);
     const double cosA = std::cos(alpha);
@@ -81,7 +81,6 @@ bool FlatCircularPlateStresses(AnalysisState& s, double p, double r) {
 
     double centerMoment;
     double edgeMoment;
-    s.UnknownEdgeRestraint = false;
     if (s.EdgeRestraint == kSimplySupportedEdge) {
         s.CenterDeflection = -p * a * a * a * a * (5 + nu) / (64 * D * (1 + nu));
         centerMoment = p * a * a * (3 + nu) / 16;

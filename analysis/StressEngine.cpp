@@ -85,6 +85,8 @@ void SelectWallTheory(AnalysisState& s) {
 void ComputeStresses(AnalysisState& s, double p, double r, double r0, double w, int16_t n,
                      int16_t lineLoadFlag) {
     s.WallTheory.clear();
+    s.ConeAngleNotConverged = false;
+    s.UnknownEdgeRestraint = false;
     bool finite = true;
     switch (s.ComponentCode) {
         case kTubeComponent:

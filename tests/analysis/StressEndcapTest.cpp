@@ -1,0 +1,326 @@
+// Conical endcap and flat circular plate checked against mechanics computed here: membrane
+// equilibrium and the membrane strains integrated along the cone's meridian; for the plate the
+// plate equation, its moment-curvature and shear relations by finite differences, the edge
+// conditions and the handbook hand values for the solid plate.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "analysis/StressEngine.h"
+
+namespace tidewell {
+namespace {
+
+constexpr double kPiExact = 3.14159265358979323846;
+
+void ExpectRel(double actual, double expected, double tol, const std::string& what) {
+    EXPECT_NEAR(actual, expected, tol * std::fabs(expected) + 1e-12) << what;
+}
+
+// ---- Conical endcap ----
+
+struct ConeCase {
+    std::string name;
+    double innerDiameter, outerDiameter, height;
+    double E, nu;
+    bool internal;
+    double pressure;
+};
+
+AnalysisState ConeState(const ConeCase& c) {
+    AnalysisState s;
+    s.ComponentCode = kConeComponent;
+    s.InnerRadius = c.innerDiameter / 2;
+    s.OuterRadius = c.outerDiameter / 2;
+    s.WallThickness = 0.25;
+    s.MeanRadius = (s.InnerRadius + s.OuterRadius) / 2;
+    s.ConeHeight = c.height;
+    // As the results builder sets it.
+    s.ConeMidHeight = c.height - ((s.OuterRadius - s.InnerRadius) / 2) / (s.OuterRadius / c.height);
+    s.YoungsModulus = c.E;
+    s.PoissonRatio = c.nu;
+    s.Density = 0.283;
+    s.PressureDirection = c.internal ? kInternalPressure : kExternalPressure;
+    s.PressureSign = c.internal ? 1 : -1;
+    ResetResults(s);
+    return s;
+}
+
+// Membrane displacements of a cone closed at its apex, found by integrating the strains along
+// the meridian (arc length from the apex) rather than from closed forms.
+struct ConeMembrane {
+    double alpha;  // half-angle from the axis
+    double k;      // signed pressure / (E t cos alpha)
+    double nu;
+    // Stresses at the point of radius rho are proportional to rho = s sin(alpha).
+    double MeridionalStrain(double s) const { return k * s * std::sin(alpha) * (0.5 - nu); }
+    double HoopStrain(double s) const { return k * s * std::sin(alpha) * (1 - nu / 2); }
+    double RadialDisplacement(double s) const { return s * std::sin(alpha) * HoopStrain(s); }
+    double MeridionalDisplacement(double s) const {  // trapezoid rule, apex held
+        const int steps = 2000;
+        double sum = 0;
+        for (int i = 0; i < steps; ++i) {
+            const double s0 = s * i / steps, s1 = s * (i + 1) / steps;
+            sum += (MeridionalStrain(s0) + MeridionalStrain(s1)) / 2 * (s1 - s0);
+        }
+        return sum;
+    }
+    // Displacement along the axis, away from the apex.
+    double AxialDisplacement(double s) const {
+        return (MeridionalDisplacement(s) - RadialDisplacement(s) * std::sin(alpha)) /
+               std::cos(alpha);
+    }
+    // Outward normal displacement; its derivative along the meridian is the rotation.
+    double NormalDisplacement(double s) const {
+        return RadialDisplacement(s) * std::cos(alpha) - AxialDisplacement(s) * std::sin(alpha);
+    }
+};
+
+class ConeMembraneTest : public ::testing::TestWithParam<ConeCase> {};
+
+TEST_P(ConeMembraneTest, MatchesEquilibriumAndIntegratedStrains) {
+    const ConeCase c = GetParam();
+    AnalysisState s = ConeState(c);
+    ComputeStresses(s, c.pressure, s.InnerRadius, 0, 0, 2, 0);
+    ASSERT_FALSE(s.ResultNotFinite);
+    ASSERT_FALSE(s.ConeAngleNotConverged);
+
+    const double alpha = std::atan(c.outerDiameter / (2 * c.height));
+    const double R = s.MeanRadius;
+    const double t = s.WallThickness;
+    const double sp = (c.internal ? 1 : -1) * c.pressure;
+    // Cap of radius R: p pi R^2 = meridional * 2 pi R t * cos(alpha).
+    const double meridional = sp * kPiExact * R * R / (2 * kPiExact * R * t * std::cos(alpha));
+    // Meridian straight (no curvature), hoop radius R / cos(alpha): hoop = p (R / cos) / t.
+    const double hoop = sp * (R / std::cos(alpha)) / t;
+    const double tol = 1e-4;  // the half-angle iteration stops within about 1e-5
+    ExpectRel(s.ThinAxialStress, meridional, tol, "meridional");
+    ExpectRel(s.ThinHoopStress, hoop, tol, "hoop");
+    ExpectRel(s.ThinEquivalentStress,
+              std::sqrt(meridional * meridional + hoop * hoop - meridional * hoop), tol,
+              "equivalent");
+    ExpectRel(s.ThinOuterRadiusChange, R * (hoop - c.nu * meridional) / c.E, tol, "radius");
+    EXPECT_EQ(s.ThinInnerRadiusChange, s.ThinOuterRadiusChange);
+
+    const ConeMembrane m{alpha, sp / (c.E * t * std::cos(alpha)), c.nu};
+    const double meridianLength = R / std::sin(alpha);
+    ExpectRel(s.ThinLengthChange, m.AxialDisplacement(meridianLength), tol, "height change");
+    const double ds = meridianLength * 1e-4;
+    const double rotation =
+        (m.NormalDisplacement(meridianLength + ds) - m.NormalDisplacement(meridianLength - ds)) /
+        (2 * ds);
+    ExpectRel(s.MeridianRotation, rotation, tol, "meridian rotation");
+
+    const double a = s.InnerRadius, b = s.OuterRadius;
+    ExpectRel(s.SeatStress, sp * b * b / (b * b - a * a), 1e-12, "seat");
+    EXPECT_EQ(s.WallTheory, "Thin Wall");
+    EXPECT_EQ(s.ThickHoopStress, 0.0) << "no thick-wall formula for the cone";
+}
+
+TEST_P(ConeMembraneTest, WeightIsSolidConeLessSimilarInnerCone) {
+    const ConeCase c = GetParam();
+    AnalysisState s = ConeState(c);
+    ComputeStresses(s, c.pressure, s.InnerRadius, 0, 0, 2, 0);
+    const double a = s.InnerRadius, b = s.OuterRadius, h = c.height;
+    const double outer = kPiExact * b * b * h / 3;
+    const double inner = kPiExact * a * a * (a * h / b) / 3;  // same apex angle, base radius a
+    ExpectRel(s.WeightInAir, (outer - inner) * s.Density, 1e-9, "air");
+    ExpectRel(s.WeightInWater, (outer - inner) * s.Density - outer * 0.03704, 1e-9, "water");
+}
+
+TEST_P(ConeMembraneTest, ExternalPressureNegatesEveryResult) {
+    ConeCase c = GetParam();
+    c.internal = true;
+    AnalysisState in = ConeState(c);
+    c.internal = false;
+    AnalysisState ex = ConeState(c);
+    ComputeStresses(in, c.pressure, in.InnerRadius, 0, 0, 2, 0);
+    ComputeStresses(ex, c.pressure, ex.InnerRadius, 0, 0, 2, 0);
+    EXPECT_DOUBLE_EQ(ex.ThinAxialStress, -in.ThinAxialStress);
+    EXPECT_DOUBLE_EQ(ex.ThinHoopStress, -in.ThinHoopStress);
+    EXPECT_DOUBLE_EQ(ex.ThinOuterRadiusChange, -in.ThinOuterRadiusChange);
+    EXPECT_DOUBLE_EQ(ex.ThinLengthChange, -in.ThinLengthChange);
+    EXPECT_DOUBLE_EQ(ex.MeridianRotation, -in.MeridianRotation);
+    EXPECT_DOUBLE_EQ(ex.HoopStress, 2 * ex.AxialStress);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cones, ConeMembraneTest,
+    ::testing::Values(ConeCase{"SteepInternal", 6, 6.6, 12, 30e6, 0.3, true, 500},
+                      ConeCase{"FortyFiveExternal", 9.5, 10, 5, 10e6, 0.33, false, 300},
+                      ConeCase{"FlatExternal", 6, 14, 0.75, 30e6, 0.3, false, 200},
+                      ConeCase{"ShallowInternal", 19.4, 20, 1.8, 16e6, 0.34, true, 50}),
+    [](const ::testing::TestParamInfo<ConeCase>& row) { return row.param.name; });
+
+TEST(ConeEdgeCases, HeightChangeAtEightyDegreesUsesSine) {
+    // tan(80 deg) = 5.671: dividing by cos instead of sin would be 5.7 times too large.
+    const double alpha = 80 * kPiExact / 180;
+    const double h = 5.0 / std::tan(alpha);  // outer base radius 5
+    ConeCase c{"", 9.8, 10, h, 30e6, 0.3, true, 100};
+    AnalysisState s = ConeState(c);
+    ComputeStresses(s, 100, s.InnerRadius, 0, 0, 2, 0);
+    const double R = s.MeanRadius, t = s.WallThickness;
+    const double tanA = std::tan(alpha);
+    const double expected =
+        100 * R * R * (1 - 2 * 0.3 - 3 * tanA * tanA) / (4 * 30e6 * t * std::sin(alpha));
+    ExpectRel(s.ThinLengthChange, expected, 1e-4, "height change");
+}
+
+TEST(ConeEdgeCases, UnsettledHalfAngleFlagsTheCall) {
+    ConeCase c{"", 0, 10, 3, 30e6, 0.3, false, 100};  // no bore: the iteration cycles
+    AnalysisState s = ConeState(c);
+    ComputeStresses(s, 100, 0, 0, 0, 2, 0);
+    EXPECT_TRUE(s.ConeAngleNotConverged);
+    EXPECT_TRUE(s.ResultNotFinite);
+    EXPECT_TRUE(std::isnan(s.HoopStress));
+}
+
+// ---- Flat circular plate ----
+
+struct CircularPlateCase {
+    std::string name;
+    int16_t restraint;  // 0 simply supported, 1 fixed
+    double freeRadius, plateRadius, thickness;
+    double E, nu;
+    double pressure;
+};
+
+AnalysisState PlateState(const CircularPlateCase& c, bool internal = false) {
+    AnalysisState s;
+    s.ComponentCode = kCircularPlateComponent;
+    s.OuterRadius = c.freeRadius;
+    s.InnerRadius = c.plateRadius;
+    s.WallThickness = c.thickness;
+    s.MeanRadius = (c.freeRadius + c.plateRadius) / 2;
+    s.YoungsModulus = c.E;
+    s.PoissonRatio = c.nu;
+    s.Density = 0.1;
+    s.EdgeRestraint = c.restraint;
+    s.PressureDirection = internal ? kInternalPressure : kExternalPressure;
+    s.PressureSign = internal ? 1 : -1;
+    return s;
+}
+
+struct PlatePoint {
+    double y, slope, Mr, Mt;
+};
+
+PlatePoint EvaluatePlate(AnalysisState s, double p, double r) {
+    ComputeStresses(s, p, r, 0, 0, 2, 0);
+    return {s.PlateDeflectionAtR, s.PlateSlopeAtR, s.RadialMomentAtR, s.TangentialMomentAtR};
+}
+
+class CircularPlateTest : public ::testing::TestWithParam<CircularPlateCase> {};
+
+TEST_P(CircularPlateTest, SatisfiesThePlateRelationsInside) {
+    const CircularPlateCase c = GetParam();
+    const AnalysisState s = PlateState(c);
+    const double D = c.E * std::pow(c.thickness, 3) / (12 * (1 - c.nu * c.nu));
+    const double p = c.pressure;
+    for (double fraction : {0.2, 0.5, 0.8}) {
+        const double r = fraction * c.freeRadius;
+        const double h = 1e-4 * c.freeRadius;
+        const PlatePoint at = EvaluatePlate(s, p, r);
+        const PlatePoint before = EvaluatePlate(s, p, r - h);
+        const PlatePoint after = EvaluatePlate(s, p, r + h);
+        const double dy = (after.y - before.y) / (2 * h);
+        const double d2y = (after.y - 2 * at.y + before.y) / (h * h);
+        const std::string where = "r = " + std::to_string(r);
+        ExpectRel(at.slope, dy, 1e-6, "slope is dy/dr at " + where);
+        ExpectRel(at.Mr, D * (d2y + c.nu * dy / r), 1e-5, "Mr from curvature at " + where);
+        ExpectRel(at.Mt, D * (dy / r + c.nu * d2y), 1e-5, "Mt from curvature at " + where);
+        // Vertical equilibrium of the disc of radius r: r Q = -p r^2 / 2 = d(r Mr)/dr - Mt.
+        const double dRMr = ((r + h) * after.Mr - (r - h) * before.Mr) / (2 * h);
+        ExpectRel(dRMr - at.Mt, -p * r * r / 2, 1e-6, "shear equilibrium at " + where);
+    }
+}
+
+TEST_P(CircularPlateTest, MeetsItsEdgeAndCentreConditions) {
+    const CircularPlateCase c = GetParam();
+    AnalysisState s = PlateState(c);
+    const double p = c.pressure, a = c.freeRadius, t = c.thickness;
+    const PlatePoint edge = EvaluatePlate(s, p, a);
+    const double scaleY = std::fabs(EvaluatePlate(s, p, 0).y);
+    const double scaleM = p * a * a;
+    EXPECT_NEAR(edge.y, 0, 1e-12 * scaleY) << "edge rests on its support";
+    if (c.restraint == 0) {
+        EXPECT_NEAR(edge.Mr, 0, 1e-12 * scaleM) << "simply supported: no edge moment";
+    } else {
+        EXPECT_NEAR(edge.slope, 0, 1e-12) << "fixed: no edge slope";
+    }
+
+    ComputeStresses(s, p, a, 0, 0, 2, 0);
+    ExpectRel(s.OuterEdgeSlope, edge.slope, 1e-12, "edge slope");
+    ExpectRel(s.OuterEdgeRadialStress, std::fabs(6 * edge.Mr / (t * t)), 1e-9, "edge stress");
+    // The edge shear carries the load on the free disc: 2 pi a t tau = -p pi a^2.
+    ExpectRel(2 * kPiExact * a * t * s.OuterEdgeShearStress, -p * kPiExact * a * a, 1e-9,
+              "edge shear");
+    EXPECT_EQ(s.ShearForceAtR, 0.0);
+
+    ComputeStresses(s, p, 0, 0, 0, 2, 0);
+    EXPECT_EQ(s.PlateSlopeAtR, 0.0);
+    EXPECT_DOUBLE_EQ(s.PlateDeflectionAtR, s.CenterDeflection);
+    EXPECT_DOUBLE_EQ(s.TangentialMomentAtR, s.RadialMomentAtR);
+    ExpectRel(s.CenterStress, std::fabs(6 * s.RadialMomentAtR / (t * t)), 1e-12, "centre");
+    EXPECT_DOUBLE_EQ(s.PlateRadialStressAtR, s.CenterStress);
+    EXPECT_FALSE(s.ResultNotFinite);
+}
+
+TEST_P(CircularPlateTest, PressureDirectionChangesOnlyTheSeatSign) {
+    const CircularPlateCase c = GetParam();
+    AnalysisState ex = PlateState(c, false);
+    AnalysisState in = PlateState(c, true);
+    const double r = 0.4 * c.freeRadius;
+    ComputeStresses(ex, c.pressure, r, 0, 0, 2, 0);
+    ComputeStresses(in, c.pressure, r, 0, 0, 2, 0);
+    EXPECT_EQ(ex.PlateDeflectionAtR, in.PlateDeflectionAtR);
+    EXPECT_EQ(ex.PlateRadialStressAtR, in.PlateRadialStressAtR);
+    EXPECT_EQ(ex.CenterStress, in.CenterStress);
+    EXPECT_EQ(ex.OuterEdgeShearStress, in.OuterEdgeShearStress);
+    EXPECT_EQ(ex.SeatStress, -in.SeatStress);
+    // The pressure on the whole plate over the seat ring between a and Rp.
+    const double a = c.freeRadius, Rp = c.plateRadius;
+    const double seat = a < Rp ? c.pressure * Rp * Rp / (Rp * Rp - a * a) : 0.0;
+    ExpectRel(in.SeatStress, seat, 1e-12, "seat");
+    ExpectRel(in.WeightInAir, kPiExact * Rp * Rp * c.thickness * 0.1, 1e-9, "air");
+    ExpectRel(in.WeightInWater, kPiExact * Rp * Rp * c.thickness * (0.1 - 0.03704), 1e-9,
+              "water");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plates, CircularPlateTest,
+    ::testing::Values(
+        CircularPlateCase{"SimplySupportedSteel", 0, 4, 4.5, 0.5, 30e6, 0.3, 1000},
+        CircularPlateCase{"FixedSteel", 1, 4, 4.5, 0.5, 30e6, 0.3, 1000},
+        CircularPlateCase{"SimplySupportedAcrylicNoSeat", 0, 3, 3, 0.75, 450e3, 0.37, 200},
+        CircularPlateCase{"FixedAluminum", 1, 6, 7, 1, 10e6, 0.33, 500}),
+    [](const ::testing::TestParamInfo<CircularPlateCase>& row) { return row.param.name; });
+
+TEST(CircularPlateHandValues, FixedEdge) {
+    // Solid plate, fixed edge: yc = -p a^4 / (64 D), centre stress 6 p a^2 (1 + nu) / (16 t^2),
+    // edge stress 3 p a^2 / (4 t^2). a = 4, t = 0.5, p = 1000, nu = 0.3, E = 30e6.
+    const AnalysisState s0 = PlateState({"", 1, 4, 4.5, 0.5, 30e6, 0.3, 1000});
+    AnalysisState s = s0;
+    ComputeStresses(s, 1000, 0, 0, 0, 2, 0);
+    const double D = 30e6 * 0.125 / (12 * 0.91);  // 343406.6
+    EXPECT_NEAR(s.CenterDeflection, -1000 * 256 / (64 * D), 1e-12);
+    EXPECT_NEAR(s.CenterStress, 31200, 1e-6);           // 6*1000*16*1.3/(16*0.25)
+    EXPECT_NEAR(s.OuterEdgeRadialStress, 48000, 1e-6);  // 0.75*1000*16/0.25
+    EXPECT_EQ(s.OuterEdgeSlope, 0.0);
+}
+
+TEST(CircularPlateHandValues, SimplySupportedEdge) {
+    // Solid plate, simply supported: yc = -p a^4 (5 + nu) / (64 D (1 + nu)), centre stress
+    // 3 (3 + nu) p a^2 / (8 t^2) = 6 * 1000 * 16 * 3.3 / (16 * 0.25) = 79200.
+    AnalysisState s = PlateState({"", 0, 4, 4.5, 0.5, 30e6, 0.3, 1000});
+    ComputeStresses(s, 1000, 0, 0, 0, 2, 0);
+    const double D = 30e6 * 0.125 / (12 * 0.91);
+    EXPECT_NEAR(s.CenterDeflection, -1000 * 256 * 5.3 / (64 * D * 1.3), 1e-12);
+    EXPECT_NEAR(s.CenterStress, 79200, 1e-6);
+    EXPECT_EQ(s.OuterEdgeRadialStress, 0.0);
+}
+
+}  // namespace
+}  // namespace tidewell
