@@ -3,6 +3,7 @@
 // buttons, answered by the user. The desktop shows a message box, the command-line program writes
 // to standard error, tests script the answers.
 
+#include <optional>
 #include <string>
 
 namespace tidewell {
@@ -19,6 +20,8 @@ struct Message {
     std::string title = kProgramTitle;
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
+    // The button that answers when the user just presses Enter; none = the first button.
+    std::optional<MessageAnswer> defaultButton = std::nullopt;
 };
 
 class UserMessages {
