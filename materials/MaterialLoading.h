@@ -17,4 +17,7 @@ namespace tidewell {
 bool LoadMaterialByName(DesignRecord& design, const std::string& materialsFilePath,
                         const std::string& name, UserMessages& messages);
 
+// "The material "<name>" not found in database." with the name's trailing blanks removed.
+std::string MaterialNotFoundText(const std::string& name);
+
 }  // namespace tidewell
