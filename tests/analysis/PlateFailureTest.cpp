@@ -1,0 +1,354 @@
+// Failure evaluation of the flat annular plate. Edge shear and seat pressures are checked against
+// the plate's equilibrium (the load on the plate is carried by the supported edge and the seat
+// ring); the bending scan against a brute-force minimum over the same radii.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "analysis/PlateFailure.h"
+#include "analysis/ResultsTable.h"
+#include "analysis/StressEngine.h"
+#include "units/NumberFormat.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+template <typename Row>
+std::string RowName(const ::testing::TestParamInfo<Row>& row) {
+    return row.param.name;
+}
+
+// Plate: free radius a = 3, seat radius Rp = 3.5, hole radius b = 0.5, t = 0.5 in; line load on
+// the circle r0 = 2 standing for the pressure on a disc of radius 2.5; uniform load from 0.5.
+constexpr double kA = 3, kRp = 3.5, kB = 0.5, kT = 0.5, kR0 = 2, kRlo = 2.5, kRu = 0.5;
+constexpr double kY = 35000;
+
+DesignRecord AnnularDesign(int16_t restraint, bool uniform, bool line, bool external) {
+    DesignRecord d;
+    d.ProjectTitle = "Endcap";
+    d.EndcapType = kFlatAnnularEndcap;
+    d.EdgeRestraint = restraint;
+    d.UniformLoadOn = uniform ? kTrue : kFalse;
+    d.LineLoadOn = line ? kTrue : kFalse;
+    d.PressureSource = external ? 1 : 0;
+    d.EndcapDim = {2 * kA, 2 * kRp, kT, 2 * kB, 2 * kR0, 50, 2 * kRu, 2 * kRlo};
+    d.MaterialName = d.LoadedMaterialName = "6061-T6";
+    d.MaterialClass = "Metals";
+    d.YoungsModulus = 10.0e6;
+    d.PoissonsRatio = 0.33;
+    d.Density = 0.098;
+    d.YieldStrength = kY;
+    return d;
+}
+
+constexpr double kNA = 0;        // the mode does not apply
+constexpr double kOracle = -1;   // no closed form here: taken from the plate at 1000 psi
+
+// Load the plate carries per psi, as force per unit length of the circles at the edges:
+// uniform q over r0u..a gives q(a² - r0u²)/2 per radian, the line load w·r0 = p·Rlo²/2.
+constexpr double kUniformMoment = (kA * kA - kRu * kRu) / 2;
+constexpr double kLineMoment = kRlo * kRlo / 2;
+
+struct PlateCase {
+    const char* name;
+    int16_t restraint;
+    bool uniform, line, external;
+    double holeShear, freeShear, seat;  // expected failure pressures, psi
+};
+
+// Twice the edge shear stress 2Q/t meets the strength: Q·r = carried load per radian.
+constexpr double ShearPressure(double edgeRadius, double loadPerPsi) {
+    return kY * kT * edgeRadius / (2 * loadPerPsi);
+}
+// The seat ring Rp² - a² carries the whole load: (Rp² - b²) for the uniform pressure over the
+// whole ring face, Rlo² for the line load.
+constexpr double SeatPressure(double loadArea) { return kY * (kRp * kRp - kA * kA) / loadArea; }
+
+const PlateCase kPlateCases[] = {
+    {"SimplySupportedFreeBothExternal", 4, true, true, true, kNA,
+     ShearPressure(kA, kUniformMoment + kLineMoment),
+     SeatPressure(kRp * kRp - kB * kB + kRlo * kRlo)},
+    {"SimplySupportedFreeUniformExternal", 4, true, false, true, kNA,
+     ShearPressure(kA, kUniformMoment), SeatPressure(kRp * kRp - kB * kB)},
+    {"FixedFreeLineInternal", 0, false, true, false, kNA, ShearPressure(kA, kLineMoment), kNA},
+    {"FixedFixedUniformInternal", 3, true, false, false, kOracle, kOracle, kNA},
+    {"SimplySupportedBothInternal", 6, true, true, false, kOracle, kOracle, kNA},
+    {"GuidedSimplySupportedLineExternal", 8, false, true, true, ShearPressure(kB, kLineMoment),
+     kNA, SeatPressure(kRlo * kRlo)},
+    {"FreeFixedUniformExternal", 11, true, false, true, ShearPressure(kB, kUniformMoment), kNA,
+     SeatPressure(kRp * kRp - kB * kB)},
+    {"FreeSimplySupportedBothExternal", 10, true, true, true,
+     ShearPressure(kB, kUniformMoment + kLineMoment), kNA,
+     SeatPressure(kRp * kRp - kB * kB + kRlo * kRlo)},
+};
+
+struct Scan {
+    double pressure = std::numeric_limits<double>::infinity();
+    double radius = 0;
+};
+
+// The lowest bending failure pressure over the scan radii, first radius on ties, from the plate's
+// stress at 1000 psi (stress is proportional to pressure).
+Scan BruteForceBending(AnalysisState s, int n, bool radial) {
+    Scan best;
+    for (int i = 0; i < n; ++i) {
+        const double r = i == n - 1 ? s.OuterRadius
+                                    : s.InnerRadius + i * (s.OuterRadius - s.InnerRadius) / (n - 1);
+        ComputeSelectedPlateLoads(s, 1000, r);
+        const double stress = radial ? s.PlateRadialStressAtR : s.PlateTangentialStressAtR;
+        const double p = std::fabs(stress) < 1e-7 ? kNotApplicablePressure
+                                                  : 1000 * kY / std::fabs(stress);
+        if (i == 0 || p < best.pressure) best = {p, r};
+    }
+    return best;
+}
+
+double EdgeOracle(AnalysisState s, bool hole) {
+    ComputeSelectedPlateLoads(s, 1000, s.OuterRadius);
+    const double stress = 2 * (hole ? s.InnerEdgeShearStress : s.OuterEdgeShearStress);
+    return stress == 0 ? kNotApplicablePressure : 1000 * kY / std::fabs(stress);
+}
+
+void ExpectPressure(double found, double expected, const char* what) {
+    if (expected == kNA) {
+        EXPECT_EQ(found, kNotApplicablePressure) << what;
+    } else {
+        EXPECT_NEAR(found / expected, 1.0, 1e-4) << what;
+    }
+}
+
+class PlateFailureRows : public ::testing::TestWithParam<PlateCase> {};
+
+TEST_P(PlateFailureRows, FindsEveryModeAndTheGoverningOne) {
+    const PlateCase& c = GetParam();
+    const DesignRecord design = AnnularDesign(c.restraint, c.uniform, c.line, c.external);
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    const AnalysisState loaded = s;
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    const PlateFailureResult result =
+        FindPlateFailurePressures(s, {"Metals", "psi", 0, 50, false}, format);
+    ASSERT_FALSE(result.error) << *result.error;
+    const auto& P = s.PlateFailurePressures;
+    const auto& R = s.PlateFailureRadii;
+
+    // Bending: the lowest over the scan radii, and at that radius the stress meets the strength.
+    const Scan radial = BruteForceBending(loaded, 50, true);
+    const Scan tangential = BruteForceBending(loaded, 50, false);
+    ExpectPressure(P[1], radial.pressure, "radial");
+    EXPECT_DOUBLE_EQ(R[1], radial.radius);
+    ExpectPressure(P[2], tangential.pressure, "tangential");
+    EXPECT_DOUBLE_EQ(R[2], tangential.radius);
+    for (int mode : {1, 2}) {
+        if (P[mode] >= kNotApplicablePressure) continue;
+        AnalysisState at = loaded;
+        ComputeSelectedPlateLoads(at, P[mode], R[mode]);
+        const double stress = mode == 1 ? at.PlateRadialStressAtR : at.PlateTangentialStressAtR;
+        EXPECT_NEAR(std::fabs(stress) / kY, 1.0, 1e-4) << "mode " << mode;
+    }
+
+    // Edges and seat from equilibrium.
+    ExpectPressure(P[3], c.holeShear == kOracle ? EdgeOracle(loaded, true) : c.holeShear, "hole");
+    ExpectPressure(P[4], c.freeShear == kOracle ? EdgeOracle(loaded, false) : c.freeShear,
+                   "free edge");
+    ExpectPressure(P[5], c.seat, "seat");
+    EXPECT_EQ(R[3], kB);
+    EXPECT_EQ(R[4], kA);
+    EXPECT_EQ(R[5], kB);
+
+    // Governing: the lowest, ties to the lower mode.
+    int governing = 1;
+    for (int mode = 2; mode <= 5; ++mode) {
+        if (P[mode] < P[governing]) governing = mode;
+    }
+    EXPECT_EQ(s.PlateFailureMode, governing);
+    EXPECT_EQ(P[0], P[governing]);
+    EXPECT_EQ(R[0], R[governing]);
+    EXPECT_EQ(s.FailurePressure, P[governing]);
+    EXPECT_EQ(result.frame.selected, governing);
+
+    // The stress table: one row per scan radius, from the hole edge to exactly the free edge.
+    ASSERT_EQ(s.PlateStressTable.size(), 50u);
+    EXPECT_EQ(s.PlateStressTable.front().Radius, static_cast<float>(kB));
+    EXPECT_EQ(s.PlateStressTable.back().Radius, static_cast<float>(kA));
+    AnalysisState at = loaded;
+    ComputeSelectedPlateLoads(at, 1000, kA);
+    EXPECT_EQ(s.PlateStressTable.back().RadialStress, static_cast<float>(at.PlateRadialStressAtR));
+    EXPECT_EQ(s.PlateStressTable.back().TangentialStress,
+              static_cast<float>(at.PlateTangentialStressAtR));
+
+    // One of the two shear buttons shows: the free edge only when strictly lower.
+    ASSERT_EQ(result.frame.options.size(), 5u);
+    const bool freeShown = P[4] < P[3];
+    EXPECT_EQ(result.frame.options[2].visible, !freeShown);
+    EXPECT_EQ(result.frame.options[3].visible, freeShown);
+    EXPECT_TRUE(result.frame.options[0].visible);
+    EXPECT_TRUE(result.frame.options[4].visible);
+    EXPECT_EQ(result.frame.annularEvalLabel, "Table eval dia., De (inches):");
+    EXPECT_TRUE(messages.Empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(PlateFailure, PlateFailureRows, ::testing::ValuesIn(kPlateCases),
+                         RowName<PlateCase>);
+
+// Caption texts: value and diameter, "N/A" for both where a mode does not apply, the seat
+// without a diameter.
+struct CaptionCase {
+    const char* name;
+    bool glass;
+    bool external;
+    int16_t unitSystem;
+    const char* unit;
+    const char* lengthName;
+    double lengthFactor;
+};
+
+class PlateCaptionRows : public ::testing::TestWithParam<CaptionCase> {};
+
+TEST_P(PlateCaptionRows, WritesTheFiveCaptions) {
+    const CaptionCase& c = GetParam();
+    DesignRecord design = AnnularDesign(4, true, true, c.external);
+    if (c.glass) {
+        design.MaterialClass = "Glass";
+        design.SecondaryStrength = 100000;
+    }
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    const PlateFailureResult result = FindPlateFailurePressures(
+        s, {design.MaterialClass, c.unit, c.unitSystem, 50, false}, format);
+    ASSERT_FALSE(result.error);
+    int16_t digits = 5, notation = 2;
+    auto fmt = [&](double v) { return SigDigFormat(v, digits, notation); };
+    auto value = [&](int mode) {
+        const double p = s.PlateFailurePressures[mode];
+        return p >= kNotApplicablePressure ? std::string("N/A")
+                                           : fmt(p * (std::string(c.unit) == "Ksi" ? 0.001 : 1));
+    };
+    auto diameter = [&](int mode) {
+        return s.PlateFailurePressures[mode] >= kNotApplicablePressure
+                   ? std::string("N/A")
+                   : fmt(2 * s.PlateFailureRadii[mode] * c.lengthFactor);
+    };
+    const std::string unit = c.unit;
+    const std::string length = c.lengthName;
+    const char* titles[] = {"Radial moment failure at ", "Tangential moment failure at ",
+                            "Shear stress failure at ", "Shear stress failure at "};
+    for (int mode = 1; mode <= 4; ++mode) {
+        EXPECT_EQ(result.frame.options[mode - 1].caption,
+                  titles[mode - 1] + value(mode) + " " + unit + " (Dia. = " + diameter(mode) +
+                      " " + length + ")");
+    }
+    EXPECT_EQ(result.frame.options[4].caption, "Seat failure at " + value(5) + " " + unit);
+    EXPECT_EQ(result.frame.annularEvalLabel, "Table eval dia., De (" + length + "):");
+    EXPECT_EQ(result.frame.proposedEvalDiameter, diameter(0));
+    if (c.glass) {
+        // No shear failure for glass: both shear buttons N/A, the hole-edge one shows.
+        EXPECT_EQ(s.PlateFailurePressures[3], kNotApplicablePressure);
+        EXPECT_EQ(s.PlateFailurePressures[4], kNotApplicablePressure);
+        EXPECT_TRUE(result.frame.options[2].visible);
+        EXPECT_FALSE(result.frame.options[3].visible);
+    }
+    if (!c.external) {
+        EXPECT_EQ(result.frame.options[4].caption, "Seat failure at N/A " + unit);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PlateFailure, PlateCaptionRows,
+    ::testing::Values(CaptionCase{"MetalExternalInches", false, true, 0, "psi", "inches", 1},
+                      CaptionCase{"MetalInternalMillimetres", false, false, 1, "Ksi", "mm", 25.4},
+                      CaptionCase{"GlassExternalInches", true, true, 0, "psi", "inches", 1},
+                      CaptionCase{"GlassInternalMillimetres", true, false, 1, "Ksi", "mm", 25.4}),
+    RowName<CaptionCase>);
+
+TEST(PlateFailure, GlassBendsToItsTensileAndBearsWithItsCompressiveStrength) {
+    DesignRecord design = AnnularDesign(11, true, false, true);
+    design.MaterialClass = "CERAMICS";
+    design.YieldStrength = 7000;
+    design.SecondaryStrength = 100000;
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    ASSERT_FALSE(FindPlateFailurePressures(s, {"CERAMICS", "psi", 0, 50, false}, format).error);
+    EXPECT_NEAR(s.PlateFailurePressures[5] / (100000 * (kRp * kRp - kA * kA) /
+                                              (kRp * kRp - kB * kB)),
+                1, 1e-4);
+    AnalysisState at = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ComputeSelectedPlateLoads(at, s.PlateFailurePressures[1], s.PlateFailureRadii[1]);
+    EXPECT_NEAR(std::fabs(at.PlateRadialStressAtR) / 7000, 1, 1e-4);
+}
+
+TEST(PlateFailure, NoProposalWhileRecalculatingAtATypedDiameter) {
+    const DesignRecord design = AnnularDesign(4, true, true, true);
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    const PlateFailureResult result =
+        FindPlateFailurePressures(s, {"Metals", "psi", 0, 50, true}, format);
+    ASSERT_FALSE(result.error);
+    EXPECT_TRUE(result.frame.proposedEvalDiameter.empty());
+}
+
+struct IncrementCase {
+    const char* name;
+    double stored;
+    int expected;
+};
+
+class RadialIncrementRows : public ::testing::TestWithParam<IncrementCase> {};
+
+TEST_P(RadialIncrementRows, BoundsAndRoundsTheCount) {
+    EXPECT_EQ(RadialIncrements(GetParam().stored), GetParam().expected);
+    const DesignRecord design = AnnularDesign(4, true, true, true);
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    PlateFailureSettings settings{"Metals", "psi", 0, RadialIncrements(GetParam().stored), false};
+    ASSERT_FALSE(FindPlateFailurePressures(s, settings, format).error);
+    ASSERT_EQ(s.PlateStressTable.size(), static_cast<size_t>(GetParam().expected));
+    EXPECT_EQ(s.PlateStressTable.back().Radius, static_cast<float>(kA));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PlateFailure, RadialIncrementRows,
+    ::testing::Values(IncrementCase{"Zero", 0, 2}, IncrementCase{"One", 1, 2},
+                      IncrementCase{"Negative", -7, 2}, IncrementCase{"Two", 2, 2},
+                      IncrementCase{"RoundsDown", 10.4, 10}, IncrementCase{"HalfRoundsUp", 10.5, 11},
+                      IncrementCase{"Default", 50, 50}, IncrementCase{"JustBelowMax", 999.5, 1000},
+                      IncrementCase{"Max", 1000, 1000}, IncrementCase{"AboveMax", 5000, 1000},
+                      IncrementCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), 2},
+                      IncrementCase{"Infinite", std::numeric_limits<double>::infinity(), 1000}),
+    RowName<IncrementCase>);
+
+TEST(PlateFailure, SettingsBelowTwoIncrementsAreRaisedInsteadOfDividingByZero) {
+    const DesignRecord design = AnnularDesign(4, true, true, true);
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    const PlateFailureResult result =
+        FindPlateFailurePressures(s, {"Metals", "psi", 0, 1, false}, format);
+    ASSERT_FALSE(result.error);
+    ASSERT_EQ(s.PlateStressTable.size(), 2u);
+    EXPECT_EQ(s.PlateStressTable[0].Radius, static_cast<float>(kB));
+    EXPECT_EQ(s.PlateStressTable[1].Radius, static_cast<float>(kA));
+}
+
+TEST(PlateFailure, HoleAsLargeAsThePlateStopsWithAMessage) {
+    DesignRecord design = AnnularDesign(4, true, true, true);
+    design.EndcapDim[3] = design.EndcapDim[0];  // hole = free diameter
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    const PlateFailureResult result =
+        FindPlateFailurePressures(s, {"Metals", "psi", 0, 50, false}, format);
+    ASSERT_TRUE(result.error);
+    EXPECT_NE(result.error->find("center hole"), std::string::npos) << *result.error;
+}
+
+}  // namespace
+}  // namespace tidewell
