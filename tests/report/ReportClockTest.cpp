@@ -1,0 +1,80 @@
+// The report's time stamp: calendar dates of known instants and the SOURCE_DATE_EPOCH reader.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "report/ReportClock.h"
+
+namespace tidewell {
+namespace {
+
+struct EpochCase {
+    const char* name;
+    int64_t seconds;
+    const char* time;
+    const char* date;
+};
+
+class UtcClock : public ::testing::TestWithParam<EpochCase> {};
+
+TEST_P(UtcClock, KnownInstants) {
+    const auto parts = UtcClockParts(GetParam().seconds);
+    ASSERT_TRUE(parts.has_value());
+    const ReportClock clock = ReportClockFor(*parts);
+    EXPECT_EQ(clock.timeText, GetParam().time);
+    EXPECT_EQ(clock.dateText, GetParam().date);
+}
+
+// Calendar values from published epoch tables.
+INSTANTIATE_TEST_SUITE_P(
+    Instants, UtcClock,
+    ::testing::Values(EpochCase{"Epoch", 0, "00:00:00", "1970-01-01"},
+                      EpochCase{"EndOfFirstDay", 86399, "23:59:59", "1970-01-01"},
+                      EpochCase{"LeapDay2000", 951782400, "00:00:00", "2000-02-29"},
+                      EpochCase{"EndOfLeapDay2000", 951868799, "23:59:59", "2000-02-29"},
+                      EpochCase{"Billion234", 1234567890, "23:31:30", "2009-02-13"},
+                      EpochCase{"March2024", 1710770709, "14:05:09", "2024-03-18"},
+                      // 2100 is no leap year: 28 February is followed by 1 March.
+                      EpochCase{"Feb2100", 4107456000, "00:00:00", "2100-02-28"},
+                      EpochCase{"Mar2100", 4107542400, "00:00:00", "2100-03-01"},
+                      EpochCase{"LastSecond", 253402300799LL, "23:59:59", "9999-12-31"}),
+    [](const ::testing::TestParamInfo<EpochCase>& row) { return row.param.name; });
+
+TEST(UtcClockLimits, OutsideTheCalendarIsRefused) {
+    EXPECT_FALSE(UtcClockParts(-1).has_value());
+    EXPECT_FALSE(UtcClockParts(253402300800LL).has_value());
+}
+
+struct EpochTextCase {
+    const char* text;
+    bool valid;
+    int64_t seconds;
+};
+
+class EpochText : public ::testing::TestWithParam<EpochTextCase> {};
+
+TEST_P(EpochText, OnlyWholeSeconds) {
+    const auto value = ParseEpochSeconds(GetParam().text);
+    ASSERT_EQ(value.has_value(), GetParam().valid) << GetParam().text;
+    if (value) {
+        EXPECT_EQ(*value, GetParam().seconds);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, EpochText,
+    ::testing::Values(EpochTextCase{"0", true, 0}, EpochTextCase{"1710770709", true, 1710770709},
+                      EpochTextCase{"", false, 0}, EpochTextCase{"-5", false, 0},
+                      EpochTextCase{"12 ", false, 0}, EpochTextCase{"1.5", false, 0},
+                      EpochTextCase{"1e9", false, 0},
+                      EpochTextCase{"9999999999999999999", false, 0}));
+
+TEST(ReportClockText, PadsEveryPart) {
+    const ReportClock clock = ReportClockFor(ClockParts{987, 6, 5, 4, 3, 2});
+    EXPECT_EQ(clock.timeText, "04:03:02");
+    EXPECT_EQ(clock.dateText, "0987-06-05");
+}
+
+}  // namespace
+}  // namespace tidewell
