@@ -1,0 +1,255 @@
+// Assembling the report's texts from the design, the materials editor's texts and a results view.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "report/ReportAssembly.h"
+
+namespace tidewell {
+namespace {
+
+struct FieldCase {
+    const char* name;
+    double value;
+    int16_t digits;
+    int16_t notation;
+    const char* text;
+};
+
+class GeometryField : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(GeometryField, ShowsTheTypedValueAsTheEditorDoes) {
+    DesignRecord design;
+    design.SignificantDigits = GetParam().digits;
+    design.NumericFormat = GetParam().notation;
+    EXPECT_EQ(GeometryFieldText(GetParam().value, design), GetParam().text);
+    // The design's own settings are not corrected by formatting a field.
+    EXPECT_EQ(design.SignificantDigits, GetParam().digits);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, GeometryField,
+                         ::testing::Values(FieldCase{"FiveDigitsFixed", 5, 5, 2, "5.0000"},
+                                           FieldCase{"FractionFixed", 0.5, 5, 2, "0.50000"},
+                                           FieldCase{"ThreeDigits", 24, 3, 2, "24.0"},
+                                           FieldCase{"Scientific", 152.4, 4, 0, "1.524E+02"},
+                                           FieldCase{"LargeFixed", 123456, 4, 2, "123500"},
+                                           FieldCase{"ZeroIsEmpty", 0, 5, 2, ""},
+                                           FieldCase{"NegativeIsEmpty", -3, 5, 2, ""}),
+                         [](const ::testing::TestParamInfo<FieldCase>& row) {
+                             return row.param.name;
+                         });
+
+struct UnitCase {
+    const char* name;
+    double index;
+    int16_t unitSystem;
+    const char* text;
+};
+
+class GeometryUnit : public ::testing::TestWithParam<UnitCase> {};
+
+TEST_P(GeometryUnit, StoredIndexOrTheUnitSystemDefault) {
+    EXPECT_EQ(GeometryUnitText(GetParam().index, GetParam().unitSystem), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Indexes, GeometryUnit,
+    ::testing::Values(UnitCase{"Inches", 0, 1, "in"}, UnitCase{"Millimetres", 1, 0, "mm"},
+                      UnitCase{"Feet", 2, 0, "Ft"}, UnitCase{"Metres", 3, 0, "m"},
+                      UnitCase{"Centimetres", 4, 0, "cm"}, UnitCase{"UnsetEnglish", -1, 0, "in"},
+                      UnitCase{"UnsetMetric", -1, 1, "mm"},
+                      UnitCase{"OutOfListMetric", 7, -1, "mm"}),
+    [](const ::testing::TestParamInfo<UnitCase>& row) { return row.param.name; });
+
+struct RestraintCase {
+    const char* name;
+    int16_t endcap;
+    int16_t restraint;
+    const char* text;
+};
+
+class EdgeRestraint : public ::testing::TestWithParam<RestraintCase> {};
+
+TEST_P(EdgeRestraint, TheDesignFormsEntry) {
+    DesignRecord design;
+    design.EndcapType = GetParam().endcap;
+    design.EdgeRestraint = GetParam().restraint;
+    EXPECT_EQ(EdgeRestraintText(design), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, EdgeRestraint,
+    ::testing::Values(RestraintCase{"AnnularDefault", 1, 4, "Simply Supported/Free"},
+                      RestraintCase{"AnnularLast", 1, 11, "Free/Fixed"},
+                      RestraintCase{"CircularFixed", 4, 1, "Fixed"},
+                      RestraintCase{"CircularSimple", 4, 0, "Simply Supported"},
+                      RestraintCase{"NoneChosen", 4, -1, ""},
+                      RestraintCase{"BeyondTheList", 4, 2, ""},
+                      RestraintCase{"ConeHasNoChoice", 2, 0, ""}),
+    [](const ::testing::TestParamInfo<RestraintCase>& row) { return row.param.name; });
+
+MaterialFieldTexts AcrylicTexts() {
+    MaterialFieldTexts texts;
+    texts.strength = "10";
+    texts.strength2 = "4.5";
+    texts.modulus = "0.45";
+    texts.density = "1.19";
+    texts.poisson = "0.37";
+    texts.comment = "Cast sheet.";
+    texts.units.strength = 0;   // "Ksi"
+    texts.units.strength2 = 1;  // "psi"
+    texts.units.modulus = 0;    // "Mpsi"
+    texts.units.density = 3;    // "gr/cu cm"
+    return texts;
+}
+
+DesignRecord AnnularDesign() {
+    DesignRecord design;
+    design.ProgramVersion = "4.6";
+    design.EndcapType = kFlatAnnularEndcap;
+    design.PressureSource = 1;
+    design.UnitSystem = 1;
+    design.EdgeRestraint = 4;
+    design.EndcapDimEntered = {254, 279.4, 25.4, 50.8, 50.8, 50, 50.8, 50.8};
+    design.EndcapDimUnit = {1, 1, 1, 1, -1};
+    design.MaterialName = "Acrylic (cast)";
+    design.MaterialClass = "Plastics";
+    return design;
+}
+
+ResultsView AnnularView() {
+    ResultsView view;
+    view.componentCode = kAnnularPlateComponent;
+    view.weightInAir = "1.8088";
+    view.weightInWater = "0.14560";
+    view.failure.options = {{"Radial a", true},
+                            {"Tangential b", true},
+                            {"Shear c", false},
+                            {"Shear d", true},
+                            {"Seat e", true}};
+    view.failure.selected = 2;
+    view.failure.annularEvalLabel = "Table eval dia., De (mm):";
+    view.failure.proposedEvalDiameter = "50.800";
+    view.cells = {{"Pressure"}, {"Bar"}, {"10.000"}};
+    return view;
+}
+
+TEST(ReportAssembly, FlatAnnularPlateInMetricUnits) {
+    const ReportInput in =
+        AssembleReportInput(AnnularDesign(), AcrylicTexts(), AnnularView(),
+                            ResultsWindowTexts{"kg", ""}, ReportClock{"09:00:00", "2024-01-02"});
+    EXPECT_EQ(in.programVersion, "4.6");
+    EXPECT_EQ(in.timeText, "09:00:00");
+    EXPECT_EQ(in.dateText, "2024-01-02");
+    EXPECT_EQ(in.componentCode, 1);
+    EXPECT_TRUE(in.externalPressure);
+    EXPECT_EQ(in.fieldTexts[0], "254.00");
+    EXPECT_EQ(in.fieldTexts[1], "279.40");
+    EXPECT_EQ(in.fieldTexts[2], "25.400");
+    EXPECT_EQ(in.fieldTexts[3], "50.800");
+    EXPECT_EQ(in.fieldTexts[5], "50.000");  // the increments field is reformatted like the others
+    EXPECT_EQ(in.unitTexts[0], "mm");
+    EXPECT_EQ(in.unitTexts[4], "mm");  // unset: the metric default
+    EXPECT_EQ(in.edgeRestraint, "Simply Supported/Free");
+    EXPECT_EQ(in.weightInAir, "1.8088");
+    EXPECT_EQ(in.weightInWater, "0.14560");
+    EXPECT_EQ(in.weightUnit, "kg");
+    ASSERT_EQ(in.failureOptions.size(), 5U);
+    EXPECT_FALSE(in.failureOptions[0].selected);
+    EXPECT_TRUE(in.failureOptions[1].selected);
+    EXPECT_FALSE(in.failureOptions[2].visible);
+    EXPECT_EQ(in.failureOptions[3].caption, "Shear d");
+    EXPECT_EQ(in.materialName, "Acrylic (cast)");
+    EXPECT_EQ(in.strength.label, "Ultimate Strength");
+    EXPECT_EQ(in.strength.value, "10");
+    EXPECT_EQ(in.strength.unit, "Ksi");
+    EXPECT_TRUE(in.secondStrengthVisible);
+    EXPECT_EQ(in.secondStrength.label, "Working Strength");
+    EXPECT_EQ(in.secondStrength.value, "4.5");
+    EXPECT_EQ(in.secondStrength.unit, "psi");
+    EXPECT_EQ(in.modulus.value, "0.45");
+    EXPECT_EQ(in.modulus.unit, "Mpsi");
+    EXPECT_EQ(in.density.unit, "gr/cu cm");
+    EXPECT_EQ(in.poissonRatio, "0.37");
+    EXPECT_EQ(in.comment, "Cast sheet.");
+    EXPECT_EQ(in.distortionCaption1, "Table eval dia., De (mm):");
+    EXPECT_EQ(in.distortionCaption2, "50.800");
+    EXPECT_EQ(in.grid, AnnularView().cells);
+}
+
+TEST(ReportAssembly, RecalculationKeepsTheTypedDiameter) {
+    ResultsView view = AnnularView();
+    view.failure.proposedEvalDiameter.clear();
+    const ReportInput in = AssembleReportInput(AnnularDesign(), AcrylicTexts(), view,
+                                               ResultsWindowTexts{"kg", "120"}, ReportClock{});
+    EXPECT_EQ(in.distortionCaption2, "120");
+}
+
+TEST(ReportAssembly, TubeTakesTheBodyFieldsAndHidesTheSecondStrengthOfAMetal) {
+    DesignRecord design;
+    design.BodyType = kTubeBody;
+    design.PressureSource = 0;
+    design.UnitSystem = 0;
+    design.BodyDimEntered = {5, 6, 0.5, 24, 99};
+    design.BodyDimUnit = {0, 0, 0, -1, 0};
+    design.EndcapDimEntered = {1, 1, 1, 1, 1, 1, 1, 1};
+    design.MaterialName = "Titanium";
+    design.MaterialClass = "Metals";
+    ResultsView view;
+    view.componentCode = kTubeComponent;
+    view.failure.options = {{"a", true}, {"b", true}, {"c", true}, {"d", true}};
+    view.failure.selected = 1;
+    MaterialFieldTexts texts;
+    texts.strength = "120";
+    texts.units.strength = 0;
+    const ReportInput in =
+        AssembleReportInput(design, texts, view, ResultsWindowTexts{"lbs", ""}, ReportClock{});
+    EXPECT_FALSE(in.externalPressure);
+    EXPECT_EQ(in.fieldTexts[0], "5.0000");
+    EXPECT_EQ(in.fieldTexts[3], "24.000");
+    EXPECT_EQ(in.fieldTexts[4], "");  // the spare body dimension is never shown
+    EXPECT_EQ(in.unitTexts[3], "in");
+    EXPECT_EQ(in.strength.label, "Yield Strength");
+    EXPECT_FALSE(in.secondStrengthVisible);
+    EXPECT_TRUE(in.failureOptions[0].selected);
+    EXPECT_EQ(in.edgeRestraint, "");
+    EXPECT_EQ(in.distortionCaption1, "");
+}
+
+TEST(ReportAssembly, FlatCircularPlateQuotesBothEvaluationLabels) {
+    DesignRecord design;
+    design.EndcapType = kFlatCircularEndcap;
+    design.EdgeRestraint = 1;
+    design.MaterialClass = "Glass";
+    ResultsView view;
+    view.componentCode = kCircularPlateComponent;
+    view.failure.evalRadiusLabel = "label one";
+    view.failure.evalRadiusLabel2 = "label two";
+    const ReportInput in = AssembleReportInput(design, MaterialFieldTexts{}, view,
+                                               ResultsWindowTexts{}, ReportClock{});
+    EXPECT_EQ(in.edgeRestraint, "Fixed");
+    EXPECT_EQ(in.distortionCaption1, "label one");
+    EXPECT_EQ(in.distortionCaption2, "label two");
+    EXPECT_EQ(in.strength.label, "Ult. Strength (tensile)");
+    EXPECT_EQ(in.secondStrength.label, "Ult. Strength (comp)");
+    EXPECT_TRUE(in.secondStrengthVisible);
+}
+
+TEST(ReportAssembly, UnknownUnitSelectionGivesNoUnitText) {
+    MaterialFieldTexts texts;
+    texts.units.strength = -1;
+    texts.units.density = 99;
+    DesignRecord design;
+    design.ProgramVersion = "";
+    ResultsView view;
+    view.componentCode = kTubeComponent;
+    const ReportInput in =
+        AssembleReportInput(design, texts, view, ResultsWindowTexts{}, ReportClock{});
+    EXPECT_EQ(in.strength.unit, "");
+    EXPECT_EQ(in.density.unit, "");
+    EXPECT_FALSE(in.programVersion.empty());  // the running program's version
+}
+
+}  // namespace
+}  // namespace tidewell
