@@ -1,0 +1,240 @@
+// The editor's number texts, unit lists and captions, and the one conversion of a stored material
+// into the design's base units.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "materials/MaterialUnits.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+// Pounds per square inch in one unit, and pounds per cubic inch in one gram per cubic centimetre,
+// from the usual engineering tables (not from the program's unit table).
+constexpr double kPsiPerKsi = 1000.0;
+constexpr double kPsiPerMpsi = 1.0e6;
+constexpr double kPsiPerMPa = 145.0377;
+constexpr double kPsiPerGPa = 145037.7;
+constexpr double kLbPerCuInPerGramPerCuCm = 0.0361273;
+
+struct NumberTextCase {
+    const char* label;
+    double value;
+    const char* text;
+};
+
+class MaterialNumberTexts : public ::testing::TestWithParam<NumberTextCase> {};
+
+TEST_P(MaterialNumberTexts, FifteenSignificantDigitsShortestForm) {
+    EXPECT_EQ(MaterialNumberText(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, MaterialNumberTexts,
+    ::testing::Values(
+        NumberTextCase{"integer", 80, "80"}, NumberTextCase{"zero", 0, "0"},
+        NumberTextCase{"fraction", 0.283, "0.283"}, NumberTextCase{"negative", -0.5, "-0.5"},
+        NumberTextCase{"binary_noise_rounded", 0.1 + 0.2, "0.3"},
+        NumberTextCase{"sixteen_digits_cut", 1234567890123456789.0, "1.23456789012346e+18"},
+        NumberTextCase{"large", 1.5e20, "1.5e+20"}, NumberTextCase{"small", 0.00001, "1e-05"},
+        NumberTextCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(), "nan"},
+        NumberTextCase{"infinity", std::numeric_limits<double>::infinity(), "inf"},
+        NumberTextCase{"minus_infinity", -std::numeric_limits<double>::infinity(), "-inf"}),
+    [](const ::testing::TestParamInfo<NumberTextCase>& row) { return row.param.label; });
+
+struct CaptionCase {
+    const char* label;
+    const char* category;
+    const char* primary;
+    bool secondaryShown;
+    const char* secondary;
+};
+
+class MaterialCaptions : public ::testing::TestWithParam<CaptionCase> {};
+
+TEST_P(MaterialCaptions, FollowTheClass) {
+    const StrengthCaptions captions = StrengthCaptionsFor(GetParam().category);
+    EXPECT_EQ(captions.primary, GetParam().primary);
+    EXPECT_EQ(captions.secondaryShown, GetParam().secondaryShown);
+    EXPECT_EQ(captions.secondary, GetParam().secondary);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, MaterialCaptions,
+    ::testing::Values(
+        CaptionCase{"metals", "Metals", "Yield Strength", false, ""},
+        CaptionCase{"plastics_any_case", "pLaStIcS", "Ultimate Strength", true, "Working Strength"},
+        CaptionCase{"glass", "Glass", "Ult. Strength (tensile)", true, "Ult. Strength (comp)"},
+        CaptionCase{"ceramics", "CERAMICS", "Ult. Strength (tensile)", true,
+                    "Ult. Strength (comp)"},
+        CaptionCase{"unknown_class", "Woods", "Yield Strength", false, ""},
+        CaptionCase{"all", "All", "Yield Strength", false, ""},
+        CaptionCase{"empty", "", "Yield Strength", false, ""}),
+    [](const ::testing::TestParamInfo<CaptionCase>& row) { return row.param.label; });
+
+struct NumericCase {
+    const char* label;
+    const char* text;
+    bool numeric;
+};
+
+class MaterialIsNumeric : public ::testing::TestWithParam<NumericCase> {};
+
+TEST_P(MaterialIsNumeric, AcceptsWhatTheNumberReaderReads) {
+    EXPECT_EQ(IsNumeric(GetParam().text), GetParam().numeric);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, MaterialIsNumeric,
+    ::testing::Values(
+        NumericCase{"integer", "12", true}, NumericCase{"blanks_around", " 12 ", true},
+        NumericCase{"exponent", "1.5e3", true}, NumericCase{"grouping", "1,000", true},
+        NumericCase{"negative", "-0.25", true}, NumericCase{"word_after_blank", "12 Ksi", true},
+        NumericCase{"letters", "abc", false}, NumericCase{"empty", "", false},
+        NumericCase{"blank", "   ", false}, NumericCase{"too_large", "1e999", false},
+        NumericCase{"not_a_number", "nan", false}, NumericCase{"infinity", "inf", false},
+        NumericCase{"unit_glued_on", "12Ksi", false}),
+    [](const ::testing::TestParamInfo<NumericCase>& row) { return row.param.label; });
+
+TEST(MaterialUnitLists, OrderOfTheEditorsLists) {
+    EXPECT_EQ(StrengthUnitList(),
+              (std::vector<std::string>{"Ksi", "psi", "Mpsi", "Kbar", "Mbar", "MPa", "GPa"}));
+    EXPECT_EQ(ModulusUnitList(),
+              (std::vector<std::string>{"Mpsi", "psi", "Ksi", "Kbar", "Mbar", "MPa", "GPa"}));
+    EXPECT_EQ(DensityUnitList(), (std::vector<std::string>{"lb/cu in", "lb/cu ft", "kg/cu m",
+                                                           "gr/cu cm", "kg/cu cm"}));
+}
+
+MaterialRecord Record(const std::string& category) {
+    MaterialRecord record;
+    record.Name = "Sample";
+    record.MainCategory = category;
+    record.StrengthValue = 215;
+    record.StrengthUnit = "mpa";  // stored units compare ignoring case
+    record.Strength2Value = 1.5;
+    record.Strength2Unit = "KSI";
+    record.ModulusValue = 71;
+    record.ModulusUnit = "GPa";
+    record.DensityValue = 2.66;
+    record.DensityUnit = "gr/cu cm";
+    record.PoissonValue = 0.33;
+    record.Comment = "Marine grade";
+    record.InUse = kMaterialInUse;
+    return record;
+}
+
+TEST(MaterialFieldTexts, StoredNumbersAndUnitsAsTheEditorShowsThem) {
+    const MaterialFieldTexts fields = FieldTextsForRecord(Record("Plastics"), {});
+    EXPECT_EQ(fields.strength, "215");
+    EXPECT_EQ(fields.strength2, "1.5");
+    EXPECT_EQ(fields.modulus, "71");
+    EXPECT_EQ(fields.density, "2.66");
+    EXPECT_EQ(fields.poisson, "0.33");
+    EXPECT_EQ(fields.comment, "Marine grade");
+    EXPECT_EQ(fields.units.strength, 5);   // MPa
+    EXPECT_EQ(fields.units.strength2, 0);  // Ksi
+    EXPECT_EQ(fields.units.modulus, 6);    // GPa
+    EXPECT_EQ(fields.units.density, 3);    // gr/cu cm
+}
+
+TEST(MaterialFieldTexts, UnitNotInTheListKeepsThePreviousSelection) {
+    MaterialRecord record = Record("Metals");
+    record.StrengthUnit = "furlongs";
+    record.DensityUnit = "";
+    MaterialUnitSelection previous;
+    previous.strength = 2;
+    previous.density = 4;
+    const MaterialFieldTexts fields = FieldTextsForRecord(record, previous);
+    EXPECT_EQ(fields.units.strength, 2);
+    EXPECT_EQ(fields.units.density, 4);
+    EXPECT_EQ(fields.units.modulus, 6);
+}
+
+struct LoadCase {
+    const char* label;
+    const char* category;
+    double secondaryPsi;  // expected SecondaryStrength
+};
+
+class MaterialLoadIntoDesign : public ::testing::TestWithParam<LoadCase> {};
+
+TEST_P(MaterialLoadIntoDesign, BaseUnitsFromTheStoredUnits) {
+    DesignRecord design;
+    ScriptedMessages messages;
+    LoadRecordIntoDesign(design, Record(GetParam().category), {}, messages);
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(design.MaterialName, "Sample");
+    EXPECT_EQ(design.LoadedMaterialName, "Sample");
+    EXPECT_EQ(design.MaterialClass, GetParam().category);
+    EXPECT_NEAR(design.YieldStrength, 215 * kPsiPerMPa, 215 * kPsiPerMPa * 1e-6);
+    EXPECT_NEAR(design.YoungsModulus, 71 * kPsiPerGPa, 71 * kPsiPerGPa * 1e-6);
+    EXPECT_NEAR(design.Density, 2.66 * kLbPerCuInPerGramPerCuCm, 2.66 * 0.0361273 * 1e-5);
+    EXPECT_DOUBLE_EQ(design.PoissonsRatio, 0.33);
+    EXPECT_DOUBLE_EQ(design.SecondaryStrength, GetParam().secondaryPsi);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, MaterialLoadIntoDesign,
+    ::testing::Values(LoadCase{"metal_has_no_secondary", "Metals", 0.0},
+                      LoadCase{"plastic_working_strength", "Plastics", 1.5 * kPsiPerKsi},
+                      LoadCase{"glass_compressive_strength", "Glass", 1.5 * kPsiPerKsi},
+                      LoadCase{"unknown_class_has_no_secondary", "Woods", 0.0}),
+    [](const ::testing::TestParamInfo<LoadCase>& row) { return row.param.label; });
+
+TEST(MaterialLoadIntoDesign, UnlistedUnitConvertsWithThePreviousSelection) {
+    MaterialRecord record = Record("Metals");
+    record.StrengthValue = 80;
+    record.StrengthUnit = "furlongs";
+    record.ModulusValue = 30;
+    record.ModulusUnit = "Mpsi";
+    MaterialUnitSelection previous;
+    previous.strength = 0;  // Ksi
+    DesignRecord design;
+    ScriptedMessages messages;
+    LoadRecordIntoDesign(design, record, previous, messages);
+    EXPECT_DOUBLE_EQ(design.YieldStrength, 80 * kPsiPerKsi);
+    EXPECT_DOUBLE_EQ(design.YoungsModulus, 30 * kPsiPerMpsi);
+    EXPECT_TRUE(messages.Empty());
+}
+
+struct UnreadableCase {
+    const char* label;
+    double strength;
+    const char* strengthUnit;
+    const char* message;
+};
+
+class MaterialUnreadableValues : public ::testing::TestWithParam<UnreadableCase> {};
+
+TEST_P(MaterialUnreadableValues, LoadAsZeroWithAMessage) {
+    MaterialRecord record = Record("Metals");
+    record.StrengthValue = GetParam().strength;
+    record.StrengthUnit = GetParam().strengthUnit;
+    DesignRecord design;
+    design.YieldStrength = 12345;
+    ScriptedMessages messages;
+    LoadRecordIntoDesign(design, record, {}, messages);
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{GetParam().message});
+    EXPECT_EQ(design.YieldStrength, 0.0);
+    EXPECT_TRUE(std::isfinite(design.YoungsModulus));
+    EXPECT_GT(design.YoungsModulus, 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, MaterialUnreadableValues,
+    ::testing::Values(UnreadableCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(),
+                                     "Ksi", "Can't parse nan."},
+                      UnreadableCase{"infinity", std::numeric_limits<double>::infinity(), "Ksi",
+                                     "Can't parse inf."},
+                      UnreadableCase{"minus_infinity", -std::numeric_limits<double>::infinity(),
+                                     "Ksi", "Can't parse -inf."},
+                      UnreadableCase{"overflows_in_base_units", 1e308, "GPa",
+                                     "Can't parse 1e+308."}),
+    [](const ::testing::TestParamInfo<UnreadableCase>& row) { return row.param.label; });
+
+}  // namespace
+}  // namespace tidewell
