@@ -1,0 +1,398 @@
+// The flat annular plate, for each of its twelve restraints under a uniform pressure and under a
+// line load, checked against plate mechanics computed here rather than against the formulas:
+//   - equilibrium: the edge shears carry the whole load, 2 pi (a Qa - b Qb) = -load;
+//   - the restraint holds at both edges (zero deflection at a support, zero slope at a fixed
+//     or guided edge, zero moment at a supported or free edge, zero shear at a free or guided
+//     edge);
+//   - the solution across the plate reaches exactly the edge values the restraint row gives;
+//   - slope, moments and shear agree with the deflection through the plate relations;
+//   - deflection, slope and radial moment are continuous across the load radius;
+//   - with a vanishing hole the plate becomes the solid plate of the handbook (10a, 10b).
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "analysis/AnnularPlate.h"
+#include "analysis/StressEngine.h"
+
+namespace tidewell {
+namespace {
+
+constexpr double kPiExact = 3.14159265358979323846;
+
+enum class Edge { Fixed, SimplySupported, Guided, Free };
+
+struct Restraint {
+    const char* name;
+    Edge outer;
+    Edge inner;
+};
+
+// The restraint list of the annular plate, outer edge first.
+constexpr Restraint kRestraints[12] = {
+    {"FixedFree", Edge::Fixed, Edge::Free},
+    {"FixedGuided", Edge::Fixed, Edge::Guided},
+    {"FixedSimplySupported", Edge::Fixed, Edge::SimplySupported},
+    {"FixedFixed", Edge::Fixed, Edge::Fixed},
+    {"SimplySupportedFree", Edge::SimplySupported, Edge::Free},
+    {"SimplySupportedGuided", Edge::SimplySupported, Edge::Guided},
+    {"SimplySupportedSimplySupported", Edge::SimplySupported, Edge::SimplySupported},
+    {"SimplySupportedFixed", Edge::SimplySupported, Edge::Fixed},
+    {"GuidedSimplySupported", Edge::Guided, Edge::SimplySupported},
+    {"GuidedFixed", Edge::Guided, Edge::Fixed},
+    {"FreeSimplySupported", Edge::Free, Edge::SimplySupported},
+    {"FreeFixed", Edge::Free, Edge::Fixed},
+};
+
+// Plate geometry shared by the cases: steel, a = 5, hole b = 1.5, seat out to 5.5.
+constexpr double kA = 5.0;
+constexpr double kB = 1.5;
+constexpr double kT = 0.5;
+constexpr double kE = 30e6;
+constexpr double kNu = 0.3;
+constexpr double kRp = 5.5;
+const double kD = kE * kT * kT * kT / (12 * (1 - kNu * kNu));
+
+struct PlateCase {
+    int16_t restraint;
+    bool lineLoad;
+    double load;  // q (psi) or w (lb/in)
+    double r0;
+};
+
+std::string CaseName(const PlateCase& c) {
+    return std::string(kRestraints[c.restraint].name) + (c.lineLoad ? "Line" : "Uniform");
+}
+
+AnalysisState PlateState(int16_t restraint, double holeRadius = kB) {
+    AnalysisState s;
+    s.ComponentCode = kAnnularPlateComponent;
+    s.OuterRadius = kA;
+    s.InnerRadius = holeRadius;
+    s.PlateOuterRadius = kRp;
+    s.WallThickness = kT;
+    s.MeanRadius = (kA + holeRadius) / 2;
+    s.YoungsModulus = kE;
+    s.PoissonRatio = kNu;
+    s.Density = 0.283;
+    s.EdgeRestraint = restraint;
+    s.PressureDirection = kExternalPressure;
+    s.PressureSign = -1;
+    return s;
+}
+
+// Everything the engine gives for one radius, as moments and shears per unit length.
+struct Probe {
+    double y, slope, Mr, Mt, Q;
+    double ya, slopeA, Mra, Mta, Qa;
+    double yb, slopeB, Mrb, Mtb, Qb;
+};
+
+Probe Evaluate(const PlateCase& c, double r, double holeRadius = kB) {
+    AnalysisState s = PlateState(c.restraint, holeRadius);
+    const double p = c.lineLoad ? 0.0 : c.load;
+    const double w = c.lineLoad ? c.load : 0.0;
+    ComputeStresses(s, p, r, c.r0, w, 2, c.lineLoad ? -1 : 0);
+    EXPECT_FALSE(s.ResultNotFinite);
+    const double m = kT * kT / 6;  // stress to moment per unit length
+    Probe v;
+    v.y = s.PlateDeflectionAtR;
+    v.slope = s.PlateSlopeAtR;
+    v.Mr = s.RadialMomentAtR;
+    v.Mt = s.TangentialMomentAtR;
+    v.Q = s.ShearForceAtR;
+    v.ya = s.OuterEdgeDeflection;
+    v.slopeA = s.OuterEdgeSlope;
+    v.Mra = s.OuterEdgeRadialStress * m;
+    v.Mta = s.OuterEdgeTangentialStress * m;
+    v.Qa = s.OuterEdgeShearStress * kT;
+    v.yb = s.InnerEdgeDeflection;
+    v.slopeB = s.InnerEdgeSlope;
+    v.Mrb = s.InnerEdgeRadialStress * m;
+    v.Mtb = s.InnerEdgeTangentialStress * m;
+    v.Qb = s.InnerEdgeShearStress * kT;
+    // The stresses at r are the moments and shear at r over the section.
+    EXPECT_NEAR(s.PlateRadialStressAtR * m, v.Mr, 1e-9 * (std::fabs(v.Mr) + 1));
+    EXPECT_NEAR(s.PlateTangentialStressAtR * m, v.Mt, 1e-9 * (std::fabs(v.Mt) + 1));
+    EXPECT_NEAR(s.PlateShearStressAtR * kT, v.Q, 1e-9 * (std::fabs(v.Q) + 1));
+    return v;
+}
+
+double TotalLoad(const PlateCase& c) {
+    return c.lineLoad ? 2 * kPiExact * c.r0 * c.load : c.load * kPiExact * (kA * kA - c.r0 * c.r0);
+}
+
+// Load between the hole and radius r.
+double LoadInside(const PlateCase& c, double r) {
+    if (r <= c.r0) return 0;
+    return c.lineLoad ? 2 * kPiExact * c.r0 * c.load : c.load * kPiExact * (r * r - c.r0 * c.r0);
+}
+
+// Scales for the "is zero" checks: the deflection, slope, moment and shear this load produces.
+struct Scales {
+    double y, slope, M, Q;
+};
+Scales ScalesFor(const PlateCase& c) {
+    const double force = TotalLoad(c) / (2 * kPiExact * kA);  // lb/in along the outer edge
+    return {force * kA * kA * kA / kD, force * kA * kA / kD, force * kA, force};
+}
+
+class AnnularPlateCaseTest : public ::testing::TestWithParam<PlateCase> {};
+
+TEST_P(AnnularPlateCaseTest, EdgeShearsCarryTheLoad) {
+    const PlateCase c = GetParam();
+    const Probe v = Evaluate(c, (kA + kB) / 2);
+    const double total = TotalLoad(c);
+    EXPECT_NEAR(2 * kPiExact * (kA * v.Qa - kB * v.Qb), -total, 1e-9 * total);
+}
+
+TEST_P(AnnularPlateCaseTest, RestraintHoldsAtBothEdges) {
+    const PlateCase c = GetParam();
+    const Probe v = Evaluate(c, (kA + kB) / 2);
+    const Scales z = ScalesFor(c);
+    const double tol = 1e-9;
+    const Restraint& edges = kRestraints[c.restraint];
+    auto check = [&](Edge kind, double y, double slope, double M, double Q, const char* side) {
+        switch (kind) {
+            case Edge::Fixed:
+                EXPECT_NEAR(y, 0, tol * z.y) << side << " fixed: deflection";
+                EXPECT_NEAR(slope, 0, tol * z.slope) << side << " fixed: slope";
+                break;
+            case Edge::SimplySupported:
+                EXPECT_NEAR(y, 0, tol * z.y) << side << " supported: deflection";
+                EXPECT_NEAR(M, 0, tol * z.M) << side << " supported: moment";
+                break;
+            case Edge::Guided:
+                EXPECT_NEAR(slope, 0, tol * z.slope) << side << " guided: slope";
+                EXPECT_NEAR(Q, 0, tol * z.Q) << side << " guided: shear";
+                break;
+            case Edge::Free:
+                EXPECT_NEAR(M, 0, tol * z.M) << side << " free: moment";
+                EXPECT_NEAR(Q, 0, tol * z.Q) << side << " free: shear";
+                break;
+        }
+    };
+    // The edge values reported...
+    check(edges.outer, v.ya, v.slopeA, v.Mra, v.Qa, "outer (reported)");
+    check(edges.inner, v.yb, v.slopeB, v.Mrb, v.Qb, "inner (reported)");
+    // ...and the solution across the plate evaluated at the edges.
+    const Probe atA = Evaluate(c, kA);
+    const Probe atB = Evaluate(c, kB);
+    check(edges.outer, atA.y, atA.slope, atA.Mr, atA.Q, "outer (solution)");
+    check(edges.inner, atB.y, atB.slope, atB.Mr, atB.Q, "inner (solution)");
+}
+
+TEST_P(AnnularPlateCaseTest, SolutionReachesTheReportedEdgeValues) {
+    const PlateCase c = GetParam();
+    const Scales z = ScalesFor(c);
+    const double tol = 1e-9;
+    const Probe atA = Evaluate(c, kA);
+    EXPECT_NEAR(atA.y, atA.ya, tol * z.y);
+    EXPECT_NEAR(atA.slope, atA.slopeA, tol * z.slope);
+    EXPECT_NEAR(atA.Mr, atA.Mra, tol * z.M);
+    EXPECT_NEAR(atA.Mt, atA.Mta, tol * z.M);
+    EXPECT_NEAR(atA.Q, atA.Qa, tol * z.Q);
+    const Probe atB = Evaluate(c, kB);
+    EXPECT_NEAR(atB.y, atB.yb, tol * z.y);
+    EXPECT_NEAR(atB.slope, atB.slopeB, tol * z.slope);
+    EXPECT_NEAR(atB.Mr, atB.Mrb, tol * z.M);
+    EXPECT_NEAR(atB.Mt, atB.Mtb, tol * z.M);
+    EXPECT_NEAR(atB.Q, atB.Qb, tol * z.Q);
+}
+
+TEST_P(AnnularPlateCaseTest, PlateRelationsHoldAcrossTheWidth) {
+    const PlateCase c = GetParam();
+    const Scales z = ScalesFor(c);
+    for (double fraction : {0.15, 0.45, 0.85}) {
+        const double r = kB + fraction * (kA - kB);
+        if (std::fabs(r - c.r0) < 0.05) continue;  // keep the differences off the load circle
+        const double h = 1e-4 * kA;
+        const Probe at = Evaluate(c, r);
+        const Probe before = Evaluate(c, r - h);
+        const Probe after = Evaluate(c, r + h);
+        const double dy = (after.y - before.y) / (2 * h);
+        const double d2y = (after.y - 2 * at.y + before.y) / (h * h);
+        const std::string where = CaseName(c) + " at r = " + std::to_string(r);
+        EXPECT_NEAR(at.slope, dy, 1e-6 * z.slope) << "slope is dy/dr, " << where;
+        EXPECT_NEAR(at.Mr, kD * (d2y + kNu * dy / r), 1e-5 * z.M) << "Mr, " << where;
+        EXPECT_NEAR(at.Mt, kD * (dy / r + kNu * d2y), 1e-5 * z.M) << "Mt, " << where;
+        // Moment equilibrium of a ring element: d(r Mr)/dr - Mt = r Q.
+        const double dRMr = ((r + h) * after.Mr - (r - h) * before.Mr) / (2 * h);
+        EXPECT_NEAR(dRMr - at.Mt, r * at.Q, 1e-5 * z.M) << "moment equilibrium, " << where;
+        // Vertical equilibrium of the ring between the hole and r.
+        EXPECT_NEAR(2 * kPiExact * r * at.Q, 2 * kPiExact * kB * at.Qb - LoadInside(c, r),
+                    1e-9 * TotalLoad(c))
+            << "vertical equilibrium, " << where;
+    }
+}
+
+TEST_P(AnnularPlateCaseTest, ContinuousAcrossTheLoadRadius) {
+    const PlateCase c = GetParam();
+    const Scales z = ScalesFor(c);
+    const Probe inside = Evaluate(c, c.r0 * (1 - 1e-9));
+    const Probe outside = Evaluate(c, c.r0 * (1 + 1e-9));
+    EXPECT_NEAR(inside.y, outside.y, 1e-7 * z.y);
+    EXPECT_NEAR(inside.slope, outside.slope, 1e-7 * z.slope);
+    EXPECT_NEAR(inside.Mr, outside.Mr, 1e-7 * z.M);
+    // The shear jumps by the line load and is continuous under a spread load.
+    const double jump = c.lineLoad ? c.load : 0.0;
+    EXPECT_NEAR(inside.Q - outside.Q, jump, 1e-6 * z.Q);
+}
+
+TEST_P(AnnularPlateCaseTest, InsideTheLoadRadiusOnlyTheEdgeShearActs) {
+    const PlateCase c = GetParam();
+    if (c.r0 <= kB * 1.01) GTEST_SKIP() << "load starts at the hole";
+    const double r = (kB + c.r0) / 2;
+    const Probe v = Evaluate(c, r);
+    EXPECT_NEAR(v.Q, v.Qb * kB / r, 1e-12 * ScalesFor(c).Q);
+}
+
+std::vector<PlateCase> AllCases() {
+    std::vector<PlateCase> cases;
+    for (int16_t i = 0; i < 12; ++i) {
+        cases.push_back({i, false, 100.0, 2.0});  // uniform 100 psi from r = 2 to the edge
+        cases.push_back({i, true, 50.0, 3.0});    // 50 lb/in on the circle r = 3
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(TwentyFourCases, AnnularPlateCaseTest, ::testing::ValuesIn(AllCases()),
+                         [](const ::testing::TestParamInfo<PlateCase>& row) {
+                             return CaseName(row.param);
+                         });
+
+// Uniform pressure over the whole face, from the hole outwards.
+INSTANTIATE_TEST_SUITE_P(WholeFace, AnnularPlateCaseTest,
+                         ::testing::Values(PlateCase{3, false, 250.0, kB},
+                                           PlateCase{6, false, 250.0, kB},
+                                           PlateCase{10, false, 250.0, kB}),
+                         [](const ::testing::TestParamInfo<PlateCase>& row) {
+                             return CaseName(row.param);
+                         });
+
+// ---- Solid-plate limit ----
+
+struct SolidLimitCase {
+    std::string name;
+    int16_t restraint;
+    bool fixedEdge;
+};
+
+class AnnularPlateSolidLimit : public ::testing::TestWithParam<SolidLimitCase> {};
+
+TEST_P(AnnularPlateSolidLimit, TendsToTheSolidPlate) {
+    const SolidLimitCase c = GetParam();
+    const double q = 100;
+    const double hole = 1e-4 * kA;
+    const PlateCase load{c.restraint, false, q, hole};
+    // Handbook solid plate under uniform pressure: simply supported (10a) or fixed (10b).
+    const double centre = c.fixedEdge
+                              ? -q * std::pow(kA, 4) / (64 * kD)
+                              : -q * std::pow(kA, 4) * (5 + kNu) / (64 * kD * (1 + kNu));
+    const Probe atHole = Evaluate(load, hole, hole);
+    EXPECT_NEAR(atHole.yb, centre, 1e-5 * std::fabs(centre)) << "centre deflection";
+    for (double r : {0.3 * kA, 0.6 * kA, 0.9 * kA}) {
+        const double Mr = c.fixedEdge ? q * (kA * kA * (1 + kNu) - r * r * (3 + kNu)) / 16
+                                      : q * (3 + kNu) * (kA * kA - r * r) / 16;
+        const double Mt = c.fixedEdge ? q * (kA * kA * (1 + kNu) - r * r * (1 + 3 * kNu)) / 16
+                                      : q * (kA * kA * (3 + kNu) - r * r * (1 + 3 * kNu)) / 16;
+        const Probe v = Evaluate(load, r, hole);
+        const double scale = q * kA * kA;
+        EXPECT_NEAR(v.Mr, Mr, 1e-5 * scale) << "radial moment at r = " << r;
+        EXPECT_NEAR(v.Mt, Mt, 1e-5 * scale) << "tangential moment at r = " << r;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Handbook, AnnularPlateSolidLimit,
+    ::testing::Values(SolidLimitCase{"SimplySupported10a", 4, false},
+                      SolidLimitCase{"Fixed10b", 0, true}),
+    [](const ::testing::TestParamInfo<SolidLimitCase>& row) { return row.param.name; });
+
+// ---- Edge cases of the plate ----
+
+TEST(AnnularPlateEdgeCases, SimplySupportedFreeHasNoEdgeMomentsAndNoOuterDeflection) {
+    AnalysisState s = PlateState(4);
+    ComputeStresses(s, 100, 3, 2, 0, 2, 0);
+    EXPECT_EQ(s.OuterEdgeRadialStress, 0.0);
+    EXPECT_EQ(s.InnerEdgeRadialStress, 0.0);
+    EXPECT_EQ(s.OuterEdgeDeflection, 0.0);
+}
+
+TEST(AnnularPlateEdgeCases, FixedFixedEdgesNeitherMoveNorTurn) {
+    AnalysisState s = PlateState(3);
+    ComputeStresses(s, 100, 3, 2, 0, 2, 0);
+    EXPECT_EQ(s.OuterEdgeSlope, 0.0);
+    EXPECT_EQ(s.InnerEdgeSlope, 0.0);
+    EXPECT_EQ(s.OuterEdgeDeflection, 0.0);
+    EXPECT_EQ(s.InnerEdgeDeflection, 0.0);
+}
+
+TEST(AnnularPlateEdgeCases, PlateFunctionsAtTheHoleEdge) {
+    const PlateFunctionValues f = PlateFunctionsAt(kB, kB, kNu);
+    for (double zero : {f.F1, f.F2, f.F3, f.F5, f.F6, f.F7, f.F9}) EXPECT_EQ(zero, 0.0);
+    EXPECT_EQ(f.F4, 1.0);
+    EXPECT_EQ(f.F8, 1.0);
+}
+
+TEST(AnnularPlateEdgeCases, LoadFunctionsVanishUpToTheLoadRadius) {
+    for (double r : {1.0, 2.0}) {
+        const LoadTermValues g = LoadFunctionsAt(r, 2.0, kNu);
+        for (double zero : {g.T3, g.T6, g.T9, g.T11, g.T14, g.T17}) EXPECT_EQ(zero, 0.0);
+    }
+    // Load at the edge itself: every outer-edge term is zero (m = 1, lambda = 0).
+    const LoadTermValues l = OuterEdgeLoadTerms(kA, kA, kNu);
+    for (double zero : {l.T3, l.T6, l.T9, l.T11, l.T14, l.T17}) EXPECT_NEAR(zero, 0.0, 1e-15);
+}
+
+struct SeatCase {
+    std::string name;
+    bool lineLoad;
+    double plateRadius;
+    double expected;  // internal pressure, worked by hand
+};
+
+class AnnularPlateSeat : public ::testing::TestWithParam<SeatCase> {};
+
+TEST_P(AnnularPlateSeat, BearingStressOnTheSeatRing) {
+    const SeatCase c = GetParam();
+    AnalysisState s = PlateState(4);
+    s.PlateOuterRadius = c.plateRadius;
+    s.PressureDirection = kInternalPressure;
+    s.PressureSign = 1;
+    ComputeStresses(s, 100, 3, 2, 40, 2, c.lineLoad ? -1 : 0);
+    EXPECT_NEAR(s.SeatStress, c.expected, 1e-9);
+    AnalysisState external = s;
+    external.PressureDirection = kExternalPressure;
+    external.PressureSign = -1;
+    ComputeStresses(external, 100, 3, 2, 40, 2, c.lineLoad ? -1 : 0);
+    EXPECT_EQ(external.SeatStress, -s.SeatStress);
+    EXPECT_EQ(external.PlateRadialStressAtR, s.PlateRadialStressAtR);
+    EXPECT_EQ(external.PlateDeflectionAtR, s.PlateDeflectionAtR);
+    EXPECT_EQ(external.InnerEdgeTangentialStress, s.InnerEdgeTangentialStress);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Seats, AnnularPlateSeat,
+    ::testing::Values(
+        // q (Rp^2 - b^2) / (Rp^2 - a^2) = 100 * (36 - 2.25) / (36 - 25)
+        SeatCase{"UniformLoad", false, 6, 306.8181818181818},
+        // total line load 2 pi r0 w over pi (Rp^2 - a^2): 2 * 40 * 2 / 11
+        SeatCase{"LineLoad", true, 6, 14.545454545454545},
+        SeatCase{"LineLoadNoSeatRing", true, 5, 0.0},
+        SeatCase{"UniformLoadNoSeatRing", false, 4.5, 0.0}),
+    [](const ::testing::TestParamInfo<SeatCase>& row) { return row.param.name; });
+
+TEST(AnnularPlateWeights, RingOfThePlateAndItsDisplacedWater) {
+    AnalysisState s = PlateState(4);
+    ComputeStresses(s, 100, 3, 2, 0, 2, 0);
+    const double volume = kPiExact * (kRp * kRp - kB * kB) * kT;
+    EXPECT_NEAR(s.WeightInAir, volume * 0.283, 1e-8);
+    EXPECT_NEAR(s.WeightInWater, volume * (0.283 - 0.03704), 1e-8);
+    EXPECT_EQ(s.WallTheory, "Thick Wall");
+}
+
+}  // namespace
+}  // namespace tidewell
