@@ -373,6 +373,7 @@ private:
     }
 
     bool WriteRow(ResultsView& view, int row, double pressure) {
+        view.rowPressures.push_back(pressure);
         std::vector<std::string>& cells = view.cells[static_cast<size_t>(row)];
         if (!CellText(pressure * format_.Factor(request_.pressureUnit), cells[0])) return false;
         if (pressure >= s_.FailurePressure) cells[0] += " (fail)";

@@ -85,6 +85,7 @@ struct ResultsView {
     int columnWidthTwips = kColumnWidthTwips;
     std::vector<ColumnKind> columnKinds;
     std::vector<std::vector<std::string>> cells;
+    std::vector<double> rowPressures;  // psi, one per data row (grid row 2 onwards)
     int failureRow = -1;      // grid row of the first failed pressure, -1 when none failed
     bool failureRowInserted = false;  // a row at exactly the failure pressure was added
     CellBlock highlighted;    // the failed rows, or the last cell when nothing failed
