@@ -243,7 +243,7 @@ TEST_P(AnnularPlateCaseTest, ContinuousAcrossTheLoadRadius) {
 
 TEST_P(AnnularPlateCaseTest, InsideTheLoadRadiusOnlyTheEdgeShearActs) {
     const PlateCase c = GetParam();
-    if (c.r0 <= kB * 1.01) GTEST_SKIP() << "load starts at the hole";
+    if (c.r0 <= kB * 1.01) return;  // the load starts at the hole: no unloaded ring
     const double r = (kB + c.r0) / 2;
     const Probe v = Evaluate(c, r);
     EXPECT_NEAR(v.Q, v.Qb * kB / r, 1e-12 * ScalesFor(c).Q);
