@@ -1,0 +1,823 @@
+// Scripted sessions of the materials window's logic: browsing, picking, adding with every
+// validation fault, editing, renaming, deleting, cancelling.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "materials/MaterialCatalogue.h"
+#include "materials/MaterialsFile.h"
+#include "tests/materials/MaterialsTestSupport.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using List = CatalogueList;
+using Field = MaterialField;
+
+MaterialRecord Stored(const std::string& name, const std::string& category,
+                      const std::string& subCategory, double strength, const std::string& unit,
+                      double strength2, const std::string& unit2, double modulus,
+                      const std::string& modulusUnit, double density,
+                      const std::string& densityUnit, double poisson) {
+    MaterialRecord r;
+    r.Name = name;
+    r.MainCategory = category;
+    r.SubCategory = subCategory;
+    r.StrengthValue = strength;
+    r.StrengthUnit = unit;
+    r.Strength2Value = strength2;
+    r.Strength2Unit = unit2;
+    r.ModulusValue = modulus;
+    r.ModulusUnit = modulusUnit;
+    r.DensityValue = density;
+    r.DensityUnit = densityUnit;
+    r.PoissonValue = poisson;
+    r.Comment = name + " comment";
+    r.InUse = kMaterialInUse;
+    return r;
+}
+
+std::vector<MaterialRecord> FixtureRecords() {
+    return {
+        Stored("HY-80", "Metals", "Steel", 80, "Ksi", 0, "", 30, "Mpsi", 0.283, "lb/cu in", 0.3),
+        Stored("6061-T6", "Metals", "Aluminum", 35, "Ksi", 0, "", 10, "Mpsi", 0.098, "lb/cu in",
+               0.33),
+        Stored("Acrylic", "Plastics", "Acrylic", 10.5, "Ksi", 1.5, "Ksi", 0.45, "Mpsi", 0.043,
+               "lb/cu in", 0.37),
+        Stored("Borosilicate", "Glass", "", 40, "MPa", 1000, "MPa", 64, "GPa", 2.23, "gr/cu cm",
+               0.2),
+        Stored("Alumina", "Ceramics", "Oxide", 221, "MPa", 2068, "MPa", 303, "GPa", 3.72,
+               "gr/cu cm", 0.21),
+        Stored("Oak", "Woods", "Hardwood", 6, "Ksi", 0, "", 1.8, "Mpsi", 0.027, "lb/cu in", 0.35),
+        Stored("Odd Units", "Metals", "Steel", 50, "furlongs", 0, "", 29, "Mpsi", 0.28, "lb/cu in",
+               0.29),
+    };
+}
+
+// The four classes as the category list shows them, with their position.
+constexpr int kAllEntry = 0;
+constexpr int kCeramicsEntry = 1;
+constexpr int kGlassEntry = 2;
+constexpr int kMetalsEntry = 3;
+constexpr int kPlasticsEntry = 4;
+
+class CatalogueSession : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path = folder.File("DesMat.Dat");
+        ASSERT_TRUE(WriteMaterialsFile(path, FixtureRecords()));
+        catalogue = std::make_unique<MaterialCatalogue>(design, path, messages);
+    }
+
+    // Opens the window as the design form's "Choose" button does.
+    void Open() {
+        catalogue->FormLoad();
+        catalogue->Activate();
+        messages.Clear();
+        catalogue->TakeRequests();
+    }
+
+    void Pick(List list, const std::string& text) {
+        const auto& entries = catalogue->List(list).entries;
+        const auto found = std::find(entries.begin(), entries.end(), text);
+        ASSERT_NE(found, entries.end()) << text;
+        catalogue->SelectListEntry(list, static_cast<int>(found - entries.begin()));
+    }
+
+    // Browses to a material: category, sub-category "All", then the material.
+    void Browse(int category, const std::string& name) {
+        catalogue->SelectListEntry(List::CategoryList, category);
+        catalogue->SelectListEntry(List::SubCategoryList, 0);
+        Pick(List::MaterialList, name);
+    }
+
+    const std::vector<std::string>& Entries(List list) { return catalogue->List(list).entries; }
+    const std::string& Text(List list) { return catalogue->List(list).text; }
+    const std::string& FieldText(Field field) { return catalogue->FieldText(field); }
+
+    // Fills every value field of a metal with readable numbers.
+    void FillMetalFields() {
+        catalogue->SetFieldText(Field::YsVal, "50");
+        catalogue->SetFieldText(Field::Youngs_Modulus, "29");
+        catalogue->SetFieldText(Field::Density, "0.28");
+        catalogue->SetFieldText(Field::Poisson_Ratio, "0.3");
+    }
+
+    std::string LastText() { return messages.shown.empty() ? "" : messages.shown.back().text; }
+    std::string LastTitle() { return messages.shown.empty() ? "" : messages.shown.back().title; }
+
+    ScratchFolder folder;
+    std::string path;
+    DesignRecord design;
+    ScriptedMessages messages;
+    std::unique_ptr<MaterialCatalogue> catalogue;
+};
+
+// --- opening and browsing ------------------------------------------------------------------
+
+TEST_F(CatalogueSession, OpeningWithoutMaterialShowsAllCategories) {
+    catalogue->FormLoad();
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(Entries(List::CategoryList),
+              (std::vector<std::string>{"All", "Ceramics", "Glass", "Metals", "Plastics"}));
+    EXPECT_EQ(catalogue->List(List::CategoryList).selected, kAllEntry);
+    EXPECT_EQ(
+        Entries(List::SubCategoryList),
+        (std::vector<std::string>{"All", "Steel", "Aluminum", "Acrylic", "", "Oxide", "Hardwood"}));
+    EXPECT_EQ(catalogue->List(List::SubCategoryList).selected, -1);
+    EXPECT_TRUE(Entries(List::MaterialList).empty());
+    EXPECT_EQ(catalogue->PrimaryCaption(), "Yield Strength");
+    EXPECT_FALSE(catalogue->SecondaryPanelShown());
+    EXPECT_FALSE(catalogue->ValuePanelsEnabled());
+    EXPECT_TRUE(catalogue->ButtonEnabled(CatalogueButton::btnAdd));
+    EXPECT_FALSE(catalogue->AddMode());
+    EXPECT_FALSE(catalogue->EditMode());
+}
+
+TEST_F(CatalogueSession, OpeningWithTheDesignsMaterialPositionsTheLists) {
+    design.MaterialName = "acrylic";
+    catalogue->FormLoad();
+    catalogue->Activate();
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(Text(List::CategoryList), "Plastics");
+    EXPECT_EQ(Text(List::SubCategoryList), "Acrylic");
+    EXPECT_EQ(Text(List::MaterialList), "Acrylic");
+    EXPECT_EQ(design.MaterialName, "Acrylic");
+    EXPECT_DOUBLE_EQ(design.SecondaryStrength, 1500);
+    EXPECT_EQ(catalogue->MaterialOnEntry(), "Acrylic");
+    EXPECT_FALSE(catalogue->LoadGuard());
+}
+
+TEST_F(CatalogueSession, PickingACategoryClearsTheDesignsMaterial) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    ASSERT_EQ(design.MaterialName, "HY-80");
+    catalogue->SelectListEntry(List::CategoryList, kPlasticsEntry);
+    EXPECT_EQ(design.MaterialName, "");
+    EXPECT_EQ(design.LoadedMaterialName, "");
+    EXPECT_EQ(design.YieldStrength, 0.0);
+    EXPECT_EQ(catalogue->MaterialLabel(), "");
+    EXPECT_TRUE(Entries(List::MaterialList).empty());
+    EXPECT_EQ(Entries(List::SubCategoryList), (std::vector<std::string>{"All", "Acrylic"}));
+    EXPECT_EQ(FieldText(Field::YsVal), "");
+    EXPECT_EQ(catalogue->PrimaryCaption(), "Ultimate Strength");
+    EXPECT_TRUE(catalogue->SecondaryPanelShown());
+}
+
+TEST_F(CatalogueSession, SubCategoryListsItsMaterialsAndLoadsTheFirst) {
+    Open();
+    catalogue->SelectListEntry(List::CategoryList, kMetalsEntry);
+    EXPECT_EQ(Entries(List::SubCategoryList),
+              (std::vector<std::string>{"All", "Steel", "Aluminum"}));
+    catalogue->SelectListEntry(List::SubCategoryList, 0);
+    EXPECT_EQ(Entries(List::MaterialList),
+              (std::vector<std::string>{"HY-80", "6061-T6", "Odd Units"}));
+    EXPECT_EQ(Text(List::MaterialList), "HY-80");
+    EXPECT_EQ(design.MaterialName, "HY-80");
+    Pick(List::SubCategoryList, "Aluminum");
+    EXPECT_EQ(Entries(List::MaterialList), std::vector<std::string>{"6061-T6"});
+    EXPECT_EQ(design.MaterialName, "6061-T6");
+    EXPECT_DOUBLE_EQ(design.YieldStrength, 35000);
+}
+
+TEST_F(CatalogueSession, PickingAMetalFillsFieldsAndDesign) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(catalogue->MaterialLabel(), "HY-80");
+    EXPECT_EQ(FieldText(Field::YsVal), "80");
+    EXPECT_EQ(FieldText(Field::Ys2Val), "0");
+    EXPECT_EQ(FieldText(Field::Youngs_Modulus), "30");
+    EXPECT_EQ(FieldText(Field::Density), "0.283");
+    EXPECT_EQ(FieldText(Field::Poisson_Ratio), "0.3");
+    EXPECT_EQ(FieldText(Field::MatComment), "HY-80 comment");
+    EXPECT_EQ(catalogue->UnitSelection(MaterialUnitList::YsUnitsList), 0);       // Ksi
+    EXPECT_EQ(catalogue->UnitSelection(MaterialUnitList::EUnitsList), 0);        // Mpsi
+    EXPECT_EQ(catalogue->UnitSelection(MaterialUnitList::DensityUnitsList), 0);  // lb/cu in
+    EXPECT_EQ(design.MaterialName, "HY-80");
+    EXPECT_EQ(design.LoadedMaterialName, "HY-80");
+    EXPECT_EQ(design.MaterialClass, "Metals");
+    EXPECT_DOUBLE_EQ(design.YieldStrength, 80000);
+    EXPECT_DOUBLE_EQ(design.YoungsModulus, 30e6);
+    EXPECT_DOUBLE_EQ(design.Density, 0.283);
+    EXPECT_DOUBLE_EQ(design.PoissonsRatio, 0.3);
+    EXPECT_DOUBLE_EQ(design.SecondaryStrength, 0);
+    EXPECT_FALSE(catalogue->SecondaryPanelShown());
+}
+
+TEST_F(CatalogueSession, PickingAPlasticShowsTheWorkingStrength) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    catalogue->TakeRequests();
+    Browse(kPlasticsEntry, "Acrylic");
+    EXPECT_EQ(catalogue->PrimaryCaption(), "Ultimate Strength");
+    EXPECT_EQ(catalogue->SecondaryCaption(), "Working Strength");
+    EXPECT_TRUE(catalogue->SecondaryPanelShown());
+    const CatalogueRequests requests = catalogue->TakeRequests();
+    ASSERT_TRUE(requests.secondaryPanel.has_value());
+    EXPECT_TRUE(*requests.secondaryPanel);
+    EXPECT_EQ(FieldText(Field::Ys2Val), "1.5");
+    EXPECT_DOUBLE_EQ(design.YieldStrength, 10500);
+    EXPECT_DOUBLE_EQ(design.SecondaryStrength, 1500);
+}
+
+TEST_F(CatalogueSession, GlassWithoutSubCategoryIsListedUnderTheEmptyEntry) {
+    Open();
+    catalogue->SelectListEntry(List::CategoryList, kGlassEntry);
+    EXPECT_EQ(Entries(List::SubCategoryList), (std::vector<std::string>{"All", ""}));
+    catalogue->SelectListEntry(List::SubCategoryList, 1);
+    EXPECT_EQ(Entries(List::MaterialList), std::vector<std::string>{"Borosilicate"});
+    EXPECT_EQ(design.MaterialName, "Borosilicate");
+    EXPECT_EQ(catalogue->PrimaryCaption(), "Ult. Strength (tensile)");
+    EXPECT_EQ(catalogue->SecondaryCaption(), "Ult. Strength (comp)");
+    // 40 MPa and 1000 MPa at 145.0377 psi per MPa; 2.23 g/cm3 at 0.0361273 lb/cu in.
+    EXPECT_NEAR(design.YieldStrength, 5801.5, 0.1);
+    EXPECT_NEAR(design.SecondaryStrength, 145037.7, 0.5);
+    EXPECT_NEAR(design.Density, 0.0805639, 1e-6);
+}
+
+TEST_F(CatalogueSession, UnknownClassIsReachableOnlyUnderAll) {
+    Open();
+    for (int category : {kCeramicsEntry, kGlassEntry, kMetalsEntry, kPlasticsEntry}) {
+        catalogue->SelectListEntry(List::CategoryList, category);
+        catalogue->SelectListEntry(List::SubCategoryList, 0);
+        const auto& names = Entries(List::MaterialList);
+        EXPECT_EQ(std::find(names.begin(), names.end(), "Oak"), names.end());
+    }
+    catalogue->SelectListEntry(List::CategoryList, kAllEntry);
+    Pick(List::SubCategoryList, "Hardwood");
+    EXPECT_EQ(design.MaterialName, "Oak");
+    EXPECT_EQ(catalogue->PrimaryCaption(), "Yield Strength");
+    EXPECT_FALSE(catalogue->SecondaryPanelShown());
+}
+
+TEST_F(CatalogueSession, PositioningOnAnUnknownClassUsesAll) {
+    Open();
+    catalogue->LoadMaterial("Oak", kPositionLists);
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(Text(List::CategoryList), "All");
+    EXPECT_EQ(Text(List::SubCategoryList), "Hardwood");
+    EXPECT_EQ(Text(List::MaterialList), "Oak");
+    EXPECT_EQ(design.MaterialName, "Oak");
+    EXPECT_DOUBLE_EQ(design.YieldStrength, 6000);
+}
+
+TEST_F(CatalogueSession, UnitTextNotInTheListKeepsTheSelection) {
+    Open();
+    catalogue->SelectUnit(MaterialUnitList::YsUnitsList, 5);  // MPa
+    catalogue->LoadMaterial("Odd Units", kLoadIntoDesign);
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(catalogue->UnitSelection(MaterialUnitList::YsUnitsList), 5);
+    EXPECT_EQ(FieldText(Field::YsVal), "50");
+    EXPECT_NEAR(design.YieldStrength, 50 * 145.0377, 0.01);
+    // Browsing there starts from the first entry, Ksi.
+    Browse(kMetalsEntry, "Odd Units");
+    EXPECT_EQ(catalogue->UnitSelection(MaterialUnitList::YsUnitsList), 0);
+    EXPECT_DOUBLE_EQ(design.YieldStrength, 50000);
+}
+
+TEST_F(CatalogueSession, LoadingAMissingMaterialClearsAndSaysSo) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    catalogue->LoadMaterial("Ghost  ", kLoadIntoDesign);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"The material \"Ghost\" not found in database."});
+    EXPECT_EQ(LastTitle(), "Tidewell");
+    EXPECT_EQ(design.MaterialName, "");
+    EXPECT_EQ(FieldText(Field::YsVal), "");
+    EXPECT_FALSE(catalogue->LoadGuard());
+}
+
+TEST_F(CatalogueSession, NonFiniteStoredValuesLoadAsUnreadable) {
+    MaterialRecord broken =
+        Stored("Broken", "Metals", "Steel", 80, "Ksi", 0, "", 30, "Mpsi", 0.283, "lb/cu in", 0.3);
+    broken.StrengthValue = std::numeric_limits<double>::quiet_NaN();
+    broken.DensityValue = std::numeric_limits<double>::infinity();
+    ASSERT_TRUE(AddMaterial(path, broken));
+    Open();
+    catalogue->LoadMaterial("Broken", kLoadIntoDesign);
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Can't parse inf.", "Can't parse nan."}));
+    EXPECT_EQ(design.YieldStrength, 0.0);
+    EXPECT_EQ(design.Density, 0.0);
+    EXPECT_DOUBLE_EQ(design.YoungsModulus, 30e6);
+    EXPECT_EQ(FieldText(Field::YsVal), "nan");
+}
+
+// --- list checks ---------------------------------------------------------------------------
+
+struct TypedCategoryCase {
+    const char* label;
+    const char* typed;
+    const char* selectedText;  // empty: refused
+};
+
+class CatalogueTypedCategory : public CatalogueSession,
+                               public ::testing::WithParamInterface<TypedCategoryCase> {};
+
+TEST_P(CatalogueTypedCategory, BrowseModeAcceptsOnlyListEntries) {
+    Open();
+    catalogue->TypeListText(List::CategoryList, GetParam().typed);
+    catalogue->LeaveList(List::CategoryList);
+    const CatalogueRequests requests = catalogue->TakeRequests();
+    EXPECT_EQ(Text(List::CategoryList), GetParam().selectedText);
+    if (std::string(GetParam().selectedText).empty()) {
+        EXPECT_EQ(messages.Texts(),
+                  std::vector<std::string>{"You must choose a valid selection from the list"});
+        EXPECT_EQ(catalogue->List(List::CategoryList).selected, -1);
+        EXPECT_EQ(requests.beeps, 1);
+        EXPECT_EQ(requests.focus, List::CategoryList);
+    } else {
+        EXPECT_TRUE(messages.Empty());
+        EXPECT_GE(catalogue->List(List::CategoryList).selected, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, CatalogueTypedCategory,
+                         ::testing::Values(TypedCategoryCase{"exact", "Metals", "Metals"},
+                                           TypedCategoryCase{"other_case", "gLASS", "Glass"},
+                                           TypedCategoryCase{"not_an_entry", "Metal", ""},
+                                           TypedCategoryCase{"empty", "", ""}),
+                         [](const ::testing::TestParamInfo<TypedCategoryCase>& row) {
+                             return row.param.label;
+                         });
+
+TEST_F(CatalogueSession, LeavingAnEmptyMaterialListIsNotChecked) {
+    Open();
+    catalogue->LeaveList(List::MaterialList);
+    catalogue->LeaveList(List::SubCategoryList);
+    EXPECT_TRUE(messages.Empty());
+}
+
+TEST_F(CatalogueSession, TypedMaterialNotInTheListIsRefused) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    catalogue->TypeListText(List::MaterialList, "hy-80x");
+    catalogue->LeaveList(List::MaterialList);
+    EXPECT_EQ(LastText(), "You must choose a valid selection from the list");
+    EXPECT_EQ(design.MaterialName, "");  // the emptied selection forgets the material
+}
+
+// --- adding --------------------------------------------------------------------------------
+
+TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    catalogue->AddClicked();
+    EXPECT_TRUE(catalogue->AddMode());
+    EXPECT_FALSE(catalogue->EditMode());
+    EXPECT_TRUE(catalogue->ValuePanelsEnabled());
+    EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::BtnEdit));
+    EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::btnDelete));
+    EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::SearchButton));
+    EXPECT_TRUE(catalogue->ButtonEnabled(CatalogueButton::btnAdd));
+    EXPECT_EQ(catalogue->List(List::CategoryList).selected, -1);
+    EXPECT_EQ(Entries(List::SubCategoryList).size(), 7u);  // every sub-category to pick from
+    EXPECT_TRUE(Entries(List::MaterialList).empty());
+    EXPECT_EQ(FieldText(Field::YsVal), "");
+    EXPECT_EQ(design.MaterialName, "");
+    EXPECT_EQ(catalogue->TakeRequests().focus, List::CategoryList);
+    catalogue->AddClicked();
+    EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
+}
+
+TEST_F(CatalogueSession, AddReportsEachFaultInOrderThenSaves) {
+    Open();
+    catalogue->AddClicked();
+    const std::string before = ReadBytes(path);
+    struct Step {
+        std::function<void()> fix;
+        std::string title;
+        std::string text;
+    };
+    const std::vector<Step> steps = {
+        {[] {}, "Main Category?",
+         "Main Category is invalid.  A Main Category is required for the database.  Use of the "
+         "existing options is highly recommended.  (\"All\" is not a valid option)."},
+        {[this] { catalogue->TypeListText(List::CategoryList, "aLL"); }, "Main Category?",
+         "Main Category is invalid.  A Main Category is required for the database.  Use of the "
+         "existing options is highly recommended.  (\"All\" is not a valid option)."},
+        {[this] { catalogue->SelectListEntry(List::CategoryList, kMetalsEntry); }, "Material Name?",
+         "Material description is invalid"},
+        {[this] { catalogue->TypeListText(List::MaterialList, "New Alloy"); }, "Yield Stress?",
+         "Yield Stress value is invalid"},
+        {[this] { catalogue->SetFieldText(Field::YsVal, "12Ksi"); }, "Yield Stress?",
+         "Yield Stress value is invalid"},
+        {[this] { catalogue->SetFieldText(Field::YsVal, "50"); }, "Youngs Modulus?",
+         "Youngs Modulus value is invalid"},
+        {[this] { catalogue->SetFieldText(Field::Youngs_Modulus, "29"); }, "Density?",
+         "Density value is invalid"},
+        {[this] { catalogue->SetFieldText(Field::Density, "0.28"); }, "Poisson's Ratio?",
+         "Poisson's Ratio is invalid"},
+    };
+    for (const Step& step : steps) {
+        step.fix();
+        messages.Clear();
+        catalogue->DoneClicked();
+        ASSERT_EQ(messages.shown.size(), 1u) << step.text;
+        EXPECT_EQ(messages.shown[0].title, step.title);
+        EXPECT_EQ(messages.shown[0].text, step.text);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+        EXPECT_TRUE(catalogue->AddMode());
+        EXPECT_EQ(ReadBytes(path), before);
+    }
+    EXPECT_EQ(FieldText(Field::YsVal), "50");
+    catalogue->SetFieldText(Field::Poisson_Ratio, "0.3");
+    messages.Clear();
+    catalogue->DoneClicked();
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_FALSE(catalogue->AddMode());
+    EXPECT_FALSE(catalogue->ValuePanelsEnabled());
+    EXPECT_TRUE(catalogue->ButtonEnabled(CatalogueButton::BtnEdit));
+    EXPECT_EQ(catalogue->MaterialLabel(), "New Alloy");
+    EXPECT_EQ(design.MaterialName, "New Alloy");
+    EXPECT_DOUBLE_EQ(design.YieldStrength, 50000);
+    EXPECT_EQ(Text(List::CategoryList), "Metals");
+    EXPECT_EQ(Text(List::MaterialList), "New Alloy");
+
+    // A metal stores no secondary strength; "All" as sub-category is stored as none.
+    const MaterialRecord saved = ReadMaterial(path, "New Alloy");
+    EXPECT_EQ(saved.InUse, kMaterialInUse);
+    EXPECT_EQ(saved.MainCategory, "Metals");
+    EXPECT_EQ(saved.SubCategory, "");
+    EXPECT_EQ(saved.StrengthValue, 50);
+    EXPECT_EQ(saved.StrengthUnit, "Ksi");
+    EXPECT_EQ(saved.Strength2Value, 0);
+    EXPECT_EQ(saved.Strength2Unit, "");
+    EXPECT_EQ(saved.ModulusUnit, "Mpsi");
+    EXPECT_EQ(saved.DensityUnit, "lb/cu in");
+    EXPECT_EQ(saved.PoissonValue, 0.3);
+}
+
+TEST_F(CatalogueSession, AddedPlasticNeedsItsWorkingStrength) {
+    Open();
+    catalogue->AddClicked();
+    catalogue->SelectListEntry(List::CategoryList, kPlasticsEntry);
+    catalogue->TypeListText(List::SubCategoryList, "Polycarbonate");
+    catalogue->TypeListText(List::MaterialList, "Lexan-like");
+    FillMetalFields();
+    catalogue->SetFieldText(Field::Ys2Val, "two");
+    catalogue->DoneClicked();
+    EXPECT_EQ(LastTitle(), "Working Strength?");
+    EXPECT_EQ(LastText(), "Working Strength value is invalid");
+    EXPECT_EQ(FieldText(Field::Ys2Val), "");
+    catalogue->SetFieldText(Field::Ys2Val, "2");
+    catalogue->SelectUnit(MaterialUnitList::Ys2UnitsList, 5);  // MPa
+    messages.Clear();
+    catalogue->DoneClicked();
+    EXPECT_TRUE(messages.Empty());
+    const MaterialRecord saved = ReadMaterial(path, "Lexan-like");
+    EXPECT_EQ(saved.SubCategory, "Polycarbonate");
+    EXPECT_EQ(saved.Strength2Value, 2);
+    EXPECT_EQ(saved.Strength2Unit, "MPa");
+    EXPECT_EQ(Text(List::SubCategoryList), "Polycarbonate");
+    EXPECT_NEAR(design.SecondaryStrength, 2 * 145.0377, 0.001);
+}
+
+TEST_F(CatalogueSession, AddingAnExistingNameIsRefused) {
+    Open();
+    catalogue->AddClicked();
+    catalogue->SelectListEntry(List::CategoryList, kMetalsEntry);
+    catalogue->TypeListText(List::MaterialList, "hy-80 ");
+    FillMetalFields();
+    const std::string before = ReadBytes(path);
+    catalogue->DoneClicked();
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"The material \"hy-80 \" already exists in the database."});
+    EXPECT_EQ(LastTitle(), "Unable to save changes");
+    EXPECT_TRUE(catalogue->AddMode());
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+struct TooLongCase {
+    const char* label;
+    List list;  // the list whose text is too long, or MaterialList for the comment row
+    bool comment;
+    std::string text;
+    const char* title;
+};
+
+class CatalogueTextLimits : public CatalogueSession,
+                            public ::testing::WithParamInterface<TooLongCase> {};
+
+TEST_P(CatalogueTextLimits, TextTheFileCannotHoldIsRefused) {
+    Open();
+    catalogue->AddClicked();
+    catalogue->SelectListEntry(List::CategoryList, kMetalsEntry);
+    catalogue->TypeListText(List::MaterialList, "Fine Name");
+    FillMetalFields();
+    if (GetParam().comment) {
+        catalogue->SetFieldText(Field::MatComment, GetParam().text);
+    } else {
+        catalogue->TypeListText(GetParam().list, GetParam().text);
+    }
+    const std::string before = ReadBytes(path);
+    catalogue->DoneClicked();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, GetParam().title);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(catalogue->AddMode());
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CatalogueTextLimits,
+    ::testing::Values(TooLongCase{"name_of_51", List::MaterialList, false, std::string(51, 'n'),
+                                  "Material Name?"},
+                      TooLongCase{"name_outside_code_page", List::MaterialList, false,
+                                  "Alloy \xCE\xA9", "Material Name?"},
+                      TooLongCase{"category_of_51", List::CategoryList, false, std::string(51, 'c'),
+                                  "Main Category?"},
+                      TooLongCase{"sub_category_of_51", List::SubCategoryList, false,
+                                  std::string(51, 's'), "Sub-Category?"},
+                      TooLongCase{"comment_of_4001", List::MaterialList, true,
+                                  std::string(4001, 'x'), "Comment?"},
+                      TooLongCase{"comment_outside_code_page", List::MaterialList, true,
+                                  "\xE2\x9C\x93", "Comment?"}),
+    [](const ::testing::TestParamInfo<TooLongCase>& row) { return row.param.label; });
+
+TEST_F(CatalogueSession, FiftyCharacterNameAndAccentsAreSaved) {
+    Open();
+    catalogue->AddClicked();
+    catalogue->SelectListEntry(List::CategoryList, kMetalsEntry);
+    const std::string name = std::string(48, 'n') + "\xC3\xA9\xC2\xB5";  // 50 characters
+    catalogue->TypeListText(List::MaterialList, name);
+    FillMetalFields();
+    catalogue->SetFieldText(Field::MatComment, std::string(4000, 'x'));
+    catalogue->DoneClicked();
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(design.MaterialName, name);
+    EXPECT_EQ(ReadMaterial(path, name).Comment.size(), 4000u);
+}
+
+TEST_F(CatalogueSession, LeavingTheCategoryOnAllWhileAddingIsQuestioned) {
+    Open();
+    catalogue->AddClicked();
+    catalogue->SelectListEntry(List::CategoryList, kAllEntry);
+    catalogue->TakeRequests();
+    catalogue->LeaveList(List::CategoryList);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"\"All\" is not a valid main category for a material.  "
+                                       "Use of the existing categories is strongly recommended."});
+    EXPECT_EQ(catalogue->TakeRequests().focus, List::CategoryList);
+    messages.Clear();
+    catalogue->SelectListEntry(List::CategoryList, kCeramicsEntry);
+    catalogue->LeaveList(List::CategoryList);
+    EXPECT_TRUE(messages.Empty());
+}
+
+// --- editing -------------------------------------------------------------------------------
+
+TEST_F(CatalogueSession, EditChangesTheRecordAndReloadsIt) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    catalogue->EditClicked();
+    EXPECT_TRUE(catalogue->EditMode());
+    EXPECT_EQ(catalogue->EditStartName(), "HY-80");
+    EXPECT_EQ(Entries(List::MaterialList), std::vector<std::string>{"HY-80"});
+    EXPECT_EQ(Text(List::CategoryList), "Metals");
+    EXPECT_EQ(Text(List::SubCategoryList), "Steel");
+    EXPECT_EQ(FieldText(Field::YsVal), "80");
+    EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::btnAdd));
+    EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::btnDelete));
+    EXPECT_TRUE(catalogue->ValuePanelsEnabled());
+    catalogue->SetFieldText(Field::YsVal, "85");
+    catalogue->DoneClicked();
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_FALSE(catalogue->EditMode());
+    EXPECT_EQ(ReadMaterial(path, "HY-80").StrengthValue, 85);
+    EXPECT_EQ(FindMaterial(path, "HY-80"), 1);
+    EXPECT_DOUBLE_EQ(design.YieldStrength, 85000);
+    EXPECT_EQ(Entries(List::MaterialList),
+              (std::vector<std::string>{"HY-80", "Odd Units"}));  // Metals / Steel again
+}
+
+TEST_F(CatalogueSession, EditWithoutMaterialOnlyBeeps) {
+    Open();
+    catalogue->EditClicked();
+    EXPECT_FALSE(catalogue->EditMode());
+    EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
+}
+
+struct NoSubCategoryCase {
+    const char* label;
+    MessageAnswer answer;
+    bool saved;
+};
+
+class CatalogueEditWithoutSubCategory : public CatalogueSession,
+                                        public ::testing::WithParamInterface<NoSubCategoryCase> {};
+
+TEST_P(CatalogueEditWithoutSubCategory, AsksWhetherThatIsCorrect) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    catalogue->EditClicked();
+    catalogue->SelectListEntry(List::SubCategoryList, 0);  // "All"
+    catalogue->SetFieldText(Field::YsVal, "90");
+    messages.Answer(GetParam().answer);
+    catalogue->DoneClicked();
+    ASSERT_FALSE(messages.shown.empty());
+    const Message& question = messages.shown[0];
+    EXPECT_EQ(question.title, "Sub-Category?");
+    EXPECT_EQ(question.text,
+              "This material has no Sub-Category.  Is this correct?\r(\"All\" indicates that "
+              "the material has no sub-category).");
+    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.icon, MessageIcon::Question);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(catalogue->EditMode(), !GetParam().saved);
+    const MaterialRecord stored = ReadMaterial(path, "HY-80");
+    EXPECT_EQ(stored.StrengthValue, GetParam().saved ? 90 : 80);
+    EXPECT_EQ(stored.SubCategory, GetParam().saved ? "" : "Steel");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, CatalogueEditWithoutSubCategory,
+    ::testing::Values(NoSubCategoryCase{"no_keeps_editing", MessageAnswer::No, false},
+                      NoSubCategoryCase{"yes_saves_without_sub", MessageAnswer::Yes, true}),
+    [](const ::testing::TestParamInfo<NoSubCategoryCase>& row) { return row.param.label; });
+
+struct RenameCase {
+    const char* label;
+    const char* newName;
+};
+
+class CatalogueRename : public CatalogueSession,
+                        public ::testing::WithParamInterface<RenameCase> {};
+
+TEST_P(CatalogueRename, RenamingIsRefusedAndEditModeKept) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    catalogue->EditClicked();
+    catalogue->TypeListText(List::MaterialList, GetParam().newName);
+    catalogue->SetFieldText(Field::YsVal, "99");
+    const std::string before = ReadBytes(path);
+    catalogue->DoneClicked();
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"The material \"HY-80\" not found in database."});
+    EXPECT_EQ(LastTitle(), "Unable to save changes");
+    EXPECT_TRUE(catalogue->EditMode());
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CatalogueRename,
+                         ::testing::Values(RenameCase{"to_a_new_name", "HY-80 Modified"},
+                                           RenameCase{"to_another_existing_record", "6061-t6"}),
+                         [](const ::testing::TestParamInfo<RenameCase>& row) {
+                             return row.param.label;
+                         });
+
+TEST_F(CatalogueSession, RenamingOnlyTheLetterCaseIsSaved) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    catalogue->EditClicked();
+    catalogue->TypeListText(List::MaterialList, "hy-80");
+    catalogue->DoneClicked();
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(ReadMaterial(path, "HY-80").Name, "hy-80");
+    EXPECT_EQ(design.MaterialName, "hy-80");
+}
+
+// --- deleting ------------------------------------------------------------------------------
+
+TEST_F(CatalogueSession, DeleteAsksAndCancelKeepsTheRecord) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    messages.Answer(MessageAnswer::Cancel);
+    catalogue->DeleteClicked();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const Message& question = messages.shown[0];
+    EXPECT_EQ(question.text, "Delete the material \"HY-80\" ?");
+    EXPECT_EQ(question.title, "Delete Material");
+    EXPECT_EQ(question.buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(question.icon, MessageIcon::Question);
+    EXPECT_EQ(question.defaultButton, MessageAnswer::Cancel);
+    EXPECT_EQ(FindMaterial(path, "HY-80"), 1);
+    EXPECT_EQ(design.MaterialName, "HY-80");
+}
+
+TEST_F(CatalogueSession, DeleteConfirmedRemovesTheRecord) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    messages.Answer(MessageAnswer::Ok);
+    catalogue->DeleteClicked();
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{
+                                    "Delete the material \"HY-80\" ?",
+                                    "The material \"HY-80\" has been deleted from the database."}));
+    EXPECT_EQ(FindMaterial(path, "HY-80"), -1);
+    EXPECT_EQ(Text(List::CategoryList), "All");
+    EXPECT_EQ(design.MaterialName, "");
+}
+
+TEST_F(CatalogueSession, DeletingAnUnknownNameSaysItCannotBeFound) {
+    Open();
+    catalogue->TypeListText(List::MaterialList, "Ghost");
+    messages.Answer(MessageAnswer::Ok);
+    const std::string before = ReadBytes(path);
+    catalogue->DeleteClicked();
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{
+                                    "Delete the material \"Ghost\" ?",
+                                    "The material \"Ghost\" cannot be found in the database."}));
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+TEST_F(CatalogueSession, DeleteWithoutNameOnlyBeeps) {
+    Open();
+    catalogue->DeleteClicked();
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
+}
+
+// --- cancel and done -----------------------------------------------------------------------
+
+TEST_F(CatalogueSession, CancelAfterBrowsingRestoresTheMaterialOnEntry) {
+    design.MaterialName = "HY-80";
+    Open();
+    ASSERT_EQ(catalogue->MaterialOnEntry(), "HY-80");
+    Browse(kPlasticsEntry, "Acrylic");
+    ASSERT_EQ(design.MaterialName, "Acrylic");
+    catalogue->CancelClicked();
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(design.MaterialName, "HY-80");
+    EXPECT_DOUBLE_EQ(design.YieldStrength, 80000);
+    EXPECT_DOUBLE_EQ(design.SecondaryStrength, 0);
+    EXPECT_EQ(Text(List::MaterialList), "HY-80");
+    EXPECT_TRUE(catalogue->TakeRequests().stepBack);
+}
+
+TEST_F(CatalogueSession, CancelWhileAddingRestoresTheMaterialOnEntry) {
+    design.MaterialName = "Acrylic";
+    Open();
+    catalogue->AddClicked();
+    ASSERT_EQ(design.MaterialName, "");
+    catalogue->SelectListEntry(List::CategoryList, kMetalsEntry);
+    catalogue->TypeListText(List::MaterialList, "Acrylic");
+    catalogue->SetFieldText(Field::YsVal, "1");
+    catalogue->CancelClicked();
+    EXPECT_FALSE(catalogue->AddMode());
+    EXPECT_FALSE(catalogue->ValuePanelsEnabled());
+    EXPECT_TRUE(catalogue->ButtonEnabled(CatalogueButton::btnDelete));
+    EXPECT_EQ(design.MaterialName, "Acrylic");
+    EXPECT_DOUBLE_EQ(design.YieldStrength, 10500);
+    EXPECT_EQ(FieldText(Field::YsVal), "10.5");
+    EXPECT_EQ(FindMaterial(path, "Acrylic"), 3);
+}
+
+TEST_F(CatalogueSession, CancelWhileEditingDiscardsTheChanges) {
+    design.MaterialName = "HY-80";
+    Open();
+    catalogue->EditClicked();
+    catalogue->SetFieldText(Field::YsVal, "1");
+    catalogue->CancelClicked();
+    EXPECT_FALSE(catalogue->EditMode());
+    EXPECT_EQ(FieldText(Field::YsVal), "80");
+    EXPECT_EQ(ReadMaterial(path, "HY-80").StrengthValue, 80);
+    EXPECT_DOUBLE_EQ(design.YieldStrength, 80000);
+}
+
+TEST_F(CatalogueSession, CancelWithoutMaterialOnEntryLeavesNone) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    catalogue->CancelClicked();
+    EXPECT_EQ(Text(List::CategoryList), "All");
+    EXPECT_EQ(design.MaterialName, "");
+    EXPECT_TRUE(catalogue->TakeRequests().stepBack);
+}
+
+TEST_F(CatalogueSession, DoneInBrowseModeStepsBack) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    catalogue->DoneClicked();
+    EXPECT_TRUE(catalogue->TakeRequests().stepBack);
+    EXPECT_EQ(design.MaterialName, "HY-80");
+}
+
+TEST_F(CatalogueSession, UnloadingWhileEditingLeavesEditMode) {
+    Open();
+    Browse(kMetalsEntry, "HY-80");
+    catalogue->EditClicked();
+    catalogue->Unload();
+    EXPECT_FALSE(catalogue->EditMode());
+    EXPECT_FALSE(catalogue->ValuePanelsEnabled());
+    EXPECT_TRUE(catalogue->ButtonEnabled(CatalogueButton::btnAdd));
+}
+
+TEST_F(CatalogueSession, UnreadableFileIsReported) {
+    const std::string folderPath = folder.Path().string();
+    MaterialCatalogue broken(design, folderPath, messages);
+    broken.FormLoad();
+    ASSERT_FALSE(messages.Empty());
+    EXPECT_NE(messages.shown[0].text.find("could not be opened"), std::string::npos);
+    EXPECT_EQ(broken.List(List::SubCategoryList).entries, std::vector<std::string>{"All"});
+}
+
+}  // namespace
+}  // namespace tidewell
