@@ -17,7 +17,9 @@ bool SameRecentPath(const std::string& a, const std::string& b) {
     return UpperCaseText(a) == UpperCaseText(b);
 }
 
-RecentMenuCaptions AddRecentProject(RecentProjects& recent, const std::string& path) {
+RecentMenuCaptions AddRecentProject(RecentProjects& recent, const std::string& pathToAdd) {
+    // A copy: the caller may pass one of the list's own entries, which the shift overwrites.
+    const std::string path = pathToAdd;
     if (SameRecentPath(recent[0], path)) return RefreshRecentMenu(recent);
     std::size_t from = recent.size() - 1;  // not found: the oldest entry drops off
     for (std::size_t i = 1; i < recent.size(); ++i) {

@@ -1,0 +1,496 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "project/ProjectFile.h"
+#include "project/ProjectWriter.h"
+#include "tests/project/ProjectSamples.h"
+#include "tests/project/ProjectTestSupport.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+using testing::AnnularPlateLines;
+using testing::CrLfText;
+using testing::HandWrittenTubeLines;
+using testing::SampleTubeDesign;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+// Everything of a design a reader may change, as one comparable text.
+std::string Snapshot(const DesignRecord& design) {
+    return ProjectFileText(design) + "|" + design.ProjectFilePath + "|" +
+           std::to_string(design.ProjectChanged) + "|" + design.LoadedMaterialName;
+}
+
+// A design in the state Open starts from, with marks that a read must not disturb.
+DesignRecord StartingDesign() {
+    DesignRecord design;
+    design.ProgramVersion = "4.6";
+    NewProject(design);
+    design.StressUnit = "Kbar";
+    design.ProjectFilePath = "/somewhere/chosen.prj";
+    return design;
+}
+
+struct Opened {
+    std::optional<ProjectData> data;
+    DesignRecord design = StartingDesign();
+    DesignFormState form;
+    DesignUiActions actions;
+    ScriptedMessages messages;
+    std::string path;
+};
+
+// Writes bytes to a file, reads it and, when it reads, applies it.
+void OpenBytes(const std::string& bytes, Opened& opened, const std::string& name = "p.prj") {
+    ScratchFolder folder;
+    WriteBytes(folder.path() / name, bytes);
+    opened.path = folder.File(name);
+    opened.data = ReadProject(opened.path, folder.path().string(), opened.design, opened.messages);
+    if (opened.data) {
+        opened.actions = ApplyProject(*opened.data, opened.design, opened.form, opened.messages);
+    }
+}
+
+TEST(ReadProject, ReadsEveryFieldOfTheHandWrittenFile) {
+    Opened opened;
+    OpenBytes(CrLfText(HandWrittenTubeLines()), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_TRUE(opened.messages.Empty());
+    const DesignRecord& d = opened.design;
+    const DesignRecord expected = SampleTubeDesign();
+    EXPECT_EQ(ProjectFileText(d), ProjectFileText(expected));
+    EXPECT_EQ(d.ProjectLoadFailed, kFalse);
+    EXPECT_EQ(d.ProjectTitle, "Deep probe, mark 2");
+    EXPECT_EQ(d.DesignerName, "Ana M\xC3\xBCller");  // Windows-1252 read into UTF-8
+    EXPECT_EQ(d.BodyType, kTubeBody);
+    EXPECT_EQ(d.EndcapDimEntered[0], 1e15);
+    EXPECT_EQ(d.EndcapDim[1], 1.5e-5);
+    EXPECT_EQ(d.StressUnit, "Ksi");
+    EXPECT_EQ(d.DepthUnit, "Ft (sea)");
+    // The form shows the file without its edit handling: the chosen path stays.
+    EXPECT_EQ(d.ProjectFilePath, "/somewhere/chosen.prj");
+    EXPECT_EQ(opened.form.title, "Deep probe, mark 2");
+    EXPECT_EQ(opened.form.description, "Titanium housing, 6000 m rated");
+    EXPECT_EQ(opened.form.designer, "Ana M\xC3\xBCller");
+    EXPECT_EQ(opened.form.materialLabel, "Titanium 6Al-4V");
+    EXPECT_EQ(opened.form.pressureSourceOption, 1);
+    EXPECT_EQ(opened.form.unitOption, 0);
+    EXPECT_EQ(opened.form.forceThickCheck, 1);
+    EXPECT_EQ(opened.form.workStrengthCheck, 0);
+    EXPECT_EQ(opened.form.bodySelection, 0);
+    EXPECT_EQ(opened.form.endcapSelection, -1);
+    EXPECT_TRUE(opened.actions.moveHomeForm);
+    EXPECT_FALSE(opened.actions.titleText.has_value());
+}
+
+TEST(ReadProject, AcceptsLineFeedsAndBlanksAroundNumbers) {
+    std::string text;
+    for (std::string line : HandWrittenTubeLines()) {
+        if (!line.empty() && (line[0] == ' ' || line[0] == '-')) line += "  ";
+        text += line + "\n";
+    }
+    Opened opened;
+    OpenBytes(text, opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(ProjectFileText(opened.design), ProjectFileText(SampleTubeDesign()));
+}
+
+TEST(ReadProject, ReadsANumberFieldWithoutItsBlankOrUpToAComma) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[6] = "7";            // significant digits without the leading blank
+    lines[14] = " 3, extra";   // a field ends at the comma
+    lines[15] = "\t260 twips";  // and at a blank
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.SignificantDigits, 7);
+    EXPECT_EQ(opened.design.PressureRange, 3);
+    EXPECT_EQ(opened.design.HomeFormLeft, 260);
+}
+
+TEST(ReadProject, RefusesAWrongHeaderAndChangesNothing) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[0] = "Tidewel Ver. 4.6  Brackwater";
+    Opened opened;
+    const std::string before = Snapshot(opened.design);
+    OpenBytes(CrLfText(lines), opened);
+    EXPECT_FALSE(opened.data.has_value());
+    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
+    EXPECT_EQ(Snapshot(opened.design), before);
+    ASSERT_EQ(opened.messages.shown.size(), 1u);
+    const Message& shown = opened.messages.shown[0];
+    EXPECT_EQ(shown.text, "The file \"" + opened.path +
+                              "\" is not a valid project file for Tidewell Ver. 4.6");
+    EXPECT_EQ(shown.title, "Invalid File Format");
+    EXPECT_EQ(shown.icon, MessageIcon::Critical);
+}
+
+TEST(ReadProject, HeaderCheckIsCaseSensitive) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[0] = "TIDEWELL VER. 4.6  Brackwater";
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    EXPECT_FALSE(opened.data.has_value());
+    EXPECT_EQ(opened.messages.shown.at(0).title, "Invalid File Format");
+}
+
+TEST(ReadProject, RefusesVersion390OfTheOlderLayout) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[0] = "Tidewell Ver 3.90 - Brackwater";
+    lines.erase(lines.begin() + 12, lines.begin() + 14);
+    Opened opened;
+    const std::string before = Snapshot(opened.design);
+    OpenBytes(CrLfText(lines), opened);
+    EXPECT_FALSE(opened.data.has_value());
+    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
+    EXPECT_EQ(Snapshot(opened.design), before);
+    ASSERT_EQ(opened.messages.shown.size(), 1u);
+    EXPECT_EQ(opened.messages.shown[0].text,
+              "This file is from Ver.  3.9 and is not compatible with Ver  4.6");
+    EXPECT_EQ(opened.messages.shown[0].icon, MessageIcon::None);
+    EXPECT_EQ(opened.messages.shown[0].buttons, MessageButtons::Ok);
+}
+
+TEST(ReadProject, ReadsVersion395OfTheOlderLayoutWithoutTheCheckBoxLines) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[0] = "Tidewell Ver 3.95 - Brackwater";
+    lines.erase(lines.begin() + 12, lines.begin() + 14);
+    ASSERT_EQ(lines.size(), 73u);
+    Opened opened;
+    opened.design.UseWorkingStrength = 1;  // the boxes keep what they showed
+    opened.form.workStrengthCheck = 1;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_TRUE(opened.data->olderLayout);
+    EXPECT_EQ(opened.data->fileVersion, 3.95);
+    EXPECT_EQ(opened.design.UseWorkingStrength, 1);
+    EXPECT_EQ(opened.form.workStrengthCheck, 1);
+    EXPECT_EQ(opened.design.ForceThickWall, 0);
+    EXPECT_EQ(opened.design.PressureRange, 4);
+    EXPECT_EQ(opened.design.HomeFormTop, 300);
+    EXPECT_EQ(opened.design.BodyDim[2], 0.375);
+    EXPECT_EQ(opened.design.AngleUnit, "Degrees");
+}
+
+TEST(ReadProject, KeepsTheCurrentUnitTextsWhenTheFileHasNone) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines.resize(67);
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_FALSE(opened.data->unitTexts.has_value());
+    EXPECT_EQ(opened.design.StressUnit, "Kbar");
+    EXPECT_EQ(opened.design.AngleUnit, "Degrees");
+    EXPECT_EQ(opened.design.RangeUnit, "");
+    EXPECT_EQ(opened.design.EndcapFormHeight, 4125);
+}
+
+TEST(ReadProject, TrailingBlankLinesAreNotUnitLines) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines.resize(67);
+    Opened opened;
+    OpenBytes(CrLfText(lines) + "\r\n  \r\n", opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.StressUnit, "Kbar");
+}
+
+TEST(ReadProject, ReadsQuotedUnitFieldsWhole) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[67] = "\"a, b\"";
+    lines[68] = "  Bar , ignored";
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.RangeUnit, "a, b");
+    EXPECT_EQ(opened.design.FailureUnit, "Bar");
+}
+
+TEST(ReadProject, HemisphereBodyOpensAsHemisphericalEndcapWithItsNote) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[7] = " 8";
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.BodyType, kNoBody);
+    EXPECT_EQ(opened.design.EndcapType, kHemisphericalEndcap);
+    EXPECT_EQ(opened.form.bodySelection, 2);
+    EXPECT_EQ(opened.form.endcapSelection, 2);
+    ASSERT_EQ(opened.messages.shown.size(), 1u);
+    EXPECT_EQ(opened.messages.shown[0].text,
+              "Note:  Hemisphere is now supported as an endcap only.");
+    EXPECT_EQ(opened.messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(opened.messages.shown[0].title, "Tidewell");
+    // The geometry is the file's, not the cleared geometry of the selection.
+    EXPECT_EQ(opened.design.EndcapDim[0], 0.25);
+}
+
+TEST(ReadProject, TubeThatNamesAnEndcapOpensAsATubeAlone) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[8] = " 2";
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.BodyType, kTubeBody);
+    EXPECT_EQ(opened.design.EndcapType, kNoEndcap);
+    EXPECT_EQ(opened.form.bodySelection, 0);
+    EXPECT_EQ(opened.form.endcapSelection, -1);
+    EXPECT_TRUE(opened.messages.Empty());
+}
+
+TEST(ReadProject, SphereFile) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[7] = " 9";
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.BodyType, kSphereBody);
+    EXPECT_EQ(opened.form.bodySelection, 1);
+    EXPECT_EQ(opened.design.BodyDim[0], 4.5);
+}
+
+TEST(ReadProject, AnnularPlateSelectsTheFileRestraint) {
+    Opened opened;
+    OpenBytes(CrLfText(AnnularPlateLines()), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.BodyType, kNoBody);
+    EXPECT_EQ(opened.design.EndcapType, kFlatAnnularEndcap);
+    EXPECT_EQ(opened.design.EdgeRestraint, 7);
+    EXPECT_EQ(opened.design.EndcapDim[0], 3);
+    EXPECT_EQ(opened.design.EndcapDim[1], 5);
+    EXPECT_EQ(opened.form.bodySelection, 2);
+    EXPECT_EQ(opened.form.endcapSelection, 0);
+    EXPECT_EQ(opened.form.restraintSelection, 7);
+    ASSERT_TRUE(opened.actions.restraintList.has_value());
+    EXPECT_EQ(opened.actions.restraintList->entries.size(), 12u);
+    EXPECT_EQ(opened.actions.restraintSelection, 7);
+}
+
+TEST(ReadProject, BodyFileKeepsTheRestraintValueWithoutAList) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[63] = " 3";
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.EdgeRestraint, 3);
+    EXPECT_EQ(opened.form.restraintSelection, -1);
+}
+
+struct DigitsRow {
+    const char* name;
+    const char* line;
+    int16_t digits;
+};
+
+class SignificantDigitsTest : public ::testing::TestWithParam<DigitsRow> {};
+
+TEST_P(SignificantDigitsTest, OutsideOneToTwelveBecomesFive) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[6] = GetParam().line;
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.SignificantDigits, GetParam().digits);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, SignificantDigitsTest,
+    ::testing::Values(DigitsRow{"Zero", " 0", 5}, DigitsRow{"One", " 1", 1},
+                      DigitsRow{"Seven", " 7", 7}, DigitsRow{"Twelve", " 12", 12},
+                      DigitsRow{"Thirteen", " 13", 5}, DigitsRow{"Negative", "-4", 5},
+                      DigitsRow{"Large", " 30000", 5}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ReadProject, OptionsAreStoredAsZeroOrOne) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[10] = "-1";  // external, written by another program
+    lines[11] = " 5";  // metric
+    lines[12] = " 2";  // ticked
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.PressureSource, 1);
+    EXPECT_EQ(opened.design.UnitSystem, 1);
+    EXPECT_EQ(opened.design.ForceThickWall, 1);
+    EXPECT_EQ(opened.form.unitOption, 1);
+}
+
+TEST(ReadProject, UnreadableWholeLineNumberReadsAsZeroWithTheReadersMessage) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[17] = " four";     // BodyDim[0]
+    lines[18] = " 1.2.3";    // read as 1.2
+    lines[32] = " 55 cu in";  // read as 55
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.BodyDim[0], 0);
+    EXPECT_EQ(opened.design.BodyDimEntered[0], 1.2);
+    EXPECT_EQ(opened.design.BodyVolume, 55);
+    EXPECT_EQ(opened.messages.Texts(), std::vector<std::string>{"Can't parse four."});
+}
+
+struct BadLineRow {
+    const char* name;
+    std::size_t index;  // zero-based line
+    const char* line;
+};
+
+class UnreadableLineTest : public ::testing::TestWithParam<BadLineRow> {};
+
+TEST_P(UnreadableLineTest, RefusesTheFileAndChangesNothing) {
+    std::vector<std::string> lines = AnnularPlateLines();
+    lines[GetParam().index] = GetParam().line;
+    Opened opened;
+    const std::string before = Snapshot(opened.design);
+    OpenBytes(CrLfText(lines), opened);
+    EXPECT_FALSE(opened.data.has_value());
+    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
+    EXPECT_EQ(Snapshot(opened.design), before);
+    EXPECT_EQ(opened.messages.Texts(),
+              std::vector<std::string>{"Input past end of file or Invalid file type"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, UnreadableLineTest,
+    ::testing::Values(BadLineRow{"DigitsWord", 6, "five"},
+                      BadLineRow{"BodyCodeWord", 7, " tube"},
+                      BadLineRow{"UnknownBodyCode", 7, " 5"},
+                      BadLineRow{"UnknownEndcapCode", 8, " 9"},
+                      BadLineRow{"NegativeEndcapCode", 8, "-1"},
+                      BadLineRow{"RestraintBeyondList", 63, " 12"},
+                      BadLineRow{"RestraintBelowList", 63, "-2"},
+                      BadLineRow{"FieldBeyondInteger", 14, " 40000"},
+                      BadLineRow{"LeftBeyondLong", 15, " 3E+10"},
+                      BadLineRow{"CheckStateBeyondInteger", 12, " 1E+6"},
+                      BadLineRow{"UnitIndexBeyondInteger", 19, " 99999"},
+                      BadLineRow{"InfiniteField", 34, " inf"},
+                      BadLineRow{"HugeField", 60, " 1E+400"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+class TruncatedFileTest : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(TruncatedFileTest, LeavesTheDesignUntouched) {
+    std::vector<std::string> lines = AnnularPlateLines();
+    lines.resize(GetParam());
+    Opened opened;
+    const std::string before = Snapshot(opened.design);
+    OpenBytes(CrLfText(lines), opened);
+    EXPECT_FALSE(opened.data.has_value());
+    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
+    EXPECT_EQ(Snapshot(opened.design), before);
+    EXPECT_EQ(opened.messages.Texts(),
+              std::vector<std::string>{"Input past end of file or Invalid file type"});
+}
+
+// Every length short of the layout, except 67 (no unit lines, which is allowed); 0 is an empty
+// file.
+INSTANTIATE_TEST_SUITE_P(AtEveryLine, TruncatedFileTest,
+                         ::testing::Range<std::size_t>(0, 67));
+INSTANTIATE_TEST_SUITE_P(InTheUnitLines, TruncatedFileTest,
+                         ::testing::Range<std::size_t>(68, 75));
+
+TEST(ReadProject, FileCutInsideItsLastLineStillReads) {
+    const std::string text = CrLfText(HandWrittenTubeLines());
+    Opened opened;
+    OpenBytes(text.substr(0, text.size() - 5), opened);  // "Degr"
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.AngleUnit, "Degr");
+}
+
+TEST(ReadProject, RefusesAFileTooLargeToBeAProject) {
+    std::string text = CrLfText(HandWrittenTubeLines());
+    text += std::string(kMaxProjectFileBytes, ' ');
+    Opened opened;
+    OpenBytes(text, opened);
+    EXPECT_FALSE(opened.data.has_value());
+    EXPECT_EQ(opened.messages.Texts(),
+              std::vector<std::string>{"Input past end of file or Invalid file type"});
+}
+
+TEST(ReadProject, MissingFileIsReportedAndFails) {
+    ScratchFolder folder;
+    DesignRecord design = StartingDesign();
+    const std::string before = Snapshot(design);
+    ScriptedMessages messages;
+    std::string path = folder.File("absent.prj");
+    EXPECT_FALSE(ReadProject(path, folder.path().string(), design, messages).has_value());
+    EXPECT_EQ(design.ProjectLoadFailed, kTrue);
+    EXPECT_EQ(Snapshot(design), before);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
+}
+
+TEST(ReadProject, AFolderIsNotAProjectFile) {
+    ScratchFolder folder;
+    std::filesystem::create_directory(folder.path() / "dir.prj");
+    DesignRecord design = StartingDesign();
+    ScriptedMessages messages;
+    std::string path = folder.File("dir.prj");
+    EXPECT_FALSE(ReadProject(path, folder.path().string(), design, messages).has_value());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error opening this file"});
+}
+
+TEST(ReadProject, BareNameIsReadFromTheProgramFolderWithTheExtension) {
+    ScratchFolder folder;
+    WriteBytes(folder.path() / "tank.PRJ", CrLfText(HandWrittenTubeLines()));
+    DesignRecord design = StartingDesign();
+    ScriptedMessages messages;
+    std::string path = "tank";
+    ASSERT_TRUE(ReadProject(path, folder.path().string(), design, messages).has_value());
+    EXPECT_EQ(path, (folder.path() / "tank.PRJ").string());
+    EXPECT_EQ(design.ProjectLoadFailed, kFalse);
+}
+
+TEST(ReadProject, PathWithAFolderGetsOnlyTheExtension) {
+    ScratchFolder folder;
+    std::filesystem::create_directory(folder.path() / "sub");
+    WriteBytes(folder.path() / "sub" / "tank.PRJ", CrLfText(HandWrittenTubeLines()));
+    DesignRecord design = StartingDesign();
+    ScriptedMessages messages;
+    std::string path = folder.File("sub") + "/tank";
+    ASSERT_TRUE(ReadProject(path, "/elsewhere", design, messages).has_value());
+    EXPECT_EQ(path, folder.File("sub") + "/tank.PRJ");
+}
+
+TEST(ReadProject, BinaryGarbageIsNotAProjectFile) {
+    std::string bytes;
+    for (int i = 0; i < 600; ++i) bytes.push_back(static_cast<char>((i * 37) % 256));
+    Opened opened;
+    OpenBytes(bytes, opened);
+    EXPECT_FALSE(opened.data.has_value());
+    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
+    ASSERT_EQ(opened.messages.shown.size(), 1u);
+}
+
+TEST(ApplyProject, MessagesOfTheReaderComeBeforeTheHemisphereNote) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[7] = " 8";
+    lines[17] = "x";
+    Opened opened;
+    OpenBytes(CrLfText(lines), opened);
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.messages.Texts(),
+              (std::vector<std::string>{"Can't parse x.",
+                                        "Note:  Hemisphere is now supported as an endcap only."}));
+}
+
+TEST(ApplyProject, RestraintOutsideTheShownListEmptiesTheSelection) {
+    // A file that selects no configuration leaves the form's endcap as it was.
+    ProjectParse parse = ParseProject(CrLfText(HandWrittenTubeLines()));
+    ASSERT_EQ(parse.status, ProjectParseStatus::Read);
+    parse.data.bodyType = kNoBody;
+    parse.data.endcapType = kNoEndcap;
+    parse.data.edgeRestraint = 9;
+    DesignRecord design = StartingDesign();
+    DesignFormState form;
+    SelectBody(design, 2);  // endcap only: a flat circular plate with its two restraints
+    ScriptedMessages messages;
+    ApplyProject(parse.data, design, form, messages);
+    EXPECT_EQ(design.EndcapType, kFlatCircularEndcap);
+    EXPECT_EQ(design.EdgeRestraint, -1);
+    EXPECT_EQ(form.restraintSelection, -1);
+}
+
+}  // namespace
+}  // namespace tidewell

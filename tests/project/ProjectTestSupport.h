@@ -1,0 +1,58 @@
+#pragma once
+// Helpers shared by the project tests: a scratch folder removed afterwards, and whole-file reads
+// and writes of raw bytes.
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+namespace tidewell::testing {
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::random_device seed;
+        path_ = std::filesystem::temp_directory_path() /
+                ("tidewell-project-test-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Joins lines, each ended by CR LF.
+template <typename Lines>
+std::string CrLfText(const Lines& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+}  // namespace tidewell::testing

@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <limits>
+
+#include "project/ProjectFile.h"
+#include "project/ProjectWriter.h"
+#include "tests/project/ProjectSamples.h"
+#include "tests/project/ProjectTestSupport.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+using testing::CrLfText;
+using testing::HandWrittenTubeLines;
+using testing::ReadBytes;
+using testing::SampleTubeDesign;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+TEST(ProjectWriter, WritesTheHandWrittenFileByteForByte) {
+    ScratchFolder folder;
+    DesignRecord design = SampleTubeDesign();
+    design.HomeFormLeft = 1;  // the form's current position wins
+    design.ProjectChanged = kTrue;
+    ScriptedMessages messages;
+    const std::string path = folder.File("probe.prj");
+    ASSERT_TRUE(WriteProject(design, path, messages, FormPosition{250, 300}));
+    EXPECT_TRUE(messages.Empty());
+    const std::vector<std::string> lines = HandWrittenTubeLines();
+    ASSERT_EQ(lines.size(), 75u);
+    EXPECT_EQ(ReadBytes(path), CrLfText(lines));
+    EXPECT_EQ(design.ProjectChanged, kFalse);
+    EXPECT_EQ(design.HomeFormLeft, 250);
+    EXPECT_EQ(design.HomeFormTop, 300);
+}
+
+TEST(ProjectWriter, HeaderNamesTheVersion) {
+    EXPECT_EQ(ProjectHeaderLine("4.6"), "Tidewell Ver. 4.6  Brackwater");
+    EXPECT_EQ(ProjectHeaderLine("5"), "Tidewell Ver. 5  Brackwater");
+}
+
+TEST(ProjectWriter, KeepsEveryTextOnItsOwnLine) {
+    DesignRecord design = SampleTubeDesign();
+    design.ProjectDescription = "first line\r\nsecond\nthird\rfourth";
+    design.ProjectTitle = "title\n";
+    const std::string text = ProjectFileText(design);
+    EXPECT_NE(text.find("\r\nfirst line second third fourth\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\ntitle \r\n"), std::string::npos);
+    const ProjectParse parse = ParseProject(text);
+    ASSERT_EQ(parse.status, ProjectParseStatus::Read);
+    EXPECT_EQ(parse.data.description, "first line second third fourth");
+    EXPECT_EQ(parse.data.designer, "Ana M\xC3\xBCller");
+}
+
+TEST(ProjectWriter, WritesUtf8WhenATextDoesNotFitWindows1252) {
+    ScratchFolder folder;
+    DesignRecord design = SampleTubeDesign();
+    design.DesignerName = "\xE6\xB7\xB1\xE6\xB5\xB7";  // two CJK characters
+    ScriptedMessages messages;
+    ASSERT_TRUE(WriteProject(design, folder.File("cjk.prj"), messages));
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[3] = "\xE6\xB7\xB1\xE6\xB5\xB7";
+    // Every other line is ASCII, so the whole file equals the lines in UTF-8.
+    std::string expected = CrLfText(lines);
+    EXPECT_EQ(ReadBytes(folder.File("cjk.prj")), expected);
+}
+
+TEST(ProjectWriter, QuotesUnitTextsThatAFieldWouldCut) {
+    DesignRecord design = SampleTubeDesign();
+    design.RangeUnit = "a, b";
+    design.FailureUnit = " padded ";
+    const std::string text = ProjectFileText(design);
+    EXPECT_NE(text.find("\r\n\"a, b\"\r\n\" padded \"\r\n"), std::string::npos);
+}
+
+// A file system whose files fail after a set number of bytes, or whose close or rename fails.
+class FailingFileSystem : public FileSystem {
+public:
+    enum class Step { Write, Close, Rename, Create };
+
+    FailingFileSystem(Step step, std::size_t failAfterBytes, std::errc error)
+        : step_(step), failAfter_(failAfterBytes), error_(error) {}
+
+    std::unique_ptr<OutputFile> CreateNew(const std::filesystem::path& path,
+                                          std::error_code& error) override {
+        if (step_ == Step::Create) {
+            error = std::make_error_code(error_);
+            return nullptr;
+        }
+        std::unique_ptr<OutputFile> file = real_.CreateNew(path, error);
+        if (!file) return nullptr;
+        return std::make_unique<FailingFile>(std::move(file), *this);
+    }
+
+    std::error_code Replace(const std::filesystem::path& from,
+                            const std::filesystem::path& to) override {
+        if (step_ == Step::Rename) return std::make_error_code(error_);
+        return real_.Replace(from, to);
+    }
+
+    void Remove(const std::filesystem::path& path) override { real_.Remove(path); }
+
+    std::size_t written = 0;
+
+private:
+    class FailingFile : public OutputFile {
+    public:
+        FailingFile(std::unique_ptr<OutputFile> file, FailingFileSystem& owner)
+            : file_(std::move(file)), owner_(owner) {}
+        std::error_code Write(std::string_view bytes) override {
+            if (owner_.step_ == Step::Write) {
+                const std::size_t room = owner_.failAfter_ - owner_.written;
+                if (bytes.size() > room) {
+                    // Half a write lands on the disk before the disk is full.
+                    file_->Write(bytes.substr(0, room));
+                    owner_.written += room;
+                    return std::make_error_code(owner_.error_);
+                }
+            }
+            owner_.written += bytes.size();
+            return file_->Write(bytes);
+        }
+        std::error_code Close() override {
+            const std::error_code error = file_->Close();
+            if (owner_.step_ == Step::Close) return std::make_error_code(owner_.error_);
+            return error;
+        }
+
+    private:
+        std::unique_ptr<OutputFile> file_;
+        FailingFileSystem& owner_;
+    };
+
+    LocalFileSystem real_;
+    Step step_;
+    std::size_t failAfter_;
+    std::errc error_;
+};
+
+struct FaultRow {
+    const char* name;
+    FailingFileSystem::Step step;
+    std::size_t failAfterBytes;
+    std::errc error;
+    const char* message;
+};
+
+class WriteFaultTest : public ::testing::TestWithParam<FaultRow> {};
+
+TEST_P(WriteFaultTest, LeavesTheOldFileIntactAndReports) {
+    ScratchFolder folder;
+    const std::string path = folder.File("probe.prj");
+    const std::string oldContent = "Tidewell Ver. 4.6  Brackwater\r\nthe old project\r\n";
+    WriteBytes(path, oldContent);
+
+    DesignRecord design = SampleTubeDesign();
+    design.ProjectChanged = kTrue;
+    FailingFileSystem files(GetParam().step, GetParam().failAfterBytes, GetParam().error);
+    ScriptedMessages messages;
+    EXPECT_FALSE(WriteProject(design, path, messages, std::nullopt, &files));
+
+    EXPECT_EQ(ReadBytes(path), oldContent);
+    EXPECT_EQ(design.ProjectChanged, kTrue);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, GetParam().message);
+    EXPECT_EQ(messages.shown[0].title, "Tidewell");
+    // No temporary file is left behind.
+    int entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, WriteFaultTest,
+    ::testing::Values(
+        FaultRow{"DiskFullAtOnce", FailingFileSystem::Step::Write, 0,
+                 std::errc::no_space_on_device, "Disk Full"},
+        FaultRow{"DiskFullHalfWay", FailingFileSystem::Step::Write, 240,
+                 std::errc::no_space_on_device, "Disk Full"},
+        FaultRow{"DiskFullOnLastLine", FailingFileSystem::Step::Write, 470,
+                 std::errc::no_space_on_device, "Disk Full"},
+        FaultRow{"WriteErrorHalfWay", FailingFileSystem::Step::Write, 300, std::errc::io_error,
+                 "Error opening this file"},
+        FaultRow{"CloseFails", FailingFileSystem::Step::Close, 0, std::errc::no_space_on_device,
+                 "Disk Full"},
+        FaultRow{"RenameFails", FailingFileSystem::Step::Rename, 0,
+                 std::errc::permission_denied, "Error opening this file"},
+        FaultRow{"FolderReadOnly", FailingFileSystem::Step::Create, 0,
+                 std::errc::read_only_file_system, "Error opening this file"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ProjectWriter, DoesNotReplaceAReadOnlyFile) {
+    ScratchFolder folder;
+    const std::string path = folder.File("locked.prj");
+    WriteBytes(path, "old");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read);
+    DesignRecord design = SampleTubeDesign();
+    design.ProjectChanged = kTrue;
+    ScriptedMessages messages;
+    EXPECT_FALSE(WriteProject(design, path, messages));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error opening this file"});
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_EQ(design.ProjectChanged, kTrue);
+}
+
+TEST(ProjectWriter, ReportsAMissingFolder) {
+    ScratchFolder folder;
+    DesignRecord design = SampleTubeDesign();
+    ScriptedMessages messages;
+    EXPECT_FALSE(WriteProject(design, folder.File("no-such-folder/x.prj"), messages));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
+}
+
+TEST(ProjectWriter, ReportsANameThatCannotBeAFile) {
+    ScratchFolder folder;
+    DesignRecord design = SampleTubeDesign();
+    ScriptedMessages messages;
+    EXPECT_FALSE(WriteProject(design, "", messages));
+    EXPECT_FALSE(WriteProject(design, folder.File("sub") + "/", messages));
+    EXPECT_FALSE(WriteProject(design, folder.path().string(), messages));  // a folder
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Bad file name.", "Bad file name.",
+                                                          "Error opening this file"}));
+}
+
+TEST(ProjectWriter, ReplacesAnExistingFileCompletely) {
+    ScratchFolder folder;
+    const std::string path = folder.File("probe.prj");
+    WriteBytes(path, std::string(5000, 'x'));
+    DesignRecord design = SampleTubeDesign();
+    ScriptedMessages messages;
+    ASSERT_TRUE(WriteProject(design, path, messages));
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    EXPECT_EQ(ReadBytes(path), CrLfText(lines));
+}
+
+}  // namespace
+}  // namespace tidewell

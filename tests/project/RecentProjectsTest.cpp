@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "project/RecentProjects.h"
+
+namespace tidewell {
+namespace {
+
+RecentProjects Sample() { return {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"}; }
+
+struct RecentRow {
+    const char* name;
+    const char* added;
+    RecentProjects expected;
+};
+
+class AddRecentProjectTest : public ::testing::TestWithParam<RecentRow> {};
+
+TEST_P(AddRecentProjectTest, PutsThePathFirst) {
+    RecentProjects recent = Sample();
+    AddRecentProject(recent, GetParam().added);
+    EXPECT_EQ(recent, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AddRecentProjectTest,
+    ::testing::Values(
+        RecentRow{"AlreadyFirst", "/d/a.prj", {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"}},
+        RecentRow{"FirstInOtherCase", "/D/A.PRJ", {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"}},
+        RecentRow{"SecondMovesUp", "/d/b.prj", {"/d/b.prj", "/d/a.prj", "/d/c.prj", "/d/d.prj"}},
+        RecentRow{"ThirdMovesToFront", "/d/c.prj",
+                  {"/d/c.prj", "/d/a.prj", "/d/b.prj", "/d/d.prj"}},
+        RecentRow{"FourthMovesToFront", "/d/d.prj",
+                  {"/d/d.prj", "/d/a.prj", "/d/b.prj", "/d/c.prj"}},
+        RecentRow{"FoundIgnoringCaseTakesNewSpelling", "/d/C.prj",
+                  {"/d/C.prj", "/d/a.prj", "/d/b.prj", "/d/d.prj"}},
+        RecentRow{"FifthDropsTheOldest", "/d/e.prj",
+                  {"/d/e.prj", "/d/a.prj", "/d/b.prj", "/d/c.prj"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(AddRecentProject, ComparesAccentedLettersIgnoringCase) {
+    RecentProjects recent = {"/d/\xC3\xA9t\xC3\xA9.prj", "/d/b.prj", "", ""};
+    AddRecentProject(recent, "/D/\xC3\x89T\xC3\x89.PRJ");  // upper-case E acute
+    EXPECT_EQ(recent[0], "/d/\xC3\xA9t\xC3\xA9.prj");
+    EXPECT_EQ(recent[1], "/d/b.prj");
+}
+
+TEST(AddRecentProject, TwoSaveAsPutBothFirstNewestOnTop) {
+    RecentProjects recent = Sample();
+    AddRecentProject(recent, "/d/one.prj");
+    AddRecentProject(recent, "/d/two.prj");
+    EXPECT_EQ(recent, (RecentProjects{"/d/two.prj", "/d/one.prj", "/d/a.prj", "/d/b.prj"}));
+    // Opening the second recent item moves it to the top.
+    AddRecentProject(recent, recent[1]);
+    EXPECT_EQ(recent, (RecentProjects{"/d/one.prj", "/d/two.prj", "/d/a.prj", "/d/b.prj"}));
+}
+
+TEST(RefreshRecentMenu, CaptionsCarryTheAccessNumber) {
+    const RecentProjects recent = {"C:\\designs\\probe.prj", "/home/ana/tank.prj", "", "x.PRJ"};
+    const RecentMenuCaptions captions = RefreshRecentMenu(recent);
+    EXPECT_EQ(captions[0], "&1 C:\\designs\\probe.prj");
+    EXPECT_EQ(captions[1], "&2 /home/ana/tank.prj");
+    EXPECT_EQ(captions[2], "&3 ");
+    EXPECT_EQ(captions[3], "&4 x.PRJ");
+}
+
+TEST(AddRecentProject, ReturnsTheRefreshedCaptions) {
+    RecentProjects recent = Sample();
+    const RecentMenuCaptions captions = AddRecentProject(recent, "/d/e.prj");
+    EXPECT_EQ(captions[0], "&1 /d/e.prj");
+    EXPECT_EQ(captions[3], "&4 /d/c.prj");
+}
+
+}  // namespace
+}  // namespace tidewell
