@@ -1,0 +1,241 @@
+// The shipped materials database: built from data/materials.csv, it lists every class and loads
+// each material with the values of its source row.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "materials/MaterialCatalogue.h"
+#include "materials/MaterialLoading.h"
+#include "materials/MaterialsCsv.h"
+#include "materials/MaterialsFile.h"
+#include "tests/materials/MaterialsTestSupport.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+const std::string kDatabasePath = std::string(TIDEWELL_BINARY_DIR) + "/bin/DesMat.Dat";
+const std::string kCsvPath = std::string(TIDEWELL_SOURCE_DIR) + "/data/materials.csv";
+
+// Pounds per square inch in one unit and pounds per cubic inch in one unit, from the usual
+// engineering tables (1 MPa = 145.0377 psi, 1 g/cm3 = 0.0361273 lb/in3, 1 ft3 = 1728 in3).
+const std::map<std::string, double>& PsiPerUnit() {
+    static const std::map<std::string, double> table{
+        {"psi", 1.0},      {"Ksi", 1000.0},     {"Mpsi", 1.0e6},       {"MPa", 145.0377},
+        {"GPa", 145037.7}, {"Kbar", 1450377.0}, {"Mbar", 1.450377e10},
+    };
+    return table;
+}
+
+const std::map<std::string, double>& LbPerCuInPerUnit() {
+    static const std::map<std::string, double> table{
+        {"lb/cu in", 1.0},         {"lb/cu ft", 1.0 / 1728.0}, {"gr/cu cm", 0.0361273},
+        {"kg/cu m", 0.0361273e-3}, {"kg/cu cm", 36.1273},
+    };
+    return table;
+}
+
+std::vector<MaterialsCsvRow> CsvRows() {
+    const MaterialsCsv csv = ReadMaterialsCsv(testing::ReadBytes(kCsvPath));
+    EXPECT_EQ(csv.error, "");
+    return csv.rows;
+}
+
+std::vector<std::string> NamesOfClass(const std::vector<MaterialsCsvRow>& rows,
+                                      const std::string& mainCategory) {
+    std::vector<std::string> names;
+    for (const MaterialsCsvRow& row : rows) {
+        if (mainCategory == "All" || row.record.MainCategory == mainCategory) {
+            names.push_back(row.record.Name);
+        }
+    }
+    return names;
+}
+
+TEST(ShippedDatabase, SourceHasEnoughMaterialsEachWithASource) {
+    const std::vector<MaterialsCsvRow> rows = CsvRows();
+    EXPECT_GE(rows.size(), 30u);
+    std::map<std::string, std::set<std::string>> subCategories;
+    for (const MaterialsCsvRow& row : rows) {
+        EXPECT_FALSE(row.source.empty()) << row.record.Name;
+        subCategories[row.record.MainCategory].insert(row.record.SubCategory);
+    }
+    for (const char* mainCategory : {"Metals", "Plastics", "Glass", "Ceramics"}) {
+        EXPECT_GE(subCategories[mainCategory].size(), 3u) << mainCategory;
+    }
+}
+
+TEST(ShippedDatabase, AllListsEveryMaterialInSourceOrder) {
+    MaterialsFileStatus status;
+    EXPECT_EQ(ListMaterialNames(kDatabasePath, "All", "All", &status),
+              NamesOfClass(CsvRows(), "All"));
+    EXPECT_TRUE(status.Ok()) << status.error;
+}
+
+class ShippedDatabaseClass : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ShippedDatabaseClass, ListedUnderItsOwnCategory) {
+    const std::vector<std::string> expected = NamesOfClass(CsvRows(), GetParam());
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(ListMaterialNames(kDatabasePath, GetParam(), "All"), expected);
+}
+
+TEST_P(ShippedDatabaseClass, BrowsedInTheCatalogue) {
+    DesignRecord design;
+    ScriptedMessages messages;
+    MaterialCatalogue catalogue(design, kDatabasePath, messages);
+    catalogue.FormLoad();
+    const auto& categories = catalogue.List(CatalogueList::CategoryList).entries;
+    const auto found = std::find(categories.begin(), categories.end(), GetParam());
+    ASSERT_NE(found, categories.end());
+    catalogue.SelectListEntry(CatalogueList::CategoryList,
+                              static_cast<int>(found - categories.begin()));
+    catalogue.SelectListEntry(CatalogueList::SubCategoryList, 0);
+    EXPECT_EQ(catalogue.List(CatalogueList::MaterialList).entries,
+              NamesOfClass(CsvRows(), GetParam()));
+    EXPECT_EQ(design.MaterialClass, GetParam());
+    EXPECT_GT(design.YieldStrength, 0.0);
+    EXPECT_TRUE(messages.Empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Classes, ShippedDatabaseClass,
+                         ::testing::Values("Metals", "Plastics", "Glass", "Ceramics"));
+
+struct ShippedMaterialCase {
+    const char* label;
+    const char* name;
+};
+
+class ShippedDatabaseMaterial : public ::testing::TestWithParam<ShippedMaterialCase> {};
+
+TEST_P(ShippedDatabaseMaterial, LoadsTheBaseUnitValuesOfItsRow) {
+    const std::vector<MaterialsCsvRow> rows = CsvRows();
+    const std::string name = GetParam().name;
+    const auto row = std::find_if(rows.begin(), rows.end(), [&name](const MaterialsCsvRow& r) {
+        return r.record.Name == name;
+    });
+    ASSERT_NE(row, rows.end()) << GetParam().name;
+    const MaterialRecord& source = row->record;
+
+    DesignRecord design;
+    ScriptedMessages messages;
+    ASSERT_TRUE(LoadMaterialByName(design, kDatabasePath, GetParam().name, messages));
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(design.MaterialName, source.Name);
+    EXPECT_EQ(design.MaterialClass, source.MainCategory);
+
+    const auto near = [](double actual, double expected) {
+        EXPECT_NEAR(actual, expected, std::fabs(expected) * 1e-5);
+    };
+    near(design.YieldStrength, source.StrengthValue * PsiPerUnit().at(source.StrengthUnit));
+    near(design.YoungsModulus, source.ModulusValue * PsiPerUnit().at(source.ModulusUnit));
+    near(design.Density, source.DensityValue * LbPerCuInPerUnit().at(source.DensityUnit));
+    EXPECT_DOUBLE_EQ(design.PoissonsRatio, source.PoissonValue);
+    if (source.MainCategory == "Metals") {
+        EXPECT_EQ(design.SecondaryStrength, 0.0);
+    } else {
+        near(design.SecondaryStrength,
+             source.Strength2Value * PsiPerUnit().at(source.Strength2Unit));
+    }
+}
+
+// One material of each class, in both unit families.
+INSTANTIATE_TEST_SUITE_P(
+    Materials, ShippedDatabaseMaterial,
+    ::testing::Values(ShippedMaterialCase{"metal_in_ksi", "HY-80 Steel"},
+                      ShippedMaterialCase{"metal_in_mpa", "5083-H116 Aluminum"},
+                      ShippedMaterialCase{"plastic", "Acrylic Cast Sheet"},
+                      ShippedMaterialCase{"glass", "Fused Silica"},
+                      ShippedMaterialCase{"ceramic", "Alumina 99.5%"}),
+    [](const ::testing::TestParamInfo<ShippedMaterialCase>& row) { return row.param.label; });
+
+TEST(ShippedDatabase, EveryMaterialLoadsWithoutComplaint) {
+    for (const MaterialsCsvRow& row : CsvRows()) {
+        DesignRecord design;
+        ScriptedMessages messages;
+        EXPECT_TRUE(LoadMaterialByName(design, kDatabasePath, row.record.Name, messages))
+            << row.record.Name;
+        EXPECT_TRUE(messages.Empty()) << row.record.Name;
+        EXPECT_GT(design.YieldStrength, 0.0) << row.record.Name;
+        EXPECT_GT(design.YoungsModulus, design.YieldStrength) << row.record.Name;
+        EXPECT_GT(design.Density, 0.0) << row.record.Name;
+    }
+}
+
+// --- the CSV reader ------------------------------------------------------------------------
+
+std::string Csv(const std::string& rows) {
+    return std::string(kMaterialsCsvHeader) + "\n" + rows;
+}
+
+TEST(MaterialsCsvReader, QuotedFieldsAndSourceInTheComment) {
+    const MaterialsCsv csv = ReadMaterialsCsv(
+        Csv("\"Steel, \"\"mild\"\"\",Metals,Steel,36,Ksi,,,29,Mpsi,0.284,lb/cu in,0.26,"
+            "\"Two\nlines\",Handbook\r\n\n"));
+    ASSERT_EQ(csv.error, "");
+    ASSERT_EQ(csv.rows.size(), 1u);
+    EXPECT_EQ(csv.rows[0].record.Name, "Steel, \"mild\"");
+    EXPECT_EQ(csv.rows[0].record.Comment, "Two\nlines Source: Handbook");
+    EXPECT_EQ(csv.rows[0].record.StrengthValue, 36);
+    EXPECT_EQ(csv.rows[0].line, 2);
+}
+
+struct CsvFaultCase {
+    const char* label;
+    std::string text;
+    const char* error;
+};
+
+class MaterialsCsvFaults : public ::testing::TestWithParam<CsvFaultCase> {};
+
+TEST_P(MaterialsCsvFaults, FirstFaultWithItsLine) {
+    const MaterialsCsv csv = ReadMaterialsCsv(GetParam().text);
+    EXPECT_EQ(csv.error, GetParam().error);
+    EXPECT_TRUE(csv.rows.empty());
+}
+
+const char* const kGoodRow = "A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, MaterialsCsvFaults,
+    ::testing::Values(
+        CsvFaultCase{"wrong_header", "Name,Class\n",
+                     "line 1: the header must be Name,MainCategory,SubCategory,Strength,"
+                     "StrengthUnit,Strength2,Strength2Unit,Modulus,ModulusUnit,Density,"
+                     "DensityUnit,Poisson,Comment,Source"},
+        CsvFaultCase{"short_row", Csv("A,Metals\n"), "line 2: 2 fields instead of 14"},
+        CsvFaultCase{"unknown_class", Csv("A,Woods,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
+                     "line 2: the main category must be Metals, Plastics, Glass or Ceramics"},
+        CsvFaultCase{"unknown_unit", Csv("A,Metals,S,1,ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
+                     "line 2: unknown strength unit"},
+        CsvFaultCase{"decimal_comma", Csv("A,Metals,S,\"1,5\",Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,B\n"),
+                     "line 2: the strength is not a positive number"},
+        CsvFaultCase{"plastic_without_working_strength",
+                     Csv("A,Plastics,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
+                     "line 2: the secondary strength is not a positive number"},
+        CsvFaultCase{"metal_with_secondary",
+                     Csv("A,Metals,S,1,Ksi,1,Ksi,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
+                     "line 2: a metal has no secondary strength"},
+        CsvFaultCase{"poisson_out_of_range", Csv("A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.5,,B\n"),
+                     "line 2: Poisson's ratio must lie between 0 and 0.5"},
+        CsvFaultCase{"no_source", Csv("A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,\n"),
+                     "line 2: the source is empty"},
+        CsvFaultCase{"duplicate_name",
+                     Csv(std::string(kGoodRow) + "a,Metals,S,1,Ksi,,,2,Mpsi,"
+                                                 "0.1,lb/cu in,0.3,,Book\n"),
+                     "line 3: the name \"a\" appears twice"},
+        CsvFaultCase{"name_too_long",
+                     Csv(std::string(51, 'n') + ",Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,B\n"),
+                     "line 2: \"nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn\" is longer "
+                     "than 50 characters"},
+        CsvFaultCase{"open_quote", Csv("\"A,Metals\n"), "line 2: a quoted field is not closed"}),
+    [](const ::testing::TestParamInfo<CsvFaultCase>& row) { return row.param.label; });
+
+}  // namespace
+}  // namespace tidewell
