@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "project/ProgramFolder.h"
+#include "tests/project/ProjectTestSupport.h"
+
+namespace tidewell {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+// An installation: the executable's folder, the shared data beside it and a per-user folder.
+struct Installation {
+    ScratchFolder root;
+    fs::path bin = root.path() / "bin";
+    fs::path share = root.path() / "share" / "tidewell";
+    fs::path user = root.path() / "home" / "ana" / ".local" / "Tidewell";
+
+    Installation() {
+        fs::create_directories(bin);
+        fs::create_directories(share);
+    }
+};
+
+TEST(LocateProgramFolder, ExecutableFolderWithItsOwnDatabase) {
+    Installation install;
+    WriteBytes(install.bin / "DesMat.Dat", "build tree");
+    const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
+    EXPECT_EQ(location.folder, install.bin);
+    EXPECT_EQ(location.materialsFile, install.bin / "DesMat.Dat");
+    EXPECT_FALSE(location.seeded);
+    EXPECT_TRUE(location.problem.empty());
+    EXPECT_FALSE(fs::exists(install.user));
+}
+
+TEST(LocateProgramFolder, FirstRunCopiesTheInstalledDatabase) {
+    Installation install;
+    const std::string database("record\0with\xFF bytes", 18);
+    WriteBytes(install.share / "DesMat.Dat", database);
+    const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
+    EXPECT_EQ(location.folder, install.user);
+    EXPECT_EQ(location.materialsFile, install.user / "DesMat.Dat");
+    EXPECT_TRUE(location.seeded);
+    EXPECT_TRUE(location.problem.empty());
+    EXPECT_EQ(ReadBytes(install.user / "DesMat.Dat"), database);
+    // Nothing but the database is left in the new folder.
+    int entries = 0;
+    for (const auto& entry : fs::directory_iterator(install.user)) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(LocateProgramFolder, LaterRunsKeepTheUsersOwnDatabase) {
+    Installation install;
+    WriteBytes(install.share / "DesMat.Dat", "installed");
+    fs::create_directories(install.user);
+    WriteBytes(install.user / "DesMat.Dat", "edited by the user");
+    const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
+    EXPECT_EQ(location.folder, install.user);
+    EXPECT_FALSE(location.seeded);
+    EXPECT_EQ(ReadBytes(install.user / "DesMat.Dat"), "edited by the user");
+}
+
+TEST(LocateProgramFolder, ExplicitInstalledCandidatesAreTriedInOrder) {
+    Installation install;
+    WriteBytes(install.root.path() / "second.dat", "second");
+    const ProgramFolder location =
+        LocateProgramFolder(install.bin, install.user,
+                            {install.root.path() / "absent.dat", install.root.path() / "second.dat"});
+    EXPECT_TRUE(location.seeded);
+    EXPECT_EQ(ReadBytes(location.materialsFile), "second");
+}
+
+TEST(LocateProgramFolder, NoInstalledDatabaseIsAProblemButStillAFolder) {
+    Installation install;
+    const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
+    EXPECT_EQ(location.folder, install.user);
+    EXPECT_FALSE(location.seeded);
+    EXPECT_FALSE(location.problem.empty());
+    EXPECT_TRUE(fs::is_directory(install.user));
+}
+
+TEST(LocateProgramFolder, NoUserFolderMeansTheExecutableFolder) {
+    Installation install;
+    WriteBytes(install.share / "DesMat.Dat", "installed");
+    const ProgramFolder location = LocateProgramFolder(install.bin, fs::path());
+    EXPECT_EQ(location.folder, install.bin);
+    EXPECT_FALSE(location.seeded);
+}
+
+TEST(LocateProgramFolder, UserFolderThatCannotBeMadeFallsBackToTheExecutableFolder) {
+    Installation install;
+    WriteBytes(install.root.path() / "home", "a file where a folder should be");
+    const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
+    EXPECT_EQ(location.folder, install.bin);
+    EXPECT_FALSE(location.problem.empty());
+}
+
+TEST(LocateProgramFolder, ReadOnlyDatabaseBesideTheExecutableIsSeededFrom) {
+    Installation install;
+    WriteBytes(install.bin / "DesMat.Dat", "installed next to the program");
+    fs::permissions(install.bin / "DesMat.Dat", fs::perms::owner_read | fs::perms::group_read);
+    if (std::ofstream(install.bin / "DesMat.Dat", std::ios::app)) {
+        GTEST_SKIP() << "read-only files are writable for this user";
+    }
+    const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
+    EXPECT_EQ(location.folder, install.user);
+    EXPECT_TRUE(location.seeded);
+    EXPECT_EQ(ReadBytes(install.user / "DesMat.Dat"), "installed next to the program");
+}
+
+TEST(InstalledMaterialsCandidates, BesideTheProgramThenShared) {
+    const std::vector<fs::path> candidates = InstalledMaterialsCandidates("/opt/tw/bin");
+    ASSERT_EQ(candidates.size(), 2u);
+    EXPECT_EQ(candidates[0], fs::path("/opt/tw/bin/DesMat.Dat"));
+    EXPECT_EQ(candidates[1], fs::path("/opt/tw/bin/../share/tidewell/DesMat.Dat"));
+}
+
+}  // namespace
+}  // namespace tidewell
