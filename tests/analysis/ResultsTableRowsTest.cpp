@@ -1,0 +1,536 @@
+// Pressure rows of the results table (ranges, the failure row, marking and highlighting), the
+// evaluation diameter of the annular plate, unit names, and runs that must stop.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "analysis/ResultsTable.h"
+#include "analysis/StressEngine.h"
+#include "units/NumberFormat.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+template <typename Row>
+std::string RowName(const ::testing::TestParamInfo<Row>& row) {
+    return row.param.name;
+}
+
+std::string Fmt(double v, int16_t digits = 5) {
+    int16_t n = digits, f = 2;
+    return SigDigFormat(v, n, f);
+}
+
+DesignRecord Metal() {
+    DesignRecord d;
+    d.ProjectTitle = "Housing";
+    d.BodyGeometryValid = kTrue;
+    d.MaterialName = d.LoadedMaterialName = "6061-T6";
+    d.MaterialClass = "Metals";
+    d.YoungsModulus = 10.0e6;
+    d.PoissonsRatio = 0.33;
+    d.Density = 0.098;
+    d.YieldStrength = 35000;
+    return d;
+}
+
+// A thin plastic tube whose hoop stress is exactly 20 p (mean radius 2.5 in, wall 0.125 in):
+// under internal pressure it fails at exactly strength / 20.
+DesignRecord PlasticTubeFailingAt(double failurePsi) {
+    DesignRecord d = Metal();
+    d.MaterialClass = "Plastics";
+    d.YieldStrength = 20 * failurePsi;
+    d.SecondaryStrength = 1;
+    d.BodyType = kTubeBody;
+    d.BodyDim = {4.875, 5.125, 0.125, 10, 0};
+    return d;
+}
+
+DesignRecord Annular() {
+    DesignRecord d = Metal();
+    d.EndcapType = kFlatAnnularEndcap;
+    d.EdgeRestraint = 4;
+    d.UniformLoadOn = kTrue;
+    d.LineLoadOn = kTrue;
+    d.PressureSource = 1;
+    d.EndcapDim = {6, 7, 0.5, 1, 4, 50, 1, 5};
+    return d;
+}
+
+ResultsView Build(const DesignRecord& design, const std::function<void(ResultsRequest&)>& adjust,
+                  ScriptedMessages& messages, AnalysisState* state = nullptr) {
+    ResultsRequest request = DefaultResultsRequest(design);
+    if (adjust) adjust(request);
+    AnalysisState local;
+    return BuildResultsTable(design, request, messages, state ? *state : local);
+}
+
+// ---- Pressure ranges ----
+
+struct RangeCase {
+    const char* name;
+    int index;
+    const char* unit;
+    double startInUnit;  // first row in the range unit
+    const char* entry;   // the range list entry
+};
+
+class PressureRangeRows : public ::testing::TestWithParam<RangeCase> {};
+
+// Twenty rows, start x 1 to start x 20, the last exactly the range end.
+TEST_P(PressureRangeRows, TwentyRowsEndingExactlyAtTheRangeEnd) {
+    const RangeCase& c = GetParam();
+    DesignRecord design = Metal();
+    design.BodyType = kTubeBody;
+    design.BodyDim = {4, 5, 0.5, 20, 0};
+    design.YieldStrength = 1e12;  // no failure inside any range
+    ScriptedMessages messages;
+    const ResultsView view = Build(design, [&](ResultsRequest& r) {
+        r.pressureRange = c.index;
+        r.rangeUnit = c.unit;
+        r.pressureUnit = c.unit;
+    }, messages);
+    ASSERT_TRUE(view.Ok());
+    EXPECT_TRUE(messages.Empty());
+    ASSERT_EQ(view.rowCount, 22);
+    ASSERT_EQ(view.rowPressures.size(), 20u);
+    const double psiPerUnit = std::string(c.unit) == "Bar" ? 14.50377 : 1.0;
+    for (int k = 0; k < 20; ++k) {
+        const double expectedPsi = (k + 1) * c.startInUnit * psiPerUnit;
+        EXPECT_NEAR(view.rowPressures[static_cast<size_t>(k)] / expectedPsi, 1.0, 1e-12) << k;
+        EXPECT_EQ(view.Cell(2 + k, 0), Fmt((k + 1) * c.startInUnit)) << k;
+        EXPECT_EQ(view.Cell(2 + k, 0).find("(fail)"), std::string::npos);
+    }
+    ScriptedMessages quiet;
+    ResultsFormatter format(5, 2, quiet);
+    const PressureSpan span = PressureRangeSpan(c.index, c.unit, format);
+    EXPECT_EQ(view.rowPressures.back(), span.end);
+    EXPECT_NEAR(span.end / (20 * c.startInUnit * psiPerUnit), 1.0, 1e-15);
+    EXPECT_EQ(PressureRangeEntries(c.unit)[static_cast<size_t>(c.index)], c.entry);
+    // Nothing failed: only the last cell is selected.
+    EXPECT_EQ(view.failureRow, -1);
+    EXPECT_EQ(view.highlighted.firstRow, 21);
+    EXPECT_EQ(view.highlighted.firstColumn, 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultsTableRows, PressureRangeRows,
+    ::testing::Values(RangeCase{"Psi0", 0, "psi", 0.1, "0.1 - 2 psi"},
+                      RangeCase{"Psi1", 1, "psi", 1, "1 - 20 psi"},
+                      RangeCase{"Psi2", 2, "psi", 10, "10 - 200 psi"},
+                      RangeCase{"Psi3", 3, "psi", 100, "100 - 2000 psi"},
+                      RangeCase{"Psi4", 4, "psi", 1000, "1000 - 20000 psi"},
+                      RangeCase{"Psi5", 5, "psi", 10000, "10000 - 200000 psi"},
+                      RangeCase{"Bar0", 0, "Bar", 0.001, "0.001 - 0.02 Bar"},
+                      RangeCase{"Bar1", 1, "Bar", 0.01, "0.01 - 0.2 Bar"},
+                      RangeCase{"Bar2", 2, "Bar", 0.1, "0.1 - 2 Bar"},
+                      RangeCase{"Bar3", 3, "Bar", 1, "1 - 20 Bar"},
+                      RangeCase{"Bar4", 4, "Bar", 10, "10 - 200 Bar"},
+                      RangeCase{"Bar5", 5, "Bar", 100, "100 - 2000 Bar"}),
+    RowName<RangeCase>);
+
+TEST(ResultsTableRows, RangeIndexOutsideTheListReadsAsTheDefault) {
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    const PressureSpan span = PressureRangeSpan(9, "psi", format);
+    EXPECT_EQ(span.start, 1000);
+    EXPECT_EQ(span.end, 20000);
+}
+
+// ---- The failure row ----
+
+struct FailureRowCase {
+    const char* name;
+    double failurePsi;
+    int range;
+    int rowCount;
+    int failureRow;                       // -1: nothing failed
+    std::vector<std::string> firstCells;  // column 0 of the first data rows
+};
+
+class FailureRowRows : public ::testing::TestWithParam<FailureRowCase> {};
+
+TEST_P(FailureRowRows, InsertsMarksAndHighlights) {
+    const FailureRowCase& c = GetParam();
+    ScriptedMessages messages;
+    const ResultsView view = Build(PlasticTubeFailingAt(c.failurePsi), [&](ResultsRequest& r) {
+        r.pressureRange = c.range;
+        r.pressureUnit = "psi";
+    }, messages);
+    ASSERT_TRUE(view.Ok());
+    EXPECT_EQ(view.failurePressure, c.failurePsi);
+    ASSERT_EQ(view.rowCount, c.rowCount);
+    EXPECT_EQ(view.failureRowInserted, c.rowCount == 23);
+    for (size_t i = 0; i < c.firstCells.size(); ++i) {
+        EXPECT_EQ(view.Cell(static_cast<int>(2 + i), 0), c.firstCells[i]) << i;
+    }
+    EXPECT_EQ(view.failureRow, c.failureRow);
+    // Every row from the failure row on is marked, none before it.
+    for (int row = 2; row < view.rowCount; ++row) {
+        const bool marked = view.Cell(row, 0).find(" (fail)") != std::string::npos;
+        EXPECT_EQ(marked, c.failureRow >= 0 && row >= c.failureRow) << row;
+    }
+    const int lastRow = view.rowCount - 1;
+    if (c.failureRow < 0) {
+        EXPECT_EQ(view.highlighted.firstRow, lastRow);
+        EXPECT_EQ(view.highlighted.firstColumn, 7);
+    } else {
+        EXPECT_EQ(view.highlighted.firstRow, c.failureRow);
+        EXPECT_EQ(view.highlighted.firstColumn, 0);
+    }
+    EXPECT_EQ(view.highlighted.lastRow, lastRow);
+    EXPECT_EQ(view.highlighted.lastColumn, 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultsTableRows, FailureRowRows,
+    ::testing::Values(
+        FailureRowCase{"BetweenRowsOfTheSmallestRange", 0.25, 0, 23, 4,
+                       {"0.10000", "0.20000", "0.25000 (fail)", "0.30000 (fail)"}},
+        FailureRowCase{"BetweenRows", 250, 3, 23, 4,
+                       {"100.00", "200.00", "250.00 (fail)", "300.00 (fail)"}},
+        FailureRowCase{"OnARow", 400, 3, 22, 5,
+                       {"100.00", "200.00", "300.00", "400.00 (fail)", "500.00 (fail)"}},
+        FailureRowCase{"OnTheFirstRow", 100, 3, 22, 2, {"100.00 (fail)", "200.00 (fail)"}},
+        FailureRowCase{"OnTheLastRow", 2000, 3, 22, 21, {"100.00"}},
+        FailureRowCase{"BelowTheRange", 250, 4, 22, 2, {"1000.0 (fail)", "2000.0 (fail)"}},
+        FailureRowCase{"AboveTheRange", 250, 2, 22, -1, {"10.000", "20.000"}}),
+    RowName<FailureRowCase>);
+
+TEST(ResultsTableRows, InsertedRowShowsTheStressesAtTheFailurePressure) {
+    ScriptedMessages messages;
+    const ResultsView view = Build(PlasticTubeFailingAt(250), [](ResultsRequest& r) {
+        r.pressureRange = 3;
+        r.stressUnit = "psi";
+    }, messages);
+    ASSERT_TRUE(view.Ok());
+    // At 250 psi the hoop stress is 20 x 250 = the strength.
+    EXPECT_EQ(view.Cell(4, 3), "5000.0");
+    EXPECT_EQ(view.Cell(4, 4), "N/A");  // no equivalent stress for a plastic
+}
+
+// ---- Evaluation diameter of the annular plate ----
+
+TEST(ResultsTableRows, AnnularTableIsEvaluatedAtTheGoverningRadiusNotItsRoundedText) {
+    // The plate fails first at its free edge, 3.55 in across; with two significant digits the
+    // box proposes "3.6", a diameter outside the plate. The table itself must show the stresses
+    // at the free edge.
+    DesignRecord design = Annular();
+    design.EdgeRestraint = 0;  // fixed outer edge, free hole edge
+    design.LineLoadOn = kFalse;
+    design.EndcapDim = {3.55, 4.5, 0.25, 1, 2, 50, 1, 3};
+    design.SignificantDigits = 2;
+    ScriptedMessages messages;
+    AnalysisState s;
+    const ResultsView view = Build(design, nullptr, messages, &s);
+    ASSERT_TRUE(view.Ok()) << view.error->text;
+    ASSERT_EQ(s.PlateFailureRadii[0], 3.55 / 2);
+    EXPECT_EQ(view.failure.proposedEvalDiameter, "3.6");
+    for (int row = 2; row < view.rowCount; ++row) {
+        EXPECT_EQ(view.Cell(row, 2), view.Cell(row, 12)) << row;  // De Radial = FD Radial
+        EXPECT_EQ(view.Cell(row, 5), view.Cell(row, 15)) << row;  // De Vert Defl = FD Vert Defl
+    }
+}
+
+struct EvalCase {
+    const char* name;
+    int16_t unitSystem;
+    const char* typed;
+    double radiusInches;  // 0: refused
+    const char* refusal;
+};
+
+class EvalDiameterRows : public ::testing::TestWithParam<EvalCase> {};
+
+TEST_P(EvalDiameterRows, RecalculatesAtATypedDiameterInsideThePlate) {
+    const EvalCase& c = GetParam();
+    DesignRecord design = Annular();
+    design.UnitSystem = c.unitSystem;
+    ScriptedMessages messages;
+    AnalysisState s;
+    const ResultsView view = Build(design, [&](ResultsRequest& r) {
+        r.evalDiameterText = c.typed;
+        r.recalculatingAtTypedDiameter = true;
+        r.stressUnit = "psi";
+    }, messages, &s);
+    if (c.radiusInches == 0) {
+        ASSERT_FALSE(view.Ok());
+        EXPECT_EQ(view.error->text, c.refusal);
+        EXPECT_EQ(view.error->title, "Tidewell");
+        EXPECT_EQ(view.error->icon, MessageIcon::Critical);
+        EXPECT_TRUE(view.cells.empty());
+        return;
+    }
+    ASSERT_TRUE(view.Ok()) << view.error->text;
+    EXPECT_TRUE(view.failure.proposedEvalDiameter.empty());  // the box keeps the typed text
+    AnalysisState at = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ComputeSelectedPlateLoads(at, view.rowPressures[0], c.radiusInches);
+    EXPECT_EQ(view.Cell(2, 2), Fmt(at.PlateRadialStressAtR));
+    EXPECT_EQ(view.Cell(2, 3), Fmt(at.PlateTangentialStressAtR));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultsTableRows, EvalDiameterRows,
+    ::testing::Values(
+        EvalCase{"InchesInside", 0, "4", 2, ""},
+        EvalCase{"InchesAtTheFreeEdge", 0, "6", 3, ""},
+        EvalCase{"InchesAtTheHole", 0, "1", 0.5, ""},
+        EvalCase{"MillimetresInside", 1, "101.6", 2, ""},
+        EvalCase{"InchesBeyondThePlate", 0, "7", 0,
+                 "Evaluation Diameter must be within the range of the hole diameter (1.0000 "
+                 "inches) and the free diameter (6.0000 inches)."},
+        EvalCase{"MillimetresInTheHole", 1, "20", 0,
+                 "Evaluation Diameter must be within the range of the hole diameter (25.400 mm) "
+                 "and the free diameter (152.40 mm)."}),
+    RowName<EvalCase>);
+
+TEST(ResultsTableRows, UnreadableEvaluationDiameterIsReportedAndRefused) {
+    ScriptedMessages messages;
+    const EvalDiameterCheck check = CheckEvaluationDiameter(Annular(), "abc", messages);
+    EXPECT_FALSE(check.inside);
+    ASSERT_TRUE(check.message);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Can't parse abc."});
+}
+
+// ---- Radial increments from a project file ----
+
+struct IncrementCase {
+    const char* name;
+    double stored;
+    size_t rows;
+};
+
+class IncrementRows : public ::testing::TestWithParam<IncrementCase> {};
+
+TEST_P(IncrementRows, ScanUsesABoundedWholeCount) {
+    DesignRecord design = Annular();
+    design.EndcapDim[5] = GetParam().stored;
+    ScriptedMessages messages;
+    const ResultsView view = Build(design, nullptr, messages);
+    ASSERT_TRUE(view.Ok()) << view.error->text;
+    ASSERT_EQ(view.plateStressTable.size(), GetParam().rows);
+    EXPECT_EQ(view.plateStressTable.front().Radius, 0.5f);
+    EXPECT_EQ(view.plateStressTable.back().Radius, 3.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultsTableRows, IncrementRows,
+                         ::testing::Values(IncrementCase{"One", 1, 2},
+                                           IncrementCase{"Half", 10.5, 11},
+                                           IncrementCase{"Thousand", 1000, 1000},
+                                           IncrementCase{"TooMany", 5000, 1000}),
+                         RowName<IncrementCase>);
+
+// ---- Runs that must stop ----
+
+struct StopCase {
+    const char* name;
+    std::function<DesignRecord()> design;
+    const char* mentions;
+};
+
+class StoppedRunRows : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(StoppedRunRows, ShowOneMessageAndNoHalfTable) {
+    ScriptedMessages messages;
+    const ResultsView view = Build(GetParam().design(), nullptr, messages);
+    ASSERT_FALSE(view.Ok());
+    EXPECT_EQ(view.error->title, "Tidewell");
+    EXPECT_EQ(view.error->icon, MessageIcon::Critical);
+    EXPECT_EQ(view.error->buttons, MessageButtons::Ok);
+    EXPECT_NE(view.error->text.find(GetParam().mentions), std::string::npos) << view.error->text;
+    EXPECT_TRUE(view.cells.empty());
+    EXPECT_EQ(view.rowCount, 0);
+    EXPECT_TRUE(view.failure.options.empty());
+    EXPECT_TRUE(view.notices.empty());
+    EXPECT_TRUE(view.weightInAir.empty());
+    EXPECT_EQ(view.materialNoticeBits, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultsTableRows, StoppedRunRows,
+    ::testing::Values(
+        StopCase{"TubeInsideEqualsOutside",
+                 [] {
+                     DesignRecord d = Metal();
+                     d.BodyType = kTubeBody;
+                     d.BodyDim = {5, 5, 0.5, 20, 0};
+                     return d;
+                 },
+                 "outside diameter must be larger"},
+        StopCase{"SphereInsideEqualsOutside",
+                 [] {
+                     DesignRecord d = Metal();
+                     d.BodyType = kSphereBody;
+                     d.BodyDim = {10, 10, 0.5, 0, 0};
+                     d.PressureSource = 1;
+                     return d;
+                 },
+                 "outside diameter must be larger"},
+        StopCase{"ConeHalfAngleNotFound",
+                 [] {
+                     DesignRecord d = Metal();
+                     d.EndcapType = kConicalEndcap;
+                     d.EndcapDim = {1e-9, 10, 0.25, 1, 0, 0, 0, 0};
+                     return d;
+                 },
+                 "half-angle"},
+        StopCase{"AnnularLineLoadAtTheCentre",
+                 [] {
+                     DesignRecord d = Annular();
+                     d.EndcapDim[4] = 0;
+                     return d;
+                 },
+                 "line load application diameter"},
+        StopCase{"PlasticWithoutWorkingStrength",
+                 [] {
+                     DesignRecord d = PlasticTubeFailingAt(100);
+                     d.SecondaryStrength = 0;
+                     d.UseWorkingStrength = 1;
+                     return d;
+                 },
+                 "strength"},
+        StopCase{"StrengthNotANumber",
+                 [] {
+                     DesignRecord d = Annular();
+                     d.YieldStrength = std::nan("");
+                     return d;
+                 },
+                 "strength"},
+        StopCase{"UnknownEndcap",
+                 [] {
+                     DesignRecord d = Metal();
+                     d.EndcapType = 7;
+                     return d;
+                 },
+                 "no body or endcap"},
+        StopCase{"CircularPlateWithoutRestraint",
+                 [] {
+                     DesignRecord d = Metal();
+                     d.EndcapType = kFlatCircularEndcap;
+                     d.EdgeRestraint = -1;
+                     d.EndcapDim = {6, 7, 0.5, 0, 0, 0, 0, 0};
+                     return d;
+                 },
+                 "edge restraint"},
+        StopCase{"AnnularPlateWithoutLoads",
+                 [] {
+                     DesignRecord d = Annular();
+                     d.UniformLoadOn = kFalse;
+                     d.LineLoadOn = kFalse;
+                     return d;
+                 },
+                 "No loading"}),
+    RowName<StopCase>);
+
+TEST(ResultsTableRows, ProgramKeepsWorkingAfterAStoppedRun) {
+    DesignRecord design = Metal();
+    design.BodyType = kTubeBody;
+    design.BodyDim = {5, 5, 0.5, 20, 0};
+    ScriptedMessages messages;
+    EXPECT_FALSE(Build(design, nullptr, messages).Ok());
+    design.BodyDim[0] = 4;
+    const ResultsView view = Build(design, nullptr, messages);
+    ASSERT_TRUE(view.Ok());
+    EXPECT_GE(view.rowCount, 22);
+    EXPECT_FALSE(view.weightInAir.empty());
+}
+
+// ---- Unit names ----
+
+TEST(ResultsTableRows, UnknownUnitIsReportedOnceAndActsAsTheBaseUnit) {
+    DesignRecord design = Metal();
+    design.BodyType = kTubeBody;
+    design.BodyDim = {4, 5, 0.5, 20, 0};
+    ScriptedMessages messages;
+    const ResultsView withPsi = Build(design, [](ResultsRequest& r) { r.stressUnit = "psi"; },
+                                      messages);
+    const ResultsView view = Build(design, [](ResultsRequest& r) { r.stressUnit = "ksi"; },
+                                   messages);
+    ASSERT_TRUE(view.Ok());
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"Unrecognized Units (ksi) in Conversion function"});
+    EXPECT_EQ(view.Cell(1, 2), "Stress, ksi");
+    EXPECT_EQ(view.Cell(2, 3), withPsi.Cell(2, 3));
+}
+
+TEST(ResultsTableRows, UnknownDepthUnitIsReportedOnce) {
+    DesignRecord design = Metal();
+    design.BodyType = kTubeBody;
+    design.BodyDim = {4, 5, 0.5, 20, 0};
+    ScriptedMessages messages;
+    const ResultsView view = Build(design, [](ResultsRequest& r) {
+        r.depthUnit = "fathoms";
+        r.pressureUnit = "psi";
+    }, messages);
+    ASSERT_TRUE(view.Ok());
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(view.Cell(2, 1), view.Cell(2, 0));
+}
+
+// ---- The request a window fills by default ----
+
+TEST(ResultsRequestDefaults, EnglishAndMetricUnitsAndSavedNames) {
+    DesignRecord design = Metal();
+    ResultsRequest english = DefaultResultsRequest(design);
+    EXPECT_EQ(english.pressureUnit, "Ksi");
+    EXPECT_EQ(english.depthUnit, "Ft (sea)");
+    EXPECT_EQ(english.stressUnit, "Ksi");
+    EXPECT_EQ(english.deflectionUnit, "Inches");
+    EXPECT_EQ(english.weightUnit, "lbs");
+    EXPECT_EQ(english.failureUnit, "Ksi");
+    EXPECT_EQ(english.rangeUnit, "psi");
+    EXPECT_EQ(english.angleUnit, "Degrees");  // a cleared design saves "Degrees"
+    design.UnitSystem = 1;
+    design.AngleUnit.clear();
+    design.StressUnit = "PSI";
+    ResultsRequest metric = DefaultResultsRequest(design);
+    EXPECT_EQ(metric.pressureUnit, "Kbar");
+    EXPECT_EQ(metric.depthUnit, "Ft (fresh)");
+    EXPECT_EQ(metric.stressUnit, "psi");
+    EXPECT_EQ(metric.deflectionUnit, "cm");
+    EXPECT_EQ(metric.angleUnit, "Degrees");
+    EXPECT_EQ(metric.weightUnit, "kg");
+    EXPECT_EQ(metric.rangeUnit, "Bar");
+}
+
+TEST(ResultsRequestDefaults, StrengthCaptionsByClass) {
+    EXPECT_EQ(StrengthCaptionsFor("Metals").primary, "Yield Strength");
+    EXPECT_FALSE(StrengthCaptionsFor("Metals").secondaryShown);
+    EXPECT_EQ(StrengthCaptionsFor("plastics").secondary, "Working Strength");
+    EXPECT_EQ(StrengthCaptionsFor("Ceramics").primary, "Ult. Strength (tensile)");
+    EXPECT_EQ(StrengthCaptionsFor("Glass").secondary, "Ult. Strength (comp)");
+    EXPECT_EQ(StrengthCaptionsFor("Wood").primary, "Yield Strength");
+    DesignRecord wood = Metal();
+    wood.MaterialClass = "Wood";
+    wood.BodyType = kTubeBody;
+    wood.BodyDim = {4, 5, 0.5, 20, 0};
+    ScriptedMessages messages;
+    EXPECT_EQ(Build(wood, nullptr, messages).ultimate, "Yield Strength:\r35000 psi");
+}
+
+TEST(ResultsRequestDefaults, UltimateLabelQuotesTheEditorTexts) {
+    DesignRecord design = Metal();
+    design.BodyType = kTubeBody;
+    design.BodyDim = {4, 5, 0.5, 20, 0};
+    ScriptedMessages messages;
+    const ResultsView view = Build(design, [](ResultsRequest& r) {
+        r.categoryText = "All";  // any category but "Metals" shows the second strength
+        r.primaryStrengthCaption = "Yield Strength";
+        r.primaryStrengthValue = "35";
+        r.primaryStrengthUnit = "Ksi";
+        r.secondaryStrengthCaption = "Working Strength";
+        r.secondaryStrengthValue = "0";
+        r.secondaryStrengthUnit = "Ksi";
+        r.materialCaption = "6061-T6 (plate)";
+    }, messages);
+    EXPECT_EQ(view.ultimate, "Yield Strength:\r35 Ksi\rWorking Strength:\r0 Ksi");
+    EXPECT_EQ(view.materialType, "6061-T6 (plate)");
+}
+
+}  // namespace
+}  // namespace tidewell
