@@ -1,0 +1,113 @@
+#include "app/cli/CliAnalysis.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "analysis/DesignOperations.h"
+#include "analysis/DesignValidation.h"
+#include "analysis/ResultsTable.h"
+#include "project/OpenProject.h"
+#include "project/ProjectFile.h"
+
+namespace tidewell::cli {
+
+namespace {
+
+// The material name the project file holds; empty when it names none or cannot be read again.
+std::string MaterialNamedIn(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return "";
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const ProjectParse parse = ParseProject(bytes.str());
+    return parse.status == ProjectParseStatus::Read ? parse.data.materialName : "";
+}
+
+// After Open the desktop program shows the body editor, whose completion of the diameters and
+// wall marks the body geometry valid unless a dimension (or the tube's length) is 0 or less.
+void MarkBodyGeometry(DesignRecord& design) {
+    if (design.BodyType <= 0) return;
+    bool valid = design.BodyDim[0] > 0 && design.BodyDim[1] > 0 && design.BodyDim[2] > 0;
+    if (design.BodyType == kTubeBody && !(design.BodyDim[3] > 0)) valid = false;
+    design.BodyGeometryValid = valid ? kTrue : kFalse;
+}
+
+}  // namespace
+
+OpenedDesign OpenDesign(const std::string& projectPath, const std::string& programFolder,
+                        const std::string& materialsFile, CliMessages& messages) {
+    OpenedDesign opened;
+    DesignRecord& design = opened.design;
+    // As the design form starts: default layout, a new project.
+    ResetLayout(design);
+    NewProject(design);
+    DesignFormState form;
+    const OpenProjectResult result =
+        OpenProject(projectPath, programFolder, materialsFile, design, form, messages);
+    if (!result.opened) {
+        opened.exitCode = kExitInputError;
+        return opened;
+    }
+    MarkBodyGeometry(design);
+    // A project naming a material the database lacks cannot be analysed as saved: the
+    // catalogue's message has been shown.
+    if (design.LoadedMaterialName.empty() && !MaterialNamedIn(design.ProjectFilePath).empty()) {
+        opened.exitCode = kExitInputError;
+    }
+    return opened;
+}
+
+int CheckDesign(const DesignRecord& design, CliMessages& messages) {
+    const ValidationResult validation = ValidateDesign(design);
+    if (validation.IsValid()) return kExitOk;
+    messages.Show(validation.AsMessage());
+    return kExitInvalidDesign;
+}
+
+AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMessages& messages) {
+    AnalysisRun run;
+    if (options.digits) design.SignificantDigits = static_cast<int16_t>(*options.digits);
+    if (options.notation) design.NumericFormat = static_cast<int16_t>(*options.notation);
+
+    ResultsRequest request = DefaultResultsRequest(design);
+    if (options.range) request.pressureRange = *options.range;
+    if (options.rangeUnit) request.rangeUnit = *options.rangeUnit;
+
+    if (options.evalDiameter) {
+        if (AnalysedComponent(design) != kFlatAnnularEndcap) {
+            messages.Line(
+                "The evaluation diameter (--eval-dia) applies only to a flat annular "
+                "endcap.");
+            run.exitCode = kExitInputError;
+            return run;
+        }
+        const EvalDiameterCheck check =
+            CheckEvaluationDiameter(design, *options.evalDiameter, messages);
+        if (!check.inside) {
+            if (check.message) messages.Show(*check.message);
+            run.exitCode = kExitInputError;
+            return run;
+        }
+        request.evalDiameterText = *options.evalDiameter;
+        request.recalculatingAtTypedDiameter = true;
+    }
+
+    run.view = BuildResultsTable(design, request, messages);
+    if (!run.view.Ok()) {
+        messages.Show(*run.view.error);
+        run.exitCode = kExitInputError;
+        return run;
+    }
+    design.MaterialNoticesShown =
+        static_cast<int16_t>(design.MaterialNoticesShown | run.view.materialNoticeBits);
+    for (const Message& notice : run.view.notices) {
+        Message note = notice;
+        note.icon = MessageIcon::Information;
+        messages.Show(note);
+    }
+    run.weightUnit = request.weightUnit;
+    run.evalDiameterText = request.evalDiameterText;
+    return run;
+}
+
+}  // namespace tidewell::cli

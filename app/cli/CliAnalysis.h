@@ -1,0 +1,40 @@
+#pragma once
+// Opening a project as the desktop's Open does, checking it and running its analysis with the
+// units and pressure range stored in it (or given on the command line).
+
+#include <string>
+
+#include "analysis/DesignRecord.h"
+#include "analysis/ResultsView.h"
+#include "app/cli/CliMessages.h"
+#include "app/cli/CliOptions.h"
+
+namespace tidewell::cli {
+
+struct OpenedDesign {
+    int exitCode = kExitOk;  // kExitOk when the design is open with its material
+    DesignRecord design;
+};
+
+// Starts a new project and opens the file into it, then loads the material by name. A file that
+// cannot be read, or a material the database does not hold, gives kExitInputError (the message
+// has been shown).
+OpenedDesign OpenDesign(const std::string& projectPath, const std::string& programFolder,
+                        const std::string& materialsFile, CliMessages& messages);
+
+// Lists the design's faults on standard error and returns kExitInvalidDesign, or kExitOk.
+int CheckDesign(const DesignRecord& design, CliMessages& messages);
+
+struct AnalysisRun {
+    int exitCode = kExitOk;
+    ResultsView view;
+    std::string weightUnit;        // the weight unit list's text
+    std::string evalDiameterText;  // the evaluation box's text before the run
+};
+
+// Runs the analysis of an opened, valid design. The command line's digits and notation are
+// applied to the design first; range, range unit and evaluation diameter to the run. Notices go
+// to standard error as notes.
+AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMessages& messages);
+
+}  // namespace tidewell::cli

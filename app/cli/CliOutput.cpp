@@ -1,0 +1,106 @@
+#include "app/cli/CliOutput.h"
+
+#include <cstdio>
+
+#include "materials/MaterialsFile.h"
+#include "report/ReportAssembly.h"
+#include "report/TextReport.h"
+
+namespace tidewell::cli {
+
+namespace {
+
+bool NeedsQuotes(const std::string& cell) {
+    if (cell.empty()) return false;
+    return cell.find_first_of(",\"\r\n") != std::string::npos || cell.front() == ' ' ||
+           cell.back() == ' ';
+}
+
+std::string CsvCell(const std::string& cell) {
+    if (!NeedsQuotes(cell)) return cell;
+    std::string quoted = "\"";
+    for (char c : cell) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+// Writes text to standard output, or to the file through a temporary one.
+int Emit(const std::string& text, const CliOptions& options, CliMessages& messages) {
+    if (options.outputPath) {
+        if (!WriteTextFileAtomically(*options.outputPath, text)) {
+            messages.Line("The file \"" + *options.outputPath + "\" could not be written.");
+            return kExitInputError;
+        }
+        return kExitOk;
+    }
+    const size_t written = std::fwrite(text.data(), 1, text.size(), stdout);
+    if (written != text.size() || std::fflush(stdout) != 0) {
+        messages.Line("The output could not be written.");
+        return kExitInputError;
+    }
+    return kExitOk;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+}  // namespace
+
+std::string CsvTable(const std::vector<std::vector<std::string>>& cells) {
+    std::string text;
+    for (const auto& row : cells) {
+        for (size_t c = 0; c < row.size(); ++c) {
+            if (c > 0) text += ',';
+            text += CsvCell(row[c]);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+int WriteReport(const DesignRecord& design, const AnalysisRun& run, const CliOptions& options,
+                const std::string& materialsFile, const ReportClock& clock, CliMessages& messages) {
+    // The materials window's texts of the loaded material, as loading it showed them.
+    MaterialsFileStatus status;
+    const MaterialRecord record = ReadMaterial(materialsFile, design.LoadedMaterialName, &status);
+    if (!status.Ok() || record.InUse != kMaterialInUse) {
+        messages.Line(status.Ok() ? "The material \"" + design.LoadedMaterialName +
+                                        "\" could not be read again from the materials file."
+                                  : status.error);
+        return kExitInputError;
+    }
+    const MaterialFieldTexts texts = FieldTextsForRecord(record, MaterialUnitSelection{});
+    const ReportInput input = AssembleReportInput(
+        design, texts, run.view, ResultsWindowTexts{run.weightUnit, run.evalDiameterText}, clock);
+    if (options.outputPath) {
+        return WriteReportFile(input, *options.outputPath, messages) ? kExitOk : kExitInputError;
+    }
+    return Emit(TextReport(input, messages), options, messages);
+}
+
+int WriteTable(const AnalysisRun& run, const CliOptions& options, CliMessages& messages) {
+    const std::string text =
+        options.csv ? CsvTable(run.view.cells) : JoinLines(TextReportTableLines(run.view.cells));
+    return Emit(text, options, messages);
+}
+
+int ListMaterials(const CliOptions& options, const std::string& materialsFile,
+                  CliMessages& messages) {
+    MaterialsFileStatus status;
+    const NameList names =
+        ListMaterialNames(materialsFile, options.category, options.subCategory, &status);
+    if (!status.Ok()) {
+        messages.Line(status.error);
+        return kExitInputError;
+    }
+    CliOptions toStandardOutput = options;
+    toStandardOutput.outputPath.reset();
+    return Emit(JoinLines(names), toStandardOutput, messages);
+}
+
+}  // namespace tidewell::cli
