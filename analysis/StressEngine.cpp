@@ -117,13 +117,16 @@ std::optional<double> ConeHalfAngle(double d1, double d2, double h) {
     const double meanBaseRadius = (d1 + d2) / 4;
     const double halfWallSpan = (d2 - d1) / 4;
     double theta = kPi / 4;
+    double tanTheta = std::tan(theta);  // carried along: tan(atan(x)) is x
     for (int round = 0; round < kConeHalfAngleMaxRounds; ++round) {
         // halfWallSpan / tan(theta): how far the apex of the mid-surface lies below the apex of
         // the outer surface for half-angle theta.
-        const double thetaNew = std::atan(meanBaseRadius / (h - halfWallSpan / std::tan(theta)));
+        const double tanNew = meanBaseRadius / (h - halfWallSpan / tanTheta);
+        const double thetaNew = std::atan(tanNew);
         if (!std::isfinite(thetaNew)) return std::nullopt;
         if (std::fabs(thetaNew / theta - 1) < 0.00001) return thetaNew;
         theta = thetaNew;
+        tanTheta = tanNew;
     }
     return std::nullopt;
 }
