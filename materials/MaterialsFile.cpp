@@ -146,6 +146,11 @@ std::string TrimBlanks(const std::string& text) {
     return TrimTrailingBlanks(text.substr(begin));
 }
 
+// A list entry as ListContains compares it: blanks around removed, upper-cased.
+std::string ContainsKey(const std::string& text) {
+    return UpperCaseText(TrimBlanks(text));
+}
+
 // A text given by the caller in the form it is compared with stored fields: Windows-1252,
 // trailing blanks removed, upper-cased. A text the code page cannot hold matches nothing.
 struct ComparisonKey {
@@ -187,7 +192,7 @@ bool ScanSlots(const std::string& path, MaterialsFileStatus* status,
     for (int first = 1; first <= count; first += static_cast<int>(kSlotsPerRead)) {
         const int last = std::min(count, first + static_cast<int>(kSlotsPerRead) - 1);
         const auto slots = static_cast<std::size_t>(last - first + 1);
-        buffer.assign(slots * kMaterialSlotSize, 0);
+        buffer.resize(slots * kMaterialSlotSize);
         // Read the whole run of slots in one call; the last one may be partial.
         MaterialsFileStatus readStatus;
         const std::size_t runLength = (slots - 1) * kMaterialSlotSize + kMaterialDataSize;
@@ -382,20 +387,21 @@ MaterialsFileHandle& MaterialsFileHandle::operator=(MaterialsFileHandle&& other)
 
 bool MaterialsFileHandle::ReadSlot(int slot, std::size_t length, unsigned char* buffer,
                                    MaterialsFileStatus& status) {
-    std::memset(buffer, 0, length);
-    if (file_ == nullptr) return true;  // a missing file reads as zeros
     const long long start = static_cast<long long>(slot - 1) * kMaterialSlotSize;
-    if (start >= length_) return true;
-    if (std::fseek(file_, static_cast<long>(start), SEEK_SET) != 0) {
-        status.error = ReadError(path_, errno);
-        return false;
+    std::size_t got = 0;
+    if (file_ != nullptr && start < length_) {  // a missing file reads as zeros
+        if (std::fseek(file_, static_cast<long>(start), SEEK_SET) != 0) {
+            status.error = ReadError(path_, errno);
+            return false;
+        }
+        got = std::fread(buffer, 1, length, file_);
+        if (got < length && std::ferror(file_)) {
+            status.error = ReadError(path_, errno);
+            std::clearerr(file_);
+            return false;
+        }
     }
-    const std::size_t got = std::fread(buffer, 1, length, file_);
-    if (got < length && std::ferror(file_)) {
-        status.error = ReadError(path_, errno);
-        std::clearerr(file_);
-        return false;
-    }
+    if (got < length) std::memset(buffer + got, 0, length - got);
     return true;
 }
 
@@ -589,13 +595,18 @@ NameList ListSubCategories(const std::string& path, const std::string& mainCateg
     const bool everyRecord = mainCategory == kAllSubCategories;
     const ComparisonKey key = KeyOf(mainCategory);
     NameList list;
+    std::vector<std::string> listKeys;  // the entries as ListContains compares them
     const bool read = ScanSlots(path, status, [&](int, const unsigned char* data) {
         if (!SlotInUse(data)) return true;
         if (!everyRecord && !FieldEquals(data, kMainCategoryOffset, kMaterialCategoryWidth, key)) {
             return true;
         }
         std::string subCategory = GetText(data, kSubCategoryOffset, kMaterialCategoryWidth);
-        if (!ListContains(list, subCategory)) list.push_back(std::move(subCategory));
+        std::string subKey = ContainsKey(subCategory);
+        if (std::find(listKeys.begin(), listKeys.end(), subKey) == listKeys.end()) {
+            listKeys.push_back(std::move(subKey));
+            list.push_back(std::move(subCategory));
+        }
         return true;
     });
     return read ? list : NameList();
@@ -629,9 +640,9 @@ NameList ListMaterialNames(const std::string& path, const std::string& mainCateg
 }
 
 bool ListContains(const NameList& list, const std::string& text) {
-    const std::string key = UpperCaseText(TrimBlanks(text));
+    const std::string key = ContainsKey(text);
     for (const std::string& entry : list) {
-        if (UpperCaseText(TrimBlanks(entry)) == key) return true;
+        if (ContainsKey(entry) == key) return true;
     }
     return false;
 }
