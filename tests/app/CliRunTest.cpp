@@ -1,0 +1,440 @@
+// Runs the real tidewell-cli executable on the example projects and on broken inputs and checks
+// its exit status, standard output and standard error.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+bool HasLine(const std::string& text, const std::string& line) {
+    for (const std::string& l : Lines(text)) {
+        if (l == line) return true;
+    }
+    return false;
+}
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+}
+
+std::string Example(const std::string& name) {
+    return std::string(TIDEWELL_SOURCE_DIR) + "/data/examples/" + name;
+}
+
+class CliRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("tidewell-cli-test-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // Runs the program in the test's folder; environment given as NAME=value texts. The report's
+    // time is fixed unless the test sets SOURCE_DATE_EPOCH itself.
+    CliResult Run(const std::vector<std::string>& arguments,
+                  std::vector<std::string> environment = {"SOURCE_DATE_EPOCH=1710770709"}) {
+        std::string command =
+            "cd " + Quoted(folder_.string()) + " && env HOME=" + Quoted(folder_.string());
+        for (const std::string& variable : environment) command += " " + Quoted(variable);
+        command += " " + Quoted(TIDEWELL_CLI_PATH);
+        for (const std::string& argument : arguments) command += " " + Quoted(argument);
+        command += " >" + Quoted((folder_ / "stdout").string()) + " 2>" +
+                   Quoted((folder_ / "stderr").string()) + " </dev/null";
+        const int raw = std::system(command.c_str());
+        CliResult result;
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = ReadFile(folder_ / "stdout");
+        result.err = ReadFile(folder_ / "stderr");
+        return result;
+    }
+
+    // Writes a project made from an example with some lines (1-based) replaced.
+    std::string Variant(const std::string& example, const std::string& name,
+                        const std::vector<std::pair<int, std::string>>& replaced) {
+        std::vector<std::string> lines = Lines(ReadFile(Example(example)));
+        for (const auto& [number, text] : replaced) {
+            lines.at(static_cast<size_t>(number - 1)) = text + "\r";
+        }
+        const fs::path path = folder_ / name;
+        std::ofstream out(path, std::ios::binary);
+        for (const std::string& line : lines) out << line << "\n";
+        return path.string();
+    }
+
+    fs::path folder_;
+};
+
+const std::string kMaterials = TIDEWELL_MATERIALS_DATABASE;
+const std::string kPlasticsNote =
+    "note: The effects of time (duration of load) and service temperature on plastic materials "
+    "should be considered when evaluating these results.\n";
+
+struct ExampleCase {
+    const char* name;
+    const char* file;
+    std::vector<std::string> lines;  // lines the report must hold, worked out by hand
+    std::string stderrText;
+};
+
+class ExampleReport : public CliRun, public ::testing::WithParamInterface<ExampleCase> {};
+
+TEST_P(ExampleReport, AnalysesCleanly) {
+    const CliResult result = Run({"report", Example(GetParam().file), "--materials", kMaterials});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, GetParam().stderrText);
+    const std::vector<std::string> lines = Lines(result.out);
+    ASSERT_GT(lines.size(), 30U);
+    EXPECT_EQ(lines[0], "Tidewell  Ver.4.6");
+    EXPECT_EQ(lines[1], "\t14:05:09\t2024-03-18");
+    for (const std::string& line : GetParam().lines) {
+        EXPECT_TRUE(HasLine(result.out, line)) << "missing: " << line;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, ExampleReport,
+    ::testing::Values(
+        // Lame at the bore under 100 Bar outside: hoop -2p b^2/(b^2-a^2) = -530.88 Bar, axial
+        // -p b^2/(b^2-a^2) = -265.44 Bar (a = 75 mm, b = 95 mm).
+        ExampleCase{"TitaniumTube",
+                    "TitaniumTube6000m.prj",
+                    {"TUBE CONFIGURATION  (External Pressure)", "\tInner Diameter :  150.00  mm",
+                     "\tOuter Diameter :  190.00  mm", "\tWall Thickness :  20.000  mm",
+                     "\tTube Length    :  600.00  mm", "Ti-6Al-4V Annealed Properties:",
+                     "\tYield Strength : 120 Ksi", "Tube distortion values:",
+                     "\tPressure\tDepth\tMax Axial\tMax Hoop\tMax Equiv\td ID\td OD\td Length",
+                     "\tBar\tm (sea)\tStress, Bar\tStress, Bar\tStress, Bar\tmm\tmm\tmm"},
+                    ""},
+        // Membrane hoop stress p R / (2 t) with R = 8.25 in, t = 0.5 in: 8.25 p.
+        ExampleCase{"GlassSphere",
+                    "GlassSphereFloat.prj",
+                    {"SPHERE CONFIGURATION  (External Pressure)", "\tInner Diameter :  16.000  in",
+                     "\tOuter Diameter :  17.000  in", "\tWall Thickness :  0.50000  in",
+                     "Borosilicate Glass Properties:", "\tUlt. Strength (tensile) : 40 MPa",
+                     "\tUlt. Strength (comp) : 1000 MPa", "Sphere distortion values:"},
+                    ""},
+        ExampleCase{"AcrylicPort",
+                    "AcrylicAnnularPort.prj",
+                    {"ANNULAR ENDCAP CONFIGURATION  (External Pressure)",
+                     "\tHole Diameter        :  1.0000  in", "\tOuter Diameter       :  6.0000  in",
+                     "\tFree Diameter        :  5.0000  in", "\tThickness            :  1.0000  in",
+                     "\tNumber of Iterations :  50.000",
+                     "\tEdge Restraint  :  Simply Supported/Free", "Acrylic Cast Sheet Properties:",
+                     "\tUltimate Strength : 10.5 Ksi", "\tWorking Strength : 1.5 Ksi"},
+                    kPlasticsNote},
+        // Simply supported plate centre: 3 (3 + v) p a^2 / (8 t^2) = 19.98 p reaches 35 ksi at
+        // 1751.8 psi (a = 3 in, t = 0.75 in, v = 0.33).
+        ExampleCase{"AluminumPlate",
+                    "AluminumFlatEndcap.prj",
+                    {"PLATE ENDCAP CONFIGURATION  (External Pressure)",
+                     "\tOuter Diameter  :  6.5000  in", "\tFree Diameter   :  6.0000  in",
+                     "\tPlate Thickness :  0.75000  in", "\tEdge Restraint  :  Simply Supported",
+                     "Failure Mode: Radial Stress Failure at 1751.8 psi (plate center)"},
+                    ""},
+        ExampleCase{"StainlessCone",
+                    "StainlessConicalEndcap.prj",
+                    {"CONICAL ENDCAP CONFIGURATION  (External Pressure)",
+                     "\tEndcap Height  :  6.0000  in", "316 Stainless Steel Properties:",
+                     "\tYield Strength : 205 MPa", "Conical Endcap distortion values:"},
+                    ""},
+        // Membrane stress p R / (2 t) = 7.75 p (R = 3.875 in, t = 0.25 in) reaches 73 ksi at
+        // 9419.4 psi.
+        ExampleCase{"AluminumHemisphere",
+                    "AluminumHemisphericalEndcap.prj",
+                    {"HEMISPHERE ENDCAP CONFIGURATION  (External Pressure)",
+                     "\tShell failure at 9419.4 psi (Thin wall eq's)",
+                     "Hemisphere Endcap distortion values:"},
+                    ""}),
+    [](const ::testing::TestParamInfo<ExampleCase>& row) { return row.param.name; });
+
+TEST_F(CliRun, TubeTableHoldsTheLameStresses) {
+    const CliResult result =
+        Run({"table", Example("TitaniumTube6000m.prj"), "--materials", kMaterials});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<std::string> lines = Lines(result.out);
+    // Two headings, twenty pressures and the row at the failure pressure, then the footnote.
+    ASSERT_EQ(lines.size(), 24U);
+    EXPECT_EQ(lines[2].rfind("\t100.00\t993.48\t-265.44\t-530.88\t", 0), 0U) << lines[2];
+    EXPECT_EQ(lines[23], "\t* = after housing failure");
+    EXPECT_EQ(lines[22].substr(0, 8), "*\t2000.0");
+}
+
+TEST_F(CliRun, SphereTableHoldsTheMembraneStress) {
+    const CliResult result =
+        Run({"table", Example("GlassSphereFloat.prj"), "--materials", kMaterials});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<std::string> lines = Lines(result.out);
+    ASSERT_GE(lines.size(), 3U);
+    // 1000 psi: meridional and hoop stress both -8.25 x 1000 psi.
+    EXPECT_EQ(lines[2].rfind("\t1000.0\t", 0), 0U) << lines[2];
+    EXPECT_NE(lines[2].find("\t-8250.0\t-8250.0\t"), std::string::npos) << lines[2];
+}
+
+TEST_F(CliRun, ReportIsReproducibleAndTheSameInAFile) {
+    const std::vector<std::string> arguments = {"report", Example("AluminumFlatEndcap.prj"),
+                                                "--materials", kMaterials};
+    const CliResult first = Run(arguments);
+    const CliResult second = Run(arguments);
+    ASSERT_EQ(first.status, 0);
+    EXPECT_EQ(first.out, second.out);
+    std::vector<std::string> toFile = arguments;
+    toFile.insert(toFile.end(), {"-o", "Report.txt"});
+    const CliResult written = Run(toFile);
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(ReadFile(folder_ / "Report.txt"), first.out);
+}
+
+TEST_F(CliRun, DefaultMaterialsFileIsTheOneBesideTheProgram) {
+    const CliResult result = Run({"report", Example("AluminumFlatEndcap.prj")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(HasLine(result.out, "6061-T6 Aluminum Properties:"));
+}
+
+TEST_F(CliRun, TableTextIsTheReportsTable) {
+    const CliResult report =
+        Run({"report", Example("AcrylicAnnularPort.prj"), "--materials", kMaterials});
+    const CliResult table =
+        Run({"table", Example("AcrylicAnnularPort.prj"), "--materials", kMaterials});
+    ASSERT_EQ(table.status, 0);
+    EXPECT_EQ(table.err, kPlasticsNote);
+    ASSERT_FALSE(table.out.empty());
+    EXPECT_EQ(report.out.substr(report.out.size() - table.out.size()), table.out);
+}
+
+TEST_F(CliRun, CsvTable) {
+    const CliResult result =
+        Run({"table", "--csv", Example("AluminumFlatEndcap.prj"), "--materials", kMaterials});
+    ASSERT_EQ(result.status, 0);
+    const std::vector<std::string> lines = Lines(result.out);
+    ASSERT_GE(lines.size(), 22U);
+    EXPECT_EQ(lines[0],
+              "Pressure,Depth,De Max Radial,De Max Tan,Avg Seat,CL Deflection,FD Shear\r");
+    EXPECT_EQ(lines[1].substr(0, 13), "psi,Ft (sea),");
+}
+
+TEST_F(CliRun, RangeDigitsAndNotationOptions) {
+    // Range 0 in Bar is 0.001 - 0.02 Bar; the first row is 0.001 Bar = 0.014504 psi.
+    const CliResult result =
+        Run({"table", Example("AluminumFlatEndcap.prj"), "--materials", kMaterials, "--range", "0",
+             "--range-unit", "Bar", "--digits", "3", "--notation", "0"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<std::string> lines = Lines(result.out);
+    ASSERT_GE(lines.size(), 22U);
+    EXPECT_EQ(lines[2].rfind("\t1.45E-02\t", 0), 0U) << lines[2];
+    EXPECT_EQ(lines[21].rfind("\t2.90E-01\t", 0), 0U) << lines[21];
+}
+
+TEST_F(CliRun, EvaluationDiameterInsideThePlate) {
+    const CliResult result = Run({"report", Example("AcrylicAnnularPort.prj"), "--materials",
+                                  kMaterials, "--eval-dia", "3"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(
+        HasLine(result.out, "Flat Annular Plate distortion: Table eval dia., De (inches): 3"));
+}
+
+TEST_F(CliRun, EvaluationDiameterOutsideThePlateIsRefused) {
+    const CliResult result = Run({"report", Example("AcrylicAnnularPort.prj"), "--materials",
+                                  kMaterials, "--eval-dia", "7"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err,
+              "Evaluation Diameter must be within the range of the hole diameter (1.0000 inches) "
+              "and the free diameter (5.0000 inches).\n");
+}
+
+TEST_F(CliRun, EvaluationDiameterOfATubeIsRefused) {
+    const CliResult result = Run(
+        {"report", Example("TitaniumTube6000m.prj"), "--materials", kMaterials, "--eval-dia", "3"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+}
+
+TEST_F(CliRun, ValidateAnExample) {
+    const CliResult result =
+        Run({"validate", Example("GlassSphereFloat.prj"), "--materials", kMaterials});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "The design is valid.\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(CliRun, MissingProjectFile) {
+    const CliResult result = Run({"report", "nowhere.prj", "--materials", kMaterials});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "File not found\n");
+}
+
+TEST_F(CliRun, WrongHeader) {
+    const std::string path = Variant("GlassSphereFloat.prj", "bad.prj", {{1, "Some other file"}});
+    const CliResult result = Run({"report", path, "--materials", kMaterials});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "Invalid File Format: The file \"" + path +
+                              "\" is not a valid project file for Tidewell Ver. 4.6\n");
+}
+
+TEST_F(CliRun, TooOldAVersion) {
+    const std::string path =
+        Variant("GlassSphereFloat.prj", "old.prj", {{1, "Tidewell Ver 3.90 - Brackwater"}});
+    const CliResult result = Run({"validate", path, "--materials", kMaterials});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "This file is from Ver.  3.9 and is not compatible with Ver  4.6\n");
+}
+
+TEST_F(CliRun, TruncatedProject) {
+    const std::string text = ReadFile(Example("GlassSphereFloat.prj"));
+    std::ofstream(folder_ / "short.prj", std::ios::binary) << text.substr(0, text.size() / 3);
+    const CliResult result = Run({"report", "short.prj", "--materials", kMaterials});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_FALSE(result.err.empty());
+}
+
+TEST_F(CliRun, MaterialNotInTheDatabase) {
+    const std::string path =
+        Variant("AluminumFlatEndcap.prj", "unknown.prj", {{10, "Unobtainium"}});
+    const CliResult result = Run({"report", path, "--materials", kMaterials});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "The material \"Unobtainium\" not found in database.\n");
+}
+
+TEST_F(CliRun, InvalidDesignListsItsFaults) {
+    // The tube's wall (lines 24 and 25) and the title (line 2) emptied.
+    const std::string path =
+        Variant("TitaniumTube6000m.prj", "thin.prj", {{2, ""}, {24, " 0"}, {25, " 0"}});
+    for (const char* command : {"report", "table", "validate"}) {
+        const CliResult result = Run({command, path, "--materials", kMaterials});
+        EXPECT_EQ(result.status, 1) << command;
+        EXPECT_EQ(result.out, "") << command;
+        EXPECT_EQ(result.err,
+                  "Invalid Design Parameters:\nTitle\nBody Geometry Invalid:\n     Body wall "
+                  "thickness\n")
+            << command;
+    }
+}
+
+TEST_F(CliRun, ProjectWithoutMaterialIsInvalid) {
+    const std::string path = Variant("AluminumFlatEndcap.prj", "none.prj", {{10, ""}});
+    const CliResult result = Run({"validate", path, "--materials", kMaterials});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err,
+              "Invalid Design Parameters:\nMaterial Properties:\n     Young's Modulus\n     "
+              "Poisson's ratio\n     Density\n     Yield stress\n");
+}
+
+TEST_F(CliRun, MissingMaterialsFileIsNotCreated) {
+    const CliResult result =
+        Run({"report", Example("GlassSphereFloat.prj"), "--materials", "DesMat.Dat"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "The materials file \"DesMat.Dat\" does not exist.\n");
+    EXPECT_FALSE(fs::exists(folder_ / "DesMat.Dat"));
+}
+
+TEST_F(CliRun, UnwritableOutputFile) {
+    const CliResult result = Run({"report", Example("GlassSphereFloat.prj"), "--materials",
+                                  kMaterials, "-o", "no/such/folder/Report.txt"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "There was an error in creating this file\n");
+}
+
+TEST_F(CliRun, BadSourceDateEpoch) {
+    const CliResult result =
+        Run({"report", Example("GlassSphereFloat.prj"), "--materials", kMaterials},
+            {"SOURCE_DATE_EPOCH=yesterday"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("SOURCE_DATE_EPOCH"), std::string::npos);
+}
+
+TEST_F(CliRun, MaterialsList) {
+    const CliResult glass = Run({"materials", "--category", "Glass", "--materials", kMaterials});
+    EXPECT_EQ(glass.status, 0);
+    const std::vector<std::string> names = Lines(glass.out);
+    EXPECT_FALSE(names.empty());
+    for (const char* name : {"Borosilicate Glass"}) {
+        EXPECT_TRUE(HasLine(glass.out, name)) << name;
+    }
+    EXPECT_FALSE(HasLine(glass.out, "6061-T6 Aluminum"));
+    const CliResult all = Run({"materials", "--materials", kMaterials});
+    EXPECT_GT(Lines(all.out).size(), names.size());
+    EXPECT_TRUE(HasLine(all.out, "6061-T6 Aluminum"));
+}
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> arguments;
+};
+
+class CliUsage : public CliRun, public ::testing::WithParamInterface<UsageCase> {};
+
+TEST_P(CliUsage, IsRefusedWith64) {
+    const CliResult result = Run(GetParam().arguments);
+    EXPECT_EQ(result.status, 64);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.rfind("tidewell-cli: ", 0), 0U) << result.err;
+    EXPECT_NE(result.err.find("Try 'tidewell-cli --help'."), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Broken, CliUsage,
+    ::testing::Values(UsageCase{"NoArguments", {}},
+                      UsageCase{"UnknownOption", {"report", "x.prj", "--fast"}},
+                      UsageCase{"UnknownCommand", {"print", "x.prj"}},
+                      UsageCase{"BadDigits", {"report", "x.prj", "--digits", "20"}},
+                      UsageCase{"MissingProject", {"table"}}),
+    [](const ::testing::TestParamInfo<UsageCase>& row) { return row.param.name; });
+
+TEST_F(CliRun, HelpAndVersion) {
+    const CliResult help = Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Usage: tidewell-cli"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+    const CliResult version = Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "tidewell-cli 4.6.0\n");
+}
+
+}  // namespace
