@@ -15,7 +15,9 @@ void AddFault(ValidationResult& result, const char* line) {
     result.valid = kFalse;
 }
 
-bool IsOn(int16_t flag) { return flag != 0; }
+bool IsOn(int16_t flag) {
+    return flag != 0;
+}
 
 // A restraint index the engine has formulas for: twelve for the annular plate, two for the
 // circular plate; the other endcaps need none.
@@ -92,7 +94,9 @@ std::string UpperCaseClass(const std::string& materialClass) {
     return upper;
 }
 
-bool IsMetal(const std::string& materialClass) { return UpperCaseClass(materialClass) == "METALS"; }
+bool IsMetal(const std::string& materialClass) {
+    return UpperCaseClass(materialClass) == "METALS";
+}
 
 bool IsPlastic(const std::string& materialClass) {
     return UpperCaseClass(materialClass) == "PLASTICS";

@@ -13,13 +13,12 @@ namespace {
 using StressAt = std::function<double(double pressure)>;
 
 bool IsShell(int16_t code) {
-    return code == kConeComponent || code == kHemiEndcapComponent ||
-           code == kHemisphereComponent || code == kSphereComponent || code == kTubeComponent;
+    return code == kConeComponent || code == kHemiEndcapComponent || code == kHemisphereComponent ||
+           code == kSphereComponent || code == kTubeComponent;
 }
 
 bool IsSphericalShell(int16_t code) {
-    return code == kHemiEndcapComponent || code == kHemisphereComponent ||
-           code == kSphereComponent;
+    return code == kHemiEndcapComponent || code == kHemisphereComponent || code == kSphereComponent;
 }
 
 class Searcher {
@@ -195,8 +194,7 @@ private:
     }
 
     std::string ValueAndUnit(double pressure) {
-        return format_.FailureValue(pressure, settings_.failureUnit) + " " +
-               settings_.failureUnit;
+        return format_.FailureValue(pressure, settings_.failureUnit) + " " + settings_.failureUnit;
     }
 
     static void MarkNotApplicable(double& pressure) {
@@ -222,10 +220,9 @@ private:
         frame.options[2].caption = s_.SeatFailurePressure > 0
                                        ? "Seat failure at " + ValueAndUnit(s_.SeatFailurePressure)
                                        : "Seat failure N/A";
-        frame.options[3].caption =
-            s_.ShearFailurePressure > 0
-                ? "Shear failure at " + ValueAndUnit(s_.ShearFailurePressure)
-                : "Shear failure N/A";
+        frame.options[3].caption = s_.ShearFailurePressure > 0
+                                       ? "Shear failure at " + ValueAndUnit(s_.ShearFailurePressure)
+                                       : "Shear failure N/A";
 
         MarkNotApplicable(s_.BucklingPressure);
         MarkNotApplicable(s_.ShellFailurePressure);
@@ -254,25 +251,24 @@ private:
     std::string LocationSuffix(double radius) {
         if (radius == 0) return " (plate center)";
         const CaptionLength length = CaptionLengthFor(settings_.unitSystem);
-        return " (free dia. = " + format_.Number(2.0 * radius * length.factor) + " " +
-               length.name + ")";
+        return " (free dia. = " + format_.Number(2.0 * radius * length.factor) + " " + length.name +
+               ")";
     }
 
     FailureFrame PlateCaptionsAndSelection() {
         FailureFrame frame;
         frame.options.assign(4, FailureOption{});
         frame.options[3].visible = false;
-        frame.options[0].caption =
-            s_.PlateRadialFailurePressure > 0
-                ? "Radial Stress Failure at " + ValueAndUnit(s_.PlateRadialFailurePressure) +
-                      LocationSuffix(s_.PlateRadialFailureRadius)
-                : "Radial Stress Failure N/A";
-        frame.options[1].caption =
-            s_.PlateTangentialFailurePressure > 0
-                ? "Tangential Stress Failure at " +
-                      ValueAndUnit(s_.PlateTangentialFailurePressure) +
-                      LocationSuffix(s_.PlateTangentialFailureRadius)
-                : "Tangential Stress Failure N/A";
+        frame.options[0].caption = s_.PlateRadialFailurePressure > 0
+                                       ? "Radial Stress Failure at " +
+                                             ValueAndUnit(s_.PlateRadialFailurePressure) +
+                                             LocationSuffix(s_.PlateRadialFailureRadius)
+                                       : "Radial Stress Failure N/A";
+        frame.options[1].caption = s_.PlateTangentialFailurePressure > 0
+                                       ? "Tangential Stress Failure at " +
+                                             ValueAndUnit(s_.PlateTangentialFailurePressure) +
+                                             LocationSuffix(s_.PlateTangentialFailureRadius)
+                                       : "Tangential Stress Failure N/A";
         frame.options[2].caption = s_.SeatFailurePressure > 0
                                        ? "Seat failure at " + ValueAndUnit(s_.SeatFailurePressure)
                                        : "Seat failure N/A";

@@ -11,13 +11,18 @@ namespace tidewell {
 namespace {
 
 // The plate's failure modes, as indexes of PlateFailurePressures and button numbers.
-enum PlateMode { kGoverning = 0, kRadial = 1, kTangential = 2, kHoleShear = 3, kFreeShear = 4,
-                 kSeat = 5 };
+enum PlateMode {
+    kGoverning = 0,
+    kRadial = 1,
+    kTangential = 2,
+    kHoleShear = 3,
+    kFreeShear = 4,
+    kSeat = 5
+};
 
 class PlateSearcher {
 public:
-    PlateSearcher(AnalysisState& s, const PlateFailureSettings& settings,
-                  ResultsFormatter& format)
+    PlateSearcher(AnalysisState& s, const PlateFailureSettings& settings, ResultsFormatter& format)
         : s_(s),
           settings_(settings),
           format_(format),
@@ -217,8 +222,7 @@ int RadialIncrements(double storedCount) {
     return static_cast<int>(std::floor(storedCount + 0.5));
 }
 
-PlateFailureResult FindPlateFailurePressures(AnalysisState& s,
-                                             const PlateFailureSettings& settings,
+PlateFailureResult FindPlateFailurePressures(AnalysisState& s, const PlateFailureSettings& settings,
                                              ResultsFormatter& format) {
     PlateFailureSettings bounded = settings;
     bounded.increments = RadialIncrements(settings.increments);

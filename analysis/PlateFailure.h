@@ -42,8 +42,7 @@ struct PlateFailureResult {
 // Runs the whole evaluation on the loaded state (inputs set, ResetResults called,
 // DesignStrength chosen): fills PlateFailurePressures, PlateFailureRadii, PlateFailureMode,
 // PlateStressTable and FailurePressure and returns the captions.
-PlateFailureResult FindPlateFailurePressures(AnalysisState& s,
-                                             const PlateFailureSettings& settings,
+PlateFailureResult FindPlateFailurePressures(AnalysisState& s, const PlateFailureSettings& settings,
                                              ResultsFormatter& format);
 
 }  // namespace tidewell

@@ -77,20 +77,24 @@ std::string NotFiniteText(const AnalysisState& s) {
                        s.ComponentCode == kHemisphereComponent ||
                        s.ComponentCode == kSphereComponent || s.ComponentCode == kTubeComponent;
     if (s.ConeAngleNotConverged) {
-        why = "The half-angle of the conical endcap cannot be found from its diameters and "
-              "height. Please check the endcap I.D., O.D. and height.";
+        why =
+            "The half-angle of the conical endcap cannot be found from its diameters and "
+            "height. Please check the endcap I.D., O.D. and height.";
     } else if (shell && !(s.OuterRadius > s.InnerRadius)) {
-        why = "The outside diameter must be larger than the inside diameter: with these "
-              "diameters the wall has no cross-section to carry the pressure.";
+        why =
+            "The outside diameter must be larger than the inside diameter: with these "
+            "diameters the wall has no cross-section to carry the pressure.";
     } else if (s.ComponentCode == kAnnularPlateComponent && !(s.InnerRadius < s.OuterRadius)) {
         why = "The center hole must be smaller than the free diameter of the plate.";
     } else if (s.ComponentCode == kAnnularPlateComponent &&
                !(s.LineLoadRadius > 0 && s.UniformLoadInnerRadius > 0)) {
-        why = "The line load application diameter and the uniform loading I.D. must be "
-              "greater than zero.";
+        why =
+            "The line load application diameter and the uniform loading I.D. must be "
+            "greater than zero.";
     } else {
-        why = "A stress or deflection of this design is not a finite number (a formula divides "
-              "by zero or overflows). Please check the dimensions and the material properties.";
+        why =
+            "A stress or deflection of this design is not a finite number (a formula divides "
+            "by zero or overflows). Please check the dimensions and the material properties.";
     }
     return kStopPrefix + why;
 }

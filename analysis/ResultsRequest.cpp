@@ -70,7 +70,7 @@ std::vector<std::string> PressureRangeEntries(const std::string& rangeUnit) {
         return {"0.001 - 0.02 Bar", "0.01 - 0.2 Bar", "0.1 - 2 Bar",
                 "1 - 20 Bar",       "10 - 200 Bar",   "100 - 2000 Bar"};
     }
-    return {"0.1 - 2 psi",     "1 - 20 psi",       "10 - 200 psi",
+    return {"0.1 - 2 psi",    "1 - 20 psi",       "10 - 200 psi",
             "100 - 2000 psi", "1000 - 20000 psi", "10000 - 200000 psi"};
 }
 

@@ -39,7 +39,7 @@ struct ResultsRequest {
 
     // The design form's material caption and the materials editor's texts.
     std::string materialCaption;
-    std::string categoryText;  // CategoryList
+    std::string categoryText;              // CategoryList
     std::string primaryStrengthCaption;    // YsLabel
     std::string primaryStrengthValue;      // YsVal
     std::string primaryStrengthUnit;       // YsUnitsList
@@ -55,7 +55,7 @@ ResultsRequest DefaultResultsRequest(const DesignRecord& design);
 
 // The strength captions the materials editor shows for a material class.
 struct StrengthCaptions {
-    std::string primary;    // "Yield Strength", "Ultimate Strength", "Ult. Strength (tensile)"
+    std::string primary;  // "Yield Strength", "Ultimate Strength", "Ult. Strength (tensile)"
     bool secondaryShown = false;
     std::string secondary;  // "Working Strength", "Ult. Strength (comp)"
 };

@@ -16,11 +16,11 @@ namespace {
 // When a column's value is replaced by "N/A".
 enum class NotApplicableRule {
     Never,
-    UnlessMetal,         // equivalent stress: von Mises applies to metals only
-    GlassOrCeramic,      // shear columns
-    InternalPressure,    // seat columns: the seat carries load under external pressure only
-    SeatOfShell,         // internal pressure, and always for the full sphere
-    ShearOfShell,        // only thick-wall, internal pressure, not glass or ceramics
+    UnlessMetal,       // equivalent stress: von Mises applies to metals only
+    GlassOrCeramic,    // shear columns
+    InternalPressure,  // seat columns: the seat carries load under external pressure only
+    SeatOfShell,       // internal pressure, and always for the full sphere
+    ShearOfShell,      // only thick-wall, internal pressure, not glass or ceramics
 };
 
 struct ColumnSpec {
@@ -148,7 +148,9 @@ const std::vector<ColumnSpec>& ColumnsFor(int16_t code) {
     }
 }
 
-bool IsKnownComponent(int16_t code) { return !ColumnsFor(code).empty(); }
+bool IsKnownComponent(int16_t code) {
+    return !ColumnsFor(code).empty();
+}
 
 bool IsPlate(int16_t code) {
     return code == kAnnularPlateComponent || code == kCircularPlateComponent;
@@ -202,8 +204,8 @@ constexpr int kDefaultRange = 4;
 
 class TableBuilder {
 public:
-    TableBuilder(const DesignRecord& design, const ResultsRequest& request,
-                 UserMessages& messages, AnalysisState& s)
+    TableBuilder(const DesignRecord& design, const ResultsRequest& request, UserMessages& messages,
+                 AnalysisState& s)
         : design_(design),
           request_(request),
           s_(s),
@@ -223,8 +225,7 @@ public:
         WriteColumnHeaders(s_.ComponentCode, request_, view);
         if (!FillRows(view, span)) return Stopped(*error_.text);
         view.weightInAir = format_.Number(s_.WeightInAir * format_.Factor(request_.weightUnit));
-        view.weightInWater =
-            format_.Number(s_.WeightInWater * format_.Factor(request_.weightUnit));
+        view.weightInWater = format_.Number(s_.WeightInWater * format_.Factor(request_.weightUnit));
         HighlightFailedRows(view, span);
         AddNotices(view);
         view.failurePressure = s_.FailurePressure;
@@ -251,18 +252,20 @@ private:
     std::optional<std::string> InputProblem() const {
         const int16_t code = s_.ComponentCode;
         if (!IsKnownComponent(code)) {
-            return std::string("The analysis cannot be completed. The design has no body or "
-                               "endcap that can be analysed.");
+            return std::string(
+                "The analysis cannot be completed. The design has no body or "
+                "endcap that can be analysed.");
         }
         const bool annular = code == kAnnularPlateComponent;
-        if (IsPlate(code) &&
-            (s_.EdgeRestraint < 0 || s_.EdgeRestraint > (annular ? 11 : 1))) {
-            return std::string("The analysis cannot be completed. No edge restraint is chosen "
-                               "for the plate.");
+        if (IsPlate(code) && (s_.EdgeRestraint < 0 || s_.EdgeRestraint > (annular ? 11 : 1))) {
+            return std::string(
+                "The analysis cannot be completed. No edge restraint is chosen "
+                "for the plate.");
         }
         if (annular && s_.UniformLoadOn == 0 && s_.LineLoadOn == 0) {
-            return std::string("The analysis cannot be completed. No loading is selected for "
-                               "the endcap.");
+            return std::string(
+                "The analysis cannot be completed. No loading is selected for "
+                "the endcap.");
         }
         return std::nullopt;
     }
@@ -293,8 +296,8 @@ private:
             return false;
         }
         view.failure = std::move(result.frame);
-        evalRadius_ = s_.ComponentCode == kCircularPlateComponent ? s_.TableEvalRadius
-                                                                   : s_.InnerRadius;
+        evalRadius_ =
+            s_.ComponentCode == kCircularPlateComponent ? s_.TableEvalRadius : s_.InnerRadius;
         return true;
     }
 
@@ -412,9 +415,9 @@ private:
                 if (rowPressure != failure) {
                     view.failureRowInserted = true;
                     view.rowCount = kHeaderRows + kPressureRows + 1;
-                    view.cells.resize(static_cast<size_t>(view.rowCount),
-                                      std::vector<std::string>(
-                                          static_cast<size_t>(view.columnCount)));
+                    view.cells.resize(
+                        static_cast<size_t>(view.rowCount),
+                        std::vector<std::string>(static_cast<size_t>(view.columnCount)));
                     if (!Evaluate(failure) || !WriteRow(view, row, failure)) return false;
                     ++row;
                 }
@@ -518,9 +521,8 @@ AnalysisState LoadAnalysisState(const DesignRecord& design, const ResultsRequest
 
     s.YieldStrength = design.YieldStrength;
     s.SecondStrength = design.SecondaryStrength;
-    s.DesignStrength = UsesWorkingStrength(design, request.useWorkingStrength)
-                           ? s.SecondStrength
-                           : s.YieldStrength;
+    s.DesignStrength = UsesWorkingStrength(design, request.useWorkingStrength) ? s.SecondStrength
+                                                                               : s.YieldStrength;
     s.PoissonRatio = design.PoissonsRatio;
     s.YoungsModulus = design.YoungsModulus;
     s.Density = design.Density;
@@ -548,8 +550,7 @@ PressureSpan PressureRangeSpan(int rangeIndex, const std::string& rangeUnit,
     return PressureSpan{start / factor, end / factor};
 }
 
-void WriteColumnHeaders(int16_t componentCode, const ResultsRequest& request,
-                        ResultsView& view) {
+void WriteColumnHeaders(int16_t componentCode, const ResultsRequest& request, ResultsView& view) {
     const std::vector<ColumnSpec>& columns = ColumnsFor(componentCode);
     view.rowCount = kHeaderRows + kPressureRows;
     view.columnCount = static_cast<int>(columns.size()) + 2;
@@ -587,12 +588,12 @@ void WriteColumnHeaders(int16_t componentCode, const ResultsRequest& request,
 }
 
 void SetResultsTitle(const AnalysisState& s, const ResultsRequest& request, ResultsView& view) {
-    view.caption = std::string("Analysis - ") + ComponentName(s.ComponentCode) +
-                   (s.PressureDirection == kInternalPressure ? "Internal Pressure"
-                                                             : "External Pressure");
+    view.caption =
+        std::string("Analysis - ") + ComponentName(s.ComponentCode) +
+        (s.PressureDirection == kInternalPressure ? "Internal Pressure" : "External Pressure");
     view.materialType = request.materialCaption;
-    std::string ultimate = request.primaryStrengthCaption + ":\r" +
-                           request.primaryStrengthValue + " " + request.primaryStrengthUnit;
+    std::string ultimate = request.primaryStrengthCaption + ":\r" + request.primaryStrengthValue +
+                           " " + request.primaryStrengthUnit;
     if (request.categoryText != "Metals") {
         ultimate += "\r" + request.secondaryStrengthCaption + ":\r" +
                     request.secondaryStrengthValue + " " + request.secondaryStrengthUnit;
@@ -620,11 +621,12 @@ EvalDiameterCheck CheckEvaluationDiameter(const DesignRecord& design, const std:
             SigDigFormat(design.EndcapDim[3] * length.factor, digits, notation);
         const std::string freeText =
             SigDigFormat(design.EndcapDim[0] * length.factor, digits, notation);
-        check.message = Message{"Evaluation Diameter must be within the range of the hole "
-                                "diameter (" + holeText + " " + length.name +
-                                    ") and the free diameter (" + freeText + " " + length.name +
-                                    ").",
-                                kProgramTitle, MessageIcon::Critical, MessageButtons::Ok};
+        check.message = Message{
+            "Evaluation Diameter must be within the range of the hole "
+            "diameter (" +
+                holeText + " " + length.name + ") and the free diameter (" + freeText + " " +
+                length.name + ").",
+            kProgramTitle, MessageIcon::Critical, MessageButtons::Ok};
     }
     return check;
 }

@@ -36,7 +36,13 @@ struct FailureFrame {
 };
 
 // Kinds of the grid's columns.
-enum class ColumnKind { Pressure = 1, Depth = 2, Stress = 3, Deflection = 4, AngularDeflection = 5 };
+enum class ColumnKind {
+    Pressure = 1,
+    Depth = 2,
+    Stress = 3,
+    Deflection = 4,
+    AngularDeflection = 5
+};
 
 // A block of grid cells, inclusive, zero-based (rows include the two header rows).
 struct CellBlock {
@@ -70,9 +76,9 @@ struct ResultsView {
     bool evalRadiusLabelsShown = false;  // EvalRadiusLbl, EvalRadiusLbl2: flat circular plate
 
     double failurePressure = kNotApplicablePressure;  // psi, the governing failure pressure
-    int16_t failureMode = 1;                           // governing button
-    int16_t lobeCount = 0;                             // tube under external pressure
-    std::string wallTheory;                            // "Thin Wall" or "Thick Wall"
+    int16_t failureMode = 1;                          // governing button
+    int16_t lobeCount = 0;                            // tube under external pressure
+    std::string wallTheory;                           // "Thin Wall" or "Thick Wall"
 
     // Weights in the weight unit.
     std::string weightInAir;
@@ -86,9 +92,9 @@ struct ResultsView {
     std::vector<ColumnKind> columnKinds;
     std::vector<std::vector<std::string>> cells;
     std::vector<double> rowPressures;  // psi, one per data row (grid row 2 onwards)
-    int failureRow = -1;      // grid row of the first failed pressure, -1 when none failed
-    bool failureRowInserted = false;  // a row at exactly the failure pressure was added
-    CellBlock highlighted;    // the failed rows, or the last cell when nothing failed
+    int failureRow = -1;               // grid row of the first failed pressure, -1 when none failed
+    bool failureRowInserted = false;   // a row at exactly the failure pressure was added
+    CellBlock highlighted;             // the failed rows, or the last cell when nothing failed
 
     // Flat annular plate: radius and bending stresses across the plate at 1000 psi.
     std::vector<PlateStressRow> plateStressTable;

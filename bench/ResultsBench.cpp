@@ -59,7 +59,9 @@ void RunTable(benchmark::State& state, const DesignRecord& design) {
     }
 }
 
-void BM_ResultsTable_TubeExternal(benchmark::State& state) { RunTable(state, ExternalTube()); }
+void BM_ResultsTable_TubeExternal(benchmark::State& state) {
+    RunTable(state, ExternalTube());
+}
 BENCHMARK(BM_ResultsTable_TubeExternal)->Unit(benchmark::kMicrosecond);
 
 void BM_ResultsTable_Annular50BothLoads(benchmark::State& state) {

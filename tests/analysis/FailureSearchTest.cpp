@@ -54,7 +54,7 @@ void SetGlass(DesignRecord& d) {
     d.YoungsModulus = 9.1e6;
     d.PoissonsRatio = 0.2;
     d.Density = 0.081;
-    d.YieldStrength = 7000;         // tensile
+    d.YieldStrength = 7000;        // tensile
     d.SecondaryStrength = 100000;  // compressive
 }
 
@@ -115,12 +115,14 @@ struct ShellCase {
     const char* failureUnit;
     // Expected failure pressures (psi), from mechanics; kNA for a mode that does not apply.
     std::function<std::array<double, 4>(const DesignRecord&)> expected;
-    int governing;            // 1 buckling, 2 shell, 3 seat, 4 shear
-    const char* wallSuffix;   // " (Thick wall eq's)" or " (Thin wall eq's)"
+    int governing;           // 1 buckling, 2 shell, 3 seat, 4 shear
+    const char* wallSuffix;  // " (Thick wall eq's)" or " (Thin wall eq's)"
     bool lobesInCaption;
 };
 
-double Mean(double a, double b) { return (a + b) / 2; }
+double Mean(double a, double b) {
+    return (a + b) / 2;
+}
 
 const ShellCase kShellCases[] = {
     {"TubeExternalThinMetal",
@@ -134,7 +136,8 @@ const ShellCase kShellCases[] = {
          const double R = Mean(2.4, 2.5), t = 0.1;
          // Thin wall: hoop -pR/t, axial half of it; von Mises = pR/t * sqrt(3)/2.
          const double shell = d.YieldStrength * t / (R * std::sqrt(0.75));
-         const double buckling = LowestBuckling(d.YoungsModulus, d.PoissonsRatio, t, R, 20).pressure;
+         const double buckling =
+             LowestBuckling(d.YoungsModulus, d.PoissonsRatio, t, R, 20).pressure;
          return std::array<double, 4>{buckling, shell, kNA, kNA};
      },
      1, " (Thin wall eq's)", true},
@@ -154,8 +157,7 @@ const ShellCase kShellCases[] = {
          return std::array<double, 4>{buckling, shell, kNA, kNA};
      },
      2, " (Thick wall eq's)", true},
-    {"TubeInternalThickMetal",
-     [] { return Body(kTubeBody, 4, 5, 0.5, 20); }, 0, "Ft (sea)",
+    {"TubeInternalThickMetal", [] { return Body(kTubeBody, 4, 5, 0.5, 20); }, 0, "Ft (sea)",
      [](const DesignRecord& d) {
          const double a = 2, b = 2.5, den = b * b - a * a;
          // Lame at the bore, closed ends: axial pa²/den, hoop p(b²+a²)/den, radial -p.
@@ -214,8 +216,7 @@ const ShellCase kShellCases[] = {
          return std::array<double, 4>{buckling, shell, kNA, kNA};
      },
      2, " (Thick wall eq's)", false},
-    {"SphereInternalThickMetalShear",
-     [] { return Body(kSphereBody, 9, 10, 0.5, 0); }, 0, "Ksi",
+    {"SphereInternalThickMetalShear", [] { return Body(kSphereBody, 9, 10, 0.5, 0); }, 0, "Ksi",
      [](const DesignRecord& d) {
          const double a3 = 4.5 * 4.5 * 4.5, b3 = 125;
          // At the bore: tangential p(b³+2a³)/(2(b³-a³)), radial -p; twice the maximum shear
@@ -274,7 +275,10 @@ const ShellCase kShellCases[] = {
      },
      2, " (Thin wall eq's)", false},
     {"ConeInternalMetal",
-     [] { return Endcap(kConicalEndcap, {4, 5, 0.25, 3, 0, 0, 0, 0}, -1); }, 0, "Ksi",
+     [] {
+         return Endcap(kConicalEndcap, {4, 5, 0.25, 3, 0, 0, 0, 0}, -1);
+     },
+     0, "Ksi",
      [](const DesignRecord& d) {
          const double R = 2.25, t = 0.25, alpha = std::atan(5.0 / 6.0);
          const double shell = d.YieldStrength * 2 * t * std::cos(alpha) / (R * std::sqrt(3.0));
@@ -325,9 +329,8 @@ TEST_P(ShellSearchRows, FindsEachModeAndTheGoverningOne) {
               "Shell failure at " + value(expected[1]) + c.wallSuffix);
     EXPECT_EQ(result.frame.options[2].caption,
               expected[2] == kNA ? "Seat failure N/A" : "Seat failure at " + value(expected[2]));
-    EXPECT_EQ(result.frame.options[3].caption, expected[3] == kNA
-                                                   ? "Shear failure N/A"
-                                                   : "Shear failure at " + value(expected[3]));
+    EXPECT_EQ(result.frame.options[3].caption,
+              expected[3] == kNA ? "Shear failure N/A" : "Shear failure at " + value(expected[3]));
     for (const FailureOption& option : result.frame.options) EXPECT_TRUE(option.visible);
 
     EXPECT_EQ(result.frame.selected, c.governing);
@@ -391,11 +394,11 @@ TEST_P(TubeLobeRows, ReportsTheLowestBucklingPressure) {
 
 INSTANTIATE_TEST_SUITE_P(
     FailureSearch, TubeLobeRows,
-    ::testing::Values(LobeCase{"LongTubeTwoLobes", 1.9, 2.1, 10},    // n = 2
-                      LobeCase{"ShortTubeBelowTwenty", 19.95, 20.05, 1},   // n = 19
-                      LobeCase{"ShortThinTube21", 19.99, 20.01, 5},        // n = 21
-                      LobeCase{"ShortThinTube40", 19.99, 20.01, 1},        // n = 40
-                      LobeCase{"ShortThinTube31", 9.995, 10.005, 1}),      // n = 31
+    ::testing::Values(LobeCase{"LongTubeTwoLobes", 1.9, 2.1, 10},         // n = 2
+                      LobeCase{"ShortTubeBelowTwenty", 19.95, 20.05, 1},  // n = 19
+                      LobeCase{"ShortThinTube21", 19.99, 20.01, 5},       // n = 21
+                      LobeCase{"ShortThinTube40", 19.99, 20.01, 1},       // n = 40
+                      LobeCase{"ShortThinTube31", 9.995, 10.005, 1}),     // n = 31
     RowName<LobeCase>);
 
 TEST(FailureSearch, LobeSearchBeyondTwentyHalvesTheReportedPressure) {
@@ -403,7 +406,8 @@ TEST(FailureSearch, LobeSearchBeyondTwentyHalvesTheReportedPressure) {
     // buckling pressure.
     const double plainMinimum = [] {
         double best = TubeBuckling(30e6, 0.3, 0.01, 10, 1, 2);
-        for (int n = 3; n <= 20; ++n) best = std::min(best, TubeBuckling(30e6, 0.3, 0.01, 10, 1, n));
+        for (int n = 3; n <= 20; ++n)
+            best = std::min(best, TubeBuckling(30e6, 0.3, 0.01, 10, 1, n));
         return best;
     }();
     DesignRecord design = Body(kTubeBody, 19.99, 20.01, 0.01, 1);
@@ -455,8 +459,8 @@ class CircularPlateSearchRows : public ::testing::TestWithParam<PlateCase> {};
 
 TEST_P(CircularPlateSearchRows, FindsRadialTangentialAndSeat) {
     const PlateCase& c = GetParam();
-    DesignRecord design = Endcap(kFlatCircularEndcap, {2 * kA, 2 * kRp, kT, 0, 0, 0, 0, 0},
-                                 c.restraint);
+    DesignRecord design =
+        Endcap(kFlatCircularEndcap, {2 * kA, 2 * kRp, kT, 0, 0, 0, 0, 0}, c.restraint);
     design.UnitSystem = c.unitSystem;
     design.PressureSource = c.pressureSource;
     AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
@@ -481,8 +485,7 @@ TEST_P(CircularPlateSearchRows, FindsRadialTangentialAndSeat) {
     EXPECT_EQ(result.frame.options[1].caption,
               "Tangential Stress Failure at " + ksi(Y / c.tangentialPerPsi) + " (plate center)");
     EXPECT_EQ(result.frame.options[2].caption,
-              c.seatPerPsi == 0 ? "Seat failure N/A"
-                                : "Seat failure at " + ksi(Y / c.seatPerPsi));
+              c.seatPerPsi == 0 ? "Seat failure N/A" : "Seat failure at " + ksi(Y / c.seatPerPsi));
     EXPECT_FALSE(result.frame.options[3].visible);
     EXPECT_TRUE(result.frame.options[0].visible);
     // Equal radial and tangential pressures (simply supported centre) go to radial.
@@ -493,12 +496,11 @@ TEST_P(CircularPlateSearchRows, FindsRadialTangentialAndSeat) {
     EXPECT_EQ(s.TableEvalRadius, c.restraint == 1 ? kA : 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(FailureSearch, CircularPlateSearchRows,
-                         ::testing::ValuesIn(kPlateCases), RowName<PlateCase>);
+INSTANTIATE_TEST_SUITE_P(FailureSearch, CircularPlateSearchRows, ::testing::ValuesIn(kPlateCases),
+                         RowName<PlateCase>);
 
 TEST(FailureSearch, GlassCircularPlateUsesTensileStrengthEvenForTheSeat) {
-    DesignRecord design =
-        Endcap(kFlatCircularEndcap, {2 * kA, 2 * kRp, kT, 0, 0, 0, 0, 0}, 0);
+    DesignRecord design = Endcap(kFlatCircularEndcap, {2 * kA, 2 * kRp, kT, 0, 0, 0, 0, 0}, 0);
     SetGlass(design);
     design.PoissonsRatio = kNu;
     design.PressureSource = 1;

@@ -45,8 +45,8 @@ DesignRecord AnnularDesign(int16_t restraint, bool uniform, bool line, bool exte
     return d;
 }
 
-constexpr double kNA = 0;        // the mode does not apply
-constexpr double kOracle = -1;   // no closed form here: taken from the plate at 1000 psi
+constexpr double kNA = 0;       // the mode does not apply
+constexpr double kOracle = -1;  // no closed form here: taken from the plate at 1000 psi
 
 // Load the plate carries per psi, as force per unit length of the circles at the edges:
 // uniform q over r0u..a gives q(a² - r0u²)/2 per radian, the line load w·r0 = p·Rlo²/2.
@@ -66,24 +66,26 @@ constexpr double ShearPressure(double edgeRadius, double loadPerPsi) {
 }
 // The seat ring Rp² - a² carries the whole load: (Rp² - b²) for the uniform pressure over the
 // whole ring face, Rlo² for the line load.
-constexpr double SeatPressure(double loadArea) { return kY * (kRp * kRp - kA * kA) / loadArea; }
+constexpr double SeatPressure(double loadArea) {
+    return kY * (kRp * kRp - kA * kA) / loadArea;
+}
 
 const PlateCase kPlateCases[] = {
     {"SimplySupportedFreeBothExternal", 4, true, true, true, kNA,
      ShearPressure(kA, kUniformMoment + kLineMoment),
-     SeatPressure(kRp * kRp - kB * kB + kRlo * kRlo)},
+     SeatPressure(kRp* kRp - kB * kB + kRlo * kRlo)},
     {"SimplySupportedFreeUniformExternal", 4, true, false, true, kNA,
-     ShearPressure(kA, kUniformMoment), SeatPressure(kRp * kRp - kB * kB)},
+     ShearPressure(kA, kUniformMoment), SeatPressure(kRp* kRp - kB * kB)},
     {"FixedFreeLineInternal", 0, false, true, false, kNA, ShearPressure(kA, kLineMoment), kNA},
     {"FixedFixedUniformInternal", 3, true, false, false, kOracle, kOracle, kNA},
     {"SimplySupportedBothInternal", 6, true, true, false, kOracle, kOracle, kNA},
-    {"GuidedSimplySupportedLineExternal", 8, false, true, true, ShearPressure(kB, kLineMoment),
-     kNA, SeatPressure(kRlo * kRlo)},
+    {"GuidedSimplySupportedLineExternal", 8, false, true, true, ShearPressure(kB, kLineMoment), kNA,
+     SeatPressure(kRlo* kRlo)},
     {"FreeFixedUniformExternal", 11, true, false, true, ShearPressure(kB, kUniformMoment), kNA,
-     SeatPressure(kRp * kRp - kB * kB)},
+     SeatPressure(kRp* kRp - kB * kB)},
     {"FreeSimplySupportedBothExternal", 10, true, true, true,
      ShearPressure(kB, kUniformMoment + kLineMoment), kNA,
-     SeatPressure(kRp * kRp - kB * kB + kRlo * kRlo)},
+     SeatPressure(kRp* kRp - kB * kB + kRlo * kRlo)},
 };
 
 struct Scan {
@@ -100,8 +102,8 @@ Scan BruteForceBending(AnalysisState s, int n, bool radial) {
                                     : s.InnerRadius + i * (s.OuterRadius - s.InnerRadius) / (n - 1);
         ComputeSelectedPlateLoads(s, 1000, r);
         const double stress = radial ? s.PlateRadialStressAtR : s.PlateTangentialStressAtR;
-        const double p = std::fabs(stress) < 1e-7 ? kNotApplicablePressure
-                                                  : 1000 * kY / std::fabs(stress);
+        const double p =
+            std::fabs(stress) < 1e-7 ? kNotApplicablePressure : 1000 * kY / std::fabs(stress);
         if (i == 0 || p < best.pressure) best = {p, r};
     }
     return best;
@@ -239,9 +241,9 @@ TEST_P(PlateCaptionRows, WritesTheFiveCaptions) {
     const char* titles[] = {"Radial moment failure at ", "Tangential moment failure at ",
                             "Shear stress failure at ", "Shear stress failure at "};
     for (int mode = 1; mode <= 4; ++mode) {
-        EXPECT_EQ(result.frame.options[mode - 1].caption,
-                  titles[mode - 1] + value(mode) + " " + unit + " (Dia. = " + diameter(mode) +
-                      " " + length + ")");
+        EXPECT_EQ(result.frame.options[mode - 1].caption, titles[mode - 1] + value(mode) + " " +
+                                                              unit + " (Dia. = " + diameter(mode) +
+                                                              " " + length + ")");
     }
     EXPECT_EQ(result.frame.options[4].caption, "Seat failure at " + value(5) + " " + unit);
     EXPECT_EQ(result.frame.annularEvalLabel, "Table eval dia., De (" + length + "):");
@@ -275,9 +277,9 @@ TEST(PlateFailure, GlassBendsToItsTensileAndBearsWithItsCompressiveStrength) {
     ScriptedMessages messages;
     ResultsFormatter format(5, 2, messages);
     ASSERT_FALSE(FindPlateFailurePressures(s, {"CERAMICS", "psi", 0, 50, false}, format).error);
-    EXPECT_NEAR(s.PlateFailurePressures[5] / (100000 * (kRp * kRp - kA * kA) /
-                                              (kRp * kRp - kB * kB)),
-                1, 1e-4);
+    EXPECT_NEAR(
+        s.PlateFailurePressures[5] / (100000 * (kRp * kRp - kA * kA) / (kRp * kRp - kB * kB)), 1,
+        1e-4);
     AnalysisState at = LoadAnalysisState(design, DefaultResultsRequest(design));
     ComputeSelectedPlateLoads(at, s.PlateFailurePressures[1], s.PlateFailureRadii[1]);
     EXPECT_NEAR(std::fabs(at.PlateRadialStressAtR) / 7000, 1, 1e-4);
@@ -318,9 +320,10 @@ INSTANTIATE_TEST_SUITE_P(
     PlateFailure, RadialIncrementRows,
     ::testing::Values(IncrementCase{"Zero", 0, 2}, IncrementCase{"One", 1, 2},
                       IncrementCase{"Negative", -7, 2}, IncrementCase{"Two", 2, 2},
-                      IncrementCase{"RoundsDown", 10.4, 10}, IncrementCase{"HalfRoundsUp", 10.5, 11},
-                      IncrementCase{"Default", 50, 50}, IncrementCase{"JustBelowMax", 999.5, 1000},
-                      IncrementCase{"Max", 1000, 1000}, IncrementCase{"AboveMax", 5000, 1000},
+                      IncrementCase{"RoundsDown", 10.4, 10},
+                      IncrementCase{"HalfRoundsUp", 10.5, 11}, IncrementCase{"Default", 50, 50},
+                      IncrementCase{"JustBelowMax", 999.5, 1000}, IncrementCase{"Max", 1000, 1000},
+                      IncrementCase{"AboveMax", 5000, 1000},
                       IncrementCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), 2},
                       IncrementCase{"Infinite", std::numeric_limits<double>::infinity(), 1000}),
     RowName<IncrementCase>);

@@ -90,11 +90,14 @@ TEST_P(PressureRangeRows, TwentyRowsEndingExactlyAtTheRangeEnd) {
     design.BodyDim = {4, 5, 0.5, 20, 0};
     design.YieldStrength = 1e12;  // no failure inside any range
     ScriptedMessages messages;
-    const ResultsView view = Build(design, [&](ResultsRequest& r) {
-        r.pressureRange = c.index;
-        r.rangeUnit = c.unit;
-        r.pressureUnit = c.unit;
-    }, messages);
+    const ResultsView view = Build(
+        design,
+        [&](ResultsRequest& r) {
+            r.pressureRange = c.index;
+            r.rangeUnit = c.unit;
+            r.pressureUnit = c.unit;
+        },
+        messages);
     ASSERT_TRUE(view.Ok());
     EXPECT_TRUE(messages.Empty());
     ASSERT_EQ(view.rowCount, 22);
@@ -118,21 +121,20 @@ TEST_P(PressureRangeRows, TwentyRowsEndingExactlyAtTheRangeEnd) {
     EXPECT_EQ(view.highlighted.firstColumn, 7);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ResultsTableRows, PressureRangeRows,
-    ::testing::Values(RangeCase{"Psi0", 0, "psi", 0.1, "0.1 - 2 psi"},
-                      RangeCase{"Psi1", 1, "psi", 1, "1 - 20 psi"},
-                      RangeCase{"Psi2", 2, "psi", 10, "10 - 200 psi"},
-                      RangeCase{"Psi3", 3, "psi", 100, "100 - 2000 psi"},
-                      RangeCase{"Psi4", 4, "psi", 1000, "1000 - 20000 psi"},
-                      RangeCase{"Psi5", 5, "psi", 10000, "10000 - 200000 psi"},
-                      RangeCase{"Bar0", 0, "Bar", 0.001, "0.001 - 0.02 Bar"},
-                      RangeCase{"Bar1", 1, "Bar", 0.01, "0.01 - 0.2 Bar"},
-                      RangeCase{"Bar2", 2, "Bar", 0.1, "0.1 - 2 Bar"},
-                      RangeCase{"Bar3", 3, "Bar", 1, "1 - 20 Bar"},
-                      RangeCase{"Bar4", 4, "Bar", 10, "10 - 200 Bar"},
-                      RangeCase{"Bar5", 5, "Bar", 100, "100 - 2000 Bar"}),
-    RowName<RangeCase>);
+INSTANTIATE_TEST_SUITE_P(ResultsTableRows, PressureRangeRows,
+                         ::testing::Values(RangeCase{"Psi0", 0, "psi", 0.1, "0.1 - 2 psi"},
+                                           RangeCase{"Psi1", 1, "psi", 1, "1 - 20 psi"},
+                                           RangeCase{"Psi2", 2, "psi", 10, "10 - 200 psi"},
+                                           RangeCase{"Psi3", 3, "psi", 100, "100 - 2000 psi"},
+                                           RangeCase{"Psi4", 4, "psi", 1000, "1000 - 20000 psi"},
+                                           RangeCase{"Psi5", 5, "psi", 10000, "10000 - 200000 psi"},
+                                           RangeCase{"Bar0", 0, "Bar", 0.001, "0.001 - 0.02 Bar"},
+                                           RangeCase{"Bar1", 1, "Bar", 0.01, "0.01 - 0.2 Bar"},
+                                           RangeCase{"Bar2", 2, "Bar", 0.1, "0.1 - 2 Bar"},
+                                           RangeCase{"Bar3", 3, "Bar", 1, "1 - 20 Bar"},
+                                           RangeCase{"Bar4", 4, "Bar", 10, "10 - 200 Bar"},
+                                           RangeCase{"Bar5", 5, "Bar", 100, "100 - 2000 Bar"}),
+                         RowName<RangeCase>);
 
 TEST(ResultsTableRows, RangeIndexOutsideTheListReadsAsTheDefault) {
     ScriptedMessages messages;
@@ -158,10 +160,13 @@ class FailureRowRows : public ::testing::TestWithParam<FailureRowCase> {};
 TEST_P(FailureRowRows, InsertsMarksAndHighlights) {
     const FailureRowCase& c = GetParam();
     ScriptedMessages messages;
-    const ResultsView view = Build(PlasticTubeFailingAt(c.failurePsi), [&](ResultsRequest& r) {
-        r.pressureRange = c.range;
-        r.pressureUnit = "psi";
-    }, messages);
+    const ResultsView view = Build(
+        PlasticTubeFailingAt(c.failurePsi),
+        [&](ResultsRequest& r) {
+            r.pressureRange = c.range;
+            r.pressureUnit = "psi";
+        },
+        messages);
     ASSERT_TRUE(view.Ok());
     EXPECT_EQ(view.failurePressure, c.failurePsi);
     ASSERT_EQ(view.rowCount, c.rowCount);
@@ -190,11 +195,19 @@ TEST_P(FailureRowRows, InsertsMarksAndHighlights) {
 INSTANTIATE_TEST_SUITE_P(
     ResultsTableRows, FailureRowRows,
     ::testing::Values(
-        FailureRowCase{"BetweenRowsOfTheSmallestRange", 0.25, 0, 23, 4,
+        FailureRowCase{"BetweenRowsOfTheSmallestRange",
+                       0.25,
+                       0,
+                       23,
+                       4,
                        {"0.10000", "0.20000", "0.25000 (fail)", "0.30000 (fail)"}},
-        FailureRowCase{"BetweenRows", 250, 3, 23, 4,
-                       {"100.00", "200.00", "250.00 (fail)", "300.00 (fail)"}},
-        FailureRowCase{"OnARow", 400, 3, 22, 5,
+        FailureRowCase{
+            "BetweenRows", 250, 3, 23, 4, {"100.00", "200.00", "250.00 (fail)", "300.00 (fail)"}},
+        FailureRowCase{"OnARow",
+                       400,
+                       3,
+                       22,
+                       5,
                        {"100.00", "200.00", "300.00", "400.00 (fail)", "500.00 (fail)"}},
         FailureRowCase{"OnTheFirstRow", 100, 3, 22, 2, {"100.00 (fail)", "200.00 (fail)"}},
         FailureRowCase{"OnTheLastRow", 2000, 3, 22, 21, {"100.00"}},
@@ -204,10 +217,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ResultsTableRows, InsertedRowShowsTheStressesAtTheFailurePressure) {
     ScriptedMessages messages;
-    const ResultsView view = Build(PlasticTubeFailingAt(250), [](ResultsRequest& r) {
-        r.pressureRange = 3;
-        r.stressUnit = "psi";
-    }, messages);
+    const ResultsView view = Build(
+        PlasticTubeFailingAt(250),
+        [](ResultsRequest& r) {
+            r.pressureRange = 3;
+            r.stressUnit = "psi";
+        },
+        messages);
     ASSERT_TRUE(view.Ok());
     // At 250 psi the hoop stress is 20 x 250 = the strength.
     EXPECT_EQ(view.Cell(4, 3), "5000.0");
@@ -253,11 +269,14 @@ TEST_P(EvalDiameterRows, RecalculatesAtATypedDiameterInsideThePlate) {
     design.UnitSystem = c.unitSystem;
     ScriptedMessages messages;
     AnalysisState s;
-    const ResultsView view = Build(design, [&](ResultsRequest& r) {
-        r.evalDiameterText = c.typed;
-        r.recalculatingAtTypedDiameter = true;
-        r.stressUnit = "psi";
-    }, messages, &s);
+    const ResultsView view = Build(
+        design,
+        [&](ResultsRequest& r) {
+            r.evalDiameterText = c.typed;
+            r.recalculatingAtTypedDiameter = true;
+            r.stressUnit = "psi";
+        },
+        messages, &s);
     if (c.radiusInches == 0) {
         ASSERT_FALSE(view.Ok());
         EXPECT_EQ(view.error->text, c.refusal);
@@ -277,8 +296,7 @@ TEST_P(EvalDiameterRows, RecalculatesAtATypedDiameterInsideThePlate) {
 INSTANTIATE_TEST_SUITE_P(
     ResultsTableRows, EvalDiameterRows,
     ::testing::Values(
-        EvalCase{"InchesInside", 0, "4", 2, ""},
-        EvalCase{"InchesAtTheFreeEdge", 0, "6", 3, ""},
+        EvalCase{"InchesInside", 0, "4", 2, ""}, EvalCase{"InchesAtTheFreeEdge", 0, "6", 3, ""},
         EvalCase{"InchesAtTheHole", 0, "1", 0.5, ""},
         EvalCase{"MillimetresInside", 1, "101.6", 2, ""},
         EvalCase{"InchesBeyondThePlate", 0, "7", 0,
@@ -351,81 +369,80 @@ TEST_P(StoppedRunRows, ShowOneMessageAndNoHalfTable) {
     EXPECT_EQ(view.materialNoticeBits, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ResultsTableRows, StoppedRunRows,
-    ::testing::Values(
-        StopCase{"TubeInsideEqualsOutside",
-                 [] {
-                     DesignRecord d = Metal();
-                     d.BodyType = kTubeBody;
-                     d.BodyDim = {5, 5, 0.5, 20, 0};
-                     return d;
-                 },
-                 "outside diameter must be larger"},
-        StopCase{"SphereInsideEqualsOutside",
-                 [] {
-                     DesignRecord d = Metal();
-                     d.BodyType = kSphereBody;
-                     d.BodyDim = {10, 10, 0.5, 0, 0};
-                     d.PressureSource = 1;
-                     return d;
-                 },
-                 "outside diameter must be larger"},
-        StopCase{"ConeHalfAngleNotFound",
-                 [] {
-                     DesignRecord d = Metal();
-                     d.EndcapType = kConicalEndcap;
-                     d.EndcapDim = {1e-9, 10, 0.25, 1, 0, 0, 0, 0};
-                     return d;
-                 },
-                 "half-angle"},
-        StopCase{"AnnularLineLoadAtTheCentre",
-                 [] {
-                     DesignRecord d = Annular();
-                     d.EndcapDim[4] = 0;
-                     return d;
-                 },
-                 "line load application diameter"},
-        StopCase{"PlasticWithoutWorkingStrength",
-                 [] {
-                     DesignRecord d = PlasticTubeFailingAt(100);
-                     d.SecondaryStrength = 0;
-                     d.UseWorkingStrength = 1;
-                     return d;
-                 },
-                 "strength"},
-        StopCase{"StrengthNotANumber",
-                 [] {
-                     DesignRecord d = Annular();
-                     d.YieldStrength = std::nan("");
-                     return d;
-                 },
-                 "strength"},
-        StopCase{"UnknownEndcap",
-                 [] {
-                     DesignRecord d = Metal();
-                     d.EndcapType = 7;
-                     return d;
-                 },
-                 "no body or endcap"},
-        StopCase{"CircularPlateWithoutRestraint",
-                 [] {
-                     DesignRecord d = Metal();
-                     d.EndcapType = kFlatCircularEndcap;
-                     d.EdgeRestraint = -1;
-                     d.EndcapDim = {6, 7, 0.5, 0, 0, 0, 0, 0};
-                     return d;
-                 },
-                 "edge restraint"},
-        StopCase{"AnnularPlateWithoutLoads",
-                 [] {
-                     DesignRecord d = Annular();
-                     d.UniformLoadOn = kFalse;
-                     d.LineLoadOn = kFalse;
-                     return d;
-                 },
-                 "No loading"}),
-    RowName<StopCase>);
+INSTANTIATE_TEST_SUITE_P(ResultsTableRows, StoppedRunRows,
+                         ::testing::Values(StopCase{"TubeInsideEqualsOutside",
+                                                    [] {
+                                                        DesignRecord d = Metal();
+                                                        d.BodyType = kTubeBody;
+                                                        d.BodyDim = {5, 5, 0.5, 20, 0};
+                                                        return d;
+                                                    },
+                                                    "outside diameter must be larger"},
+                                           StopCase{"SphereInsideEqualsOutside",
+                                                    [] {
+                                                        DesignRecord d = Metal();
+                                                        d.BodyType = kSphereBody;
+                                                        d.BodyDim = {10, 10, 0.5, 0, 0};
+                                                        d.PressureSource = 1;
+                                                        return d;
+                                                    },
+                                                    "outside diameter must be larger"},
+                                           StopCase{"ConeHalfAngleNotFound",
+                                                    [] {
+                                                        DesignRecord d = Metal();
+                                                        d.EndcapType = kConicalEndcap;
+                                                        d.EndcapDim = {1e-9, 10, 0.25, 1,
+                                                                       0,    0,  0,    0};
+                                                        return d;
+                                                    },
+                                                    "half-angle"},
+                                           StopCase{"AnnularLineLoadAtTheCentre",
+                                                    [] {
+                                                        DesignRecord d = Annular();
+                                                        d.EndcapDim[4] = 0;
+                                                        return d;
+                                                    },
+                                                    "line load application diameter"},
+                                           StopCase{"PlasticWithoutWorkingStrength",
+                                                    [] {
+                                                        DesignRecord d = PlasticTubeFailingAt(100);
+                                                        d.SecondaryStrength = 0;
+                                                        d.UseWorkingStrength = 1;
+                                                        return d;
+                                                    },
+                                                    "strength"},
+                                           StopCase{"StrengthNotANumber",
+                                                    [] {
+                                                        DesignRecord d = Annular();
+                                                        d.YieldStrength = std::nan("");
+                                                        return d;
+                                                    },
+                                                    "strength"},
+                                           StopCase{"UnknownEndcap",
+                                                    [] {
+                                                        DesignRecord d = Metal();
+                                                        d.EndcapType = 7;
+                                                        return d;
+                                                    },
+                                                    "no body or endcap"},
+                                           StopCase{"CircularPlateWithoutRestraint",
+                                                    [] {
+                                                        DesignRecord d = Metal();
+                                                        d.EndcapType = kFlatCircularEndcap;
+                                                        d.EdgeRestraint = -1;
+                                                        d.EndcapDim = {6, 7, 0.5, 0, 0, 0, 0, 0};
+                                                        return d;
+                                                    },
+                                                    "edge restraint"},
+                                           StopCase{"AnnularPlateWithoutLoads",
+                                                    [] {
+                                                        DesignRecord d = Annular();
+                                                        d.UniformLoadOn = kFalse;
+                                                        d.LineLoadOn = kFalse;
+                                                        return d;
+                                                    },
+                                                    "No loading"}),
+                         RowName<StopCase>);
 
 TEST(ResultsTableRows, ProgramKeepsWorkingAfterAStoppedRun) {
     DesignRecord design = Metal();
@@ -447,10 +464,10 @@ TEST(ResultsTableRows, UnknownUnitIsReportedOnceAndActsAsTheBaseUnit) {
     design.BodyType = kTubeBody;
     design.BodyDim = {4, 5, 0.5, 20, 0};
     ScriptedMessages messages;
-    const ResultsView withPsi = Build(design, [](ResultsRequest& r) { r.stressUnit = "psi"; },
-                                      messages);
-    const ResultsView view = Build(design, [](ResultsRequest& r) { r.stressUnit = "ksi"; },
-                                   messages);
+    const ResultsView withPsi = Build(
+        design, [](ResultsRequest& r) { r.stressUnit = "psi"; }, messages);
+    const ResultsView view = Build(
+        design, [](ResultsRequest& r) { r.stressUnit = "ksi"; }, messages);
     ASSERT_TRUE(view.Ok());
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{"Unrecognized Units (ksi) in Conversion function"});
@@ -463,10 +480,13 @@ TEST(ResultsTableRows, UnknownDepthUnitIsReportedOnce) {
     design.BodyType = kTubeBody;
     design.BodyDim = {4, 5, 0.5, 20, 0};
     ScriptedMessages messages;
-    const ResultsView view = Build(design, [](ResultsRequest& r) {
-        r.depthUnit = "fathoms";
-        r.pressureUnit = "psi";
-    }, messages);
+    const ResultsView view = Build(
+        design,
+        [](ResultsRequest& r) {
+            r.depthUnit = "fathoms";
+            r.pressureUnit = "psi";
+        },
+        messages);
     ASSERT_TRUE(view.Ok());
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(view.Cell(2, 1), view.Cell(2, 0));
@@ -518,16 +538,19 @@ TEST(ResultsRequestDefaults, UltimateLabelQuotesTheEditorTexts) {
     design.BodyType = kTubeBody;
     design.BodyDim = {4, 5, 0.5, 20, 0};
     ScriptedMessages messages;
-    const ResultsView view = Build(design, [](ResultsRequest& r) {
-        r.categoryText = "All";  // any category but "Metals" shows the second strength
-        r.primaryStrengthCaption = "Yield Strength";
-        r.primaryStrengthValue = "35";
-        r.primaryStrengthUnit = "Ksi";
-        r.secondaryStrengthCaption = "Working Strength";
-        r.secondaryStrengthValue = "0";
-        r.secondaryStrengthUnit = "Ksi";
-        r.materialCaption = "6061-T6 (plate)";
-    }, messages);
+    const ResultsView view = Build(
+        design,
+        [](ResultsRequest& r) {
+            r.categoryText = "All";  // any category but "Metals" shows the second strength
+            r.primaryStrengthCaption = "Yield Strength";
+            r.primaryStrengthValue = "35";
+            r.primaryStrengthUnit = "Ksi";
+            r.secondaryStrengthCaption = "Working Strength";
+            r.secondaryStrengthValue = "0";
+            r.secondaryStrengthUnit = "Ksi";
+            r.materialCaption = "6061-T6 (plate)";
+        },
+        messages);
     EXPECT_EQ(view.ultimate, "Yield Strength:\r35 Ksi\rWorking Strength:\r0 Ksi");
     EXPECT_EQ(view.materialType, "6061-T6 (plate)");
 }

@@ -144,35 +144,30 @@ const char* const kConeNotice =
 
 const std::vector<std::string> kTubeTitles = {"Max Axial", "Max Hoop", "Max Equiv",
                                               "d ID",      "d OD",     "d Length"};
-const std::vector<std::string> kSphereTitles = {"Max Meridional", "Max Hoop", "Max Equiv",
-                                                "Max Shear",      "Avg Seat", "d ID",
-                                                "d OD"};
-const std::vector<std::string> kConeTitles = {"Max Meridional", "Max Hoop", "Max Equiv",
-                                              "Avg Seat",       "d Radius", "d Height",
-                                              "d Meridian"};
+const std::vector<std::string> kSphereTitles = {
+    "Max Meridional", "Max Hoop", "Max Equiv", "Max Shear", "Avg Seat", "d ID", "d OD"};
+const std::vector<std::string> kConeTitles = {"Max Meridional", "Max Hoop", "Max Equiv", "Avg Seat",
+                                              "d Radius",       "d Height", "d Meridian"};
 const std::vector<std::string> kCircularTitles = {"De Max Radial", "De Max Tan", "Avg Seat",
                                                   "CL Deflection", "FD Shear"};
 const std::vector<std::string> kAnnularTitles = {
-    "De Radial",    "De Tangential",   "De Shear",     "De Vert Defl", "De Angular Defl",
-    "HD Radial",    "HD Tangential",   "HD Shear",     "HD Vert Defl", "HD Angular Defl",
-    "FD Radial",    "FD Tangential",   "FD Shear",     "FD Vert Defl", "FD Angular Defl",
-    "Avg Seat"};
+    "De Radial",       "De Tangential",   "De Shear",        "De Vert Defl",
+    "De Angular Defl", "HD Radial",       "HD Tangential",   "HD Shear",
+    "HD Vert Defl",    "HD Angular Defl", "FD Radial",       "FD Tangential",
+    "FD Shear",        "FD Vert Defl",    "FD Angular Defl", "Avg Seat"};
 
-const std::vector<std::string> kTubeUnitsEn = {"Ksi",         "Ft (sea)",    "Stress, Ksi",
-                                               "Stress, Ksi", "Stress, Ksi", "Inches",
-                                               "Inches",      "Inches"};
-const std::vector<std::string> kTubeUnitsMetric = {"Kbar",         "Ft (fresh)",   "Stress, Kbar",
-                                                   "Stress, Kbar", "Stress, Kbar", "cm",
-                                                   "cm",           "cm"};
-const std::vector<std::string> kSphereUnitsEn = {
-    "Ksi", "Ft (sea)", "Stress, Ksi", "Stress, Ksi", "Stress, Ksi", "Stress, Ksi", "Stress, Ksi",
-    "Inches", "Inches"};
+const std::vector<std::string> kTubeUnitsEn = {
+    "Ksi", "Ft (sea)", "Stress, Ksi", "Stress, Ksi", "Stress, Ksi", "Inches", "Inches", "Inches"};
+const std::vector<std::string> kTubeUnitsMetric = {
+    "Kbar", "Ft (fresh)", "Stress, Kbar", "Stress, Kbar", "Stress, Kbar", "cm", "cm", "cm"};
+const std::vector<std::string> kSphereUnitsEn = {"Ksi",         "Ft (sea)",    "Stress, Ksi",
+                                                 "Stress, Ksi", "Stress, Ksi", "Stress, Ksi",
+                                                 "Stress, Ksi", "Inches",      "Inches"};
 const std::vector<std::string> kConeUnitsEn = {"Ksi",         "Ft (sea)",    "Stress, Ksi",
                                                "Stress, Ksi", "Stress, Ksi", "Stress, Ksi",
                                                "Inches",      "Inches",      "Degrees"};
-const std::vector<std::string> kCircularUnitsEn = {"Ksi",         "Ft (sea)",    "Stress, Ksi",
-                                                   "Stress, Ksi", "Stress, Ksi", "Inches",
-                                                   "Stress, Ksi"};
+const std::vector<std::string> kCircularUnitsEn = {
+    "Ksi", "Ft (sea)", "Stress, Ksi", "Stress, Ksi", "Stress, Ksi", "Inches", "Stress, Ksi"};
 const std::vector<std::string> kCircularUnitsMetric = {
     "Kbar", "Ft (fresh)", "Stress, Kbar", "Stress, Kbar", "Stress, Kbar", "cm", "Stress, Kbar"};
 const std::vector<std::string> kAnnularUnitsEn = {
@@ -181,14 +176,23 @@ const std::vector<std::string> kAnnularUnitsEn = {
     "Stress, Ksi", "Stress, Ksi", "Stress, Ksi", "Inches",      "Degrees",     "Stress, Ksi"};
 
 const char* const kMetalUltimate = "Yield Strength:\r35000 psi";
-const char* const kPlasticUltimate =
-    "Ultimate Strength:\r10000 psi\rWorking Strength:\r3000 psi";
+const char* const kPlasticUltimate = "Ultimate Strength:\r10000 psi\rWorking Strength:\r3000 psi";
 const char* const kGlassUltimate =
     "Ult. Strength (tensile):\r7000 psi\rUlt. Strength (comp):\r100000 psi";
 
 const ViewCase kViewCases[] = {
-    {"TubeExternalMetal", [] { return Tube(true); }, nullptr, "Analysis - Tube External Pressure",
-     kTubeTitles, kTubeUnitsEn, {}, 4, 1, {}, 0, kMetalUltimate},
+    {"TubeExternalMetal",
+     [] { return Tube(true); },
+     nullptr,
+     "Analysis - Tube External Pressure",
+     kTubeTitles,
+     kTubeUnitsEn,
+     {},
+     4,
+     1,
+     {},
+     0,
+     kMetalUltimate},
     {"TubeInternalPlasticWorkingMetric",
      [] {
          DesignRecord d = Tube(false);
@@ -197,21 +201,55 @@ const ViewCase kViewCases[] = {
          d.UseWorkingStrength = 1;
          return d;
      },
-     nullptr, "Analysis - Tube Internal Pressure", kTubeTitles, kTubeUnitsMetric, {4}, 4, 2,
-     {kPlasticsNotice}, kPlasticsNoticeShown, kPlasticUltimate},
+     nullptr,
+     "Analysis - Tube Internal Pressure",
+     kTubeTitles,
+     kTubeUnitsMetric,
+     {4},
+     4,
+     2,
+     {kPlasticsNotice},
+     kPlasticsNoticeShown,
+     kPlasticUltimate},
     {"TubeInternalPlasticUltimate",
      [] {
          DesignRecord d = Tube(false);
          MakePlastic(d);
          return d;
      },
-     nullptr, "Analysis - Tube Internal Pressure", kTubeTitles, kTubeUnitsEn, {4}, 4, 2,
-     {kPlasticsNotice}, kPlasticsNoticeShown, kPlasticUltimate},
-    {"SphereExternalMetal", [] { return Sphere(true); }, nullptr,
-     "Analysis - Sphere External Pressure", kSphereTitles, kSphereUnitsEn, {5, 6}, 4, 2, {}, 0,
+     nullptr,
+     "Analysis - Tube Internal Pressure",
+     kTubeTitles,
+     kTubeUnitsEn,
+     {4},
+     4,
+     2,
+     {kPlasticsNotice},
+     kPlasticsNoticeShown,
+     kPlasticUltimate},
+    {"SphereExternalMetal",
+     [] { return Sphere(true); },
+     nullptr,
+     "Analysis - Sphere External Pressure",
+     kSphereTitles,
+     kSphereUnitsEn,
+     {5, 6},
+     4,
+     2,
+     {},
+     0,
      kMetalUltimate},
-    {"SphereInternalMetal", [] { return Sphere(false); }, nullptr,
-     "Analysis - Sphere Internal Pressure", kSphereTitles, kSphereUnitsEn, {6}, 4, 2, {}, 0,
+    {"SphereInternalMetal",
+     [] { return Sphere(false); },
+     nullptr,
+     "Analysis - Sphere Internal Pressure",
+     kSphereTitles,
+     kSphereUnitsEn,
+     {6},
+     4,
+     2,
+     {},
+     0,
      kMetalUltimate},
     {"HemiEndcapExternalGlass",
      [] {
@@ -219,42 +257,100 @@ const ViewCase kViewCases[] = {
          MakeGlass(d);
          return d;
      },
-     nullptr, "Analysis - Hemispherical Endcap External Pressure", kSphereTitles,
-     kSphereUnitsEn, {4, 5}, 4, 2, {}, 0, kGlassUltimate},
+     nullptr,
+     "Analysis - Hemispherical Endcap External Pressure",
+     kSphereTitles,
+     kSphereUnitsEn,
+     {4, 5},
+     4,
+     2,
+     {},
+     0,
+     kGlassUltimate},
     {"HemiEndcapInternalGlass",
      [] {
          DesignRecord d = Hemi(false);
          MakeGlass(d);
          return d;
      },
-     nullptr, "Analysis - Hemispherical Endcap Internal Pressure", kSphereTitles,
-     kSphereUnitsEn, {4, 5, 6}, 4, 2, {kGlassNotice}, kGlassCeramicsNoticeShown,
+     nullptr,
+     "Analysis - Hemispherical Endcap Internal Pressure",
+     kSphereTitles,
+     kSphereUnitsEn,
+     {4, 5, 6},
+     4,
+     2,
+     {kGlassNotice},
+     kGlassCeramicsNoticeShown,
      kGlassUltimate},
-    {"HemiEndcapExternalMetal", [] { return Hemi(true); }, nullptr,
-     "Analysis - Hemispherical Endcap External Pressure", kSphereTitles, kSphereUnitsEn, {5}, 4,
-     2, {}, 0, kMetalUltimate},
-    {"ConeExternalMetal", [] { return Cone(true); }, nullptr,
-     "Analysis - Conical Endcap External Pressure", kConeTitles, kConeUnitsEn, {}, 4, 2,
-     {kConeNotice}, 0, kMetalUltimate},
+    {"HemiEndcapExternalMetal",
+     [] { return Hemi(true); },
+     nullptr,
+     "Analysis - Hemispherical Endcap External Pressure",
+     kSphereTitles,
+     kSphereUnitsEn,
+     {5},
+     4,
+     2,
+     {},
+     0,
+     kMetalUltimate},
+    {"ConeExternalMetal",
+     [] { return Cone(true); },
+     nullptr,
+     "Analysis - Conical Endcap External Pressure",
+     kConeTitles,
+     kConeUnitsEn,
+     {},
+     4,
+     2,
+     {kConeNotice},
+     0,
+     kMetalUltimate},
     {"ConeInternalPlastic",
      [] {
          DesignRecord d = Cone(false);
          MakePlastic(d);
          return d;
      },
-     nullptr, "Analysis - Conical Endcap Internal Pressure", kConeTitles, kConeUnitsEn, {4, 5},
-     4, 2, {kPlasticsNotice, kConeNotice}, kPlasticsNoticeShown, kPlasticUltimate},
-    {"CircularSimplySupportedExternal", [] { return Circular(0, true); }, nullptr,
-     "Analysis - Flat Circular Endcap External Pressure", kCircularTitles, kCircularUnitsEn, {},
-     4, 1, {kDeflectionNotice}, 0, kMetalUltimate},
+     nullptr,
+     "Analysis - Conical Endcap Internal Pressure",
+     kConeTitles,
+     kConeUnitsEn,
+     {4, 5},
+     4,
+     2,
+     {kPlasticsNotice, kConeNotice},
+     kPlasticsNoticeShown,
+     kPlasticUltimate},
+    {"CircularSimplySupportedExternal",
+     [] { return Circular(0, true); },
+     nullptr,
+     "Analysis - Flat Circular Endcap External Pressure",
+     kCircularTitles,
+     kCircularUnitsEn,
+     {},
+     4,
+     1,
+     {kDeflectionNotice},
+     0,
+     kMetalUltimate},
     {"CircularFixedInternalMetric",
      [] {
          DesignRecord d = Circular(1, false);
          d.UnitSystem = 1;
          return d;
      },
-     nullptr, "Analysis - Flat Circular Endcap Internal Pressure", kCircularTitles,
-     kCircularUnitsMetric, {4}, 4, 1, {}, 0, kMetalUltimate},
+     nullptr,
+     "Analysis - Flat Circular Endcap Internal Pressure",
+     kCircularTitles,
+     kCircularUnitsMetric,
+     {4},
+     4,
+     1,
+     {},
+     0,
+     kMetalUltimate},
     {"CircularGlassThickExternal",
      [] {
          DesignRecord d = Circular(0, true);
@@ -262,18 +358,52 @@ const ViewCase kViewCases[] = {
          d.EndcapDim[2] = 2;  // free diameter / thickness = 3
          return d;
      },
-     nullptr, "Analysis - Flat Circular Endcap External Pressure", kCircularTitles,
-     kCircularUnitsEn, {6}, 4, 3, {kGlassNotice, kPlateRatioNotice}, kGlassCeramicsNoticeShown,
+     nullptr,
+     "Analysis - Flat Circular Endcap External Pressure",
+     kCircularTitles,
+     kCircularUnitsEn,
+     {6},
+     4,
+     3,
+     {kGlassNotice, kPlateRatioNotice},
+     kGlassCeramicsNoticeShown,
      kGlassUltimate},
-    {"AnnularSimplySupportedFreeBothExternal", [] { return Annular(4, true, true, true); },
-     nullptr, "Analysis - Flat Annular Endcap External Pressure", kAnnularTitles,
-     kAnnularUnitsEn, {}, 5, 2, {kDeflectionNotice}, 0, kMetalUltimate},
-    {"AnnularFixedFixedUniformInternal", [] { return Annular(3, true, false, false); }, nullptr,
-     "Analysis - Flat Annular Endcap Internal Pressure", kAnnularTitles, kAnnularUnitsEn, {17},
-     5, 1, {}, 0, kMetalUltimate},
-    {"AnnularGuidedSimplySupportedLineExternal", [] { return Annular(8, false, true, true); },
-     nullptr, "Analysis - Flat Annular Endcap External Pressure", kAnnularTitles,
-     kAnnularUnitsEn, {}, 5, 2, {kDeflectionNotice}, 0, kMetalUltimate},
+    {"AnnularSimplySupportedFreeBothExternal",
+     [] { return Annular(4, true, true, true); },
+     nullptr,
+     "Analysis - Flat Annular Endcap External Pressure",
+     kAnnularTitles,
+     kAnnularUnitsEn,
+     {},
+     5,
+     2,
+     {kDeflectionNotice},
+     0,
+     kMetalUltimate},
+    {"AnnularFixedFixedUniformInternal",
+     [] { return Annular(3, true, false, false); },
+     nullptr,
+     "Analysis - Flat Annular Endcap Internal Pressure",
+     kAnnularTitles,
+     kAnnularUnitsEn,
+     {17},
+     5,
+     1,
+     {},
+     0,
+     kMetalUltimate},
+    {"AnnularGuidedSimplySupportedLineExternal",
+     [] { return Annular(8, false, true, true); },
+     nullptr,
+     "Analysis - Flat Annular Endcap External Pressure",
+     kAnnularTitles,
+     kAnnularUnitsEn,
+     {},
+     5,
+     2,
+     {kDeflectionNotice},
+     0,
+     kMetalUltimate},
     {"AnnularFreeFixedUniformGlassExternal",
      [] {
          DesignRecord d = Annular(11, true, false, true);
@@ -281,18 +411,32 @@ const ViewCase kViewCases[] = {
          d.EndcapDim[2] = 2;  // free diameter / thickness = 3
          return d;
      },
-     nullptr, "Analysis - Flat Annular Endcap External Pressure", kAnnularTitles,
-     kAnnularUnitsEn, {4, 9, 14}, 5, 1, {kGlassNotice, kPlateRatioNotice},
-     kGlassCeramicsNoticeShown, kGlassUltimate},
+     nullptr,
+     "Analysis - Flat Annular Endcap External Pressure",
+     kAnnularTitles,
+     kAnnularUnitsEn,
+     {4, 9, 14},
+     5,
+     1,
+     {kGlassNotice, kPlateRatioNotice},
+     kGlassCeramicsNoticeShown,
+     kGlassUltimate},
     {"AnnularFixedFreeLineInternalGlass",
      [] {
          DesignRecord d = Annular(0, false, true, false);
          MakeGlass(d);
          return d;
      },
-     nullptr, "Analysis - Flat Annular Endcap Internal Pressure", kAnnularTitles,
-     kAnnularUnitsEn, {4, 9, 14, 17}, 5, 1, {kGlassNotice},
-     kGlassCeramicsNoticeShown, kGlassUltimate},
+     nullptr,
+     "Analysis - Flat Annular Endcap Internal Pressure",
+     kAnnularTitles,
+     kAnnularUnitsEn,
+     {4, 9, 14, 17},
+     5,
+     1,
+     {kGlassNotice},
+     kGlassCeramicsNoticeShown,
+     kGlassUltimate},
 };
 
 class ResultsViewRows : public ::testing::TestWithParam<ViewCase> {};
@@ -396,7 +540,7 @@ std::string Fmt(double v, int16_t digits = 5) {
 
 ResultsView RunAtRange(const DesignRecord& design, int range,
                        const std::string& pressureUnit = "psi",
-                const std::string& stressUnit = "psi") {
+                       const std::string& stressUnit = "psi") {
     ResultsRequest request = DefaultResultsRequest(design);
     request.pressureRange = range;
     request.pressureUnit = pressureUnit;
@@ -412,15 +556,14 @@ TEST(ResultsTableHandValues, ThinTubeUnderExternalPressure) {
     const ResultsView view = RunAtRange(Tube(true), 3);
     ASSERT_TRUE(view.Ok());
     const double p = 100, R = 2.45, t = 0.1, L = 20, E = 10e6, nu = 0.33;
-    const std::vector<std::string> expected = {
-        "100.00",
-        "",  // depth, below
-        Fmt(-p * R / (2 * t)),
-        Fmt(-p * R / t),
-        Fmt(p * R / t * std::sqrt(0.75)),
-        Fmt(-2 * p * R * R * (1 - nu / 2) / (E * t)),
-        Fmt(-2 * p * R * R * (1 - nu / 2) / (E * t)),
-        Fmt(-p * R * L * (0.5 - nu) / (E * t))};
+    const std::vector<std::string> expected = {"100.00",
+                                               "",  // depth, below
+                                               Fmt(-p * R / (2 * t)),
+                                               Fmt(-p * R / t),
+                                               Fmt(p * R / t * std::sqrt(0.75)),
+                                               Fmt(-2 * p * R * R * (1 - nu / 2) / (E * t)),
+                                               Fmt(-2 * p * R * R * (1 - nu / 2) / (E * t)),
+                                               Fmt(-p * R * L * (0.5 - nu) / (E * t))};
     for (int col = 0; col < 8; ++col) {
         if (col == 1) continue;
         EXPECT_EQ(view.Cell(2, col), expected[static_cast<size_t>(col)]) << col;
@@ -495,7 +638,7 @@ TEST(ResultsTableHandValues, AnnularPlateEdgesCarryTheLoad) {
     ASSERT_TRUE(view.Ok());
     const double p = 100, a = 3, t = 0.5;
     const double carried = (a * a - 0.25) / 2 + 2.5 * 2.5 / 2;
-    EXPECT_EQ(view.Cell(2, 14), Fmt(-p * carried / (a * t)));                  // FD Shear
+    EXPECT_EQ(view.Cell(2, 14), Fmt(-p * carried / (a * t)));                    // FD Shear
     EXPECT_EQ(view.Cell(2, 17), Fmt(-p * (12.25 - 0.25 + 6.25) / (12.25 - 9)));  // Avg Seat
     EXPECT_EQ(view.Cell(2, 7), Fmt(0));   // HD Radial: free hole edge
     EXPECT_EQ(view.Cell(2, 9), Fmt(0));   // HD Shear
