@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "materials/MaterialsFile.h"
+#include "project/OpenProject.h"
+#include "tests/project/ProjectSamples.h"
+#include "tests/project/ProjectTestSupport.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+using testing::AnnularPlateLines;
+using testing::CrLfText;
+using testing::HandWrittenTubeLines;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+MaterialRecord Titanium() {
+    MaterialRecord r;
+    r.Name = "Titanium 6Al-4V";
+    r.MainCategory = "Metals";
+    r.SubCategory = "Titanium";
+    r.StrengthValue = 120;
+    r.StrengthUnit = "Ksi";
+    r.ModulusValue = 16.5;
+    r.ModulusUnit = "Mpsi";
+    r.DensityValue = 0.16;
+    r.DensityUnit = "lb/cu in";
+    r.PoissonValue = 0.34;
+    r.InUse = kMaterialInUse;
+    return r;
+}
+
+// A program folder holding the materials file, and a design just started anew.
+struct Desk {
+    ScratchFolder folder;
+    std::string materials = folder.File("DesMat.Dat");
+    DesignRecord design;
+    DesignFormState form;
+    ScriptedMessages messages;
+
+    Desk() {
+        EXPECT_TRUE(WriteMaterialsFile(materials, {Titanium()}));
+        design.ProgramVersion = "4.6";
+        ApplyUiActions(NewProject(design), form);
+    }
+
+    OpenProjectResult Open(const std::string& path) {
+        return OpenProject(path, folder.path().string(), materials, design, form, messages);
+    }
+};
+
+TEST(OpenProject, ReadsTheFileAndFetchesItsMaterial) {
+    Desk desk;
+    WriteBytes(desk.folder.path() / "probe.prj", CrLfText(HandWrittenTubeLines()));
+    const OpenProjectResult result = desk.Open(desk.folder.File("probe.prj"));
+    ASSERT_TRUE(result.opened);
+    EXPECT_TRUE(desk.messages.Empty());
+    EXPECT_EQ(result.caption, "probe.prj");
+    EXPECT_EQ(desk.design.ProjectFilePath, desk.folder.File("probe.prj"));
+    EXPECT_EQ(desk.design.ProjectChanged, kFalse);
+    EXPECT_EQ(desk.design.ProjectLoadFailed, kFalse);
+    EXPECT_EQ(desk.design.MaterialName, "Titanium 6Al-4V");
+    EXPECT_EQ(desk.design.LoadedMaterialName, "Titanium 6Al-4V");
+    EXPECT_EQ(desk.design.MaterialClass, "Metals");
+    EXPECT_DOUBLE_EQ(desk.design.YieldStrength, 120000);    // 120 Ksi in psi
+    EXPECT_DOUBLE_EQ(desk.design.YoungsModulus, 16.5e6);   // 16.5 Mpsi in psi
+    EXPECT_DOUBLE_EQ(desk.design.Density, 0.16);
+    EXPECT_DOUBLE_EQ(desk.design.PoissonsRatio, 0.34);
+    EXPECT_EQ(desk.form.materialLabel, "Titanium 6Al-4V");
+    EXPECT_EQ(desk.form.title, "Deep probe, mark 2");
+    EXPECT_TRUE(result.openBodyEditor);
+    EXPECT_FALSE(result.openEndcapEditor);
+}
+
+TEST(OpenProject, BareNameIsTakenFromTheProgramFolder) {
+    Desk desk;
+    WriteBytes(desk.folder.path() / "tank.PRJ", CrLfText(AnnularPlateLines()));
+    const OpenProjectResult result = desk.Open("tank");
+    ASSERT_TRUE(result.opened);
+    EXPECT_EQ(desk.design.ProjectFilePath, desk.folder.File("tank.PRJ"));
+    EXPECT_EQ(result.caption, "tank.PRJ");
+    EXPECT_FALSE(result.openBodyEditor);
+    EXPECT_TRUE(result.openEndcapEditor);
+    EXPECT_EQ(desk.design.EdgeRestraint, 7);
+    EXPECT_EQ(desk.design.ProjectChanged, kFalse);
+}
+
+TEST(OpenProject, MaterialMissingFromTheDatabaseIsClearedWithTheCataloguesMessage) {
+    Desk desk;
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[9] = "Unobtainium";
+    WriteBytes(desk.folder.path() / "probe.prj", CrLfText(lines));
+    const OpenProjectResult result = desk.Open(desk.folder.File("probe.prj"));
+    ASSERT_TRUE(result.opened);
+    EXPECT_EQ(desk.messages.Texts(),
+              std::vector<std::string>{"The material \"Unobtainium\" not found in database."});
+    EXPECT_EQ(desk.design.MaterialName, "");
+    EXPECT_EQ(desk.design.YieldStrength, 0);
+    EXPECT_EQ(desk.form.materialLabel, "");
+    EXPECT_EQ(desk.design.ProjectChanged, kFalse);
+}
+
+TEST(OpenProject, NoMaterialNameClearsTheMaterialQuietly) {
+    Desk desk;
+    desk.design.YieldStrength = 5;
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[9] = "";
+    WriteBytes(desk.folder.path() / "probe.prj", CrLfText(lines));
+    const OpenProjectResult result = desk.Open(desk.folder.File("probe.prj"));
+    ASSERT_TRUE(result.opened);
+    EXPECT_TRUE(desk.messages.Empty());
+    EXPECT_EQ(desk.design.YieldStrength, 0);
+    EXPECT_TRUE(result.actions.clearMaterialLabel);
+}
+
+TEST(OpenProject, FailedReadEmptiesTheProjectPath) {
+    Desk desk;
+    desk.design.ProjectChanged = kTrue;
+    const OpenProjectResult result = desk.Open(desk.folder.File("absent.prj"));
+    EXPECT_FALSE(result.opened);
+    EXPECT_EQ(desk.design.ProjectFilePath, "");
+    EXPECT_EQ(desk.design.ProjectLoadFailed, kTrue);
+    EXPECT_EQ(desk.design.ProjectTitle, "Project1");
+    EXPECT_EQ(desk.design.ProjectChanged, kTrue);
+    EXPECT_EQ(desk.messages.Texts(), std::vector<std::string>{"File not found"});
+}
+
+TEST(OpenProject, TruncatedFileLeavesTheNewProject) {
+    Desk desk;
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines.resize(40);
+    WriteBytes(desk.folder.path() / "cut.prj", CrLfText(lines));
+    const OpenProjectResult result = desk.Open(desk.folder.File("cut.prj"));
+    EXPECT_FALSE(result.opened);
+    EXPECT_EQ(desk.design.ProjectFilePath, "");
+    EXPECT_EQ(desk.design.ProjectTitle, "Project1");
+    EXPECT_EQ(desk.design.BodyDim[0], 0);
+    EXPECT_EQ(desk.form.title, "Project1");
+    EXPECT_EQ(desk.messages.Texts(),
+              std::vector<std::string>{"Input past end of file or Invalid file type"});
+}
+
+}  // namespace
+}  // namespace tidewell
