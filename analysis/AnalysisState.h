@@ -58,15 +58,15 @@ struct AnalysisState {
     double LineLoadOuterRadius = 0;     // annular plate: radius of the disc whose pressure
                                         // makes up the line load
     double PoissonRatio = 0;
-    double YoungsModulus = 0;   // psi
-    double Density = 0;         // lb/cu in
+    double YoungsModulus = 0;                       // psi
+    double Density = 0;                             // lb/cu in
     int16_t PressureDirection = kExternalPressure;  // 2 internal, 1 external
     int16_t PressureSign = -1;                      // +1 internal, -1 external
     int16_t LobeCount = 2;                          // tube buckling lobes; reset to 2
-    double DesignStrength = 0;  // psi, strength the failure searches compare with
-    double YieldStrength = 0;   // psi, primary strength
-    double SecondStrength = 0;  // psi, working (plastics) or compressive (glass, ceramics)
-    int16_t EdgeRestraint = -1;  // plates: index into the endcap's restraint list
+    double DesignStrength = 0;    // psi, strength the failure searches compare with
+    double YieldStrength = 0;     // psi, primary strength
+    double SecondStrength = 0;    // psi, working (plastics) or compressive (glass, ceramics)
+    int16_t EdgeRestraint = -1;   // plates: index into the endcap's restraint list
     bool ForceThickWall = false;  // "Force Thick Wall Equations" option of the design
     int16_t UniformLoadOn = 0;    // annular plate: uniform load applied (non-zero = on)
     int16_t LineLoadOn = 0;       // annular plate: line load applied (non-zero = on)
@@ -164,9 +164,9 @@ struct AnalysisState {
     double PlateTangentialFailureRadius = 0;
     double SeatFailurePressure = 0;
     double ShearFailurePressure = 0;
-    int16_t FailureMode = 1;       // governing option button, 1 to 4
+    int16_t FailureMode = 1;                          // governing option button, 1 to 4
     double FailurePressure = kNotApplicablePressure;  // governing (lowest) failure pressure
-    double TableEvalRadius = 0;    // circular plate: radius the results table evaluates at
+    double TableEvalRadius = 0;  // circular plate: radius the results table evaluates at
 
     // ---- Annular plate failure evaluation ----
     // Index 1 radial, 2 tangential, 3 shear at the hole edge, 4 shear at the free edge, 5 seat;

@@ -342,9 +342,9 @@ bool AnnularPlateStresses(AnalysisState& s, double p, double r, double r0, doubl
     const LoadTermValues G = LoadFunctionsAt(r, r0, nu);
     const double loaded = r > r0 ? 1.0 : 0.0;  // <r - r0>^0
 
-    const std::optional<PlateEdgeValues> edges =
-        lineLoad ? LineLoadEdgeValues(s.EdgeRestraint, w, c)
-                 : UniformLoadEdgeValues(s.EdgeRestraint, q, c);
+    const std::optional<PlateEdgeValues> edges = lineLoad
+                                                     ? LineLoadEdgeValues(s.EdgeRestraint, w, c)
+                                                     : UniformLoadEdgeValues(s.EdgeRestraint, q, c);
     PlateEdgeValues e;
     if (!edges) {
         s.UnknownEdgeRestraint = true;
@@ -407,11 +407,27 @@ bool AnnularPlateStresses(AnalysisState& s, double p, double r, double r0, doubl
     s.InnerEdgeShearStress = e.Qb / t;
     s.PlateShearStressAtR = Q / t;
 
-    return AllFinite({s.WeightInAir, s.WeightInWater, y, slope, Mr, Q, Mt, e.yb, e.thetaB, e.ya,
-                      e.thetaA, s.SeatStress, s.OuterEdgeRadialStress, s.InnerEdgeRadialStress,
-                      s.OuterEdgeTangentialStress, s.InnerEdgeTangentialStress,
-                      s.PlateRadialStressAtR, s.PlateTangentialStressAtR,
-                      s.OuterEdgeShearStress, s.InnerEdgeShearStress, s.PlateShearStressAtR});
+    return AllFinite({s.WeightInAir,
+                      s.WeightInWater,
+                      y,
+                      slope,
+                      Mr,
+                      Q,
+                      Mt,
+                      e.yb,
+                      e.thetaB,
+                      e.ya,
+                      e.thetaA,
+                      s.SeatStress,
+                      s.OuterEdgeRadialStress,
+                      s.InnerEdgeRadialStress,
+                      s.OuterEdgeTangentialStress,
+                      s.InnerEdgeTangentialStress,
+                      s.PlateRadialStressAtR,
+                      s.PlateTangentialStressAtR,
+                      s.OuterEdgeShearStress,
+                      s.InnerEdgeShearStress,
+                      s.PlateShearStressAtR});
 }
 
 // ---- Both loads and the load selection ----
@@ -419,16 +435,22 @@ bool AnnularPlateStresses(AnalysisState& s, double p, double r, double r0, doubl
 namespace {
 
 // The results that the two load cases add up to; the moments and ShearForceAtR are not summed.
-constexpr double AnalysisState::*kSummedPlateFields[] = {
-    &AnalysisState::PlateRadialStressAtR,      &AnalysisState::OuterEdgeRadialStress,
-    &AnalysisState::InnerEdgeRadialStress,     &AnalysisState::PlateTangentialStressAtR,
-    &AnalysisState::OuterEdgeTangentialStress, &AnalysisState::InnerEdgeTangentialStress,
-    &AnalysisState::PlateDeflectionAtR,        &AnalysisState::OuterEdgeDeflection,
-    &AnalysisState::InnerEdgeDeflection,       &AnalysisState::PlateSlopeAtR,
-    &AnalysisState::OuterEdgeSlope,            &AnalysisState::InnerEdgeSlope,
-    &AnalysisState::OuterEdgeShearStress,      &AnalysisState::InnerEdgeShearStress,
-    &AnalysisState::PlateShearStressAtR,       &AnalysisState::SeatStress,
-};
+constexpr double AnalysisState::*kSummedPlateFields[] = {&AnalysisState::PlateRadialStressAtR,
+                                                         &AnalysisState::OuterEdgeRadialStress,
+                                                         &AnalysisState::InnerEdgeRadialStress,
+                                                         &AnalysisState::PlateTangentialStressAtR,
+                                                         &AnalysisState::OuterEdgeTangentialStress,
+                                                         &AnalysisState::InnerEdgeTangentialStress,
+                                                         &AnalysisState::PlateDeflectionAtR,
+                                                         &AnalysisState::OuterEdgeDeflection,
+                                                         &AnalysisState::InnerEdgeDeflection,
+                                                         &AnalysisState::PlateSlopeAtR,
+                                                         &AnalysisState::OuterEdgeSlope,
+                                                         &AnalysisState::InnerEdgeSlope,
+                                                         &AnalysisState::OuterEdgeShearStress,
+                                                         &AnalysisState::InnerEdgeShearStress,
+                                                         &AnalysisState::PlateShearStressAtR,
+                                                         &AnalysisState::SeatStress};
 constexpr std::size_t kSummedPlateFieldCount = std::size(kSummedPlateFields);
 
 }  // namespace

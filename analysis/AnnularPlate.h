@@ -52,10 +52,10 @@ struct PlateEdgeValues {
 
 // What the edge-value rows need about the plate and its load.
 struct AnnularPlateCase {
-    double a = 0;   // outer radius
-    double b = 0;   // hole radius
-    double r0 = 0;  // load radius
-    double D = 0;   // flexural rigidity
+    double a = 0;           // outer radius
+    double b = 0;           // hole radius
+    double r0 = 0;          // load radius
+    double D = 0;           // flexural rigidity
     PlateFunctionValues C;  // plate functions at a
     LoadTermValues L;       // load terms at a
 };

@@ -30,8 +30,7 @@ bool ConicalEndcapStresses(AnalysisState& s, double p) {
     const double sp = s.PressureSign * p;
 
     // Outer solid cone less the inner cone; the outer cone displaces the water.
-    s.WeightInAir =
-        (b * b * kPi * h / 3 - a * a * kPi * (2 * s.ConeMidHeight - h) / 3) * s.Density;
+    s.WeightInAir = (b * b * kPi * h / 3 - a * a * kPi * (2 * s.ConeMidHeight - h) / 3) * s.Density;
     s.WeightInWater = s.WeightInAir - b * b * kPi * h / 3 * kSeaWaterDensity;
 
     // The load on the full outer circle carried by the annular base of the wall.
@@ -105,9 +104,8 @@ bool FlatCircularPlateStresses(AnalysisState& s, double p, double r) {
     s.PlateSlopeAtR = centerMoment * r / (D * (1 + nu)) + loadSlope;
     s.RadialMomentAtR = centerMoment + loadMoment;
     // At the centre both moments are equal (the slope term tends to the same limit).
-    s.TangentialMomentAtR = r > 0
-                                ? (1 - nu * nu) * s.PlateSlopeAtR * D / r + nu * s.RadialMomentAtR
-                                : s.RadialMomentAtR;
+    s.TangentialMomentAtR = r > 0 ? (1 - nu * nu) * s.PlateSlopeAtR * D / r + nu * s.RadialMomentAtR
+                                  : s.RadialMomentAtR;
     s.ShearForceAtR = 0;
 
     // Pressure on the whole plate carried by the seat ring between a and Rp.
@@ -124,9 +122,8 @@ bool FlatCircularPlateStresses(AnalysisState& s, double p, double r) {
 
     return AllFinite({s.WeightInAir, s.WeightInWater, s.CenterDeflection, s.OuterEdgeSlope,
                       s.PlateDeflectionAtR, s.PlateSlopeAtR, s.RadialMomentAtR,
-                      s.TangentialMomentAtR, s.SeatStress, s.OuterEdgeRadialStress,
-                      s.CenterStress, s.PlateRadialStressAtR, s.PlateTangentialStressAtR,
-                      s.OuterEdgeShearStress});
+                      s.TangentialMomentAtR, s.SeatStress, s.OuterEdgeRadialStress, s.CenterStress,
+                      s.PlateRadialStressAtR, s.PlateTangentialStressAtR, s.OuterEdgeShearStress});
 }
 
 }  // namespace tidewell

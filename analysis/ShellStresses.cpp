@@ -148,8 +148,7 @@ bool SphericalShellStresses(AnalysisState& s, double p, double r) {
         s.ThickAxialStress = -3 * p * b3 / (2 * (b3 - a3));
         s.ThickHoopStress = s.ThickAxialStress;
         s.ThickRadialStress = -p;
-        s.ThickOuterRadiusChange =
-            -(p * b / E) * ((1 - nu) * (a3 + 2 * b3) / (2 * (b3 - a3)) - nu);
+        s.ThickOuterRadiusChange = -(p * b / E) * ((1 - nu) * (a3 + 2 * b3) / (2 * (b3 - a3)) - nu);
         s.ThickInnerRadiusChange = -3 * p * a * b3 * (1 - nu) / (2 * E * (b3 - a3));
     }
     s.ThickEquivalentStress =

@@ -34,16 +34,22 @@ AnalysisState Plate(int16_t restraint) {
 }
 
 // The fields that the two load cases add up to.
-constexpr double AnalysisState::*kSummed[] = {
-    &AnalysisState::PlateRadialStressAtR,      &AnalysisState::OuterEdgeRadialStress,
-    &AnalysisState::InnerEdgeRadialStress,     &AnalysisState::PlateTangentialStressAtR,
-    &AnalysisState::OuterEdgeTangentialStress, &AnalysisState::InnerEdgeTangentialStress,
-    &AnalysisState::PlateDeflectionAtR,        &AnalysisState::OuterEdgeDeflection,
-    &AnalysisState::InnerEdgeDeflection,       &AnalysisState::PlateSlopeAtR,
-    &AnalysisState::OuterEdgeSlope,            &AnalysisState::InnerEdgeSlope,
-    &AnalysisState::OuterEdgeShearStress,      &AnalysisState::InnerEdgeShearStress,
-    &AnalysisState::PlateShearStressAtR,       &AnalysisState::SeatStress,
-};
+constexpr double AnalysisState::*kSummed[] = {&AnalysisState::PlateRadialStressAtR,
+                                              &AnalysisState::OuterEdgeRadialStress,
+                                              &AnalysisState::InnerEdgeRadialStress,
+                                              &AnalysisState::PlateTangentialStressAtR,
+                                              &AnalysisState::OuterEdgeTangentialStress,
+                                              &AnalysisState::InnerEdgeTangentialStress,
+                                              &AnalysisState::PlateDeflectionAtR,
+                                              &AnalysisState::OuterEdgeDeflection,
+                                              &AnalysisState::InnerEdgeDeflection,
+                                              &AnalysisState::PlateSlopeAtR,
+                                              &AnalysisState::OuterEdgeSlope,
+                                              &AnalysisState::InnerEdgeSlope,
+                                              &AnalysisState::OuterEdgeShearStress,
+                                              &AnalysisState::InnerEdgeShearStress,
+                                              &AnalysisState::PlateShearStressAtR,
+                                              &AnalysisState::SeatStress};
 
 struct CombinedCase {
     std::string name;
@@ -80,19 +86,20 @@ TEST_P(CombinedPlateLoadsTest, EdgeShearsCarryBothLoads) {
     CombinedPlateLoads(both, p, c.r, 3, 2, w);
     const double total = p * kPiExact * (25 - 4) + 2 * kPiExact * 3 * w;
     const double t = both.WallThickness;
-    EXPECT_NEAR(2 * kPiExact * (5 * both.OuterEdgeShearStress * t -
-                                1.5 * both.InnerEdgeShearStress * t),
-                -total, 1e-9 * total);
+    EXPECT_NEAR(
+        2 * kPiExact * (5 * both.OuterEdgeShearStress * t - 1.5 * both.InnerEdgeShearStress * t),
+        -total, 1e-9 * total);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Restraints, CombinedPlateLoadsTest,
-    ::testing::Values(CombinedCase{"FixedFreeInside", 0, 1.8},
-                      CombinedCase{"FixedFixedBetweenLoads", 3, 2.5},
-                      CombinedCase{"SimplySupportedFreeOutside", 4, 4},
-                      CombinedCase{"GuidedFixedAtTheEdge", 9, 5},
-                      CombinedCase{"FreeSimplySupportedAtTheHole", 10, 1.5}),
-    [](const ::testing::TestParamInfo<CombinedCase>& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(Restraints, CombinedPlateLoadsTest,
+                         ::testing::Values(CombinedCase{"FixedFreeInside", 0, 1.8},
+                                           CombinedCase{"FixedFixedBetweenLoads", 3, 2.5},
+                                           CombinedCase{"SimplySupportedFreeOutside", 4, 4},
+                                           CombinedCase{"GuidedFixedAtTheEdge", 9, 5},
+                                           CombinedCase{"FreeSimplySupportedAtTheHole", 10, 1.5}),
+                         [](const ::testing::TestParamInfo<CombinedCase>& row) {
+                             return row.param.name;
+                         });
 
 TEST(CombinedPlateLoads, UnknownRestraintIsReportedNotSummed) {
     AnalysisState both = Plate(12);

@@ -43,8 +43,7 @@ constexpr Restraint kRestraints[12] = {
     {"GuidedSimplySupported", Edge::Guided, Edge::SimplySupported},
     {"GuidedFixed", Edge::Guided, Edge::Fixed},
     {"FreeSimplySupported", Edge::Free, Edge::SimplySupported},
-    {"FreeFixed", Edge::Free, Edge::Fixed},
-};
+    {"FreeFixed", Edge::Free, Edge::Fixed}};
 
 // Plate geometry shared by the cases: steel, a = 5, hole b = 1.5, seat out to 5.5.
 constexpr double kA = 5.0;
@@ -288,9 +287,8 @@ TEST_P(AnnularPlateSolidLimit, TendsToTheSolidPlate) {
     const double hole = 1e-4 * kA;
     const PlateCase load{c.restraint, false, q, hole};
     // Handbook solid plate under uniform pressure: simply supported (10a) or fixed (10b).
-    const double centre = c.fixedEdge
-                              ? -q * std::pow(kA, 4) / (64 * kD)
-                              : -q * std::pow(kA, 4) * (5 + kNu) / (64 * kD * (1 + kNu));
+    const double centre = c.fixedEdge ? -q * std::pow(kA, 4) / (64 * kD)
+                                      : -q * std::pow(kA, 4) * (5 + kNu) / (64 * kD * (1 + kNu));
     const Probe atHole = Evaluate(load, hole, hole);
     EXPECT_NEAR(atHole.yb, centre, 1e-5 * std::fabs(centre)) << "centre deflection";
     for (double r : {0.3 * kA, 0.6 * kA, 0.9 * kA}) {
@@ -305,11 +303,12 @@ TEST_P(AnnularPlateSolidLimit, TendsToTheSolidPlate) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Handbook, AnnularPlateSolidLimit,
-    ::testing::Values(SolidLimitCase{"SimplySupported10a", 4, false},
-                      SolidLimitCase{"Fixed10b", 0, true}),
-    [](const ::testing::TestParamInfo<SolidLimitCase>& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(Handbook, AnnularPlateSolidLimit,
+                         ::testing::Values(SolidLimitCase{"SimplySupported10a", 4, false},
+                                           SolidLimitCase{"Fixed10b", 0, true}),
+                         [](const ::testing::TestParamInfo<SolidLimitCase>& row) {
+                             return row.param.name;
+                         });
 
 // ---- Edge cases of the plate ----
 
@@ -374,16 +373,17 @@ TEST_P(AnnularPlateSeat, BearingStressOnTheSeatRing) {
     EXPECT_EQ(external.InnerEdgeTangentialStress, s.InnerEdgeTangentialStress);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Seats, AnnularPlateSeat,
-    ::testing::Values(
-        // q (Rp^2 - b^2) / (Rp^2 - a^2) = 100 * (36 - 2.25) / (36 - 25)
-        SeatCase{"UniformLoad", false, 6, 306.8181818181818},
-        // total line load 2 pi r0 w over pi (Rp^2 - a^2): 2 * 40 * 2 / 11
-        SeatCase{"LineLoad", true, 6, 14.545454545454545},
-        SeatCase{"LineLoadNoSeatRing", true, 5, 0.0},
-        SeatCase{"UniformLoadNoSeatRing", false, 4.5, 0.0}),
-    [](const ::testing::TestParamInfo<SeatCase>& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(Seats, AnnularPlateSeat,
+                         ::testing::Values(
+                             // q (Rp^2 - b^2) / (Rp^2 - a^2) = 100 * (36 - 2.25) / (36 - 25)
+                             SeatCase{"UniformLoad", false, 6, 306.8181818181818},
+                             // total line load 2 pi r0 w over pi (Rp^2 - a^2): 2 * 40 * 2 / 11
+                             SeatCase{"LineLoad", true, 6, 14.545454545454545},
+                             SeatCase{"LineLoadNoSeatRing", true, 5, 0.0},
+                             SeatCase{"UniformLoadNoSeatRing", false, 4.5, 0.0}),
+                         [](const ::testing::TestParamInfo<SeatCase>& row) {
+                             return row.param.name;
+                         });
 
 TEST(AnnularPlateWeights, RingOfThePlateAndItsDisplacedWater) {
     AnalysisState s = PlateState(4);

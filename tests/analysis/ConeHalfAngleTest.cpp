@@ -38,8 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
     Geometries, ConeHalfAngleSettles,
     ::testing::Values(
         // The mid-surface apex coincides with the outer one: the start value is the answer.
-        SettlingCase{"FortyFiveDegrees", 6, 6, 3, 45.0},
-        SettlingCase{"Steep", 6, 6.6, 12, 15.376},
+        SettlingCase{"FortyFiveDegrees", 6, 6, 3, 45.0}, SettlingCase{"Steep", 6, 6.6, 12, 15.376},
         SettlingCase{"Moderate", 6, 14, 3, 66.801},
         // Flat cone, height below (D2 - D1) / 4: the first step goes negative; the old
         // absolute-value test stopped near 76 degrees.

@@ -285,17 +285,16 @@ TEST_P(CircularPlateTest, PressureDirectionChangesOnlyTheSeatSign) {
     const double seat = a < Rp ? c.pressure * Rp * Rp / (Rp * Rp - a * a) : 0.0;
     ExpectRel(in.SeatStress, seat, 1e-12, "seat");
     ExpectRel(in.WeightInAir, kPiExact * Rp * Rp * c.thickness * 0.1, 1e-9, "air");
-    ExpectRel(in.WeightInWater, kPiExact * Rp * Rp * c.thickness * (0.1 - 0.03704), 1e-9,
-              "water");
+    ExpectRel(in.WeightInWater, kPiExact * Rp * Rp * c.thickness * (0.1 - 0.03704), 1e-9, "water");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Plates, CircularPlateTest,
-    ::testing::Values(
-        CircularPlateCase{"SimplySupportedSteel", 0, 4, 4.5, 0.5, 30e6, 0.3, 1000},
-        CircularPlateCase{"FixedSteel", 1, 4, 4.5, 0.5, 30e6, 0.3, 1000},
-        CircularPlateCase{"SimplySupportedAcrylicNoSeat", 0, 3, 3, 0.75, 450e3, 0.37, 200},
-        CircularPlateCase{"FixedAluminum", 1, 6, 7, 1, 10e6, 0.33, 500}),
+    ::testing::Values(CircularPlateCase{"SimplySupportedSteel", 0, 4, 4.5, 0.5, 30e6, 0.3, 1000},
+                      CircularPlateCase{"FixedSteel", 1, 4, 4.5, 0.5, 30e6, 0.3, 1000},
+                      CircularPlateCase{"SimplySupportedAcrylicNoSeat", 0, 3, 3, 0.75, 450e3, 0.37,
+                                        200},
+                      CircularPlateCase{"FixedAluminum", 1, 6, 7, 1, 10e6, 0.33, 500}),
     [](const ::testing::TestParamInfo<CircularPlateCase>& row) { return row.param.name; });
 
 TEST(CircularPlateHandValues, FixedEdge) {

@@ -146,13 +146,29 @@ TEST(ResetResults, ClearsTheSetsAndKeepsTheRest) {
     ResetResults(s);
 
     EXPECT_EQ(s.LobeCount, 2);
-    for (double v : {s.BucklingPressure, s.ShellFailurePressure, s.WeightInAir, s.WeightInWater,
-                     s.ThinAxialStress, s.ThinHoopStress, s.ThinRadialStress,
-                     s.ThinInnerRadiusChange, s.ThinOuterRadiusChange, s.ThinLengthChange,
-                     s.ThickAxialStress, s.ThickHoopStress, s.ThickRadialStress,
-                     s.ThickInnerRadiusChange, s.ThickOuterRadiusChange, s.ThickLengthChange,
-                     s.AxialStress, s.HoopStress, s.RadialStress, s.MaxShearStress,
-                     s.InnerRadiusChange, s.OuterRadiusChange, s.LengthChange}) {
+    for (double v : {s.BucklingPressure,
+                     s.ShellFailurePressure,
+                     s.WeightInAir,
+                     s.WeightInWater,
+                     s.ThinAxialStress,
+                     s.ThinHoopStress,
+                     s.ThinRadialStress,
+                     s.ThinInnerRadiusChange,
+                     s.ThinOuterRadiusChange,
+                     s.ThinLengthChange,
+                     s.ThickAxialStress,
+                     s.ThickHoopStress,
+                     s.ThickRadialStress,
+                     s.ThickInnerRadiusChange,
+                     s.ThickOuterRadiusChange,
+                     s.ThickLengthChange,
+                     s.AxialStress,
+                     s.HoopStress,
+                     s.RadialStress,
+                     s.MaxShearStress,
+                     s.InnerRadiusChange,
+                     s.OuterRadiusChange,
+                     s.LengthChange}) {
         EXPECT_EQ(v, 0.0);
     }
     EXPECT_EQ(s.EquivalentStress, equivalent);
@@ -210,13 +226,11 @@ INSTANTIATE_TEST_SUITE_P(
         NotFiniteCase{"SphereNoWall", kSphereComponent, 2, 2, 0, 0, true, false},
         NotFiniteCase{"HemiEndcapNoWall", kHemiEndcapComponent, 2, 2, 0, 0, true, false},
         NotFiniteCase{"ConeNoWall", kConeComponent, 2, 2, 0, 0, true, false},
-        NotFiniteCase{"CircularPlateNoThickness", kCircularPlateComponent, 5, 4, 0, 0, true,
-                      false},
+        NotFiniteCase{"CircularPlateNoThickness", kCircularPlateComponent, 5, 4, 0, 0, true, false},
         NotFiniteCase{"CircularPlateNoRestraint", kCircularPlateComponent, 5, 4, 0.5, -1, true,
                       true},
         NotFiniteCase{"AnnularPlateNoHole", kAnnularPlateComponent, 0, 4, 0.5, 4, true, false},
-        NotFiniteCase{"AnnularPlateRestraint12", kAnnularPlateComponent, 1, 4, 0.5, 12, true,
-                      true},
+        NotFiniteCase{"AnnularPlateRestraint12", kAnnularPlateComponent, 1, 4, 0.5, 12, true, true},
         NotFiniteCase{"TubeSound", kTubeComponent, 2, 3, 1, 0, false, false},
         NotFiniteCase{"AnnularPlateSound", kAnnularPlateComponent, 1, 4, 0.5, 11, false, false}),
     [](const ::testing::TestParamInfo<NotFiniteCase>& row) { return row.param.name; });

@@ -145,17 +145,16 @@ TEST_P(TubeLameTest, WeightsAreWallAndDisplacedCylinder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tubes, TubeLameTest,
-    ::testing::Values(
-        ShellCase{"SteelInternalBore", kTubeComponent, 2.0, 2.5, 20, 30e6, 0.3, 0.283, true, 1500,
-                  2.0},
-        ShellCase{"SteelInternalMidWall", kTubeComponent, 2.0, 2.5, 20, 30e6, 0.3, 0.283, true,
-                  1500, 2.27},
-        ShellCase{"AluminumExternalBore", kTubeComponent, 3.0, 3.75, 12, 10e6, 0.33, 0.098, false,
-                  2500, 3.0},
-        ShellCase{"AluminumExternalOuter", kTubeComponent, 3.0, 3.75, 12, 10e6, 0.33, 0.098,
-                  false, 2500, 3.75},
-        ShellCase{"ThinAcrylicExternal", kTubeComponent, 5.0, 5.25, 30, 450e3, 0.37, 0.043, false,
-                  100, 5.1}),
+    ::testing::Values(ShellCase{"SteelInternalBore", kTubeComponent, 2.0, 2.5, 20, 30e6, 0.3, 0.283,
+                                true, 1500, 2.0},
+                      ShellCase{"SteelInternalMidWall", kTubeComponent, 2.0, 2.5, 20, 30e6, 0.3,
+                                0.283, true, 1500, 2.27},
+                      ShellCase{"AluminumExternalBore", kTubeComponent, 3.0, 3.75, 12, 10e6, 0.33,
+                                0.098, false, 2500, 3.0},
+                      ShellCase{"AluminumExternalOuter", kTubeComponent, 3.0, 3.75, 12, 10e6, 0.33,
+                                0.098, false, 2500, 3.75},
+                      ShellCase{"ThinAcrylicExternal", kTubeComponent, 5.0, 5.25, 30, 450e3, 0.37,
+                                0.043, false, 100, 5.1}),
     [](const ::testing::TestParamInfo<ShellCase>& row) { return row.param.name; });
 
 class SphereLameTest : public ::testing::TestWithParam<ShellCase> {};
@@ -182,8 +181,7 @@ TEST_P(SphereLameTest, ThickWallMatchesLame) {
     ExpectRel(s.ThickInnerRadiusChange, lame.Displacement(a, c.E, c.nu), 1e-12, "inner u");
     ExpectRel(s.ThickOuterRadiusChange, lame.Displacement(b, c.E, c.nu), 1e-12, "outer u");
     if (c.internal) {
-        ExpectRel(s.MaxShearStress, (lame.Tangential(a) - lame.Radial(a)) / 2, 1e-12,
-                  "max shear");
+        ExpectRel(s.MaxShearStress, (lame.Tangential(a) - lame.Radial(a)) / 2, 1e-12, "max shear");
     } else {
         EXPECT_EQ(s.MaxShearStress, 0.0) << "external pressure leaves the shear untouched";
     }
@@ -225,17 +223,16 @@ TEST_P(SphereLameTest, WeightsAreShellAndDisplacedVolume) {
 
 INSTANTIATE_TEST_SUITE_P(
     Spheres, SphereLameTest,
-    ::testing::Values(
-        ShellCase{"SphereInternal", kSphereComponent, 4.0, 4.6, 0, 30e6, 0.3, 0.283, true, 2000,
-                  4.0},
-        ShellCase{"SphereExternalMidWall", kSphereComponent, 4.0, 4.6, 0, 30e6, 0.3, 0.283, false,
-                  2000, 4.3},
-        ShellCase{"HemisphereExternal", kHemisphereComponent, 6.0, 6.4, 0, 16e6, 0.34, 0.16, false,
-                  800, 6.0},
-        ShellCase{"HemiEndcapInternalOuter", kHemiEndcapComponent, 6.0, 6.4, 0, 16e6, 0.34, 0.16,
-                  true, 800, 6.4},
-        ShellCase{"HemiEndcapExternalThin", kHemiEndcapComponent, 10.0, 10.2, 0, 10e6, 0.33,
-                  0.098, false, 150, 10.0}),
+    ::testing::Values(ShellCase{"SphereInternal", kSphereComponent, 4.0, 4.6, 0, 30e6, 0.3, 0.283,
+                                true, 2000, 4.0},
+                      ShellCase{"SphereExternalMidWall", kSphereComponent, 4.0, 4.6, 0, 30e6, 0.3,
+                                0.283, false, 2000, 4.3},
+                      ShellCase{"HemisphereExternal", kHemisphereComponent, 6.0, 6.4, 0, 16e6, 0.34,
+                                0.16, false, 800, 6.0},
+                      ShellCase{"HemiEndcapInternalOuter", kHemiEndcapComponent, 6.0, 6.4, 0, 16e6,
+                                0.34, 0.16, true, 800, 6.4},
+                      ShellCase{"HemiEndcapExternalThin", kHemiEndcapComponent, 10.0, 10.2, 0, 10e6,
+                                0.33, 0.098, false, 150, 10.0}),
     [](const ::testing::TestParamInfo<ShellCase>& row) { return row.param.name; });
 
 TEST(ShellEdgeCases, SphereWeighsTwoHemispheresWithEqualStresses) {
