@@ -129,9 +129,9 @@ private:
             const double radialAtStart = StressOf(kRadial);
             const double tangentialAtStart = StressOf(kTangential);
             PlateStressRow& row = s_.PlateStressTable[static_cast<size_t>(i)];
-            row.Radius = static_cast<float>(r);
-            row.RadialStress = static_cast<float>(radialAtStart);
-            row.TangentialStress = static_cast<float>(tangentialAtStart);
+            row.Radius = SinglePrecision(r);
+            row.RadialStress = SinglePrecision(radialAtStart);
+            row.TangentialStress = SinglePrecision(tangentialAtStart);
             for (int mode : {kRadial, kTangential}) {
                 const double atStart = mode == kRadial ? radialAtStart : tangentialAtStart;
                 const double pressure = RescaleAt(mode, r, atStart);

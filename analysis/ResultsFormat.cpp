@@ -1,6 +1,7 @@
 #include "analysis/ResultsFormat.h"
 
 #include <cmath>
+#include <limits>
 
 #include "units/NumberFormat.h"
 #include "units/Units.h"
@@ -63,6 +64,14 @@ double ResultsFormatter::DepthFactor(double pressurePsi, const std::string& unit
 
 std::string ResultsFormatter::FailureValue(double pressurePsi, const std::string& unitName) {
     return Number(pressurePsi * DepthFactor(pressurePsi, unitName));
+}
+
+float SinglePrecision(double value) {
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
+    if (value > kLargest) return std::numeric_limits<float>::max();
+    if (value < -kLargest) return std::numeric_limits<float>::lowest();
+    return static_cast<float>(value);
 }
 
 CaptionLength CaptionLengthFor(int16_t unitSystem) {

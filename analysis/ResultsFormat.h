@@ -50,6 +50,10 @@ struct CaptionLength {
 };
 CaptionLength CaptionLengthFor(int16_t unitSystem);
 
+// A value in single precision, as the stress graph and the diameter check hold it; values beyond
+// the single-precision range become its largest value of the same sign.
+float SinglePrecision(double value);
+
 // Why a run stopped, in the user's terms. Each gives the whole message text.
 std::string NotFiniteText(const AnalysisState& s);
 std::string StrengthNotUsableText();

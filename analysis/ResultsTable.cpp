@@ -610,9 +610,9 @@ EvalDiameterCheck CheckEvaluationDiameter(const DesignRecord& design, const std:
     const CaptionLength length = CaptionLengthFor(design.UnitSystem);
     EvalDiameterCheck check;
     check.diameterInches = ParseNumber(text, messages) / length.factor;
-    const float hole = static_cast<float>(design.EndcapDim[3]);
-    const float free = static_cast<float>(design.EndcapDim[0]);
-    const float typed = static_cast<float>(check.diameterInches);
+    const float hole = SinglePrecision(design.EndcapDim[3]);
+    const float free = SinglePrecision(design.EndcapDim[0]);
+    const float typed = SinglePrecision(check.diameterInches);
     check.inside = hole <= typed && typed <= free;
     if (!check.inside) {
         int16_t digits = design.SignificantDigits;

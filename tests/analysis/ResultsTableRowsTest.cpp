@@ -315,6 +315,13 @@ TEST(ResultsTableRows, UnreadableEvaluationDiameterIsReportedAndRefused) {
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Can't parse abc."});
 }
 
+TEST(ResultsTableRows, HugeEvaluationDiameterIsRefused) {
+    ScriptedMessages messages;
+    const EvalDiameterCheck check = CheckEvaluationDiameter(Annular(), "1E300", messages);
+    EXPECT_FALSE(check.inside);
+    EXPECT_TRUE(messages.Empty());
+}
+
 // ---- Radial increments from a project file ----
 
 struct IncrementCase {
