@@ -11,12 +11,12 @@
 namespace tidewell {
 
 struct DesignFormState {
-    std::string title;          // Title box
-    std::string description;    // Description box
-    std::string designer;       // Designer box
-    std::string materialLabel;  // Material label
-    int16_t pressureSourceOption = 1;  // PresSourceBox: 0 "Internal", 1 "External"
-    int16_t unitOption = 1;            // UnitChoiceBox: 0 "English", 1 "Metric"
+    std::string title;                 // Title box
+    std::string description;           // Description box
+    std::string designer;              // Designer box
+    std::string materialLabel;         // Material label
+    int16_t pressureSourceOption = 0;  // PresSourceBox: 0 "Internal", 1 "External"
+    int16_t unitOption = 0;            // UnitChoiceBox: 0 "English", 1 "Metric"
     int16_t forceThickCheck = 0;       // ForceThickChk, 0 or 1
     int16_t workStrengthCheck = 0;     // WorkStrengthChk, 0 or 1
     int bodySelection = -1;            // BodyBox index: 0 "Tube", 1 "Sphere", 2 "Endcap Only"
@@ -27,8 +27,5 @@ struct DesignFormState {
 // Brings the form state in line with the actions of a design operation: emptied boxes, the new
 // title text, cleared check boxes and material label, new list selections.
 void ApplyUiActions(const DesignUiActions& actions, DesignFormState& form);
-
-// The body list index of a design's body code: tube 0, sphere 1, no body with an endcap 2, else -1.
-int BodyListIndexOf(const DesignRecord& design);
 
 }  // namespace tidewell

@@ -10,13 +10,13 @@
 namespace tidewell {
 
 inline constexpr int kNoFileError = 0;
-inline constexpr int kBadFileNameError = 52;       // "Bad file name."
-inline constexpr int kFileNotFoundError = 53;      // "File not found"
-inline constexpr int kFileOpenError = 54;          // "Error opening this file"
-inline constexpr int kFileAlreadyOpenError = 55;   // "File already open"
-inline constexpr int kDiskFullError = 61;          // "Disk Full"
-inline constexpr int kInputPastEndError = 62;      // "Input past end of file or Invalid file type"
-inline constexpr int kBadFilenameError = 64;       // "Bad Filename"
+inline constexpr int kBadFileNameError = 52;      // "Bad file name."
+inline constexpr int kFileNotFoundError = 53;     // "File not found"
+inline constexpr int kFileOpenError = 54;         // "Error opening this file"
+inline constexpr int kFileAlreadyOpenError = 55;  // "File already open"
+inline constexpr int kDiskFullError = 61;         // "Disk Full"
+inline constexpr int kInputPastEndError = 62;     // "Input past end of file or Invalid file type"
+inline constexpr int kBadFilenameError = 64;      // "Bad Filename"
 inline constexpr int kDialogCancelledError = 32755;  // the file dialog's Cancel: no message
 
 // The message of an error number; empty for 0 and for the dialog's Cancel. Unlisted numbers give

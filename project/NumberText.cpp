@@ -15,15 +15,19 @@ namespace {
 constexpr int kSmallestPlainExponent = -4;
 constexpr int kLargestPlainExponent = 14;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // The shortest significant digits of a positive finite value and the decimal exponent of the
 // first digit: 0.25 gives "25" and -1.
 void ShortestDigits(double magnitude, std::string& digits, int& exponent) {
     std::array<char, 64> buffer{};
-    const std::to_chars_result written = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific);
+    const std::to_chars_result written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                                       magnitude, std::chars_format::scientific);
     const std::string_view text(buffer.data(),
                                 static_cast<std::size_t>(written.ptr - buffer.data()));
     // The form is d[.ddd]e±xx.
@@ -34,8 +38,8 @@ void ShortestDigits(double magnitude, std::string& digits, int& exponent) {
     }
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     exponent = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0),
-                    text.data() + text.size(), exponent);
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    exponent);
 }
 
 std::string ExponentText(int exponent) {
@@ -81,8 +85,8 @@ std::string VersionNumberText(double version) {
     std::array<char, 64> buffer{};
     const bool negative = version < 0;
     const double magnitude = std::isfinite(version) ? std::fabs(version) : 0.0;
-    const std::to_chars_result written = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, 2);
+    const std::to_chars_result written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                                       magnitude, std::chars_format::fixed, 2);
     std::string number(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
     if (number.back() == '0') number.pop_back();  // the second decimal is optional
     return std::string(" ") + (negative ? "-" : "") + number;
@@ -120,8 +124,8 @@ std::optional<double> ReadNumberField(std::string_view line) {
     if (i != field.size()) return std::nullopt;
 
     double magnitude = 0.0;
-    const std::from_chars_result read = std::from_chars(
-        field.data(), field.data() + field.size(), magnitude, std::chars_format::general);
+    const std::from_chars_result read = std::from_chars(field.data(), field.data() + field.size(),
+                                                        magnitude, std::chars_format::general);
     if (read.ptr != field.data() + field.size()) return std::nullopt;
     // Beyond the range of a double either way (too large, or a non-zero value that vanishes).
     if (read.ec != std::errc() || !std::isfinite(magnitude)) return std::nullopt;

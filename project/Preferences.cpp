@@ -15,7 +15,9 @@ const char* const kWriteFailure = "Error writing to the system registry.";
 constexpr int16_t kDefaultSignificantDigits = 5;
 constexpr int16_t kMaxSignificantDigits = 12;
 
-std::string RecentKey(int index) { return "RECENTFILE" + std::to_string(index); }
+std::string RecentKey(int index) {
+    return "RECENTFILE" + std::to_string(index);
+}
 
 // The number of a preference value: its leading number rounded to an integer, or nothing when
 // it does not fit a 16-bit integer.
@@ -76,9 +78,9 @@ public:
         if (!ReadPreference(registry_, "SIGNIFICANTDIGITS", value)) return false;
         const std::optional<int16_t> digits = NumberSetting(value);
         // 0 (nothing stored) and counts the formatter cannot show both become the default.
-        design_.SignificantDigits =
-            digits && *digits >= 1 && *digits <= kMaxSignificantDigits ? *digits
-                                                                       : kDefaultSignificantDigits;
+        design_.SignificantDigits = digits && *digits >= 1 && *digits <= kMaxSignificantDigits
+                                        ? *digits
+                                        : kDefaultSignificantDigits;
 
         if (!ReadPreference(registry_, "NUMERICFORMAT", value)) return false;
         // A stored 0 (also what an empty value reads as) becomes 2, and the formatter knows no

@@ -13,8 +13,8 @@
 namespace tidewell {
 
 struct PreferencesResult {
-    bool ok = true;             // false when the store failed
-    DesignUiActions actions;    // what the windows must do after the body and endcap choice
+    bool ok = true;           // false when the store failed
+    DesignUiActions actions;  // what the windows must do after the body and endcap choice
     RecentMenuCaptions recentCaptions;
 };
 

@@ -56,8 +56,7 @@ ProgramFolder LocateProgramFolder(const fs::path& executableFolder,
                                InstalledMaterialsCandidates(executableFolder));
 }
 
-ProgramFolder LocateProgramFolder(const fs::path& executableFolder,
-                                  const fs::path& userDataFolder,
+ProgramFolder LocateProgramFolder(const fs::path& executableFolder, const fs::path& userDataFolder,
                                   const std::vector<fs::path>& installedMaterials) {
     if (IsWritableFile(executableFolder / kMaterialsFileName) || userDataFolder.empty()) {
         return InFolder(executableFolder);
@@ -67,8 +66,8 @@ ProgramFolder LocateProgramFolder(const fs::path& executableFolder,
     fs::create_directories(userDataFolder, error);
     if (error || !fs::is_directory(userDataFolder, error)) {
         ProgramFolder fallback = InFolder(executableFolder);
-        fallback.problem = "The folder " + userDataFolder.u8string() +
-                           " could not be created: " + error.message();
+        fallback.problem =
+            "The folder " + userDataFolder.u8string() + " could not be created: " + error.message();
         return fallback;
     }
 

@@ -13,7 +13,7 @@ namespace tidewell {
 inline const char* const kMaterialsFileName = "DesMat.Dat";
 
 struct ProgramFolder {
-    std::filesystem::path folder;         // the program's folder
+    std::filesystem::path folder;  // the program's folder
     // folder / DesMat.Dat; the installed file itself when it could not be copied
     std::filesystem::path materialsFile;
     bool seeded = false;  // the installed materials file was copied into the per-user folder

@@ -132,8 +132,7 @@ private:
 };
 
 bool IsKnownBodyCode(int16_t code) {
-    return code == kNoBody || code == kHemisphereBody || code == kSphereBody ||
-           code == kTubeBody;
+    return code == kNoBody || code == kHemisphereBody || code == kSphereBody || code == kTubeBody;
 }
 
 // The endcap a file's codes select, when they select one: the restraint index must fit its list.
@@ -155,8 +154,12 @@ double ProgramVersionNumber(const DesignRecord& design) {
     return LeadingNumber(text);
 }
 
-int16_t CheckState(int16_t value) { return value != 0 ? 1 : 0; }
-int16_t OptionIndex(int16_t value) { return value != 0 ? 1 : 0; }
+int16_t CheckState(int16_t value) {
+    return value != 0 ? 1 : 0;
+}
+int16_t OptionIndex(int16_t value) {
+    return value != 0 ? 1 : 0;
+}
 
 }  // namespace
 
@@ -271,7 +274,8 @@ std::optional<ProjectData> ReadProject(std::string& path, const std::string& pro
             return std::move(parse.data);
         case ProjectParseStatus::NotAProjectFile:
             design.ProjectLoadFailed = kTrue;
-            messages.Show("The file \"" + path + "\" is not a valid project file for Tidewell Ver." +
+            messages.Show("The file \"" + path +
+                              "\" is not a valid project file for Tidewell Ver." +
                               VersionNumberText(programVersion),
                           kInvalidFormatTitle, MessageIcon::Critical, MessageButtons::Ok);
             return std::nullopt;

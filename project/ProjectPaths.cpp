@@ -7,7 +7,9 @@ namespace tidewell {
 
 namespace {
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool EndsWithProjectExtension(const std::string& path) {
     static constexpr char kExtension[] = ".PRJ";
@@ -21,7 +23,9 @@ bool EndsWithProjectExtension(const std::string& path) {
 
 }  // namespace
 
-bool IsFolderSeparator(char c) { return c == '/' || c == '\\'; }
+bool IsFolderSeparator(char c) {
+    return c == '/' || c == '\\';
+}
 
 std::string NormaliseProjectPath(const std::string& path, const std::string& programFolder) {
     std::string normalised = path;

@@ -34,10 +34,10 @@ std::string SingleLine(const std::string& text) {
 // quotes; such a quote becomes a single one.
 std::string UnitField(const std::string& text) {
     std::string field = SingleLine(text);
-    const bool needsQuotes = field.find(',') != std::string::npos ||
-                             (!field.empty() && (field.front() == ' ' || field.front() == '\t' ||
-                                                 field.back() == ' ' || field.back() == '\t' ||
-                                                 field.front() == '"'));
+    const bool needsQuotes =
+        field.find(',') != std::string::npos ||
+        (!field.empty() && (field.front() == ' ' || field.front() == '\t' || field.back() == ' ' ||
+                            field.back() == '\t' || field.front() == '"'));
     if (!needsQuotes) return field;
     for (char& c : field) {
         if (c == '"') c = '\'';
@@ -59,7 +59,9 @@ private:
     std::string text_;
 };
 
-int16_t CheckState(int16_t value) { return value != 0 ? 1 : 0; }
+int16_t CheckState(int16_t value) {
+    return value != 0 ? 1 : 0;
+}
 
 }  // namespace
 

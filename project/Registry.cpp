@@ -19,9 +19,13 @@ bool Registry::RegGet() {
     return ok;
 }
 
-bool Registry::RegSave() { return store_.Save(Appname, Section, Key, Setting); }
+bool Registry::RegSave() {
+    return store_.Save(Appname, Section, Key, Setting);
+}
 
-bool Registry::RegDel() { return store_.Delete(Appname, Section, Key); }
+bool Registry::RegDel() {
+    return store_.Delete(Appname, Section, Key);
+}
 
 bool ReadPreference(Registry& registry, const std::string& key, std::string& value) {
     AddressPreference(registry, key);

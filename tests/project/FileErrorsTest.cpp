@@ -83,7 +83,9 @@ INSTANTIATE_TEST_SUITE_P(
                       PlatformRow{"InputOutput", std::errc::io_error, 54}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(FileErrorNumber, NoErrorIsZero) { EXPECT_EQ(FileErrorNumber(std::error_code()), 0); }
+TEST(FileErrorNumber, NoErrorIsZero) {
+    EXPECT_EQ(FileErrorNumber(std::error_code()), 0);
+}
 
 }  // namespace
 }  // namespace tidewell

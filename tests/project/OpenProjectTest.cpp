@@ -63,8 +63,8 @@ TEST(OpenProject, ReadsTheFileAndFetchesItsMaterial) {
     EXPECT_EQ(desk.design.MaterialName, "Titanium 6Al-4V");
     EXPECT_EQ(desk.design.LoadedMaterialName, "Titanium 6Al-4V");
     EXPECT_EQ(desk.design.MaterialClass, "Metals");
-    EXPECT_DOUBLE_EQ(desk.design.YieldStrength, 120000);    // 120 Ksi in psi
-    EXPECT_DOUBLE_EQ(desk.design.YoungsModulus, 16.5e6);   // 16.5 Mpsi in psi
+    EXPECT_DOUBLE_EQ(desk.design.YieldStrength, 120000);  // 120 Ksi in psi
+    EXPECT_DOUBLE_EQ(desk.design.YoungsModulus, 16.5e6);  // 16.5 Mpsi in psi
     EXPECT_DOUBLE_EQ(desk.design.Density, 0.16);
     EXPECT_DOUBLE_EQ(desk.design.PoissonsRatio, 0.34);
     EXPECT_EQ(desk.form.materialLabel, "Titanium 6Al-4V");

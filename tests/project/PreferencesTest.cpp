@@ -71,7 +71,8 @@ TEST(LoadPreferences, RestoresTheDesignerRecentFilesAndMaterial) {
     Put(store, "PROJECTTITLE", "not read");
     Put(store, "PROJECTDESCRIPTION", "not read either");
     Start start(store);
-    EXPECT_EQ(start.recent, (RecentProjects{"/d/a.prj", "Example2.PRJ", "/d/c.prj", "Example4.PRJ"}));
+    EXPECT_EQ(start.recent,
+              (RecentProjects{"/d/a.prj", "Example2.PRJ", "/d/c.prj", "Example4.PRJ"}));
     EXPECT_EQ(start.form.designer, "Ana M\xC3\xBCller");
     EXPECT_EQ(start.design.DesignerName, "Ana M\xC3\xBCller");
     EXPECT_EQ(start.form.materialLabel, "Titanium 6Al-4V");
@@ -106,12 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"UnitsLowerCaseIsMetric", "DEFAULTUNITS", "english", &DesignRecord::UnitSystem, 1},
         KeyRow{"UnitsSi", "DEFAULTUNITS", "SI", &DesignRecord::UnitSystem, 1},
         KeyRow{"UnitsOther", "DEFAULTUNITS", "ENGLISH ", &DesignRecord::UnitSystem, 1},
-        KeyRow{"SourceInternal", "DEFAULTPRESSURESOURCE", "INTERNAL",
-               &DesignRecord::PressureSource, 0},
+        KeyRow{"SourceInternal", "DEFAULTPRESSURESOURCE", "INTERNAL", &DesignRecord::PressureSource,
+               0},
         KeyRow{"SourceLowerCaseIsExternal", "DEFAULTPRESSURESOURCE", "internal",
                &DesignRecord::PressureSource, 1},
-        KeyRow{"SourceExternal", "DEFAULTPRESSURESOURCE", "EXTERNAL",
-               &DesignRecord::PressureSource, 1},
+        KeyRow{"SourceExternal", "DEFAULTPRESSURESOURCE", "EXTERNAL", &DesignRecord::PressureSource,
+               1},
         KeyRow{"ThickTrue", "FORCETHICKEQ'S", "TRUE", &DesignRecord::ForceThickWall, 1},
         KeyRow{"ThickMixedCase", "FORCETHICKEQ'S", "True", &DesignRecord::ForceThickWall, 0},
         KeyRow{"ThickFalse", "FORCETHICKEQ'S", "FALSE", &DesignRecord::ForceThickWall, 0},
@@ -134,8 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"RangeThree", "DEFAULTPRESSURERANGE", " 3", &DesignRecord::PressureRange, 3},
         KeyRow{"RangeWord", "DEFAULTPRESSURERANGE", "x", &DesignRecord::PressureRange, 0},
         KeyRow{"RangeZero", "DEFAULTPRESSURERANGE", " 0", &DesignRecord::PressureRange, 0},
-        KeyRow{"RangeTooLarge", "DEFAULTPRESSURERANGE", " 70000", &DesignRecord::PressureRange,
-               0}),
+        KeyRow{"RangeTooLarge", "DEFAULTPRESSURERANGE", " 70000", &DesignRecord::PressureRange, 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct BodyRow {
@@ -164,23 +164,22 @@ TEST_P(PreferenceBodyTest, SelectsTheBodyAndEndcap) {
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, PreferenceBodyTest,
-    ::testing::Values(
-        BodyRow{"Tube", "TUBE", "CONIC", 10, 0, 0, -1},
-        BodyRow{"TubeAndEndcap", "TUBE AND ENDCAP", "CONIC", 10, 0, 0, -1},
-        BodyRow{"Sphere", "SPHERE", "", 9, 0, 1, -1},
-        BodyRow{"HemisphereIsAnEndcap", "HEMISPHERE", "ANNULAR", 0, 3, 2, 2},
-        BodyRow{"EndcapAnnular", "ENDCAP ONLY", "ANNULAR", 0, 1, 2, 0},
-        BodyRow{"EndcapConic", "ENDCAP ONLY", "CONIC", 0, 2, 2, 1},
-        BodyRow{"EndcapConical", "ENDCAP ONLY", "CONICAL", 0, 2, 2, 1},
-        BodyRow{"EndcapHemispheric", "ENDCAP ONLY", "HEMISPHERIC", 0, 3, 2, 2},
-        BodyRow{"EndcapHemispherical", "ENDCAP ONLY", "HEMISPHERICAL", 0, 3, 2, 2},
-        BodyRow{"EndcapPlate", "ENDCAP ONLY", "PLATE", 0, 4, 2, 3},
-        BodyRow{"EndcapFlatCircular", "ENDCAP ONLY", "FLAT CIRCULAR", 0, 4, 2, 3},
-        // "Endcap Only" on its own already selects the flat circular plate.
-        BodyRow{"EndcapUnknown", "ENDCAP ONLY", "conic", 0, 4, 2, 3},
-        BodyRow{"EndcapMissing", "ENDCAP ONLY", "", 0, 4, 2, 3},
-        BodyRow{"LowerCaseKeepsTube", "sphere", "", 10, 0, 0, -1},
-        BodyRow{"MissingKeepsTube", "", "", 10, 0, 0, -1}),
+    ::testing::Values(BodyRow{"Tube", "TUBE", "CONIC", 10, 0, 0, -1},
+                      BodyRow{"TubeAndEndcap", "TUBE AND ENDCAP", "CONIC", 10, 0, 0, -1},
+                      BodyRow{"Sphere", "SPHERE", "", 9, 0, 1, -1},
+                      BodyRow{"HemisphereIsAnEndcap", "HEMISPHERE", "ANNULAR", 0, 3, 2, 2},
+                      BodyRow{"EndcapAnnular", "ENDCAP ONLY", "ANNULAR", 0, 1, 2, 0},
+                      BodyRow{"EndcapConic", "ENDCAP ONLY", "CONIC", 0, 2, 2, 1},
+                      BodyRow{"EndcapConical", "ENDCAP ONLY", "CONICAL", 0, 2, 2, 1},
+                      BodyRow{"EndcapHemispheric", "ENDCAP ONLY", "HEMISPHERIC", 0, 3, 2, 2},
+                      BodyRow{"EndcapHemispherical", "ENDCAP ONLY", "HEMISPHERICAL", 0, 3, 2, 2},
+                      BodyRow{"EndcapPlate", "ENDCAP ONLY", "PLATE", 0, 4, 2, 3},
+                      BodyRow{"EndcapFlatCircular", "ENDCAP ONLY", "FLAT CIRCULAR", 0, 4, 2, 3},
+                      // "Endcap Only" on its own already selects the flat circular plate.
+                      BodyRow{"EndcapUnknown", "ENDCAP ONLY", "conic", 0, 4, 2, 3},
+                      BodyRow{"EndcapMissing", "ENDCAP ONLY", "", 0, 4, 2, 3},
+                      BodyRow{"LowerCaseKeepsTube", "sphere", "", 10, 0, 0, -1},
+                      BodyRow{"MissingKeepsTube", "", "", 10, 0, 0, -1}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LoadPreferences, AnnularEndcapPreselectsItsRestraint) {
@@ -316,16 +315,16 @@ TEST_P(SavedSelectionTest, NamesTheListChoice) {
     EXPECT_EQ(Stored(store, "DEFAULTENDCAP"), GetParam().endcap);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, SavedSelectionTest,
-    ::testing::Values(SelectionRow{"Tube", 0, -1, "TUBE", "PLATE"},
-                      SelectionRow{"Sphere", 1, -1, "SPHERE", "PLATE"},
-                      SelectionRow{"NoBody", -1, -1, "TUBE", "PLATE"},
-                      SelectionRow{"Annular", 2, 0, "ENDCAP ONLY", "ANNULAR"},
-                      SelectionRow{"Conic", 2, 1, "ENDCAP ONLY", "CONIC"},
-                      SelectionRow{"Hemispheric", 2, 2, "ENDCAP ONLY", "HEMISPHERIC"},
-                      SelectionRow{"Plate", 2, 3, "ENDCAP ONLY", "PLATE"}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lists, SavedSelectionTest,
+                         ::testing::Values(SelectionRow{"Tube", 0, -1, "TUBE", "PLATE"},
+                                           SelectionRow{"Sphere", 1, -1, "SPHERE", "PLATE"},
+                                           SelectionRow{"NoBody", -1, -1, "TUBE", "PLATE"},
+                                           SelectionRow{"Annular", 2, 0, "ENDCAP ONLY", "ANNULAR"},
+                                           SelectionRow{"Conic", 2, 1, "ENDCAP ONLY", "CONIC"},
+                                           SelectionRow{"Hemispheric", 2, 2, "ENDCAP ONLY",
+                                                        "HEMISPHERIC"},
+                                           SelectionRow{"Plate", 2, 3, "ENDCAP ONLY", "PLATE"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SavePreferences, AFailingStoreIsReportedOnceAndTheOtherKeysAreStillWritten) {
     MemorySettingsStore store;
@@ -358,9 +357,8 @@ TEST(Preferences, EndOfRunSaveIsTheNextStart) {
         first.design.PressureRange = 6;
         AddRecentProject(first.recent, "/d/cone.prj");
         Registry registry(store);
-        ASSERT_TRUE(SavePreferences(registry, first.design, first.form, first.recent,
-                                    first.messages)
-                        .ok);
+        ASSERT_TRUE(
+            SavePreferences(registry, first.design, first.form, first.recent, first.messages).ok);
     }
     Start next(store);
     EXPECT_TRUE(next.result.ok);

@@ -70,9 +70,9 @@ TEST(LocateProgramFolder, LaterRunsKeepTheUsersOwnDatabase) {
 TEST(LocateProgramFolder, ExplicitInstalledCandidatesAreTriedInOrder) {
     Installation install;
     WriteBytes(install.root.path() / "second.dat", "second");
-    const ProgramFolder location =
-        LocateProgramFolder(install.bin, install.user,
-                            {install.root.path() / "absent.dat", install.root.path() / "second.dat"});
+    const ProgramFolder location = LocateProgramFolder(
+        install.bin, install.user,
+        {install.root.path() / "absent.dat", install.root.path() / "second.dat"});
     EXPECT_TRUE(location.seeded);
     EXPECT_EQ(ReadBytes(location.materialsFile), "second");
 }

@@ -100,8 +100,8 @@ TEST(ReadProject, AcceptsLineFeedsAndBlanksAroundNumbers) {
 
 TEST(ReadProject, ReadsANumberFieldWithoutItsBlankOrUpToAComma) {
     std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[6] = "7";            // significant digits without the leading blank
-    lines[14] = " 3, extra";   // a field ends at the comma
+    lines[6] = "7";             // significant digits without the leading blank
+    lines[14] = " 3, extra";    // a field ends at the comma
     lines[15] = "\t260 twips";  // and at a blank
     Opened opened;
     OpenBytes(CrLfText(lines), opened);
@@ -122,8 +122,8 @@ TEST(ReadProject, RefusesAWrongHeaderAndChangesNothing) {
     EXPECT_EQ(Snapshot(opened.design), before);
     ASSERT_EQ(opened.messages.shown.size(), 1u);
     const Message& shown = opened.messages.shown[0];
-    EXPECT_EQ(shown.text, "The file \"" + opened.path +
-                              "\" is not a valid project file for Tidewell Ver. 4.6");
+    EXPECT_EQ(shown.text,
+              "The file \"" + opened.path + "\" is not a valid project file for Tidewell Ver. 4.6");
     EXPECT_EQ(shown.title, "Invalid File Format");
     EXPECT_EQ(shown.icon, MessageIcon::Critical);
 }
@@ -295,13 +295,14 @@ TEST_P(SignificantDigitsTest, OutsideOneToTwelveBecomesFive) {
     EXPECT_EQ(opened.design.SignificantDigits, GetParam().digits);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Counts, SignificantDigitsTest,
-    ::testing::Values(DigitsRow{"Zero", " 0", 5}, DigitsRow{"One", " 1", 1},
-                      DigitsRow{"Seven", " 7", 7}, DigitsRow{"Twelve", " 12", 12},
-                      DigitsRow{"Thirteen", " 13", 5}, DigitsRow{"Negative", "-4", 5},
-                      DigitsRow{"Large", " 30000", 5}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Counts, SignificantDigitsTest,
+                         ::testing::Values(DigitsRow{"Zero", " 0", 5}, DigitsRow{"One", " 1", 1},
+                                           DigitsRow{"Seven", " 7", 7},
+                                           DigitsRow{"Twelve", " 12", 12},
+                                           DigitsRow{"Thirteen", " 13", 5},
+                                           DigitsRow{"Negative", "-4", 5},
+                                           DigitsRow{"Large", " 30000", 5}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ReadProject, OptionsAreStoredAsZeroOrOne) {
     std::vector<std::string> lines = HandWrittenTubeLines();
@@ -319,8 +320,8 @@ TEST(ReadProject, OptionsAreStoredAsZeroOrOne) {
 
 TEST(ReadProject, UnreadableWholeLineNumberReadsAsZeroWithTheReadersMessage) {
     std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[17] = " four";     // BodyDim[0]
-    lines[18] = " 1.2.3";    // read as 1.2
+    lines[17] = " four";      // BodyDim[0]
+    lines[18] = " 1.2.3";     // read as 1.2
     lines[32] = " 55 cu in";  // read as 55
     Opened opened;
     OpenBytes(CrLfText(lines), opened);
@@ -352,22 +353,21 @@ TEST_P(UnreadableLineTest, RefusesTheFileAndChangesNothing) {
               std::vector<std::string>{"Input past end of file or Invalid file type"});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, UnreadableLineTest,
-    ::testing::Values(BadLineRow{"DigitsWord", 6, "five"},
-                      BadLineRow{"BodyCodeWord", 7, " tube"},
-                      BadLineRow{"UnknownBodyCode", 7, " 5"},
-                      BadLineRow{"UnknownEndcapCode", 8, " 9"},
-                      BadLineRow{"NegativeEndcapCode", 8, "-1"},
-                      BadLineRow{"RestraintBeyondList", 63, " 12"},
-                      BadLineRow{"RestraintBelowList", 63, "-2"},
-                      BadLineRow{"FieldBeyondInteger", 14, " 40000"},
-                      BadLineRow{"LeftBeyondLong", 15, " 3E+10"},
-                      BadLineRow{"CheckStateBeyondInteger", 12, " 1E+6"},
-                      BadLineRow{"UnitIndexBeyondInteger", 19, " 99999"},
-                      BadLineRow{"InfiniteField", 34, " inf"},
-                      BadLineRow{"HugeField", 60, " 1E+400"}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lines, UnreadableLineTest,
+                         ::testing::Values(BadLineRow{"DigitsWord", 6, "five"},
+                                           BadLineRow{"BodyCodeWord", 7, " tube"},
+                                           BadLineRow{"UnknownBodyCode", 7, " 5"},
+                                           BadLineRow{"UnknownEndcapCode", 8, " 9"},
+                                           BadLineRow{"NegativeEndcapCode", 8, "-1"},
+                                           BadLineRow{"RestraintBeyondList", 63, " 12"},
+                                           BadLineRow{"RestraintBelowList", 63, "-2"},
+                                           BadLineRow{"FieldBeyondInteger", 14, " 40000"},
+                                           BadLineRow{"LeftBeyondLong", 15, " 3E+10"},
+                                           BadLineRow{"CheckStateBeyondInteger", 12, " 1E+6"},
+                                           BadLineRow{"UnitIndexBeyondInteger", 19, " 99999"},
+                                           BadLineRow{"InfiniteField", 34, " inf"},
+                                           BadLineRow{"HugeField", 60, " 1E+400"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 class TruncatedFileTest : public ::testing::TestWithParam<std::size_t> {};
 
@@ -386,10 +386,8 @@ TEST_P(TruncatedFileTest, LeavesTheDesignUntouched) {
 
 // Every length short of the layout, except 67 (no unit lines, which is allowed); 0 is an empty
 // file.
-INSTANTIATE_TEST_SUITE_P(AtEveryLine, TruncatedFileTest,
-                         ::testing::Range<std::size_t>(0, 67));
-INSTANTIATE_TEST_SUITE_P(InTheUnitLines, TruncatedFileTest,
-                         ::testing::Range<std::size_t>(68, 75));
+INSTANTIATE_TEST_SUITE_P(AtEveryLine, TruncatedFileTest, ::testing::Range<std::size_t>(0, 67));
+INSTANTIATE_TEST_SUITE_P(InTheUnitLines, TruncatedFileTest, ::testing::Range<std::size_t>(68, 75));
 
 TEST(ReadProject, FileCutInsideItsLastLineStillReads) {
     const std::string text = CrLfText(HandWrittenTubeLines());

@@ -87,7 +87,9 @@ void ExpectRoundTrip(const DesignRecord& original) {
     EXPECT_EQ(form.materialLabel, original.MaterialName);
 }
 
-TEST(ProjectRoundTrip, TitaniumTube) { ExpectRoundTrip(SampleTubeDesign()); }
+TEST(ProjectRoundTrip, TitaniumTube) {
+    ExpectRoundTrip(SampleTubeDesign());
+}
 
 TEST(ProjectRoundTrip, SphereWithNegativeZeroTinyAndHugeValues) {
     DesignRecord design = SampleTubeDesign();
@@ -135,7 +137,8 @@ TEST(ProjectRoundTrip, ConicalEndcapWithTextsOfCommasAndOtherScripts) {
     SelectEndcap(design, 1);
     design.ProjectTitle = "Cone, 30\xC2\xB0, \"deep\"";
     design.ProjectDescription = "  leading blanks, trailing blanks  ";
-    design.DesignerName = "\xE5\xB1\xB1\xE7\x94\xB0 \xCE\xA9 \xD0\x96";  // Japanese, Greek, Cyrillic
+    design.DesignerName =
+        "\xE5\xB1\xB1\xE7\x94\xB0 \xCE\xA9 \xD0\x96";  // Japanese, Greek, Cyrillic
     design.ProjectReserved1 = ",";
     design.ProjectReserved2 = "Tidewell Ver. 4.6  Brackwater";
     design.MaterialName = "Acrylic, cast (\xE2\x82\xAC)";

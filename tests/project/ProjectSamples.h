@@ -61,6 +61,7 @@ inline DesignRecord SampleTubeDesign() {
 
 // The file of SampleTubeDesign, line by line as this release writes it (Windows-1252 bytes).
 inline std::vector<std::string> HandWrittenTubeLines() {
+    // clang-format off
     return {
         "Tidewell Ver. 4.6  Brackwater",   // 1 header
         "Deep probe, mark 2",              // 2 title
@@ -102,6 +103,7 @@ inline std::vector<std::string> HandWrittenTubeLines() {
         "psi",    "psi",     "lbs", "psi", // 68-71 range, failure, weight, pressure
         "Ft (sea)", "Ksi",   "Inches", "Degrees",  // 72-75 depth, stress, deflection, angle
     };
+    // clang-format on
 }
 
 // An endcap-only flat annular plate, line by line, with restraint 7.

@@ -178,29 +178,28 @@ TEST_P(WriteFaultTest, LeavesTheOldFileIntactAndReports) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, WriteFaultTest,
-    ::testing::Values(
-        FaultRow{"DiskFullAtOnce", FailingFileSystem::Step::Write, 0,
-                 std::errc::no_space_on_device, "Disk Full"},
-        FaultRow{"DiskFullHalfWay", FailingFileSystem::Step::Write, 240,
-                 std::errc::no_space_on_device, "Disk Full"},
-        FaultRow{"DiskFullOnLastLine", FailingFileSystem::Step::Write, 470,
-                 std::errc::no_space_on_device, "Disk Full"},
-        FaultRow{"WriteErrorHalfWay", FailingFileSystem::Step::Write, 300, std::errc::io_error,
-                 "Error opening this file"},
-        FaultRow{"CloseFails", FailingFileSystem::Step::Close, 0, std::errc::no_space_on_device,
-                 "Disk Full"},
-        FaultRow{"RenameFails", FailingFileSystem::Step::Rename, 0,
-                 std::errc::permission_denied, "Error opening this file"},
-        FaultRow{"FolderReadOnly", FailingFileSystem::Step::Create, 0,
-                 std::errc::read_only_file_system, "Error opening this file"}),
+    ::testing::Values(FaultRow{"DiskFullAtOnce", FailingFileSystem::Step::Write, 0,
+                               std::errc::no_space_on_device, "Disk Full"},
+                      FaultRow{"DiskFullHalfWay", FailingFileSystem::Step::Write, 240,
+                               std::errc::no_space_on_device, "Disk Full"},
+                      FaultRow{"DiskFullOnLastLine", FailingFileSystem::Step::Write, 470,
+                               std::errc::no_space_on_device, "Disk Full"},
+                      FaultRow{"WriteErrorHalfWay", FailingFileSystem::Step::Write, 300,
+                               std::errc::io_error, "Error opening this file"},
+                      FaultRow{"CloseFails", FailingFileSystem::Step::Close, 0,
+                               std::errc::no_space_on_device, "Disk Full"},
+                      FaultRow{"RenameFails", FailingFileSystem::Step::Rename, 0,
+                               std::errc::permission_denied, "Error opening this file"},
+                      FaultRow{"FolderReadOnly", FailingFileSystem::Step::Create, 0,
+                               std::errc::read_only_file_system, "Error opening this file"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ProjectWriter, DoesNotReplaceAReadOnlyFile) {
     ScratchFolder folder;
     const std::string path = folder.File("locked.prj");
     WriteBytes(path, "old");
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::group_read);
+    std::filesystem::permissions(
+        path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     DesignRecord design = SampleTubeDesign();
     design.ProjectChanged = kTrue;
     ScriptedMessages messages;

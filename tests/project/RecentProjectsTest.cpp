@@ -5,7 +5,9 @@
 namespace tidewell {
 namespace {
 
-RecentProjects Sample() { return {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"}; }
+RecentProjects Sample() {
+    return {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"};
+}
 
 struct RecentRow {
     const char* name;
@@ -27,14 +29,15 @@ INSTANTIATE_TEST_SUITE_P(
         RecentRow{"AlreadyFirst", "/d/a.prj", {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"}},
         RecentRow{"FirstInOtherCase", "/D/A.PRJ", {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"}},
         RecentRow{"SecondMovesUp", "/d/b.prj", {"/d/b.prj", "/d/a.prj", "/d/c.prj", "/d/d.prj"}},
-        RecentRow{"ThirdMovesToFront", "/d/c.prj",
-                  {"/d/c.prj", "/d/a.prj", "/d/b.prj", "/d/d.prj"}},
-        RecentRow{"FourthMovesToFront", "/d/d.prj",
-                  {"/d/d.prj", "/d/a.prj", "/d/b.prj", "/d/c.prj"}},
-        RecentRow{"FoundIgnoringCaseTakesNewSpelling", "/d/C.prj",
+        RecentRow{
+            "ThirdMovesToFront", "/d/c.prj", {"/d/c.prj", "/d/a.prj", "/d/b.prj", "/d/d.prj"}},
+        RecentRow{
+            "FourthMovesToFront", "/d/d.prj", {"/d/d.prj", "/d/a.prj", "/d/b.prj", "/d/c.prj"}},
+        RecentRow{"FoundIgnoringCaseTakesNewSpelling",
+                  "/d/C.prj",
                   {"/d/C.prj", "/d/a.prj", "/d/b.prj", "/d/d.prj"}},
-        RecentRow{"FifthDropsTheOldest", "/d/e.prj",
-                  {"/d/e.prj", "/d/a.prj", "/d/b.prj", "/d/c.prj"}}),
+        RecentRow{
+            "FifthDropsTheOldest", "/d/e.prj", {"/d/e.prj", "/d/a.prj", "/d/b.prj", "/d/c.prj"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(AddRecentProject, ComparesAccentedLettersIgnoringCase) {

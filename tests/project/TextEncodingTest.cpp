@@ -17,19 +17,19 @@ TEST_P(Utf8ValidityTest, TellsWellFormedUtf8) {
     EXPECT_EQ(IsValidUtf8(GetParam().bytes), GetParam().valid);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sequences, Utf8ValidityTest,
-    ::testing::Values(Utf8Row{"Ascii", "Tidewell Ver. 4.6", true}, Utf8Row{"Empty", "", true},
-                      Utf8Row{"TwoBytes", "M\xC3\xBCller", true},
-                      Utf8Row{"ThreeBytes", "\xE2\x82\xAC 5", true},
-                      Utf8Row{"FourBytes", "\xF0\x9F\x8C\x8A", true},
-                      Utf8Row{"SingleLatin1", "M\xFCller", false},
-                      Utf8Row{"LoneContinuation", "\x80", false},
-                      Utf8Row{"Overlong", "\xC0\xAF", false},
-                      Utf8Row{"Surrogate", "\xED\xA0\x80", false},
-                      Utf8Row{"BeyondUnicode", "\xF4\x90\x80\x80", false},
-                      Utf8Row{"CutShort", "\xE2\x82", false}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sequences, Utf8ValidityTest,
+                         ::testing::Values(Utf8Row{"Ascii", "Tidewell Ver. 4.6", true},
+                                           Utf8Row{"Empty", "", true},
+                                           Utf8Row{"TwoBytes", "M\xC3\xBCller", true},
+                                           Utf8Row{"ThreeBytes", "\xE2\x82\xAC 5", true},
+                                           Utf8Row{"FourBytes", "\xF0\x9F\x8C\x8A", true},
+                                           Utf8Row{"SingleLatin1", "M\xFCller", false},
+                                           Utf8Row{"LoneContinuation", "\x80", false},
+                                           Utf8Row{"Overlong", "\xC0\xAF", false},
+                                           Utf8Row{"Surrogate", "\xED\xA0\x80", false},
+                                           Utf8Row{"BeyondUnicode", "\xF4\x90\x80\x80", false},
+                                           Utf8Row{"CutShort", "\xE2\x82", false}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(DecodeFileText, ReadsWindows1252WhenNotUtf8) {
     EXPECT_EQ(DecodeFileText("Z\xFCrich \x80 5\xB0"), "Z\xC3\xBCrich \xE2\x82\xAC 5\xC2\xB0");
@@ -63,7 +63,8 @@ TEST_P(EncodingRoundTripTest, ReadsBackWhatWasWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, EncodingRoundTripTest,
-                         ::testing::Values("", "Titanium 6Al-4V", "Ana M\xC3\xBCller, Z\xC3\xBCrich",
+                         ::testing::Values("", "Titanium 6Al-4V",
+                                           "Ana M\xC3\xBCller, Z\xC3\xBCrich",
                                            "\xE2\x82\xAC\xE2\x80\x93\xC5\x93\xC3\xBF",
                                            "\xE6\xB7\xB1\xE6\xB5\xB7 probe",
                                            "\xC3\x83\xC2\xA9t\xC3\xA9"));
