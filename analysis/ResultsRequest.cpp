@@ -25,15 +25,22 @@ std::string StoredNumberText(double value) {
     return buffer;
 }
 
-}  // namespace
+// The strength captions the materials editor shows for a material class.
+struct ClassStrengthCaptions {
+    std::string primary;
+    bool secondaryShown = false;
+    std::string secondary;
+};
 
-StrengthCaptions StrengthCaptionsFor(const std::string& materialClass) {
+ClassStrengthCaptions CaptionsOfClass(const std::string& materialClass) {
     if (IsPlastic(materialClass)) return {"Ultimate Strength", true, "Working Strength"};
     if (IsGlassOrCeramic(materialClass)) {
         return {"Ult. Strength (tensile)", true, "Ult. Strength (comp)"};
     }
     return {"Yield Strength", false, ""};
 }
+
+}  // namespace
 
 ResultsRequest DefaultResultsRequest(const DesignRecord& design) {
     const int16_t system = design.UnitSystem;
@@ -51,7 +58,7 @@ ResultsRequest DefaultResultsRequest(const DesignRecord& design) {
     request.useWorkingStrength = design.UseWorkingStrength;
 
     request.materialCaption = design.MaterialName;
-    const StrengthCaptions captions = StrengthCaptionsFor(design.MaterialClass);
+    const ClassStrengthCaptions captions = CaptionsOfClass(design.MaterialClass);
     // A class without a second strength shows like a metal: the primary strength alone.
     request.categoryText = captions.secondaryShown ? design.MaterialClass : "Metals";
     request.primaryStrengthCaption = captions.primary;

@@ -53,14 +53,6 @@ struct ResultsRequest {
 // options, and the strength captions of the material's class with its strengths in psi.
 ResultsRequest DefaultResultsRequest(const DesignRecord& design);
 
-// The strength captions the materials editor shows for a material class.
-struct StrengthCaptions {
-    std::string primary;  // "Yield Strength", "Ultimate Strength", "Ult. Strength (tensile)"
-    bool secondaryShown = false;
-    std::string secondary;  // "Working Strength", "Ult. Strength (comp)"
-};
-StrengthCaptions StrengthCaptionsFor(const std::string& materialClass);
-
 // The six entries of the pressure-range list in the range unit ("psi" or "Bar").
 std::vector<std::string> PressureRangeEntries(const std::string& rangeUnit);
 

@@ -23,7 +23,7 @@ enum class NotApplicableRule {
     ShearOfShell,      // only thick-wall, internal pressure, not glass or ceramics
 };
 
-struct ColumnSpec {
+struct GridColumn {
     const char* title;
     ColumnKind kind;
     double (*value)(const AnalysisState&);  // base units
@@ -33,8 +33,8 @@ struct ColumnSpec {
 
 using S = AnalysisState;
 
-const std::vector<ColumnSpec>& TubeColumns() {
-    static const std::vector<ColumnSpec> columns = {
+const std::vector<GridColumn>& TubeColumns() {
+    static const std::vector<GridColumn> columns = {
         {"Max Axial", ColumnKind::Stress, [](const S& s) { return s.AxialStress; }},
         {"Max Hoop", ColumnKind::Stress, [](const S& s) { return s.HoopStress; }},
         {"Max Equiv", ColumnKind::Stress, [](const S& s) { return s.EquivalentStress; },
@@ -46,8 +46,8 @@ const std::vector<ColumnSpec>& TubeColumns() {
     return columns;
 }
 
-const std::vector<ColumnSpec>& SphericalColumns() {
-    static const std::vector<ColumnSpec> columns = {
+const std::vector<GridColumn>& SphericalColumns() {
+    static const std::vector<GridColumn> columns = {
         {"Max Meridional", ColumnKind::Stress, [](const S& s) { return s.AxialStress; }},
         {"Max Hoop", ColumnKind::Stress, [](const S& s) { return s.HoopStress; }},
         {"Max Equiv", ColumnKind::Stress, [](const S& s) { return s.EquivalentStress; },
@@ -62,8 +62,8 @@ const std::vector<ColumnSpec>& SphericalColumns() {
     return columns;
 }
 
-const std::vector<ColumnSpec>& ConicalColumns() {
-    static const std::vector<ColumnSpec> columns = {
+const std::vector<GridColumn>& ConicalColumns() {
+    static const std::vector<GridColumn> columns = {
         {"Max Meridional", ColumnKind::Stress, [](const S& s) { return s.AxialStress; }},
         {"Max Hoop", ColumnKind::Stress, [](const S& s) { return s.HoopStress; }},
         {"Max Equiv", ColumnKind::Stress, [](const S& s) { return s.EquivalentStress; },
@@ -78,8 +78,8 @@ const std::vector<ColumnSpec>& ConicalColumns() {
     return columns;
 }
 
-const std::vector<ColumnSpec>& CircularPlateColumns() {
-    static const std::vector<ColumnSpec> columns = {
+const std::vector<GridColumn>& CircularPlateColumns() {
+    static const std::vector<GridColumn> columns = {
         {"De Max Radial", ColumnKind::Stress, [](const S& s) { return s.PlateRadialStressAtR; }},
         {"De Max Tan", ColumnKind::Stress, [](const S& s) { return s.CenterStress; }},
         {"Avg Seat", ColumnKind::Stress, [](const S& s) { return s.SeatStress; },
@@ -92,8 +92,8 @@ const std::vector<ColumnSpec>& CircularPlateColumns() {
     return columns;
 }
 
-const std::vector<ColumnSpec>& AnnularPlateColumns() {
-    static const std::vector<ColumnSpec> columns = {
+const std::vector<GridColumn>& AnnularPlateColumns() {
+    static const std::vector<GridColumn> columns = {
         {"De Radial", ColumnKind::Stress, [](const S& s) { return s.PlateRadialStressAtR; }},
         {"De Tangential", ColumnKind::Stress,
          [](const S& s) { return s.PlateTangentialStressAtR; }},
@@ -128,8 +128,8 @@ const std::vector<ColumnSpec>& AnnularPlateColumns() {
 }
 
 // The columns after "Pressure" and "Depth"; empty for a code that names no component.
-const std::vector<ColumnSpec>& ColumnsFor(int16_t code) {
-    static const std::vector<ColumnSpec> none;
+const std::vector<GridColumn>& ColumnsFor(int16_t code) {
+    static const std::vector<GridColumn> none;
     switch (code) {
         case kTubeComponent:
             return TubeColumns();
@@ -383,9 +383,9 @@ private:
         if (!CellText(pressure * format_.DepthFactor(pressure, request_.depthUnit), cells[1])) {
             return false;
         }
-        const std::vector<ColumnSpec>& columns = ColumnsFor(s_.ComponentCode);
+        const std::vector<GridColumn>& columns = ColumnsFor(s_.ComponentCode);
         for (size_t c = 0; c < columns.size(); ++c) {
-            const ColumnSpec& column = columns[c];
+            const GridColumn& column = columns[c];
             std::string& text = cells[c + 2];
             if (NotApplicable(column.rule)) {
                 text = "N/A";
@@ -551,7 +551,7 @@ PressureSpan PressureRangeSpan(int rangeIndex, const std::string& rangeUnit,
 }
 
 void WriteColumnHeaders(int16_t componentCode, const ResultsRequest& request, ResultsView& view) {
-    const std::vector<ColumnSpec>& columns = ColumnsFor(componentCode);
+    const std::vector<GridColumn>& columns = ColumnsFor(componentCode);
     view.rowCount = kHeaderRows + kPressureRows;
     view.columnCount = static_cast<int>(columns.size()) + 2;
     view.fixedRows = kHeaderRows;

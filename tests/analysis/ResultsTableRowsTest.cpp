@@ -526,12 +526,31 @@ TEST(ResultsRequestDefaults, EnglishAndMetricUnitsAndSavedNames) {
 }
 
 TEST(ResultsRequestDefaults, StrengthCaptionsByClass) {
-    EXPECT_EQ(StrengthCaptionsFor("Metals").primary, "Yield Strength");
-    EXPECT_FALSE(StrengthCaptionsFor("Metals").secondaryShown);
-    EXPECT_EQ(StrengthCaptionsFor("plastics").secondary, "Working Strength");
-    EXPECT_EQ(StrengthCaptionsFor("Ceramics").primary, "Ult. Strength (tensile)");
-    EXPECT_EQ(StrengthCaptionsFor("Glass").secondary, "Ult. Strength (comp)");
-    EXPECT_EQ(StrengthCaptionsFor("Wood").primary, "Yield Strength");
+    struct ClassCase {
+        const char* materialClass;
+        const char* primary;
+        const char* secondary;  // empty: not shown
+        const char* category;
+    };
+    const ClassCase cases[] = {
+        {"Metals", "Yield Strength", "", "Metals"},
+        {"plastics", "Ultimate Strength", "Working Strength", "plastics"},
+        {"Ceramics", "Ult. Strength (tensile)", "Ult. Strength (comp)", "Ceramics"},
+        {"Glass", "Ult. Strength (tensile)", "Ult. Strength (comp)", "Glass"},
+        {"Wood", "Yield Strength", "", "Metals"},
+    };
+    for (const ClassCase& c : cases) {
+        DesignRecord d = Metal();
+        d.MaterialClass = c.materialClass;
+        d.SecondaryStrength = 1500;
+        const ResultsRequest r = DefaultResultsRequest(d);
+        EXPECT_EQ(r.primaryStrengthCaption, c.primary) << c.materialClass;
+        EXPECT_EQ(r.primaryStrengthValue, "35000");
+        EXPECT_EQ(r.primaryStrengthUnit, "psi");
+        EXPECT_EQ(r.secondaryStrengthCaption, c.secondary) << c.materialClass;
+        EXPECT_EQ(r.secondaryStrengthValue, *c.secondary ? "1500" : "");
+        EXPECT_EQ(r.categoryText, c.category) << c.materialClass;
+    }
     DesignRecord wood = Metal();
     wood.MaterialClass = "Wood";
     wood.BodyType = kTubeBody;
