@@ -19,4 +19,11 @@ void ApplyUiActions(const DesignUiActions& actions, DesignFormState& form) {
     if (actions.restraintSelection) form.restraintSelection = *actions.restraintSelection;
 }
 
+int BodyListIndexOf(const DesignRecord& design) {
+    if (design.BodyType == kTubeBody) return 0;
+    if (design.BodyType == kSphereBody) return 1;
+    if (design.BodyType == kNoBody && design.EndcapType > kNoEndcap) return 2;
+    return -1;
+}
+
 }  // namespace tidewell

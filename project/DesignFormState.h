@@ -28,4 +28,7 @@ struct DesignFormState {
 // title text, cleared check boxes and material label, new list selections.
 void ApplyUiActions(const DesignUiActions& actions, DesignFormState& form);
 
+// The body list index of a design's body code: tube 0, sphere 1, no body with an endcap 2, else -1.
+int BodyListIndexOf(const DesignRecord& design);
+
 }  // namespace tidewell
