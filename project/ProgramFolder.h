@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace tidewell {
+#include "materials/MaterialsFile.h"  // kMaterialsFileName
 
-inline const char* const kMaterialsFileName = "DesMat.Dat";
+namespace tidewell {
 
 struct ProgramFolder {
     std::filesystem::path folder;  // the program's folder
