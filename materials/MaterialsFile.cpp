@@ -308,6 +308,11 @@ bool CloseTemporary(FileCloser& target, const std::string& temporary, const std:
 bool ReplaceSlot(const std::string& path, int slot, const std::string& slotBytes,
                  MaterialsFileStatus* status) {
     FileCloser source{std::fopen(path.c_str(), "rb")};
+    if (source.file == nullptr && errno != ENOENT) {
+        // An existing file that cannot be read must not be replaced by a file of one record.
+        SetError(status, ReadError(path, errno));
+        return false;
+    }
     long long sourceLength = 0;
     if (source.file != nullptr) {
         if (std::fseek(source.file, 0, SEEK_END) != 0) {
