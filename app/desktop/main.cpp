@@ -1,0 +1,74 @@
+// The desktop program: the Qt application, the platform seams, and the start-up sequence of the
+// main window.
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+#include "analysis/DesignRecord.h"
+#include "ui/MainForm.h"
+#include "ui/ProgramPlaces.h"
+#include "ui/QSettingsStore.h"
+#include "ui/QtFileDialogs.h"
+#include "ui/QtUserMessages.h"
+
+namespace {
+
+// With TIDEWELL_STARTUP_PROBE set, the program prints one line once the splash window has been
+// painted and ends: bench/startup_time.sh times process start to splash shown with it.
+class SplashProbe : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!done_ && event->type() == QEvent::Paint &&
+            watched->objectName() == QStringLiteral("IntroForm")) {
+            done_ = true;
+            std::fputs("splash shown\n", stdout);
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+
+private:
+    bool done_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tidewell"));
+    QApplication::setOrganizationName(QStringLiteral("Tidewell"));
+    // The run ends through Quit or the disclaimer, not when the splash closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    tidewell::QtUserMessages messages;
+    tidewell::QtFileDialogs dialogs;
+    tidewell::QSettingsStore settings;
+    tidewell::DesignRecord design;
+
+    tidewell::DesktopServices services;
+    services.messages = &messages;
+    services.dialogs = &dialogs;
+    services.settings = &settings;
+    const tidewell::ProgramFolder folder = tidewell::DesktopProgramFolder();
+    services.programFolder = folder.folder.u8string();
+    services.materialsFile = folder.materialsFile.u8string();
+    services.lockFilePath = tidewell::InstanceLockPath();
+
+    tidewell::MainForm mainForm(design, services);
+    messages.SetParent(&mainForm);
+    dialogs.SetParent(&mainForm);
+    QObject::connect(&mainForm, &tidewell::MainForm::programEnded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    SplashProbe probe;
+    if (qEnvironmentVariableIsSet("TIDEWELL_STARTUP_PROBE")) app.installEventFilter(&probe);
+    mainForm.StartUp();
+    if (!folder.problem.empty()) {
+        messages.Show(folder.problem, tidewell::kProgramTitle, tidewell::MessageIcon::Exclamation);
+    }
+    return QApplication::exec();
+}

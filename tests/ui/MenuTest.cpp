@@ -1,0 +1,276 @@
+// The main window's menus: every item with its caption, shortcut and initial state, the menu lock,
+// the shortcuts that win over a focused text box, the edit commands and the small commands.
+
+#include <QClipboard>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+
+#include "UiTestSupport.h"
+
+using namespace tidewell;
+
+class MenuTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(folder_.isValid());
+    }
+
+    void menusInOrder() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        QStringList names;
+        QStringList captions;
+        for (QAction* menu : run.main->menuBar()->actions()) {
+            names << menu->menu()->objectName();
+            captions << menu->text();
+        }
+        QCOMPARE(names, QStringList({QStringLiteral("mnuFile"), QStringLiteral("mnuEdit"),
+                                     QStringLiteral("mnuMaterials"), QStringLiteral("mnuWindow"),
+                                     QStringLiteral("mnuDesign"), QStringLiteral("mnuOption"),
+                                     QStringLiteral("mnuHelp")}));
+        QCOMPARE(captions, QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"),
+                                        QStringLiteral("&Materials"), QStringLiteral("&Window"),
+                                        QStringLiteral("&Design"), QStringLiteral("&Options"),
+                                        QStringLiteral("&Help")}));
+    }
+
+    void itemsAsStarted_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shortcut");
+        // A hidden item is also unusable: its shortcut does nothing.
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("visible");
+        auto row = [](const char* item, const char* menu, const char* caption,
+                      const char* shortcut, bool enabled, bool visible) {
+            QTest::newRow(item) << QString::fromLatin1(menu) << QString::fromLatin1(caption)
+                                << QString::fromLatin1(shortcut) << enabled << visible;
+        };
+        row("mnuitmNew", "mnuFile", "&New Design", "Ctrl+N", true, true);
+        row("mnuItmOpen", "mnuFile", "&Open Design", "Ctrl+O", true, true);
+        row("mnuitmSave", "mnuFile", "&Save Design", "Ctrl+S", true, true);
+        row("mnuitmSaveAs", "mnuFile", "Save &As. . .", "", true, true);
+        row("mnuitmPrintSetup", "mnuFile", "Print S&etup . . .", "", false, true);
+        row("mnuitmPrint", "mnuFile", "&Print . . .", "", false, true);
+        row("mnuitmQuit", "mnuFile", "&Quit", "Ctrl+Q", true, true);
+        row("mnuItmOpenProj_0", "mnuFile", "1st", "", false, false);
+        row("mnuItmOpenProj_1", "mnuFile", "2nd", "", true, true);
+        row("mnuItmOpenProj_2", "mnuFile", "3rd", "", true, true);
+        row("mnuItmOpenProj_3", "mnuFile", "4th", "", true, true);
+        row("mnuitmUndo", "mnuEdit", "&Undo", "Ctrl+Z", false, false);
+        row("mnuitmCut", "mnuEdit", "Cu&t", "Ctrl+X", true, true);
+        row("mnuitmCopy", "mnuEdit", "&Copy", "Ctrl+C", true, true);
+        row("mnuitmPaste", "mnuEdit", "&Paste", "Ctrl+V", true, true);
+        row("mnuitmDelete", "mnuEdit", "&Delete", "Ctrl+D", true, true);
+        row("mnuitmCopyReport", "mnuEdit", "&Copy Analysis to Clipboard", "Ctrl+R", false,
+            false);
+        // The materials window is not part of this build.
+        row("mnuitmViewProp", "mnuMaterials", "&View Materials", "", false, true);
+        row("mnuitmReferences", "mnuWindow", "&References", "", true, true);
+        row("mnuitmDisclaimer", "mnuWindow", "&Disclaimer", "", true, true);
+        row("mnuitmBody", "mnuDesign", "View/Edit &Body", "Ctrl+B", false, true);
+        row("mnuitmEndcap", "mnuDesign", "View/Edit &Endcap", "Ctrl+E", false, true);
+        row("mnuitmAnalyze", "mnuDesign", "Perform &Analysis", "Ctrl+A", true, true);
+        row("mnuitmFormat", "mnuOption", "Display Format. . .", "", true, true);
+        row("MnuItmDefaults", "mnuOption", "Revert to defaults", "", true, true);
+        row("mnuitemHelp", "mnuHelp", "Help", "", true, true);
+        row("mnuitemAbout", "mnuHelp", "&About Tidewell", "", true, true);
+    }
+
+    void itemsAsStarted() {
+        QFETCH(QString, menu);
+        QFETCH(QString, caption);
+        QFETCH(QString, shortcut);
+        QFETCH(bool, enabled);
+        QFETCH(bool, visible);
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        QAction* item = run.Item(QTest::currentDataTag());
+        QVERIFY(item);
+        QVERIFY(run.main->findChild<QMenu*>(menu)->actions().contains(item));
+        QCOMPARE(item->text(), caption);
+        QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), shortcut);
+        QCOMPARE(item->isEnabled(), enabled);
+        QCOMPARE(item->isVisible(), visible);
+    }
+
+    void separatorsByName() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        for (const char* name : {"mnuitmBlankFile", "mnuitmblnk", "mnuItmBlanklast",
+                                 "mnuitemblank", "mnuitmBlankWindows", "mnuitemHelpBlank"}) {
+            QAction* item = run.Item(name);
+            QVERIFY2(item && item->isSeparator(), name);
+        }
+        QVERIFY(!run.Item("mnuitemblank")->isVisible());
+    }
+
+    void lockLeavesHelpUsable() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        run.StartToDesignForm();
+        run.main->LockMenus();
+        for (QAction* menu : run.main->menuBar()->actions()) {
+            const bool isHelp = menu->menu()->objectName() == QStringLiteral("mnuHelp");
+            QCOMPARE(menu->menu()->isEnabled(), isHelp);
+        }
+        run.Item("mnuitemHelp")->trigger();
+        QWidget* help = DesktopRun::TopLevel("HelpForm");
+        QVERIFY(help && help->isVisible());
+        run.main->UnlockMenus();
+        for (QAction* menu : run.main->menuBar()->actions()) QVERIFY(menu->menu()->isEnabled());
+    }
+
+    void lockedItemDoesNotRun() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        run.StartToDesignForm();
+        run.Type("Title", QStringLiteral("Kept"));
+        run.main->LockMenus();
+        run.Item("mnuitmNew")->trigger();
+        QVERIFY(run.messages.Empty());
+        QCOMPARE(run.design.ProjectTitle, std::string("Kept"));
+    }
+
+    void ctrlAInTextBoxRunsAnalysis() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        run.StartToDesignForm();
+        QVERIFY(QTest::qWaitForWindowActive(run.main.get()));
+        auto* title = run.Control<QLineEdit>("Title");
+        title->setFocus();
+        QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(run.messages.shown.size(), std::size_t{1});
+        QCOMPARE(run.messages.shown[0].title, std::string("Invalid Design Parameters"));
+        QCOMPARE(run.messages.shown[0].icon, MessageIcon::Critical);
+        // The box did not select its text: the key went to the menu.
+        QVERIFY(!title->hasSelectedText());
+    }
+
+    void analysisListsEveryFaultAndResetsScope() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        run.StartToDesignForm();
+        // A scope left from an editor run must not hide the body checks.
+        run.design.AnalysisScope = 2;
+        run.Item("mnuitmAnalyze")->trigger();
+        QCOMPARE(run.design.AnalysisScope, int16_t{0});
+        const std::string& text = run.messages.shown.at(0).text;
+        QVERIFY(text.find("     Body I.D.") != std::string::npos);
+        QVERIFY(text.find("Material Properties:") != std::string::npos);
+    }
+
+    void cutAndPasteWorkOnFocusedBox() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        run.StartToDesignForm();
+        auto* designer = run.Control<QLineEdit>("Designer");
+        run.Type("Designer", QStringLiteral("Ann Lee"));
+        designer->setSelection(0, 4);
+        run.design.ProjectChanged = kFalse;
+        run.Item("mnuitmCut")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Ann "));
+        QCOMPARE(designer->text(), QStringLiteral("Lee"));
+        QCOMPARE(run.design.DesignerName, std::string("Lee"));
+        QCOMPARE(run.design.ProjectChanged, kTrue);
+        designer->setCursorPosition(0);
+        run.Item("mnuitmPaste")->trigger();
+        QCOMPARE(run.design.DesignerName, std::string("Ann Lee"));
+        designer->setSelection(0, 3);
+        run.Item("mnuitmCopy")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Ann"));
+        run.Item("mnuitmDelete")->trigger();
+        QCOMPARE(run.design.DesignerName, std::string(" Lee"));
+    }
+
+    void pastedLineBreakIsRefused() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        run.StartToDesignForm();
+        for (const char* box : {"Title", "Designer", "Description"}) {
+            auto* edit = run.Control<QLineEdit>(box);
+            edit->setFocus();
+            edit->selectAll();
+            const QString before = edit->text();
+            QApplication::clipboard()->setText(QStringLiteral("first\nsecond"));
+            run.Item("mnuitmPaste")->trigger();
+            QCOMPARE(edit->text(), before);
+            QApplication::clipboard()->setText(QStringLiteral("tab\there"));
+            edit->paste();
+            QCOMPARE(edit->text(), before);
+        }
+        QCOMPARE(run.design.ProjectTitle, std::string("Project1"));
+    }
+
+    void revertToDefaults() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        run.StartToDesignForm();
+        run.design.SignificantDigits = 3;
+        run.design.NumericFormat = 0;
+        run.design.HomeFormLeft = 4000;
+        run.design.BodyFormTop = 9;
+        run.Item("MnuItmDefaults")->trigger();
+        QCOMPARE(run.design.ProjectChanged, kTrue);
+        QCOMPARE(run.design.SignificantDigits, int16_t{5});
+        QCOMPARE(run.design.NumericFormat, int16_t{2});
+        QCOMPARE(run.design.HomeFormLeft, 250);
+        QCOMPARE(run.design.BodyFormTop, 1000);
+        QCOMPARE(run.design.EndcapFormHeight, 4125);
+        auto* frame = qobject_cast<QMdiSubWindow*>(run.main->homeForm()->parentWidget());
+        QCOMPARE(frame->pos(), QPoint(250 / 15, 250 / 15));
+    }
+
+    void referencesAndHelp() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        run.StartToDesignForm();
+        run.Item("mnuitmReferences")->trigger();
+        QWidget* references = DesktopRun::TopLevel("ReferenceForm");
+        QVERIFY(references && references->isVisible());
+        QCOMPARE(references->windowTitle(), QStringLiteral("References"));
+        run.Item("mnuitemHelp")->trigger();
+        QWidget* help = DesktopRun::TopLevel("HelpForm");
+        QVERIFY(help && help->isVisible());
+    }
+
+    void activationCountsOnlyRealChanges() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        QSignalSpy changed(run.main.get(), &MainForm::activeChildChanged);
+        run.StartToDesignForm();
+        auto* area = run.main->findChild<QMdiArea*>(QStringLiteral("MdiArea"));
+        auto* frame = qobject_cast<QMdiSubWindow*>(run.main->homeForm()->parentWidget());
+        const int afterStart = changed.count();
+        QVERIFY(afterStart >= 1);
+        // The same window reported active again (after a message box, after another program).
+        emit area->subWindowActivated(frame);
+        emit area->subWindowActivated(frame);
+        QCOMPARE(changed.count(), afterStart);
+        emit area->subWindowActivated(nullptr);
+        emit area->subWindowActivated(frame);
+        QCOMPARE(changed.count(), afterStart + 2);
+    }
+
+    void designFormCannotBeClosed() {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        run.StartToDesignForm();
+        auto* frame = qobject_cast<QMdiSubWindow*>(run.main->homeForm()->parentWidget());
+        frame->close();
+        QVERIFY(frame->isVisible());
+        QVERIFY(run.main->homeForm()->isVisible());
+    }
+};
+
+QTEST_MAIN(MenuTest)
+#include "MenuTest.moc"

@@ -1,0 +1,211 @@
+// The numeric format dialog: the digit rules of the count box, the notation list, the live sample,
+// the Notes message, and what opening it does to the design.
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "UiTestSupport.h"
+#include "ui/NumericForm.h"
+
+using namespace tidewell;
+
+class NumericFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+
+    // The dialog opened on a design with the given stored settings.
+    struct Dialog {
+        DesignRecord design;
+        ScriptedMessages messages;
+        NumericForm form{design, messages};
+
+        Dialog(int16_t digits, int16_t notation) {
+            design.SignificantDigits = digits;
+            design.NumericFormat = notation;
+            design.ProjectChanged = kFalse;
+            form.Open();
+        }
+        QLineEdit* Box(const char* name) { return form.findChild<QLineEdit*>(QLatin1String(name)); }
+        QComboBox* Format() { return form.findChild<QComboBox*>(QStringLiteral("FormatType")); }
+        // Replaces the box's text in one edit, as a paste does.
+        void Type(const char* name, const QString& text) {
+            QLineEdit* box = Box(name);
+            box->setFocus();
+            box->selectAll();
+            box->insert(text);
+        }
+    };
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void captions() {
+        Dialog dialog(5, 2);
+        QCOMPARE(dialog.form.windowTitle(), QStringLiteral("Numeric Formating"));
+        QCOMPARE(dialog.form.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("Number of Significant digits to display (1to 6):"));
+        QCOMPARE(dialog.form.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("Format to display in:"));
+        QCOMPARE(dialog.form.findChild<QLabel*>(QStringLiteral("Label3"))->text(),
+                 QStringLiteral("Example input:"));
+        QCOMPARE(dialog.form.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+                 QStringLiteral("Example Output:"));
+        QCOMPARE(dialog.Format()->count(), 2);
+        QCOMPARE(dialog.Format()->itemText(0), QStringLiteral("Scientific / floating point"));
+        QCOMPARE(dialog.Format()->itemText(1), QStringLiteral("Fixed point"));
+        QVERIFY(!dialog.Format()->isEditable());
+        QCOMPARE(dialog.Box("SampleInput")->text(), QStringLiteral("1234.5678"));
+    }
+
+    // What the dialog shows and stores when opened on the stored settings.
+    void opening_data() {
+        QTest::addColumn<int>("storedDigits");
+        QTest::addColumn<int>("storedNotation");
+        QTest::addColumn<QString>("shownDigits");
+        QTest::addColumn<int>("digitsAfter");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("notationAfter");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("5 fixed") << 5 << 2 << "5" << 5 << 1 << 2 << "1234.6";
+        QTest::newRow("5 scientific") << 5 << 0 << "5" << 5 << 0 << 0 << "1.2346E+03";
+        QTest::newRow("3 fixed") << 3 << 2 << "3" << 3 << 1 << 2 << "1230";
+        QTest::newRow("6 scientific") << 6 << 0 << "6" << 6 << 0 << 0 << "1.23457E+03";
+        // 8 is a count the formatter takes but the box does not: the box's rule gives 4.
+        QTest::newRow("8 becomes 4") << 8 << 2 << "4" << 4 << 1 << 2 << "1235";
+        QTest::newRow("12 becomes 4") << 12 << 2 << "4" << 4 << 1 << 2 << "1235";
+        // Outside 1 to 12 the dialog shows 5 before the first sample.
+        QTest::newRow("0 shows 5") << 0 << 2 << "5" << 5 << 1 << 2 << "1234.6";
+        QTest::newRow("13 shows 5") << 13 << 0 << "5" << 5 << 0 << 0 << "1.2346E+03";
+        QTest::newRow("-3 shows 5") << -3 << 2 << "5" << 5 << 1 << 2 << "1234.6";
+        // A notation code other than 0 counts as fixed point.
+        QTest::newRow("code 1 is fixed") << 4 << 1 << "4" << 4 << 1 << 2 << "1235";
+    }
+
+    void opening() {
+        QFETCH(int, storedDigits);
+        QFETCH(int, storedNotation);
+        QFETCH(QString, shownDigits);
+        QFETCH(int, digitsAfter);
+        QFETCH(int, entry);
+        QFETCH(int, notationAfter);
+        QFETCH(QString, sample);
+        Dialog dialog(static_cast<int16_t>(storedDigits), static_cast<int16_t>(storedNotation));
+        QCOMPARE(dialog.Box("SigDigs")->text(), shownDigits);
+        QCOMPARE(int{dialog.design.SignificantDigits}, digitsAfter);
+        QCOMPARE(dialog.Format()->currentIndex(), entry);
+        QCOMPARE(int{dialog.design.NumericFormat}, notationAfter);
+        QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
+        // Writing the count into the box counts as an edit.
+        QCOMPARE(dialog.design.ProjectChanged, kTrue);
+        QVERIFY(dialog.messages.Empty());
+    }
+
+    void typedDigits_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("3.7 keeps 3") << "3.7" << "3" << 3 << "1230";
+        QTest::newRow("6") << "6" << "6" << 6 << "1234.57";
+        QTest::newRow("2") << "2" << "2" << 2 << "1200";
+        QTest::newRow("0 gives 4") << "0" << "4" << 4 << "1235";
+        QTest::newRow("9 gives 4") << "9" << "4" << 4 << "1235";
+        QTest::newRow("-2 gives 4") << "-2" << "4" << 4 << "1235";
+        QTest::newRow("letters give 4") << "ab" << "4" << 4 << "1235";
+        QTest::newRow("5e0 is 5") << "5e0" << "5" << 5 << "1234.6";
+    }
+
+    void typedDigits() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, stored);
+        QFETCH(QString, sample);
+        Dialog dialog(5, 2);
+        dialog.Type("SigDigs", typed);
+        QCOMPARE(dialog.Box("SigDigs")->text(), shown);
+        QCOMPARE(int{dialog.design.SignificantDigits}, stored);
+        QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
+        // The rule reads the box itself: nothing it refuses reaches the user as a message.
+        QVERIFY(dialog.messages.Empty());
+    }
+
+    void choosingNotationChangesSampleNotProject() {
+        Dialog dialog(5, 2);
+        dialog.design.ProjectChanged = kFalse;
+        DesktopRun::Choose(dialog.Format(), 0);
+        QCOMPARE(dialog.design.NumericFormat, int16_t{0});
+        QCOMPARE(dialog.Box("SampleOutput")->text(), QStringLiteral("1.2346E+03"));
+        DesktopRun::Choose(dialog.Format(), 1);
+        QCOMPARE(dialog.design.NumericFormat, int16_t{2});
+        QCOMPARE(dialog.Box("SampleOutput")->text(), QStringLiteral("1234.6"));
+        QCOMPARE(dialog.design.ProjectChanged, kFalse);
+    }
+
+    void sampleInput_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("small") << "0.05" << "0.050000";
+        QTest::newRow("negative") << "-0.5" << "-0.50000";
+        QTest::newRow("rounds up") << "99999.6" << "100000";
+        QTest::newRow("empty is zero") << "" << "0.0000";
+    }
+
+    void sampleInput() {
+        QFETCH(QString, typed);
+        QFETCH(QString, sample);
+        Dialog dialog(5, 2);
+        if (typed.isEmpty()) {
+            // Clearing the box is an edit too.
+            dialog.Box("SampleInput")->selectAll();
+            dialog.Box("SampleInput")->del();
+        } else {
+            dialog.Type("SampleInput", typed);
+        }
+        QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
+    }
+
+    void unreadableSampleSaysSoAndShowsZero() {
+        Dialog dialog(4, 2);
+        dialog.Type("SampleInput", QStringLiteral("x"));
+        QCOMPARE(dialog.messages.Texts(), std::vector<std::string>({"Can't parse x."}));
+        QCOMPARE(dialog.Box("SampleOutput")->text(), QStringLiteral("0.000"));
+    }
+
+    void notes() {
+        Dialog dialog(5, 2);
+        dialog.form.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        QCOMPARE(dialog.messages.shown.size(), std::size_t{1});
+        const Message& notes = dialog.messages.shown[0];
+        QCOMPARE(notes.title, std::string("Numeric Formating Notes"));
+        QCOMPARE(notes.icon, MessageIcon::None);
+        QCOMPARE(notes.buttons, MessageButtons::Ok);
+        QCOMPARE(notes.text,
+                 std::string("Scientific / floating point:  Mantisa and Exponent\r"
+                             "Engineering units:  Mantisa with f,p,n,u,m,k,M,G,T\r"
+                             "Fixed point:  Decimal always right of 1\r\r"
+                             "Note that Engineering units are case sensitive for entry."));
+    }
+
+    void openedFromMenuAndDoneMarksProjectChanged() {
+        QVERIFY(folder_.isValid());
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        run.StartToDesignForm();
+        QCOMPARE(run.design.ProjectChanged, kFalse);
+        run.Item("mnuitmFormat")->trigger();
+        QWidget* dialog = DesktopRun::TopLevel("NumericForm");
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(run.design.ProjectChanged, kTrue);
+        // So New now asks the save question.
+        run.messages.Answer(MessageAnswer::Cancel);
+        run.Item("mnuitmNew")->trigger();
+        QCOMPARE(run.messages.shown.back().title, std::string("Warning"));
+    }
+};
+
+QTEST_MAIN(NumericFormTest)
+#include "NumericFormTest.moc"

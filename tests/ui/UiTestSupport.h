@@ -1,0 +1,139 @@
+#pragma once
+// What the window tests share: scripted file dialogs, one run of the desktop program on scripted
+// seams, and lookups of controls and menu items by their names.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/DesignRecord.h"
+#include "project/MemorySettingsStore.h"
+#include "ui/FileDialogs.h"
+#include "ui/HomeForm.h"
+#include "ui/MainForm.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+
+// File dialogs answered from a script; every request is recorded.
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> OpenFile(const FileDialogSetup& setup) override {
+        openRequests.push_back(setup);
+        return Next(openAnswers);
+    }
+    std::optional<std::string> SaveFile(const FileDialogSetup& setup) override {
+        saveRequests.push_back(setup);
+        return Next(saveAnswers);
+    }
+
+    // nullopt answers Cancel.
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::vector<FileDialogSetup> openRequests;
+    std::vector<FileDialogSetup> saveRequests;
+
+private:
+    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        std::optional<std::string> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// Puts the shipped materials database into a program folder.
+inline bool CopyMaterialsDatabase(const QString& folder) {
+    const QString target = folder + QStringLiteral("/DesMat.Dat");
+    QFile::remove(target);
+    return QFile::copy(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/DesMat.Dat"), target);
+}
+
+// One run of the desktop program: its own design record, scripted messages and dialogs, a
+// settings store that may outlive it (to carry preferences to the next run) and a temporary
+// program folder.
+class DesktopRun {
+public:
+    explicit DesktopRun(MemorySettingsStore& store, const QString& folder,
+                        const QString& lockFile = QString()) {
+        DesktopServices services;
+        services.messages = &messages;
+        services.dialogs = &dialogs;
+        services.settings = &store;
+        services.programFolder = folder.toStdString();
+        services.materialsFile = (folder + QStringLiteral("/DesMat.Dat")).toStdString();
+        services.lockFilePath = lockFile.toStdString();
+        main = std::make_unique<MainForm>(design, services);
+    }
+
+    // Splash, Continue, disclaimer OK: the design form is up and the menus unlocked.
+    void StartToDesignForm() {
+        main->StartUp();
+        ClickTopLevel("IntroForm", "IntroButton");
+        ClickTopLevel("DisclaimerForm", "ContinueOn");
+        main->activateWindow();
+        // Focus and window shortcuts need the main window active.
+        if (!QTest::qWaitForWindowActive(main.get())) qWarning("main window not active");
+    }
+
+    // Picks an entry of a list as the user does from its drop-down (also the entry already
+    // shown: picking "Tube" twice runs the handling twice).
+    static void Choose(QComboBox* box, int index) {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
+    // Clicks a button of a top-level window found by name.
+    static void ClickTopLevel(const char* window, const char* button) {
+        QWidget* form = TopLevel(window);
+        QVERIFY2(form, window);
+        auto* pressed = form->findChild<QPushButton*>(QLatin1String(button));
+        QVERIFY2(pressed, button);
+        pressed->click();
+    }
+
+    static QWidget* TopLevel(const char* name) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String(name)) return widget;
+        }
+        return nullptr;
+    }
+
+    QAction* Item(const char* name) const {
+        return main->findChild<QAction*>(QLatin1String(name));
+    }
+
+    template <typename T>
+    T* Control(const char* name) const {
+        return main->homeForm()->findChild<T*>(QLatin1String(name));
+    }
+
+    // Types into a text box of the design form as the user does (the edit handling runs).
+    void Type(const char* box, const QString& text) {
+        auto* edit = Control<QLineEdit>(box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    DesignRecord design;
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs;
+    std::unique_ptr<MainForm> main;
+};
+
+// The design form's caption.
+inline QString Caption(const DesktopRun& run) { return run.main->homeForm()->windowTitle(); }
+
+}  // namespace tidewell

@@ -1,0 +1,155 @@
+#pragma once
+// The main window: a multiple-document frame with the menu bar, inside which the design form opens
+// as a child window. It runs the start-up sequence (splash, single-instance warning, disclaimer),
+// every menu command, the save prompt, the menu lock and the end of a run.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "analysis/DesignRecord.h"
+#include "project/RecentProjects.h"
+#include "ui/FileDialogs.h"
+#include "units/UserMessages.h"
+
+class QLockFile;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace tidewell {
+
+class DisclaimerForm;
+class HelpForm;
+class HomeForm;
+class IntroForm;
+class NumericForm;
+class ReferenceForm;
+class SettingsStore;
+
+// What the main window needs from the platform: the seams and the program's places.
+struct DesktopServices {
+    UserMessages* messages = nullptr;
+    FileDialogs* dialogs = nullptr;
+    SettingsStore* settings = nullptr;
+    std::string programFolder;     // relative project names, default folder of the dialogs
+    std::string materialsFile;     // the materials database
+    std::string lockFilePath;      // the single-instance lock
+};
+
+// EditCommand operation codes.
+enum class EditOperation { Cut = 0, Copy = 1, Paste = 2, Delete = 3 };
+
+class MainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    MainForm(DesignRecord& design, const DesktopServices& services, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // Opens the splash window: the first step of a run.
+    void StartUp();
+
+    // The menu lock: File, Edit, Materials, Window, Design and Options (Help is never locked).
+    void LockMenus();
+    void UnlockMenus();
+
+    // The menu commands.
+    void mnuitmNew_Click();
+    void mnuItmOpen_Click();
+    void mnuitmSave_Click();
+    void mnuitmSaveAs_Click();
+    void mnuItmOpenProj_Click(int index);
+    void mnuitmQuit_Click();
+    void mnuitmAnalyze_Click();
+    void MnuItmDefaults_Click();
+    void mnuitmFormat_Click();
+    void mnuitmReferences_Click();
+    void mnuitmDisclaimer_Click();
+    void mnuitemHelp_Click();
+    void mnuitemAbout_Click();
+
+    // The save prompt: sets SaveCancelled when the user cancels (or when "Yes" did not save).
+    void AskSaveChanges();
+    // Sets up the project file dialog (filter, extension, overwrite prompt, folder).
+    void ProjectFileSetup();
+    // Cut, Copy, Paste or Delete on the focused text box of the active child window.
+    void EditCommand(EditOperation operation);
+    // Puts a path at the top of the recent projects and refreshes their menu items.
+    void AddRecentProject(const std::string& path);
+    void RefreshRecentMenu();
+
+    HomeForm* homeForm() const { return home_; }
+    bool SaveCancelled() const { return saveCancelled_; }
+    bool MenusLocked() const { return menusLocked_; }
+    const RecentProjects& Recent() const { return recentProjects_; }
+    const FileDialogSetup& ProjectDialog() const { return projectDialog_; }
+
+signals:
+    // The run is over: the application leaves its event loop.
+    void programEnded();
+    // The active child window really changed (not merely activated again).
+    void activeChildChanged(QMdiSubWindow* window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
+                     const QKeySequence& shortcut = QKeySequence());
+    void OnMenu(QAction* item, void (MainForm::*command)());
+    void IntroContinued();
+    void FormLoad();
+    void ShowDisclaimer(bool atStartUp);
+    void DisclaimerAccepted();
+    void DisclaimerQuit();
+    void ShowHomeForm();
+    void HomeFormLoad();
+    void LoadDefaultMaterial();
+    bool QuitRequested();
+    void EndOfRun();
+    void ChildActivated(QMdiSubWindow* window);
+    bool ShortcutWins(const QKeyEvent& key) const;
+
+    // The project file commands' shared steps.
+    bool OpenProjectFile(const std::string& path);
+    bool WriteProjectFile(const std::string& path);
+    void LoadPreferencesIntoForm();
+    void SavePreferencesAtEnd();
+
+    DesignRecord& design_;
+    DesktopServices services_;
+    UserMessages& messages_;
+    FileDialogs& dialogs_;
+
+    QMdiArea* mdi_ = nullptr;
+    HomeForm* home_ = nullptr;
+    QMdiSubWindow* homeWindow_ = nullptr;
+    QPointer<QMdiSubWindow> activeChild_;
+    IntroForm* intro_ = nullptr;
+    DisclaimerForm* disclaimer_ = nullptr;
+    NumericForm* numeric_ = nullptr;
+    ReferenceForm* references_ = nullptr;
+    HelpForm* help_ = nullptr;
+    std::unique_ptr<QLockFile> instanceLock_;
+
+    std::map<std::string, QMenu*> menus_;
+    std::map<std::string, QAction*> items_;
+    std::array<QAction*, 4> recentItems_{};
+
+    FileDialogSetup projectDialog_;
+    RecentProjects recentProjects_;
+    bool saveCancelled_ = false;
+    bool disclaimerShown_ = false;
+    bool disclaimerAtStartUp_ = false;
+    bool loaded_ = false;
+    bool homeLoaded_ = false;
+    bool menusLocked_ = false;
+    bool ending_ = false;
+};
+
+}  // namespace tidewell

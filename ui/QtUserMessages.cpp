@@ -1,0 +1,91 @@
+#include "ui/QtUserMessages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "ui/QtText.h"
+
+namespace tidewell {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton ToQtButton(MessageAnswer answer) {
+    switch (answer) {
+        case MessageAnswer::Ok:
+            return QMessageBox::Ok;
+        case MessageAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case MessageAnswer::Yes:
+            return QMessageBox::Yes;
+        case MessageAnswer::No:
+            return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer FirstButton(MessageButtons buttons) {
+    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
+                                                                                : MessageAnswer::Yes;
+}
+
+}  // namespace
+
+MessageAnswer QtUserMessages::Show(const Message& message) {
+    QMessageBox box(parent_ ? parent_.data() : QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(DisplayText(message.text));
+    box.setWindowTitle(ToQ(message.title));
+    box.setIcon(ToQtIcon(message.icon));
+    switch (message.buttons) {
+        case MessageButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MessageButtons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+        case MessageButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        case MessageButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+    }
+    box.setDefaultButton(ToQtButton(message.defaultButton.value_or(FirstButton(message.buttons))));
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Ok:
+            return MessageAnswer::Ok;
+        default:
+            break;
+    }
+    // Escape or the close box: Cancel where offered, otherwise the only safe answer.
+    switch (message.buttons) {
+        case MessageButtons::Ok:
+            return MessageAnswer::Ok;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        default:
+            return MessageAnswer::Cancel;
+    }
+}
+
+}  // namespace tidewell
