@@ -1,5 +1,7 @@
 #include "project/OpenProject.h"
 
+#include "analysis/BodyGeometry.h"
+
 #include <optional>
 
 #include "materials/MaterialLoading.h"
@@ -32,6 +34,9 @@ OpenProjectResult OpenProject(const std::string& path, const std::string& progra
         form.materialLabel = design.MaterialName;
     }
     result.openBodyEditor = design.BodyType > 0;
+    // The body editor that Open shows completes the dimensions and judges them; the verdict is
+    // the same without the window.
+    MarkBodyGeometry(design);
     result.openEndcapEditor = design.EndcapType > 0;
     result.opened = true;
     design.ProjectChanged = kFalse;

@@ -25,7 +25,7 @@ struct OpenProjectResult {
 // ProjectLoadFailed is -1, ProjectFilePath is empty and the design is as it was. Otherwise the
 // material named in the file is loaded from materialsFilePath (a name not found there clears the
 // material with the materials catalogue's message; an empty name clears it quietly) and
-// ProjectChanged becomes 0.
+// ProjectChanged becomes 0 and BodyGeometryValid holds the body editor's verdict.
 OpenProjectResult OpenProject(const std::string& path, const std::string& programFolder,
                               const std::string& materialsFilePath, DesignRecord& design,
                               DesignFormState& form, UserMessages& messages);

@@ -24,47 +24,6 @@ std::string MaterialNamedIn(const std::string& path) {
     return parse.status == ProjectParseStatus::Read ? parse.data.materialName : "";
 }
 
-// After Open the desktop program shows the body editor, whose completion of the diameters and
-// wall marks the body geometry valid unless a dimension (or the tube's length) is 0 or less.
-void MarkBodyGeometry(DesignRecord& design) {
-    if (design.BodyType <= 0) return;
-    bool valid = design.BodyDim[0] > 0 && design.BodyDim[1] > 0 && design.BodyDim[2] > 0;
-    if (design.BodyType == kTubeBody && !(design.BodyDim[3] > 0)) valid = false;
-    design.BodyGeometryValid = valid ? kTrue : kFalse;
-}
-
-// The entry a results unit list selects for a saved unit name: the matching entry, or the
-// unit-system default when the name is empty or matches none.
-std::string UnitShown(const std::vector<std::string>& list, const std::string& saved,
-                      int16_t unitSystem) {
-    const std::optional<int> position = SelectUnit(list, saved, unitSystem);
-    if (!position || *position < 0 || *position >= static_cast<int>(list.size())) return "";
-    return list[static_cast<size_t>(*position)];
-}
-
-// The results window's lists and boxes as they stand when it opens on this design. (This is what
-// DefaultResultsRequest gives; it is filled here because that function's object file currently
-// clashes at link time with the materials library's StrengthCaptionsFor. The strength texts of
-// the request only feed the window's material label, which neither the report nor the table
-// quotes.)
-ResultsRequest RequestFor(const DesignRecord& design) {
-    const int16_t system = design.UnitSystem;
-    ResultsRequest request;
-    request.pressureUnit = UnitShown(PressUnitList(), design.PressureUnit, system);
-    request.depthUnit = UnitShown(DepthUnitList(), design.DepthUnit, system);
-    request.stressUnit = UnitShown(StressUnitList(), design.StressUnit, system);
-    request.deflectionUnit = UnitShown(DeflectionUnitList(), design.DeflectionUnit, system);
-    request.angleUnit = UnitShown(AngleDeflectUnitList(), design.AngleUnit, system);
-    request.weightUnit = UnitShown(WeightUnitList(), design.WeightUnit, system);
-    request.failureUnit = UnitShown(FailUnitList(), design.FailureUnit, system);
-    request.rangeUnit = UnitShown(DistortionUnitList(), design.RangeUnit, system);
-    request.pressureRange = design.PressureRange;
-    request.forceThickWall = design.ForceThickWall;
-    request.useWorkingStrength = design.UseWorkingStrength;
-    request.materialCaption = design.MaterialName;
-    return request;
-}
-
 }  // namespace
 
 OpenedDesign OpenDesign(const std::string& projectPath, const std::string& programFolder,
@@ -81,7 +40,6 @@ OpenedDesign OpenDesign(const std::string& projectPath, const std::string& progr
         opened.exitCode = kExitInputError;
         return opened;
     }
-    MarkBodyGeometry(design);
     // A project naming a material the database lacks cannot be analysed as saved: the
     // catalogue's message has been shown.
     if (design.LoadedMaterialName.empty() && !MaterialNamedIn(design.ProjectFilePath).empty()) {
@@ -102,7 +60,7 @@ AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMess
     if (options.digits) design.SignificantDigits = static_cast<int16_t>(*options.digits);
     if (options.notation) design.NumericFormat = static_cast<int16_t>(*options.notation);
 
-    ResultsRequest request = RequestFor(design);
+    ResultsRequest request = DefaultResultsRequest(design);
     if (options.range) request.pressureRange = *options.range;
     if (options.rangeUnit) request.rangeUnit = *options.rangeUnit;
 
