@@ -14,13 +14,13 @@ enum OptionUse : unsigned {
     kForMaterials = 8U,
 };
 
-struct OptionSpec {
+struct OptionRule {
     bool takesValue;
     unsigned usedBy;
 };
 
-const std::map<std::string, OptionSpec>& OptionSpecs() {
-    static const std::map<std::string, OptionSpec> specs = {
+const std::map<std::string, OptionRule>& OptionRules() {
+    static const std::map<std::string, OptionRule> rules = {
         {"-o", {true, kForReport | kForTable}},
         {"--output", {true, kForReport | kForTable}},
         {"--materials", {true, kForReport | kForTable | kForValidate | kForMaterials}},
@@ -33,7 +33,7 @@ const std::map<std::string, OptionSpec>& OptionSpecs() {
         {"--category", {true, kForMaterials}},
         {"--sub", {true, kForMaterials}},
     };
-    return specs;
+    return rules;
 }
 
 unsigned UseOf(Command command) {
@@ -183,16 +183,16 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             name = argument.substr(0, equals);
             value = argument.substr(equals + 1);
         }
-        const auto spec = OptionSpecs().find(name);
-        if (spec == OptionSpecs().end()) return Failure("unknown option '" + name + "'");
-        if ((spec->second.usedBy & UseOf(*command)) == 0) {
+        const auto rule = OptionRules().find(name);
+        if (rule == OptionRules().end()) return Failure("unknown option '" + name + "'");
+        if ((rule->second.usedBy & UseOf(*command)) == 0) {
             return Failure("option '" + name + "' does not apply to the " + CommandName(*command) +
                            " command");
         }
-        if (spec->second.takesValue && !value) {
+        if (rule->second.takesValue && !value) {
             if (i + 1 >= arguments.size()) return Failure("option '" + name + "' needs a value");
             value = arguments[++i];
-        } else if (!spec->second.takesValue && value) {
+        } else if (!rule->second.takesValue && value) {
             return Failure("option '" + name + "' takes no value");
         }
         const std::string error = Apply(name, value.value_or(""), options);
