@@ -33,8 +33,9 @@ constexpr std::size_t kCommentOffset = 320;
 constexpr std::size_t kInUseOffset = 4320;
 static_assert(kInUseOffset + 2 == kMaterialDataSize, "the flag ends the data of a slot");
 
-// Slots read per pass of a scan: large reads keep a walk of a big file to a few system calls.
-constexpr std::size_t kSlotsPerRead = 64;
+// Slots read per pass of a scan: enough to keep a walk of a big file to few system calls, few
+// enough that the buffer stays on the heap instead of being mapped (and faulted in) anew per scan.
+constexpr std::size_t kSlotsPerRead = 8;
 
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
