@@ -106,7 +106,7 @@ void HomeForm::BuildControls() {
     material_->setTextFormat(Qt::PlainText);
     material_->setFrameShape(QFrame::Panel);
     material_->setFrameShadow(QFrame::Sunken);
-    material_->setMinimumWidth(180);
+    material_->setMinimumWidth(220);
     auto* frame4Layout = new QHBoxLayout(frame4);
     frame4Layout->addWidget(command1_);
     frame4Layout->addWidget(material_, 1);
@@ -140,6 +140,8 @@ void HomeForm::BuildControls() {
     restraintFrame_->setObjectName(QStringLiteral("RestraintFrame"));
     edgeFix_ = new QComboBox(restraintFrame_);
     edgeFix_->setObjectName(QStringLiteral("EdgeFix"));
+    edgeFix_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    edgeFix_->setMinimumContentsLength(34);
     auto* restraintLayout = new QVBoxLayout(restraintFrame_);
     restraintLayout->addWidget(edgeFix_);
     showEndcap_ = new QPushButton(QStringLiteral("Enter Geometry"), endcapInfo_);
@@ -150,6 +152,7 @@ void HomeForm::BuildControls() {
     endcapTop->addWidget(showEndcap_);
     endcapLayout->addLayout(endcapTop);
     endcapLayout->addWidget(restraintFrame_);
+    endcapLayout->addStretch();
 
     auto* frame2 = new QGroupBox(QStringLiteral("Units"), designFrame);
     frame2->setObjectName(QStringLiteral("Frame2"));
@@ -174,6 +177,8 @@ void HomeForm::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(projectFrame);
     layout->addWidget(designFrame, 1);
+    // Room for every frame, whichever the analysis type hides.
+    setMinimumSize(sizeHint());
 
     // The user's edits only: the program filling the form never runs these.
     connect(title_, &QLineEdit::textEdited, this, &HomeForm::Title_Change);

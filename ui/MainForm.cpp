@@ -300,6 +300,7 @@ void MainForm::HomeFormLoad() {
     design_.ProjectTitle = "Project1";
     home_->ShowDesign();
     LoadDefaultMaterial();
+    homeWindow_->adjustSize();
     design_.ProjectChanged = kFalse;
 }
 
