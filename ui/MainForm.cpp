@@ -267,6 +267,10 @@ void MainForm::DisclaimerAccepted() {
     disclaimer_->Dismiss();
     ShowHomeForm();
     UnlockMenus();
+    // The work goes on in the main window: it takes the keyboard back from the disclaimer.
+    raise();
+    activateWindow();
+    home_->FocusTitle();
 }
 
 void MainForm::DisclaimerQuit() {
