@@ -20,7 +20,8 @@ const QStringList& DisclaimerLines() {
         QString(),
         QStringLiteral("   The results of this program are an aid to the engineer, not a"),
         QStringLiteral("substitute for engineering judgement.  It is the sole responsibility"),
-        QStringLiteral("of the individual designer to incorporate a reasonable factor of safety into"),
+        QStringLiteral(
+            "of the individual designer to incorporate a reasonable factor of safety into"),
         QStringLiteral("a pressure housing design where appropriate, as there are no safety "),
         QStringLiteral("factors in the calculations.  Check each design and its results against"),
         QStringLiteral("the references provided."),

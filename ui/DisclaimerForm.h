@@ -38,8 +38,8 @@ public:
     void Dismiss();
 
 signals:
-    void accepted();        // OK
-    void quitRequested();   // Quit
+    void accepted();       // OK
+    void quitRequested();  // Quit
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -12,7 +12,7 @@ struct FileDialogSetup {
     std::string filter;            // "Description (*.ext)|*.ext"
     std::string defaultExtension;  // without the point
     std::string initialFolder;
-    std::string fileName;          // current file name, proposed by the next dialog
+    std::string fileName;  // current file name, proposed by the next dialog
     bool hideReadOnly = false;
     bool promptOverwrite = false;
 };

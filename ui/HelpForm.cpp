@@ -7,7 +7,9 @@
 
 namespace tidewell {
 
-QUrl HelpContentsUrl() { return QUrl(QStringLiteral("qrc:/help/index.html")); }
+QUrl HelpContentsUrl() {
+    return QUrl(QStringLiteral("qrc:/help/index.html"));
+}
 
 HelpForm::HelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpForm"));
@@ -43,6 +45,8 @@ void HelpForm::ShowContents() {
     activateWindow();
 }
 
-QUrl HelpForm::CurrentPage() const { return browser_->source(); }
+QUrl HelpForm::CurrentPage() const {
+    return browser_->source();
+}
 
 }  // namespace tidewell

@@ -204,8 +204,8 @@ void HomeForm::FillLists() {
     const QSignalBlocker bodyBlocker(bodyBox_);
     const QSignalBlocker endcapBlocker(endCapBox_);
     bodyBox_->clear();
-    bodyBox_->addItems({QStringLiteral("Tube"), QStringLiteral("Sphere"),
-                        QStringLiteral("Endcap Only")});
+    bodyBox_->addItems(
+        {QStringLiteral("Tube"), QStringLiteral("Sphere"), QStringLiteral("Endcap Only")});
     bodyBox_->setCurrentIndex(-1);
     endCapBox_->clear();
     endCapBox_->addItems({QStringLiteral("Flat Annular"), QStringLiteral("Conical"),
@@ -237,9 +237,8 @@ void HomeForm::ApplyActions(const DesignUiActions& actions) {
     if (actions.restraintList) SetRestraintList(*actions.restraintList);
     if (actions.restraintSelection) {
         const QSignalBlocker blocker(edgeFix_);
-        edgeFix_->setCurrentIndex(*actions.restraintSelection < edgeFix_->count()
-                                      ? *actions.restraintSelection
-                                      : -1);
+        edgeFix_->setCurrentIndex(
+            *actions.restraintSelection < edgeFix_->count() ? *actions.restraintSelection : -1);
     }
     if (actions.moveHomeForm) MoveToStoredPosition();
     UpdateVisibility();
@@ -305,7 +304,9 @@ DesignFormState HomeForm::State() const {
     return state;
 }
 
-void HomeForm::SetCaption(const std::string& caption) { setWindowTitle(ToQ(caption)); }
+void HomeForm::SetCaption(const std::string& caption) {
+    setWindowTitle(ToQ(caption));
+}
 
 void HomeForm::MoveToStoredPosition() {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -336,7 +337,9 @@ void HomeForm::SetMaterialChooserAvailable(bool available) {
         available ? QString() : QStringLiteral("The materials window is not part of this build."));
 }
 
-void HomeForm::FocusTitle() { title_->setFocus(); }
+void HomeForm::FocusTitle() {
+    title_->setFocus();
+}
 
 void HomeForm::closeEvent(QCloseEvent* event) {
     // The form lives for the whole run; only the end of the run closes it.
@@ -387,9 +390,13 @@ void HomeForm::UnitChoiceBox_Click(int index) {
     MarkChangedAndCloseResults();
 }
 
-void HomeForm::BodyBox_Click(int index) { ApplyActions(SelectBody(design_, index)); }
+void HomeForm::BodyBox_Click(int index) {
+    ApplyActions(SelectBody(design_, index));
+}
 
-void HomeForm::EndCapBox_Click(int index) { ApplyActions(SelectEndcap(design_, index)); }
+void HomeForm::EndCapBox_Click(int index) {
+    ApplyActions(SelectEndcap(design_, index));
+}
 
 void HomeForm::EdgeFix_Click(int index) {
     DesignUiActions actions;
@@ -400,7 +407,9 @@ void HomeForm::EdgeFix_Click(int index) {
     emit designActionsRequested(actions);
 }
 
-void HomeForm::ShowBody_Click() { emit bodyEditorRequested(); }
+void HomeForm::ShowBody_Click() {
+    emit bodyEditorRequested();
+}
 
 void HomeForm::ShowEndcap_Click() {
     if (endCapBox_->currentIndex() < 0) {
@@ -420,9 +429,8 @@ void HomeForm::SetRestraintList(const RestraintListUpdate& list) {
     const QSignalBlocker blocker(edgeFix_);
     edgeFix_->clear();
     for (const std::string& entry : list.entries) edgeFix_->addItem(ToQ(entry));
-    edgeFix_->setCurrentIndex(list.selected >= 0 && list.selected < edgeFix_->count()
-                                  ? list.selected
-                                  : -1);
+    edgeFix_->setCurrentIndex(
+        list.selected >= 0 && list.selected < edgeFix_->count() ? list.selected : -1);
     if (!list.caption.empty()) restraintFrame_->setTitle(ToQ(list.caption));
 }
 

@@ -23,8 +23,7 @@ std::string AcknowledgementText();
 class IntroForm : public QWidget {
     Q_OBJECT
 public:
-    IntroForm(const std::string& programVersion, UserMessages& messages,
-              QWidget* parent = nullptr);
+    IntroForm(const std::string& programVersion, UserMessages& messages, QWidget* parent = nullptr);
 
     // Shows the window at its place on the screen.
     void ShowCentred();

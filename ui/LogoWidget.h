@@ -1,6 +1,7 @@
 #pragma once
 // The product logo: a pressure housing (a tube closed by two hemispherical endcaps) riding on
-// waves, drawn with QPainter so that it scales and needs no image file. Clicking it emits clicked().
+// waves, drawn with QPainter so that it scales and needs no image file. Clicking it emits
+// clicked().
 
 #include <QWidget>
 

@@ -17,14 +17,6 @@
 #include "analysis/DesignOperations.h"
 #include "analysis/DesignValidation.h"
 #include "analysis/ProgramVersion.h"
-#include "ui/BusyCursor.h"
-#include "ui/DisclaimerForm.h"
-#include "ui/HelpForm.h"
-#include "ui/HomeForm.h"
-#include "ui/IntroForm.h"
-#include "ui/NumericForm.h"
-#include "ui/QtText.h"
-#include "ui/ReferenceForm.h"
 #include "materials/MaterialLoading.h"
 #include "project/FileErrors.h"
 #include "project/OpenProject.h"
@@ -33,6 +25,14 @@
 #include "project/ProjectWriter.h"
 #include "project/RecentProjects.h"
 #include "project/Registry.h"
+#include "ui/BusyCursor.h"
+#include "ui/DisclaimerForm.h"
+#include "ui/HelpForm.h"
+#include "ui/HomeForm.h"
+#include "ui/IntroForm.h"
+#include "ui/NumericForm.h"
+#include "ui/QtText.h"
+#include "ui/ReferenceForm.h"
 
 namespace tidewell {
 
@@ -65,17 +65,15 @@ MainForm::MainForm(DesignRecord& design, const DesktopServices& services, QWidge
 
     home_ = new HomeForm(design_, messages_);
     homeWindow_ = mdi_->addSubWindow(home_, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                                Qt::WindowTitleHint |
-                                                Qt::WindowMinimizeButtonHint);
+                                                Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
     homeWindow_->setObjectName(QStringLiteral("HomeFormWindow"));
     homeWindow_->hide();
     connect(home_, &HomeForm::bodyMenuEnabled, this, [this](bool enabled) {
         // The body editor is not part of this build: its item stays disabled.
         items_.at("mnuitmBody")->setEnabled(enabled && false);
     });
-    connect(home_, &HomeForm::endcapMenuEnabled, this, [this](bool enabled) {
-        items_.at("mnuitmEndcap")->setEnabled(enabled && false);
-    });
+    connect(home_, &HomeForm::endcapMenuEnabled, this,
+            [this](bool enabled) { items_.at("mnuitmEndcap")->setEnabled(enabled && false); });
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainForm::ChildActivated);
 
     disclaimer_ = new DisclaimerForm(this);
@@ -130,7 +128,8 @@ void MainForm::BuildMenus() {
     };
 
     QMenu* file = addMenu("mnuFile", QStringLiteral("&File"));
-    OnMenu(AddItem(file, "mnuitmNew", QStringLiteral("&New Design"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+    OnMenu(AddItem(file, "mnuitmNew", QStringLiteral("&New Design"),
+                   QKeySequence(Qt::CTRL | Qt::Key_N)),
            &MainForm::mnuitmNew_Click);
     OnMenu(AddItem(file, "mnuItmOpen", QStringLiteral("&Open Design"),
                    QKeySequence(Qt::CTRL | Qt::Key_O)),
@@ -148,8 +147,8 @@ void MainForm::BuildMenus() {
     OnMenu(AddItem(file, "mnuitmQuit", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
            &MainForm::mnuitmQuit_Click);
     separator(file, "mnuItmBlanklast");
-    const QString ordinals[] = {QStringLiteral("1st"), QStringLiteral("2nd"),
-                                QStringLiteral("3rd"), QStringLiteral("4th")};
+    const QString ordinals[] = {QStringLiteral("1st"), QStringLiteral("2nd"), QStringLiteral("3rd"),
+                                QStringLiteral("4th")};
     for (int i = 0; i < 4; ++i) {
         QAction* item = file->addAction(ordinals[i]);
         item->setObjectName(QStringLiteral("mnuItmOpenProj_%1").arg(i));
@@ -392,8 +391,7 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     // inside this window, as the menu shows them.
     if (event->type() == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this &&
-            ShortcutWins(*static_cast<QKeyEvent*>(event))) {
+        if (widget && widget->window() == this && ShortcutWins(*static_cast<QKeyEvent*>(event))) {
             event->ignore();
             return true;
         }
@@ -485,14 +483,18 @@ void MainForm::mnuitmReferences_Click() {
     references_->Open();
 }
 
-void MainForm::mnuitmDisclaimer_Click() { ShowDisclaimer(false); }
+void MainForm::mnuitmDisclaimer_Click() {
+    ShowDisclaimer(false);
+}
 
 void MainForm::mnuitemHelp_Click() {
     if (!help_) help_ = new HelpForm(this);
     help_->ShowContents();
 }
 
-void MainForm::mnuitemAbout_Click() { StartUp(); }
+void MainForm::mnuitemAbout_Click() {
+    StartUp();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Project files, recent projects, preferences
@@ -614,7 +616,8 @@ void MainForm::RefreshRecentMenu() {
         const QString caption = ToQ(captions[static_cast<std::size_t>(i)]);
         const int keyEnd = caption.indexOf(QLatin1Char(' '));
         QString shown = keyEnd < 0 ? caption : caption.left(keyEnd + 1);
-        if (keyEnd >= 0) shown += caption.mid(keyEnd + 1).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        if (keyEnd >= 0)
+            shown += caption.mid(keyEnd + 1).replace(QLatin1Char('&'), QStringLiteral("&&"));
         recentItems_[static_cast<std::size_t>(i)]->setText(shown);
         recentItems_[static_cast<std::size_t>(i)]->setVisible(true);
     }

@@ -35,9 +35,9 @@ struct DesktopServices {
     UserMessages* messages = nullptr;
     FileDialogs* dialogs = nullptr;
     SettingsStore* settings = nullptr;
-    std::string programFolder;     // relative project names, default folder of the dialogs
-    std::string materialsFile;     // the materials database
-    std::string lockFilePath;      // the single-instance lock
+    std::string programFolder;  // relative project names, default folder of the dialogs
+    std::string materialsFile;  // the materials database
+    std::string lockFilePath;   // the single-instance lock
 };
 
 // EditCommand operation codes.

@@ -13,9 +13,9 @@ ProgramFolder DesktopProgramFolder() {
     const std::filesystem::path executableFolder =
         PathFromUtf8(FromQ(QCoreApplication::applicationDirPath()));
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return LocateProgramFolder(executableFolder,
-                               userData.isEmpty() ? std::filesystem::path()
-                                                  : PathFromUtf8(FromQ(userData)));
+    return LocateProgramFolder(executableFolder, userData.isEmpty()
+                                                     ? std::filesystem::path()
+                                                     : PathFromUtf8(FromQ(userData)));
 }
 
 std::string InstanceLockPath() {

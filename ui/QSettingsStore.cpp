@@ -27,8 +27,7 @@ bool QSettingsStore::Get(const std::string& application, const std::string& sect
 
 bool QSettingsStore::Save(const std::string& application, const std::string& section,
                           const std::string& key, const std::string& value) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_,
-                       ToQ(application));
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_, ToQ(application));
     settings.setValue(KeyOf(section, key), ToQ(value));
     settings.sync();
     return settings.status() == QSettings::NoError && settings.isWritable();
@@ -36,8 +35,7 @@ bool QSettingsStore::Save(const std::string& application, const std::string& sec
 
 bool QSettingsStore::Delete(const std::string& application, const std::string& section,
                             const std::string& key) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_,
-                       ToQ(application));
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_, ToQ(application));
     settings.remove(KeyOf(section, key));
     settings.sync();
     return settings.status() == QSettings::NoError;

@@ -7,8 +7,12 @@
 
 namespace tidewell {
 
-inline QString ToQ(const std::string& text) { return QString::fromStdString(text); }
-inline std::string FromQ(const QString& text) { return text.toStdString(); }
+inline QString ToQ(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string FromQ(const QString& text) {
+    return text.toStdString();
+}
 
 // Core texts break lines with CR LF or with a bare CR; Qt shows a bare CR on one line. Both
 // become a line feed.

@@ -40,8 +40,9 @@ QMessageBox::StandardButton ToQtButton(MessageAnswer answer) {
 }
 
 MessageAnswer FirstButton(MessageButtons buttons) {
-    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
-                                                                                : MessageAnswer::Yes;
+    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
+               ? MessageAnswer::Ok
+               : MessageAnswer::Yes;
 }
 
 }  // namespace

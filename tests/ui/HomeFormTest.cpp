@@ -31,9 +31,7 @@ private:
     std::unique_ptr<DesktopRun> run_;
 
     QComboBox* Box(const char* name) { return run_->Control<QComboBox>(name); }
-    bool Shown(const char* name) {
-        return !run_->Control<QWidget>(name)->isHidden();
-    }
+    bool Shown(const char* name) { return !run_->Control<QWidget>(name)->isHidden(); }
 
 private slots:
     void initTestCase() {
@@ -52,15 +50,20 @@ private slots:
 
     void framesAndCaptions() {
         const std::pair<const char*, const char*> captions[] = {
-            {"ProjectFrame", "Project Parameters"}, {"DesignFrame", "Design Parameters"},
-            {"Frame5", "Analysis Options"},         {"Frame4", "Material"},
-            {"Frame1", "Pressure"},                 {"Frame3", "Analysis Type"},
-            {"EndcapInfo", "Endcap Configuration"}, {"Frame2", "Units"}};
+            {"ProjectFrame", "Project Parameters"},
+            {"DesignFrame", "Design Parameters"},
+            {"Frame5", "Analysis Options"},
+            {"Frame4", "Material"},
+            {"Frame1", "Pressure"},
+            {"Frame3", "Analysis Type"},
+            {"EndcapInfo", "Endcap Configuration"},
+            {"Frame2", "Units"}};
         for (const auto& [name, caption] : captions) {
             QCOMPARE(run_->Control<QGroupBox>(name)->title(), QString::fromLatin1(caption));
         }
         const std::pair<const char*, const char*> labels[] = {
-            {"Label5", "Project Title"}, {"DesignerLabel", "Project Designer"},
+            {"Label5", "Project Title"},
+            {"DesignerLabel", "Project Designer"},
             {"ProjectLab", "Project Description"}};
         for (const auto& [name, caption] : labels) {
             QCOMPARE(run_->Control<QLabel>(name)->text(), QString::fromLatin1(caption));
@@ -71,12 +74,15 @@ private slots:
                  QStringLiteral("Force Thick Wall Equations"));
         QCOMPARE(run_->Control<QPushButton>("Command1")->text(), QStringLiteral("Choose"));
         QCOMPARE(run_->Control<QPushButton>("ShowBody")->text(), QStringLiteral("Enter Geometry"));
-        QCOMPARE(run_->Control<QRadioButton>("PresSourceBox_0")->text(), QStringLiteral("Internal"));
-        QCOMPARE(run_->Control<QRadioButton>("PresSourceBox_1")->text(), QStringLiteral("External"));
+        QCOMPARE(run_->Control<QRadioButton>("PresSourceBox_0")->text(),
+                 QStringLiteral("Internal"));
+        QCOMPARE(run_->Control<QRadioButton>("PresSourceBox_1")->text(),
+                 QStringLiteral("External"));
         QCOMPARE(run_->Control<QRadioButton>("UnitChoiceBox_0")->text(), QStringLiteral("English"));
         QCOMPARE(run_->Control<QRadioButton>("UnitChoiceBox_1")->text(), QStringLiteral("Metric"));
-        QCOMPARE(Items(Box("BodyBox")), QStringList({QStringLiteral("Tube"), QStringLiteral("Sphere"),
-                                                    QStringLiteral("Endcap Only")}));
+        QCOMPARE(Items(Box("BodyBox")),
+                 QStringList({QStringLiteral("Tube"), QStringLiteral("Sphere"),
+                              QStringLiteral("Endcap Only")}));
         QCOMPARE(Items(Box("EndCapBox")),
                  QStringList({QStringLiteral("Flat Annular"), QStringLiteral("Conical"),
                               QStringLiteral("Hemispherical"), QStringLiteral("Flat Circular")}));

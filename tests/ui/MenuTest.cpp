@@ -50,8 +50,8 @@ private slots:
         // A hidden item is also unusable: its shortcut does nothing.
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<bool>("visible");
-        auto row = [](const char* item, const char* menu, const char* caption,
-                      const char* shortcut, bool enabled, bool visible) {
+        auto row = [](const char* item, const char* menu, const char* caption, const char* shortcut,
+                      bool enabled, bool visible) {
             QTest::newRow(item) << QString::fromLatin1(menu) << QString::fromLatin1(caption)
                                 << QString::fromLatin1(shortcut) << enabled << visible;
         };
@@ -71,8 +71,7 @@ private slots:
         row("mnuitmCopy", "mnuEdit", "&Copy", "Ctrl+C", true, true);
         row("mnuitmPaste", "mnuEdit", "&Paste", "Ctrl+V", true, true);
         row("mnuitmDelete", "mnuEdit", "&Delete", "Ctrl+D", true, true);
-        row("mnuitmCopyReport", "mnuEdit", "&Copy Analysis to Clipboard", "Ctrl+R", false,
-            false);
+        row("mnuitmCopyReport", "mnuEdit", "&Copy Analysis to Clipboard", "Ctrl+R", false, false);
         // The materials window is not part of this build.
         row("mnuitmViewProp", "mnuMaterials", "&View Materials", "", false, true);
         row("mnuitmReferences", "mnuWindow", "&References", "", true, true);
@@ -106,8 +105,8 @@ private slots:
     void separatorsByName() {
         MemorySettingsStore store;
         DesktopRun run(store, folder_.path());
-        for (const char* name : {"mnuitmBlankFile", "mnuitmblnk", "mnuItmBlanklast",
-                                 "mnuitemblank", "mnuitmBlankWindows", "mnuitemHelpBlank"}) {
+        for (const char* name : {"mnuitmBlankFile", "mnuitmblnk", "mnuItmBlanklast", "mnuitemblank",
+                                 "mnuitmBlankWindows", "mnuitemHelpBlank"}) {
             QAction* item = run.Item(name);
             QVERIFY2(item && item->isSeparator(), name);
         }

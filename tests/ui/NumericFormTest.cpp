@@ -107,14 +107,22 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("sample");
-        QTest::newRow("3.7 keeps 3") << "3.7" << "3" << 3 << "1230";
-        QTest::newRow("6") << "6" << "6" << 6 << "1234.57";
-        QTest::newRow("2") << "2" << "2" << 2 << "1200";
-        QTest::newRow("0 gives 4") << "0" << "4" << 4 << "1235";
-        QTest::newRow("9 gives 4") << "9" << "4" << 4 << "1235";
-        QTest::newRow("-2 gives 4") << "-2" << "4" << 4 << "1235";
-        QTest::newRow("letters give 4") << "ab" << "4" << 4 << "1235";
-        QTest::newRow("5e0 is 5") << "5e0" << "5" << 5 << "1234.6";
+        QTest::newRow("3.7 keeps 3") << "3.7"
+                                     << "3" << 3 << "1230";
+        QTest::newRow("6") << "6"
+                           << "6" << 6 << "1234.57";
+        QTest::newRow("2") << "2"
+                           << "2" << 2 << "1200";
+        QTest::newRow("0 gives 4") << "0"
+                                   << "4" << 4 << "1235";
+        QTest::newRow("9 gives 4") << "9"
+                                   << "4" << 4 << "1235";
+        QTest::newRow("-2 gives 4") << "-2"
+                                    << "4" << 4 << "1235";
+        QTest::newRow("letters give 4") << "ab"
+                                        << "4" << 4 << "1235";
+        QTest::newRow("5e0 is 5") << "5e0"
+                                  << "5" << 5 << "1234.6";
     }
 
     void typedDigits() {
@@ -146,10 +154,14 @@ private slots:
     void sampleInput_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("sample");
-        QTest::newRow("small") << "0.05" << "0.050000";
-        QTest::newRow("negative") << "-0.5" << "-0.50000";
-        QTest::newRow("rounds up") << "99999.6" << "100000";
-        QTest::newRow("empty is zero") << "" << "0.0000";
+        QTest::newRow("small") << "0.05"
+                               << "0.050000";
+        QTest::newRow("negative") << "-0.5"
+                                  << "-0.50000";
+        QTest::newRow("rounds up") << "99999.6"
+                                   << "100000";
+        QTest::newRow("empty is zero") << ""
+                                       << "0.0000";
     }
 
     void sampleInput() {

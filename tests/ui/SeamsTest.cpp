@@ -62,11 +62,16 @@ private slots:
     void displayText_data() {
         QTest::addColumn<QString>("core");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("carriage returns") << "\rTitle\r     Body I.D." << "\nTitle\n     Body I.D.";
-        QTest::newRow("CR LF") << "one\r\ntwo" << "one\ntwo";
-        QTest::newRow("line feed kept") << "one\ntwo" << "one\ntwo";
-        QTest::newRow("empty line between") << "a\r\rb" << "a\n\nb";
-        QTest::newRow("no break") << "plain" << "plain";
+        QTest::newRow("carriage returns") << "\rTitle\r     Body I.D."
+                                          << "\nTitle\n     Body I.D.";
+        QTest::newRow("CR LF") << "one\r\ntwo"
+                               << "one\ntwo";
+        QTest::newRow("line feed kept") << "one\ntwo"
+                                        << "one\ntwo";
+        QTest::newRow("empty line between") << "a\r\rb"
+                                            << "a\n\nb";
+        QTest::newRow("no break") << "plain"
+                                  << "plain";
     }
 
     void displayText() {
@@ -101,11 +106,14 @@ private slots:
     void fileFilters_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("qt");
-        QTest::newRow("project") << "Project (*.prj)|*.prj" << "Project (*.prj)";
-        QTest::newRow("pattern added") << "Text|*.txt" << "Text (*.txt)";
+        QTest::newRow("project") << "Project (*.prj)|*.prj"
+                                 << "Project (*.prj)";
+        QTest::newRow("pattern added") << "Text|*.txt"
+                                       << "Text (*.txt)";
         QTest::newRow("two pairs") << "Report (*.txt)|*.txt|All|*.*"
                                    << "Report (*.txt);;All (*.*)";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void fileFilters() {
@@ -137,14 +145,12 @@ private slots:
             << int(MessageButtons::YesNoCancel) << int(MessageAnswer::Cancel) << int(Qt::Key_Enter)
             << int(MessageAnswer::Cancel);
         QTest::newRow("yes/no/cancel, escape") << int(MessageButtons::YesNoCancel) << none
-                                               << int(Qt::Key_Escape)
-                                               << int(MessageAnswer::Cancel);
-        QTest::newRow("yes/no, first is default") << int(MessageButtons::YesNo) << none
-                                                  << int(Qt::Key_Enter) << int(MessageAnswer::Yes);
-        QTest::newRow("ok/cancel, cancel default") << int(MessageButtons::OkCancel)
-                                                   << int(MessageAnswer::Cancel)
-                                                   << int(Qt::Key_Enter)
-                                                   << int(MessageAnswer::Cancel);
+                                               << int(Qt::Key_Escape) << int(MessageAnswer::Cancel);
+        QTest::newRow("yes/no, first is default")
+            << int(MessageButtons::YesNo) << none << int(Qt::Key_Enter) << int(MessageAnswer::Yes);
+        QTest::newRow("ok/cancel, cancel default")
+            << int(MessageButtons::OkCancel) << int(MessageAnswer::Cancel) << int(Qt::Key_Enter)
+            << int(MessageAnswer::Cancel);
         QTest::newRow("ok/cancel, escape") << int(MessageButtons::OkCancel) << none
                                            << int(Qt::Key_Escape) << int(MessageAnswer::Cancel);
     }
@@ -200,8 +206,9 @@ private slots:
         QCOMPARE(lines[0],
                  QStringLiteral("   Roark's Formulas for Stress and Strain, Warren C. Young,"));
         QCOMPARE(lines[1], QStringLiteral("   Sixth Edition, McGraw-Hill, Inc., 1989."));
-        QCOMPARE(lines[6], QStringLiteral(
-                               "       Tube: Buckling - case 20, pg 690[556] (tube ends held circular)"));
+        QCOMPARE(lines[6],
+                 QStringLiteral(
+                     "       Tube: Buckling - case 20, pg 690[556] (tube ends held circular)"));
         QCOMPARE(lines[32], QStringLiteral("           1.  \"MIL-HDBK-5E\", Metallic Materials and "
                                            "Elements for Aerospace Vehicle Structures."));
         QCOMPARE(lines[37],
@@ -252,8 +259,9 @@ private slots:
         for (const QString& page : pages) {
             QFile file(QStringLiteral(":/help/") + page);
             QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page));
-            QVERIFY2(QString::fromUtf8(file.readAll()).contains(QStringLiteral("href=\"index.html\"")),
-                     qPrintable(page));
+            QVERIFY2(
+                QString::fromUtf8(file.readAll()).contains(QStringLiteral("href=\"index.html\"")),
+                qPrintable(page));
         }
     }
 };

@@ -51,12 +51,11 @@ private slots:
         QTest::addColumn<QRect>("screen");
         QTest::addColumn<QSize>("window");
         QTest::addColumn<QPoint>("expected");
-        QTest::newRow("full hd") << QRect(0, 0, 1920, 1080) << QSize(600, 300)
-                                 << QPoint(660, 260);
-        QTest::newRow("second screen") << QRect(1920, 0, 1280, 1024) << QSize(400, 124)
-                                       << QPoint(1920 + 440, 300);
-        QTest::newRow("window as large as screen") << QRect(0, 0, 800, 600) << QSize(800, 600)
-                                                   << QPoint(0, 0);
+        QTest::newRow("full hd") << QRect(0, 0, 1920, 1080) << QSize(600, 300) << QPoint(660, 260);
+        QTest::newRow("second screen")
+            << QRect(1920, 0, 1280, 1024) << QSize(400, 124) << QPoint(1920 + 440, 300);
+        QTest::newRow("window as large as screen")
+            << QRect(0, 0, 800, 600) << QSize(800, 600) << QPoint(0, 0);
     }
 
     void splashPlacement() {
@@ -70,8 +69,8 @@ private slots:
         MemorySettingsStore store;
         DesktopRun run(store, folder_.path());
         run.main->StartUp();
-        QWidget* logo = DesktopRun::TopLevel("IntroForm")->findChild<QWidget*>(
-            QStringLiteral("Image1"));
+        QWidget* logo =
+            DesktopRun::TopLevel("IntroForm")->findChild<QWidget*>(QStringLiteral("Image1"));
         QTest::mouseClick(logo, Qt::LeftButton);
         QCOMPARE(run.messages.shown.size(), std::size_t{1});
         QCOMPARE(run.messages.shown[0].text, AcknowledgementText());

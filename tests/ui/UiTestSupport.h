@@ -110,9 +110,7 @@ public:
         return nullptr;
     }
 
-    QAction* Item(const char* name) const {
-        return main->findChild<QAction*>(QLatin1String(name));
-    }
+    QAction* Item(const char* name) const { return main->findChild<QAction*>(QLatin1String(name)); }
 
     template <typename T>
     T* Control(const char* name) const {
@@ -134,6 +132,8 @@ public:
 };
 
 // The design form's caption.
-inline QString Caption(const DesktopRun& run) { return run.main->homeForm()->windowTitle(); }
+inline QString Caption(const DesktopRun& run) {
+    return run.main->homeForm()->windowTitle();
+}
 
 }  // namespace tidewell
