@@ -13,7 +13,9 @@ std::string MaterialNotFoundText(const std::string& name) {
 }
 
 bool LoadMaterialByName(DesignRecord& design, const std::string& materialsFilePath,
-                        const std::string& name, UserMessages& messages) {
+                        const std::string& requestedName, UserMessages& messages) {
+    // A copy: callers may pass the design's own MaterialName, which clearing the material empties.
+    const std::string name = requestedName;
     if (name.empty()) {
         ClearMaterial(design);
         return false;

@@ -61,6 +61,19 @@ TEST(LoadMaterialByName, FoundIgnoringCaseLoadsTheStoredName) {
     EXPECT_DOUBLE_EQ(design.SecondaryStrength, 0);
 }
 
+// Opening a project passes the design's own MaterialName, which the failed load empties: the
+// message must still name the material.
+TEST(LoadMaterialByName, MissingNameFromTheDesignItselfIsNamedInTheMessage) {
+    ScratchFolder folder;
+    const std::string path = OneMaterialFile(folder);
+    DesignRecord design = DesignWithMaterial();
+    design.MaterialName = "Unobtainium";
+    ScriptedMessages messages;
+    EXPECT_FALSE(LoadMaterialByName(design, path, design.MaterialName, messages));
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"The material \"Unobtainium\" not found in database."});
+}
+
 struct MissingCase {
     const char* label;
     const char* name;
