@@ -88,6 +88,15 @@ bool DecodeUtf8(const std::string& text, std::size_t& pos, char32_t& codePoint) 
 
 }  // namespace
 
+bool IsValidUtf8(const std::string& bytes) {
+    std::size_t pos = 0;
+    char32_t codePoint = 0;
+    while (pos < bytes.size()) {  // each decoded sequence consumes at least one byte
+        if (!DecodeUtf8(bytes, pos, codePoint)) return false;
+    }
+    return true;
+}
+
 std::string Windows1252ToUtf8(const std::string& bytes) {
     std::string out;
     out.reserve(bytes.size());

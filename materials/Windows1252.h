@@ -18,6 +18,10 @@ bool Utf8ToWindows1252(const std::string& utf8, std::string& out);
 // True when every character of the UTF-8 text can be stored as Windows-1252.
 bool FitsWindows1252(const std::string& utf8);
 
+// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or values beyond
+// U+10FFFF).
+bool IsValidUtf8(const std::string& bytes);
+
 // Upper-cases single-byte Windows-1252 text: the ASCII letters and the accented letters that
 // have a capital in the code page (à to þ except ÷, š, œ, ž, ÿ).
 std::string UpperWindows1252(const std::string& bytes);

@@ -6,11 +6,9 @@
 
 #include <string>
 
-namespace tidewell {
+#include "materials/Windows1252.h"  // IsValidUtf8
 
-// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or values beyond
-// U+10FFFF).
-bool IsValidUtf8(const std::string& bytes);
+namespace tidewell {
 
 // The UTF-8 text of a file's bytes: the bytes themselves (a leading byte-order mark dropped) when
 // they are valid UTF-8, else their Windows-1252 reading.
