@@ -204,7 +204,9 @@ private:
     FailureFrame ShellCaptionsAndSelection() {
         FailureFrame frame;
         frame.options.assign(4, FailureOption{});
-        if (s_.BucklingPressure > 0) {
+        // Only a pressure of zero means the mode does not apply; a negative value from the
+        // formula is shown as it is (and never governs).
+        if (s_.BucklingPressure != 0) {
             std::string caption = "Thin Wall Buckling at " + ValueAndUnit(s_.BucklingPressure);
             if (s_.ComponentCode == kTubeComponent && s_.PressureDirection != kInternalPressure) {
                 caption += " by " + std::to_string(s_.LobeCount) + " nodes";
