@@ -10,7 +10,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Core under sanitizers (build-asan)"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTIDEWELL_SANITIZE=ON \
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DTIDEWELL_SANITIZE=ON \
   -DTIDEWELL_BUILD_UI=OFF -DTIDEWELL_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
