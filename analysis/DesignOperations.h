@@ -38,12 +38,12 @@ struct DesignUiActions {
     bool clearIdentification = false;  // title, description and designer boxes
     bool clearCheckBoxes = false;      // ForceThickChk and WorkStrengthChk
     bool clearMaterialLabel = false;
-    std::optional<std::string> homeCaption;   // "(Not saved)"
-    std::optional<std::string> titleText;     // text to put into the title box
-    std::optional<int> bodySelection;         // body list index to show, -1 empty
-    std::optional<int> endcapSelection;       // endcap list index to show, -1 empty
+    std::optional<std::string> homeCaption;  // "(Not saved)"
+    std::optional<std::string> titleText;    // text to put into the title box
+    std::optional<int> bodySelection;        // body list index to show, -1 empty
+    std::optional<int> endcapSelection;      // endcap list index to show, -1 empty
     std::optional<RestraintListUpdate> restraintList;
-    std::optional<int> restraintSelection;    // -1 empty
+    std::optional<int> restraintSelection;  // -1 empty
 
     // Adds the actions of a later operation; later selections win.
     void Merge(const DesignUiActions& later);

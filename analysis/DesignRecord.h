@@ -37,9 +37,9 @@ struct DesignRecord {
     // Configuration
     int16_t BodyType = kNoBody;
     int16_t EndcapType = kNoEndcap;
-    int16_t PressureSource = 0;  // 0 internal, non-zero external (stored as 1)
-    int16_t UnitSystem = 0;      // 0 English, non-zero metric (stored as 1)
-    int16_t EdgeRestraint = -1;  // index into the endcap's restraint list; -1 none
+    int16_t PressureSource = 0;      // 0 internal, non-zero external (stored as 1)
+    int16_t UnitSystem = 0;          // 0 English, non-zero metric (stored as 1)
+    int16_t EdgeRestraint = -1;      // index into the endcap's restraint list; -1 none
     int16_t ForceThickWall = 0;      // check state 0/1
     int16_t UseWorkingStrength = 0;  // check state 0/1
 
@@ -47,7 +47,7 @@ struct DesignRecord {
     std::string MaterialName;
     std::string LoadedMaterialName;
     std::string MaterialClass;
-    double YoungsModulus = 0;      // psi
+    double YoungsModulus = 0;  // psi
     double PoissonsRatio = 0;
     double Density = 0;            // lb/cu in
     double YieldStrength = 0;      // psi, primary strength

@@ -35,7 +35,10 @@ public:
     }
 
     bool Empty() const { return shown.empty(); }
-    void Clear() { shown.clear(); answers_.clear(); }
+    void Clear() {
+        shown.clear();
+        answers_.clear();
+    }
 
     std::vector<Message> shown;
 

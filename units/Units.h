@@ -16,7 +16,8 @@ namespace tidewell {
 double Conversion(const std::string& unitName, UserMessages& messages);
 
 // Factor by which a pressure in psi is multiplied to show it in the named unit. For the four depth
-// names the factor depends on the pressure (sea-water law, fresh water 0.984 as dense); 0 for p = 0.
+// names the factor depends on the pressure (sea-water law, fresh water 0.984 as dense); 0 for p =
+// 0.
 double DepthConversion(double pressurePsi, const std::string& unitName, UserMessages& messages);
 
 // Re-expresses a typed length when its unit list changes from entry oldPosition of the length

@@ -12,7 +12,9 @@ DesignRecord NewDesign() {
     return design;
 }
 
-TEST(ProgramVersion, IsMajorPlusTenthsOfMinor) { EXPECT_EQ(ProgramVersionText(), "4.6"); }
+TEST(ProgramVersion, IsMajorPlusTenthsOfMinor) {
+    EXPECT_EQ(ProgramVersionText(), "4.6");
+}
 
 TEST(ClearDesign, GivesTheClearedState) {
     DesignRecord design;
