@@ -12,6 +12,7 @@
 #include "analysis/FailureSearch.h"
 #include "analysis/ResultsTable.h"
 #include "analysis/StressEngine.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 #include "units/NumberFormat.h"
 #include "units/ScriptedMessages.h"
 #include "units/Units.h"
@@ -19,52 +20,17 @@
 namespace tidewell {
 namespace {
 
-constexpr double kPiValue = 3.141592654;
-
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-// Materials: an aluminium alloy, a plastic (ultimate and working strength) and a glass
-// (tensile and compressive strength).
-void SetMetal(DesignRecord& d) {
-    d.MaterialName = d.LoadedMaterialName = "6061-T6";
-    d.MaterialClass = "Metals";
-    d.YoungsModulus = 10.0e6;
-    d.PoissonsRatio = 0.33;
-    d.Density = 0.098;
-    d.YieldStrength = 35000;
-    d.SecondaryStrength = 0;
-}
-
-void SetPlastic(DesignRecord& d) {
-    d.MaterialName = d.LoadedMaterialName = "Acetal";
-    d.MaterialClass = "Plastics";
-    d.YoungsModulus = 4.5e5;
-    d.PoissonsRatio = 0.35;
-    d.Density = 0.051;
-    d.YieldStrength = 10000;
-    d.SecondaryStrength = 3000;
-}
-
-void SetGlass(DesignRecord& d) {
-    d.MaterialName = d.LoadedMaterialName = "Borosilicate";
-    d.MaterialClass = "Glass";
-    d.YoungsModulus = 9.1e6;
-    d.PoissonsRatio = 0.2;
-    d.Density = 0.081;
-    d.YieldStrength = 7000;        // tensile
-    d.SecondaryStrength = 100000;  // compressive
-}
+using testing::kPiValue;
+using testing::RowName;
+using testing::SetGlass;
+using testing::SetMetal;
+using testing::SetPlastic;
+using testing::TitledMetal;
 
 DesignRecord Body(int16_t type, double id, double od, double wall, double length) {
-    DesignRecord d;
-    d.ProjectTitle = "Housing";
+    DesignRecord d = TitledMetal();
     d.BodyType = type;
     d.BodyDim = {id, od, wall, length, 0};
-    d.BodyGeometryValid = kTrue;
-    SetMetal(d);
     return d;
 }
 

@@ -11,16 +11,14 @@
 #include "analysis/PlateFailure.h"
 #include "analysis/ResultsTable.h"
 #include "analysis/StressEngine.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 #include "units/NumberFormat.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {
 namespace {
 
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
+using testing::RowName;
 
 // Plate: free radius a = 3, seat radius Rp = 3.5, hole radius b = 0.5, t = 0.5 in; line load on
 // the circle r0 = 2 standing for the pressure on a disc of radius 2.5; uniform load from 0.5.

@@ -6,21 +6,15 @@
 #include <string>
 
 #include "analysis/ResultsTable.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 #include "units/NumberFormat.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {
 namespace {
 
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-std::string Fmt(double v) {
-    int16_t digits = 5, notation = 2;
-    return SigDigFormat(v, digits, notation);
-}
+using testing::Fmt;
+using testing::RowName;
 
 // A steel-like metal whose modulus was typed with a minus sign: the validation only refuses a
 // zero modulus, so the run goes ahead.

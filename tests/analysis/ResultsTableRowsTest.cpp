@@ -10,39 +10,21 @@
 
 #include "analysis/ResultsTable.h"
 #include "analysis/StressEngine.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 #include "units/NumberFormat.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {
 namespace {
 
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-std::string Fmt(double v, int16_t digits = 5) {
-    int16_t n = digits, f = 2;
-    return SigDigFormat(v, n, f);
-}
-
-DesignRecord Metal() {
-    DesignRecord d;
-    d.ProjectTitle = "Housing";
-    d.BodyGeometryValid = kTrue;
-    d.MaterialName = d.LoadedMaterialName = "6061-T6";
-    d.MaterialClass = "Metals";
-    d.YoungsModulus = 10.0e6;
-    d.PoissonsRatio = 0.33;
-    d.Density = 0.098;
-    d.YieldStrength = 35000;
-    return d;
-}
+using testing::Fmt;
+using testing::RowName;
+using testing::TitledMetal;
 
 // A thin plastic tube whose hoop stress is exactly 20 p (mean radius 2.5 in, wall 0.125 in):
 // under internal pressure it fails at exactly strength / 20.
 DesignRecord PlasticTubeFailingAt(double failurePsi) {
-    DesignRecord d = Metal();
+    DesignRecord d = TitledMetal();
     d.MaterialClass = "Plastics";
     d.YieldStrength = 20 * failurePsi;
     d.SecondaryStrength = 1;
@@ -52,7 +34,7 @@ DesignRecord PlasticTubeFailingAt(double failurePsi) {
 }
 
 DesignRecord Annular() {
-    DesignRecord d = Metal();
+    DesignRecord d = TitledMetal();
     d.EndcapType = kFlatAnnularEndcap;
     d.EdgeRestraint = 4;
     d.UniformLoadOn = kTrue;
@@ -85,7 +67,7 @@ class PressureRangeRows : public ::testing::TestWithParam<RangeCase> {};
 // Twenty rows, start x 1 to start x 20, the last exactly the range end.
 TEST_P(PressureRangeRows, TwentyRowsEndingExactlyAtTheRangeEnd) {
     const RangeCase& c = GetParam();
-    DesignRecord design = Metal();
+    DesignRecord design = TitledMetal();
     design.BodyType = kTubeBody;
     design.BodyDim = {4, 5, 0.5, 20, 0};
     design.YieldStrength = 1e12;  // no failure inside any range
@@ -379,7 +361,7 @@ TEST_P(StoppedRunRows, ShowOneMessageAndNoHalfTable) {
 INSTANTIATE_TEST_SUITE_P(ResultsTableRows, StoppedRunRows,
                          ::testing::Values(StopCase{"TubeInsideEqualsOutside",
                                                     [] {
-                                                        DesignRecord d = Metal();
+                                                        DesignRecord d = TitledMetal();
                                                         d.BodyType = kTubeBody;
                                                         d.BodyDim = {5, 5, 0.5, 20, 0};
                                                         return d;
@@ -387,7 +369,7 @@ INSTANTIATE_TEST_SUITE_P(ResultsTableRows, StoppedRunRows,
                                                     "outside diameter must be larger"},
                                            StopCase{"SphereInsideEqualsOutside",
                                                     [] {
-                                                        DesignRecord d = Metal();
+                                                        DesignRecord d = TitledMetal();
                                                         d.BodyType = kSphereBody;
                                                         d.BodyDim = {10, 10, 0.5, 0, 0};
                                                         d.PressureSource = 1;
@@ -396,7 +378,7 @@ INSTANTIATE_TEST_SUITE_P(ResultsTableRows, StoppedRunRows,
                                                     "outside diameter must be larger"},
                                            StopCase{"ConeHalfAngleNotFound",
                                                     [] {
-                                                        DesignRecord d = Metal();
+                                                        DesignRecord d = TitledMetal();
                                                         d.EndcapType = kConicalEndcap;
                                                         d.EndcapDim = {1e-9, 10, 0.25, 1,
                                                                        0,    0,  0,    0};
@@ -427,14 +409,14 @@ INSTANTIATE_TEST_SUITE_P(ResultsTableRows, StoppedRunRows,
                                                     "strength"},
                                            StopCase{"UnknownEndcap",
                                                     [] {
-                                                        DesignRecord d = Metal();
+                                                        DesignRecord d = TitledMetal();
                                                         d.EndcapType = 7;
                                                         return d;
                                                     },
                                                     "no body or endcap"},
                                            StopCase{"CircularPlateWithoutRestraint",
                                                     [] {
-                                                        DesignRecord d = Metal();
+                                                        DesignRecord d = TitledMetal();
                                                         d.EndcapType = kFlatCircularEndcap;
                                                         d.EdgeRestraint = -1;
                                                         d.EndcapDim = {6, 7, 0.5, 0, 0, 0, 0, 0};
@@ -452,7 +434,7 @@ INSTANTIATE_TEST_SUITE_P(ResultsTableRows, StoppedRunRows,
                          RowName<StopCase>);
 
 TEST(ResultsTableRows, ProgramKeepsWorkingAfterAStoppedRun) {
-    DesignRecord design = Metal();
+    DesignRecord design = TitledMetal();
     design.BodyType = kTubeBody;
     design.BodyDim = {5, 5, 0.5, 20, 0};
     ScriptedMessages messages;
@@ -467,7 +449,7 @@ TEST(ResultsTableRows, ProgramKeepsWorkingAfterAStoppedRun) {
 // ---- Unit names ----
 
 TEST(ResultsTableRows, UnknownUnitIsReportedOnceAndActsAsTheBaseUnit) {
-    DesignRecord design = Metal();
+    DesignRecord design = TitledMetal();
     design.BodyType = kTubeBody;
     design.BodyDim = {4, 5, 0.5, 20, 0};
     ScriptedMessages messages;
@@ -483,7 +465,7 @@ TEST(ResultsTableRows, UnknownUnitIsReportedOnceAndActsAsTheBaseUnit) {
 }
 
 TEST(ResultsTableRows, UnknownDepthUnitIsReportedOnce) {
-    DesignRecord design = Metal();
+    DesignRecord design = TitledMetal();
     design.BodyType = kTubeBody;
     design.BodyDim = {4, 5, 0.5, 20, 0};
     ScriptedMessages messages;
@@ -502,7 +484,7 @@ TEST(ResultsTableRows, UnknownDepthUnitIsReportedOnce) {
 // ---- The request a window fills by default ----
 
 TEST(ResultsRequestDefaults, EnglishAndMetricUnitsAndSavedNames) {
-    DesignRecord design = Metal();
+    DesignRecord design = TitledMetal();
     ResultsRequest english = DefaultResultsRequest(design);
     EXPECT_EQ(english.pressureUnit, "Ksi");
     EXPECT_EQ(english.depthUnit, "Ft (sea)");
@@ -540,7 +522,7 @@ TEST(ResultsRequestDefaults, StrengthCaptionsByClass) {
         {"Wood", "Yield Strength", "", "Metals"},
     };
     for (const ClassCase& c : cases) {
-        DesignRecord d = Metal();
+        DesignRecord d = TitledMetal();
         d.MaterialClass = c.materialClass;
         d.SecondaryStrength = 1500;
         const ResultsRequest r = DefaultResultsRequest(d);
@@ -551,7 +533,7 @@ TEST(ResultsRequestDefaults, StrengthCaptionsByClass) {
         EXPECT_EQ(r.secondaryStrengthValue, *c.secondary ? "1500" : "");
         EXPECT_EQ(r.categoryText, c.category) << c.materialClass;
     }
-    DesignRecord wood = Metal();
+    DesignRecord wood = TitledMetal();
     wood.MaterialClass = "Wood";
     wood.BodyType = kTubeBody;
     wood.BodyDim = {4, 5, 0.5, 20, 0};
@@ -560,7 +542,7 @@ TEST(ResultsRequestDefaults, StrengthCaptionsByClass) {
 }
 
 TEST(ResultsRequestDefaults, UltimateLabelQuotesTheEditorTexts) {
-    DesignRecord design = Metal();
+    DesignRecord design = TitledMetal();
     design.BodyType = kTubeBody;
     design.BodyDim = {4, 5, 0.5, 20, 0};
     ScriptedMessages messages;

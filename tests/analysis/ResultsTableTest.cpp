@@ -11,54 +11,21 @@
 #include <vector>
 
 #include "analysis/ResultsTable.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 #include "units/NumberFormat.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {
 namespace {
 
-constexpr double kPiValue = 3.141592654;
-
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-DesignRecord Titled() {
-    DesignRecord d;
-    d.ProjectTitle = "Housing";
-    d.BodyGeometryValid = kTrue;
-    d.MaterialName = d.LoadedMaterialName = "6061-T6";
-    d.MaterialClass = "Metals";
-    d.YoungsModulus = 10.0e6;
-    d.PoissonsRatio = 0.33;
-    d.Density = 0.098;
-    d.YieldStrength = 35000;
-    return d;
-}
-
-void MakePlastic(DesignRecord& d) {
-    d.MaterialName = d.LoadedMaterialName = "Acetal";
-    d.MaterialClass = "Plastics";
-    d.YoungsModulus = 4.5e5;
-    d.PoissonsRatio = 0.35;
-    d.Density = 0.051;
-    d.YieldStrength = 10000;
-    d.SecondaryStrength = 3000;
-}
-
-void MakeGlass(DesignRecord& d) {
-    d.MaterialName = d.LoadedMaterialName = "Borosilicate";
-    d.MaterialClass = "Glass";
-    d.YoungsModulus = 9.1e6;
-    d.PoissonsRatio = 0.2;
-    d.Density = 0.081;
-    d.YieldStrength = 7000;
-    d.SecondaryStrength = 100000;
-}
+using testing::kPiValue;
+using testing::RowName;
+using testing::SetGlass;
+using testing::SetPlastic;
+using testing::TitledMetal;
 
 DesignRecord Tube(bool external) {
-    DesignRecord d = Titled();
+    DesignRecord d = TitledMetal();
     d.BodyType = kTubeBody;
     d.BodyDim = {4.8, 5, 0.1, 20, 0};
     d.PressureSource = external ? 1 : 0;
@@ -66,7 +33,7 @@ DesignRecord Tube(bool external) {
 }
 
 DesignRecord Sphere(bool external) {
-    DesignRecord d = Titled();
+    DesignRecord d = TitledMetal();
     d.BodyType = kSphereBody;
     d.BodyDim = {9, 10, 0.5, 0, 0};
     d.PressureSource = external ? 1 : 0;
@@ -74,7 +41,7 @@ DesignRecord Sphere(bool external) {
 }
 
 DesignRecord Endcap(int16_t type, std::array<double, 8> dims, int16_t restraint, bool external) {
-    DesignRecord d = Titled();
+    DesignRecord d = TitledMetal();
     d.EndcapType = type;
     d.EndcapDim = dims;
     d.EdgeRestraint = restraint;
@@ -196,7 +163,7 @@ const ViewCase kViewCases[] = {
     {"TubeInternalPlasticWorkingMetric",
      [] {
          DesignRecord d = Tube(false);
-         MakePlastic(d);
+         SetPlastic(d);
          d.UnitSystem = 1;
          d.UseWorkingStrength = 1;
          return d;
@@ -214,7 +181,7 @@ const ViewCase kViewCases[] = {
     {"TubeInternalPlasticUltimate",
      [] {
          DesignRecord d = Tube(false);
-         MakePlastic(d);
+         SetPlastic(d);
          return d;
      },
      nullptr,
@@ -254,7 +221,7 @@ const ViewCase kViewCases[] = {
     {"HemiEndcapExternalGlass",
      [] {
          DesignRecord d = Hemi(true);
-         MakeGlass(d);
+         SetGlass(d);
          return d;
      },
      nullptr,
@@ -270,7 +237,7 @@ const ViewCase kViewCases[] = {
     {"HemiEndcapInternalGlass",
      [] {
          DesignRecord d = Hemi(false);
-         MakeGlass(d);
+         SetGlass(d);
          return d;
      },
      nullptr,
@@ -310,7 +277,7 @@ const ViewCase kViewCases[] = {
     {"ConeInternalPlastic",
      [] {
          DesignRecord d = Cone(false);
-         MakePlastic(d);
+         SetPlastic(d);
          return d;
      },
      nullptr,
@@ -354,7 +321,7 @@ const ViewCase kViewCases[] = {
     {"CircularGlassThickExternal",
      [] {
          DesignRecord d = Circular(0, true);
-         MakeGlass(d);
+         SetGlass(d);
          d.EndcapDim[2] = 2;  // free diameter / thickness = 3
          return d;
      },
@@ -407,7 +374,7 @@ const ViewCase kViewCases[] = {
     {"AnnularFreeFixedUniformGlassExternal",
      [] {
          DesignRecord d = Annular(11, true, false, true);
-         MakeGlass(d);
+         SetGlass(d);
          d.EndcapDim[2] = 2;  // free diameter / thickness = 3
          return d;
      },
@@ -424,7 +391,7 @@ const ViewCase kViewCases[] = {
     {"AnnularFixedFreeLineInternalGlass",
      [] {
          DesignRecord d = Annular(0, false, true, false);
-         MakeGlass(d);
+         SetGlass(d);
          return d;
      },
      nullptr,
@@ -653,7 +620,7 @@ TEST(ResultsTableHandValues, GlassDesignStrengthTakesTheTensileStrength) {
     // The failure captions of a thick glass hemisphere under internal pressure come from the
     // tensile strength; the compressive one is never used.
     DesignRecord d = Hemi(false);
-    MakeGlass(d);
+    SetGlass(d);
     const ResultsView view = RunAtRange(d, 3);
     const double a3 = 91.125, b3 = 125;
     const double shell = 7000 * 2 * (b3 - a3) / (b3 + 2 * a3);

@@ -5,34 +5,24 @@
 #include <vector>
 
 #include "analysis/DesignValidation.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 
 namespace tidewell {
 namespace {
 
-// A complete, valid design of each kind; the cases below break it.
-DesignRecord TitledWithMaterial() {
-    DesignRecord d;
-    d.ProjectTitle = "Housing";
-    d.MaterialName = "6061-T6";
-    d.LoadedMaterialName = "6061-T6";
-    d.MaterialClass = "Metals";
-    d.YoungsModulus = 10.0e6;
-    d.PoissonsRatio = 0.33;
-    d.Density = 0.098;
-    d.YieldStrength = 35000;
-    d.BodyGeometryValid = kTrue;
-    return d;
-}
+using testing::RowName;
+using testing::TitledMetal;
 
+// A complete, valid design of each kind; the cases below break it.
 DesignRecord ValidTube() {
-    DesignRecord d = TitledWithMaterial();
+    DesignRecord d = TitledMetal();
     d.BodyType = kTubeBody;
     d.BodyDim = {4, 5, 0.5, 20, 0};
     return d;
 }
 
 DesignRecord ValidAnnular() {
-    DesignRecord d = TitledWithMaterial();
+    DesignRecord d = TitledMetal();
     d.EndcapType = kFlatAnnularEndcap;
     d.EdgeRestraint = 4;
     d.UniformLoadOn = kTrue;
@@ -42,7 +32,7 @@ DesignRecord ValidAnnular() {
 }
 
 DesignRecord ValidCircular() {
-    DesignRecord d = TitledWithMaterial();
+    DesignRecord d = TitledMetal();
     d.EndcapType = kFlatCircularEndcap;
     d.EdgeRestraint = 0;
     d.EndcapDim = {6, 7, 0.5, 0, 0, 0, 0, 0};
@@ -50,7 +40,7 @@ DesignRecord ValidCircular() {
 }
 
 DesignRecord ValidCone() {
-    DesignRecord d = TitledWithMaterial();
+    DesignRecord d = TitledMetal();
     d.EndcapType = kConicalEndcap;
     d.EndcapDim = {4, 5, 0.25, 3, 0, 0, 0, 0};
     return d;
@@ -69,11 +59,6 @@ std::vector<std::string> Lines(const std::string& text) {
         }
     }
     return lines;
-}
-
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
 }
 
 struct ValidationCase {
@@ -118,7 +103,7 @@ const ValidationCase kValidationCases[] = {
      {"Title"}},
     {"NoBodyNoEndcap",
      [] {
-         DesignRecord d = TitledWithMaterial();
+         DesignRecord d = TitledMetal();
          return d;
      },
      {"No Body or Endcap selected"}},
