@@ -7,9 +7,12 @@
 #include <string>
 
 #include "analysis/StressEngine.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 
 namespace tidewell {
 namespace {
+
+using testing::RowName;
 
 constexpr double kPiExact = 3.14159265358979323846;
 
@@ -97,9 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Restraints, CombinedPlateLoadsTest,
                                            CombinedCase{"SimplySupportedFreeOutside", 4, 4},
                                            CombinedCase{"GuidedFixedAtTheEdge", 9, 5},
                                            CombinedCase{"FreeSimplySupportedAtTheHole", 10, 1.5}),
-                         [](const ::testing::TestParamInfo<CombinedCase>& row) {
-                             return row.param.name;
-                         });
+                         RowName<CombinedCase>);
 
 TEST(CombinedPlateLoads, UnknownRestraintIsReportedNotSummed) {
     AnalysisState both = Plate(12);
@@ -148,12 +149,13 @@ TEST_P(PlateLoadSelection, EvaluatesTheChosenLoads) {
     EXPECT_DOUBLE_EQ(selected.RadialMomentAtR, expected.RadialMomentAtR);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Flags, PlateLoadSelection,
-    ::testing::Values(SelectionCase{"Both", -1, -1, 0}, SelectionCase{"BothCheckBoxes", 1, 1, 0},
-                      SelectionCase{"LineOnly", 0, 1, -1}, SelectionCase{"UniformOnly", 1, 0, 0},
-                      SelectionCase{"Neither", 0, 0, 0}),
-    [](const ::testing::TestParamInfo<SelectionCase>& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(Flags, PlateLoadSelection,
+                         ::testing::Values(SelectionCase{"Both", -1, -1, 0},
+                                           SelectionCase{"BothCheckBoxes", 1, 1, 0},
+                                           SelectionCase{"LineOnly", 0, 1, -1},
+                                           SelectionCase{"UniformOnly", 1, 0, 0},
+                                           SelectionCase{"Neither", 0, 0, 0}),
+                         RowName<SelectionCase>);
 
 TEST(PlateLoadSelectionEdgeCases, NeitherLoadLeavesThePlateUnloaded) {
     AnalysisState s = Plate(6);

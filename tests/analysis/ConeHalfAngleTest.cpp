@@ -9,9 +9,12 @@
 #include <string>
 
 #include "analysis/StressEngine.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 
 namespace tidewell {
 namespace {
+
+using testing::RowName;
 
 constexpr double kDegree = 3.14159265358979323846 / 180;
 
@@ -45,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         SettlingCase{"FlatCone", 6, 14, 0.75, 83.884},
         SettlingCase{"VeryFlat", 10, 12, 0.3, 87.138},
         SettlingCase{"SmallBore", 0.1, 14, 3, 66.801}),
-    [](const ::testing::TestParamInfo<SettlingCase>& row) { return row.param.name; });
+    RowName<SettlingCase>);
 
 struct FailingCase {
     std::string name;
@@ -71,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Undefined inputs.
         FailingCase{"NaNHeight", 6, 14, std::nan("")},
         FailingCase{"NaNDiameter", std::nan(""), 14, 3}),
-    [](const ::testing::TestParamInfo<FailingCase>& row) { return row.param.name; });
+    RowName<FailingCase>);
 
 }  // namespace
 }  // namespace tidewell

@@ -13,9 +13,12 @@
 
 #include "analysis/AnnularPlate.h"
 #include "analysis/StressEngine.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 
 namespace tidewell {
 namespace {
+
+using testing::RowName;
 
 void ExpectPinned(double actual, double expected, const std::string& what) {
     // 1e-10 relative leaves room for rounding in double arithmetic, nothing more.
@@ -268,7 +271,7 @@ INSTANTIATE_TEST_SUITE_P(
              {"PlateRadialStressAtR", &AnalysisState::PlateRadialStressAtR, 2.6249999999999984e+2},
              {"PlateTangentialStressAtR", &AnalysisState::PlateTangentialStressAtR, 1.33875e+4},
              {"OuterEdgeShearStress", &AnalysisState::OuterEdgeShearStress, -4.0e+3}}}),
-    [](const ::testing::TestParamInfo<BranchCase>& row) { return row.param.name; });
+    RowName<BranchCase>);
 
 // ---- Annular plate ----
 
@@ -302,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    {0.76560803017689085, 0.17332122380533288, 0.030174776753645267,
                                     1.3616666666666667, 0.455, 0.1123459206488904,
                                     1.3801666666666667, 0.6815, 0.28254969684355752}}),
-    [](const ::testing::TestParamInfo<FunctionCase>& row) { return row.param.name; });
+    RowName<FunctionCase>);
 
 struct LoadTermCase {
     std::string name;
@@ -338,7 +341,7 @@ INSTANTIATE_TEST_SUITE_P(
                      3,
                      {1.0151251848332855e-3, 0.015578763424018096, 0.15913853937243255,
                       4.9131566688689486e-5, 1.0196007409439083e-3, 0.015996112248372813}}),
-    [](const ::testing::TestParamInfo<LoadTermCase>& row) { return row.param.name; });
+    RowName<LoadTermCase>);
 
 // The plate fields pinned for every restraint and load, in this order.
 constexpr double AnalysisState::*kPlateFields[] = {

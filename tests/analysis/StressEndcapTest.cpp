@@ -9,9 +9,12 @@
 #include <string>
 
 #include "analysis/StressEngine.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 
 namespace tidewell {
 namespace {
+
+using testing::RowName;
 
 constexpr double kPiExact = 3.14159265358979323846;
 
@@ -152,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ConeCase{"FortyFiveExternal", 9.5, 10, 5, 10e6, 0.33, false, 300},
                       ConeCase{"FlatExternal", 6, 14, 0.75, 30e6, 0.3, false, 200},
                       ConeCase{"ShallowInternal", 19.4, 20, 1.8, 16e6, 0.34, true, 50}),
-    [](const ::testing::TestParamInfo<ConeCase>& row) { return row.param.name; });
+    RowName<ConeCase>);
 
 TEST(ConeEdgeCases, HeightChangeAtEightyDegreesUsesSine) {
     // tan(80 deg) = 5.671: dividing by cos instead of sin would be 5.7 times too large.
@@ -295,7 +298,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CircularPlateCase{"SimplySupportedAcrylicNoSeat", 0, 3, 3, 0.75, 450e3, 0.37,
                                         200},
                       CircularPlateCase{"FixedAluminum", 1, 6, 7, 1, 10e6, 0.33, 500}),
-    [](const ::testing::TestParamInfo<CircularPlateCase>& row) { return row.param.name; });
+    RowName<CircularPlateCase>);
 
 TEST(CircularPlateHandValues, FixedEdge) {
     // Solid plate, fixed edge: yc = -p a^4 / (64 D), centre stress 6 p a^2 (1 + nu) / (16 t^2),

@@ -6,9 +6,12 @@
 #include <string>
 
 #include "analysis/StressEngine.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 
 namespace tidewell {
 namespace {
+
+using testing::RowName;
 
 AnalysisState Shell(int16_t code, double innerRadius, double outerRadius, double thickness) {
     AnalysisState s;
@@ -86,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The cone has only membrane formulas: thin whatever the option and the ratio.
         WallTheoryCase{"ConeRatio5Forced", kConeComponent, 2.25, 2.75, 0.5, true, true},
         WallTheoryCase{"ConeRatio20", kConeComponent, 9.75, 10.25, 0.5, false, true}),
-    [](const ::testing::TestParamInfo<WallTheoryCase>& row) { return row.param.name; });
+    RowName<WallTheoryCase>);
 
 TEST(WallTheory, SphereThinSetHasNoRadialStressOrLengthChange) {
     AnalysisState s = Shell(kSphereComponent, 9.75, 10.25, 0.5);
@@ -233,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
         NotFiniteCase{"AnnularPlateRestraint12", kAnnularPlateComponent, 1, 4, 0.5, 12, true, true},
         NotFiniteCase{"TubeSound", kTubeComponent, 2, 3, 1, 0, false, false},
         NotFiniteCase{"AnnularPlateSound", kAnnularPlateComponent, 1, 4, 0.5, 11, false, false}),
-    [](const ::testing::TestParamInfo<NotFiniteCase>& row) { return row.param.name; });
+    RowName<NotFiniteCase>);
 
 }  // namespace
 }  // namespace tidewell

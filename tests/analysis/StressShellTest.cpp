@@ -8,9 +8,12 @@
 #include <string>
 
 #include "analysis/StressEngine.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 
 namespace tidewell {
 namespace {
+
+using testing::RowName;
 
 constexpr double kPiExact = 3.14159265358979323846;
 
@@ -75,6 +78,13 @@ struct SphereLame {
     }
 };
 
+// The state of a case after one stress run at its pressure and evaluation radius.
+AnalysisState Computed(const ShellCase& c) {
+    AnalysisState s = StateFor(c);
+    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    return s;
+}
+
 double VonMises(double s1, double s2, double s3) {
     return std::sqrt(((s1 - s2) * (s1 - s2) + (s2 - s3) * (s2 - s3) + (s3 - s1) * (s3 - s1)) / 2);
 }
@@ -87,8 +97,7 @@ class TubeLameTest : public ::testing::TestWithParam<ShellCase> {};
 
 TEST_P(TubeLameTest, ThickWallMatchesLame) {
     const ShellCase c = GetParam();
-    AnalysisState s = StateFor(c);
-    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    AnalysisState s = Computed(c);
     const double p = c.pressure;
     const TubeLame lame{c.innerRadius, c.outerRadius, c.internal ? p : 0, c.internal ? 0 : p};
     const double r = c.evalRadius;
@@ -114,8 +123,7 @@ TEST_P(TubeLameTest, ThickWallMatchesLame) {
 
 TEST_P(TubeLameTest, ThinWallIsMembraneEquilibrium) {
     const ShellCase c = GetParam();
-    AnalysisState s = StateFor(c);
-    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    AnalysisState s = Computed(c);
     const double sp = (c.internal ? 1 : -1) * c.pressure;
     const double R = (c.innerRadius + c.outerRadius) / 2;
     const double t = c.outerRadius - c.innerRadius;
@@ -134,8 +142,7 @@ TEST_P(TubeLameTest, ThinWallIsMembraneEquilibrium) {
 
 TEST_P(TubeLameTest, WeightsAreWallAndDisplacedCylinder) {
     const ShellCase c = GetParam();
-    AnalysisState s = StateFor(c);
-    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    AnalysisState s = Computed(c);
     const double a = c.innerRadius, b = c.outerRadius;
     const double wall = kPiExact * (b * b - a * a) * c.length;
     const double outer = kPiExact * b * b * c.length;
@@ -155,14 +162,13 @@ INSTANTIATE_TEST_SUITE_P(
                                 0.098, false, 2500, 3.75},
                       ShellCase{"ThinAcrylicExternal", kTubeComponent, 5.0, 5.25, 30, 450e3, 0.37,
                                 0.043, false, 100, 5.1}),
-    [](const ::testing::TestParamInfo<ShellCase>& row) { return row.param.name; });
+    RowName<ShellCase>);
 
 class SphereLameTest : public ::testing::TestWithParam<ShellCase> {};
 
 TEST_P(SphereLameTest, ThickWallMatchesLame) {
     const ShellCase c = GetParam();
-    AnalysisState s = StateFor(c);
-    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    AnalysisState s = Computed(c);
     const double p = c.pressure;
     const SphereLame lame{c.innerRadius, c.outerRadius, c.internal ? p : 0, c.internal ? 0 : p};
     const double r = c.evalRadius;
@@ -194,8 +200,7 @@ TEST_P(SphereLameTest, ThickWallMatchesLame) {
 
 TEST_P(SphereLameTest, ThinWallIsMembraneEquilibrium) {
     const ShellCase c = GetParam();
-    AnalysisState s = StateFor(c);
-    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    AnalysisState s = Computed(c);
     const double sp = (c.internal ? 1 : -1) * c.pressure;
     const double R = (c.innerRadius + c.outerRadius) / 2;
     const double t = c.outerRadius - c.innerRadius;
@@ -211,8 +216,7 @@ TEST_P(SphereLameTest, ThinWallIsMembraneEquilibrium) {
 
 TEST_P(SphereLameTest, WeightsAreShellAndDisplacedVolume) {
     const ShellCase c = GetParam();
-    AnalysisState s = StateFor(c);
-    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
+    AnalysisState s = Computed(c);
     const double a = c.innerRadius, b = c.outerRadius;
     const double halves = c.code == kSphereComponent ? 2 : 1;
     const double shell = halves * 2.0 / 3.0 * kPiExact * (b * b * b - a * a * a);
@@ -233,7 +237,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 0.34, 0.16, true, 800, 6.4},
                       ShellCase{"HemiEndcapExternalThin", kHemiEndcapComponent, 10.0, 10.2, 0, 10e6,
                                 0.33, 0.098, false, 150, 10.0}),
-    [](const ::testing::TestParamInfo<ShellCase>& row) { return row.param.name; });
+    RowName<ShellCase>);
 
 TEST(ShellEdgeCases, SphereWeighsTwoHemispheresWithEqualStresses) {
     ShellCase c{"", kSphereComponent, 4.0, 4.5, 0, 30e6, 0.3, 0.283, false, 1000, 4.0};
@@ -316,7 +320,7 @@ INSTANTIATE_TEST_SUITE_P(
         // 0.365 * 10e6 * 0.0625 / 100
         BucklingCase{"HemiEndcap", kHemiEndcapComponent, 10, 0.25, 0, 10e6, 0.33, 2, 2281.25,
                      1e-6}),
-    [](const ::testing::TestParamInfo<BucklingCase>& row) { return row.param.name; });
+    RowName<BucklingCase>);
 
 }  // namespace
 }  // namespace tidewell
