@@ -44,11 +44,15 @@ DesignRecord DesignWithMaterial() {
     return design;
 }
 
-TEST(LoadMaterialByName, FoundIgnoringCaseLoadsTheStoredName) {
+class LoadByName : public ::testing::Test {
+protected:
     ScratchFolder folder;
     const std::string path = OneMaterialFile(folder);
     DesignRecord design = DesignWithMaterial();
     ScriptedMessages messages;
+};
+
+TEST_F(LoadByName, FoundIgnoringCaseLoadsTheStoredName) {
     EXPECT_TRUE(LoadMaterialByName(design, path, "hy-80 steel", messages));
     EXPECT_TRUE(messages.Empty());
     EXPECT_EQ(design.MaterialName, "HY-80 Steel");
@@ -63,12 +67,8 @@ TEST(LoadMaterialByName, FoundIgnoringCaseLoadsTheStoredName) {
 
 // Opening a project passes the design's own MaterialName, which the failed load empties: the
 // message must still name the material.
-TEST(LoadMaterialByName, MissingNameFromTheDesignItselfIsNamedInTheMessage) {
-    ScratchFolder folder;
-    const std::string path = OneMaterialFile(folder);
-    DesignRecord design = DesignWithMaterial();
+TEST_F(LoadByName, MissingNameFromTheDesignItselfIsNamedInTheMessage) {
     design.MaterialName = "Unobtainium";
-    ScriptedMessages messages;
     EXPECT_FALSE(LoadMaterialByName(design, path, design.MaterialName, messages));
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{"The material \"Unobtainium\" not found in database."});
@@ -80,13 +80,10 @@ struct MissingCase {
     std::vector<std::string> messages;
 };
 
-class LoadMaterialByNameMissing : public ::testing::TestWithParam<MissingCase> {};
+class LoadMaterialByNameMissing : public LoadByName,
+                                  public ::testing::WithParamInterface<MissingCase> {};
 
 TEST_P(LoadMaterialByNameMissing, ClearsTheDesignsMaterial) {
-    ScratchFolder folder;
-    const std::string path = OneMaterialFile(folder);
-    DesignRecord design = DesignWithMaterial();
-    ScriptedMessages messages;
     EXPECT_FALSE(LoadMaterialByName(design, path, GetParam().name, messages));
     EXPECT_EQ(messages.Texts(), GetParam().messages);
     EXPECT_EQ(design.MaterialName, "");
@@ -111,10 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MissingCase{"empty_name_quietly", "", {}}),
     [](const ::testing::TestParamInfo<MissingCase>& row) { return row.param.label; });
 
-TEST(LoadMaterialByName, UnreadableFileIsReportedAndClears) {
-    ScratchFolder folder;
-    DesignRecord design = DesignWithMaterial();
-    ScriptedMessages messages;
+TEST_F(LoadByName, UnreadableFileIsReportedAndClears) {
     EXPECT_FALSE(LoadMaterialByName(design, folder.Path().string(), "HY-80 Steel", messages));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);

@@ -38,6 +38,18 @@ MaterialRecord Material(const std::string& name, const std::string& category = "
     return record;
 }
 
+// A materials file of its own in a fresh folder.
+class MaterialsFileTest : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+    const std::string path = folder.File("DesMat.Dat");
+};
+
+template <typename Row>
+class MaterialsFileRows : public MaterialsFileTest, public ::testing::WithParamInterface<Row> {};
+
+using MaterialsFileLayout = MaterialsFileTest;
+
 // --- byte layout ---------------------------------------------------------------------------
 
 // Expected slot bytes written out by offset, independently of the packer.
@@ -101,7 +113,7 @@ std::string LayoutExpectedBytes() {
     return slot.Get();
 }
 
-TEST(MaterialsFileLayout, PackedRecordMatchesTheByteLayout) {
+TEST_F(MaterialsFileLayout, PackedRecordMatchesTheByteLayout) {
     std::string packed;
     ASSERT_TRUE(PackMaterialRecord(LayoutRecord(), packed));
     const std::string expected = LayoutExpectedBytes();
@@ -112,14 +124,12 @@ TEST(MaterialsFileLayout, PackedRecordMatchesTheByteLayout) {
     }
 }
 
-TEST(MaterialsFileLayout, AddedRecordIsTheFileContent) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileLayout, AddedRecordIsTheFileContent) {
     ASSERT_TRUE(AddMaterial(path, LayoutRecord()));
     EXPECT_EQ(ReadBytes(path), LayoutExpectedBytes());
 }
 
-TEST(MaterialsFileLayout, HandWrittenBytesUnpack) {
+TEST_F(MaterialsFileLayout, HandWrittenBytesUnpack) {
     const MaterialRecord record = UnpackMaterialRecord(LayoutExpectedBytes());
     const MaterialRecord expected = LayoutRecord();
     EXPECT_EQ(record.Name, expected.Name);
@@ -132,9 +142,7 @@ TEST(MaterialsFileLayout, HandWrittenBytesUnpack) {
     EXPECT_EQ(record.InUse, -1);
 }
 
-TEST(MaterialsFileLayout, DeletedFlagIsZeroBytes) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileLayout, DeletedFlagIsZeroBytes) {
     ASSERT_TRUE(AddMaterial(path, LayoutRecord()));
     ASSERT_TRUE(DeleteMaterial(path, "titanium \xC3\xA9 \xC2\xB5\xC2\xB0"));
     std::string expected = LayoutExpectedBytes();
@@ -150,11 +158,9 @@ struct RoundTripCase {
     MaterialRecord record;
 };
 
-class MaterialsFileRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+using MaterialsFileRoundTrip = MaterialsFileRows<RoundTripCase>;
 
 TEST_P(MaterialsFileRoundTrip, EveryFieldComesBack) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
     const MaterialRecord& written = GetParam().record;
     ASSERT_TRUE(AddMaterial(path, written));
     const MaterialRecord read = ReadMaterial(path, written.Name);
@@ -243,9 +249,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- edge cases ----------------------------------------------------------------------------
 
-TEST(MaterialsFileEdges, MissingFileIsEmptyAndFirstAddWritesSlotOne) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+using MaterialsFileEdges = MaterialsFileTest;
+
+TEST_F(MaterialsFileEdges, MissingFileIsEmptyAndFirstAddWritesSlotOne) {
     MaterialsFileStatus status;
     EXPECT_EQ(FindMaterial(path, "Anything", &status), -1);
     EXPECT_TRUE(status.Ok());
@@ -258,9 +264,7 @@ TEST(MaterialsFileEdges, MissingFileIsEmptyAndFirstAddWritesSlotOne) {
     EXPECT_EQ(FileLength(path), kSlot);
 }
 
-TEST(MaterialsFileEdges, PartialLastSlotStillCounts) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, PartialLastSlotStillCounts) {
     ASSERT_TRUE(AddMaterial(path, Material("First")));
     ASSERT_TRUE(AddMaterial(path, Material("Second")));
     std::string bytes = ReadBytes(path);
@@ -275,9 +279,7 @@ TEST(MaterialsFileEdges, PartialLastSlotStillCounts) {
     EXPECT_EQ(FindMaterial(path, "Second"), 2);
 }
 
-TEST(MaterialsFileEdges, SlotCutBeforeItsFlagIsNotInUse) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, SlotCutBeforeItsFlagIsNotInUse) {
     ASSERT_TRUE(AddMaterial(path, Material("First")));
     ASSERT_TRUE(AddMaterial(path, Material("Second")));
     std::string bytes = ReadBytes(path);
@@ -295,11 +297,9 @@ struct DuplicateCase {
     bool added;
 };
 
-class MaterialsFileDuplicates : public ::testing::TestWithParam<DuplicateCase> {};
+using MaterialsFileDuplicates = MaterialsFileRows<DuplicateCase>;
 
 TEST_P(MaterialsFileDuplicates, NamesCompareUpperCasedWithoutTrailingBlanks) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
     ASSERT_TRUE(AddMaterial(path, Material("Acrylic")));
     MaterialsFileStatus status;
     EXPECT_EQ(AddMaterial(path, Material(GetParam().secondName), &status), GetParam().added);
@@ -318,9 +318,7 @@ INSTANTIATE_TEST_SUITE_P(Names, MaterialsFileDuplicates,
                              return row.param.label;
                          });
 
-TEST(MaterialsFileEdges, LeadingBlankNameIsItsOwnRecord) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, LeadingBlankNameIsItsOwnRecord) {
     ASSERT_TRUE(AddMaterial(path, Material("Acrylic")));
     ASSERT_TRUE(AddMaterial(path, Material(" Acrylic")));
     EXPECT_EQ(FindMaterial(path, "acrylic"), 1);
@@ -328,18 +326,14 @@ TEST(MaterialsFileEdges, LeadingBlankNameIsItsOwnRecord) {
     EXPECT_EQ(ReadMaterial(path, " acrylic").Name, " Acrylic");
 }
 
-TEST(MaterialsFileEdges, AccentedNamesCompareIgnoringCase) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, AccentedNamesCompareIgnoringCase) {
     ASSERT_TRUE(AddMaterial(path, Material("\xC3\xA9tain")));   // "étain"
     EXPECT_EQ(FindMaterial(path, "\xC3\x89TAIN"), 1);           // "ÉTAIN"
     EXPECT_FALSE(AddMaterial(path, Material("\xC3\x89tain")));  // "Étain"
     EXPECT_EQ(FindMaterial(path, "\xCE\xA9tain"), -1);          // "Ωtain"
 }
 
-TEST(MaterialsFileEdges, FreedSlotIsReusedWithoutGrowingTheFile) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, FreedSlotIsReusedWithoutGrowingTheFile) {
     for (const char* name : {"One", "Two", "Three"}) ASSERT_TRUE(AddMaterial(path, Material(name)));
     ASSERT_TRUE(DeleteMaterial(path, "two"));
     EXPECT_EQ(FileLength(path), 3 * kSlot);
@@ -351,9 +345,7 @@ TEST(MaterialsFileEdges, FreedSlotIsReusedWithoutGrowingTheFile) {
     EXPECT_EQ(FileLength(path), 4 * kSlot);
 }
 
-TEST(MaterialsFileEdges, FirstFreeSlotOnAnOpenFile) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, FirstFreeSlotOnAnOpenFile) {
     for (const char* name : {"One", "Two", "Three"}) ASSERT_TRUE(AddMaterial(path, Material(name)));
     MaterialsFileStatus status;
     {
@@ -369,9 +361,7 @@ TEST(MaterialsFileEdges, FirstFreeSlotOnAnOpenFile) {
     EXPECT_EQ(FirstFreeSlot(handle), 1);
 }
 
-TEST(MaterialsFileEdges, DeletedRecordIsInvisibleButItsDataStay) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, DeletedRecordIsInvisibleButItsDataStay) {
     ASSERT_TRUE(AddMaterial(path, Material("Keep", "Metals", "Steel")));
     ASSERT_TRUE(AddMaterial(path, Material("Gone", "Metals", "Bronze")));
     ASSERT_TRUE(DeleteMaterial(path, "Gone"));
@@ -384,9 +374,7 @@ TEST(MaterialsFileEdges, DeletedRecordIsInvisibleButItsDataStay) {
     EXPECT_EQ(ReadBytes(path).substr(kSlot, 4), "Gone");
 }
 
-TEST(MaterialsFileEdges, SixtyCharacterNameIsCutToFifty) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, SixtyCharacterNameIsCutToFifty) {
     const std::string sixty = "0123456789ABCDEFGHIJ0123456789abcdefghij0123456789klmnopqrst";
     ASSERT_EQ(sixty.size(), 60u);
     ASSERT_TRUE(AddMaterial(path, Material(sixty)));
@@ -395,9 +383,7 @@ TEST(MaterialsFileEdges, SixtyCharacterNameIsCutToFifty) {
     EXPECT_EQ(ListMaterialNames(path, "All", "All"), NameList{sixty.substr(0, 50)});
 }
 
-TEST(MaterialsFileEdges, UpdateOverwritesTheSlotFoundByName) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, UpdateOverwritesTheSlotFoundByName) {
     ASSERT_TRUE(AddMaterial(path, Material("One")));
     ASSERT_TRUE(AddMaterial(path, Material("Two")));
     MaterialRecord changed = Material("TWO", "Plastics", "Acrylic");
@@ -415,9 +401,7 @@ TEST(MaterialsFileEdges, UpdateOverwritesTheSlotFoundByName) {
     EXPECT_EQ(ReadBytes(path), before);
 }
 
-TEST(MaterialsFileEdges, UpdateWritesTheRecordsOwnFlag) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, UpdateWritesTheRecordsOwnFlag) {
     ASSERT_TRUE(AddMaterial(path, Material("One")));
     MaterialRecord freed = Material("One");
     freed.InUse = kMaterialFree;
@@ -425,9 +409,7 @@ TEST(MaterialsFileEdges, UpdateWritesTheRecordsOwnFlag) {
     EXPECT_EQ(FindMaterial(path, "One"), -1);
 }
 
-TEST(MaterialsFileEdges, TextOutsideTheCodePageIsRefused) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, TextOutsideTheCodePageIsRefused) {
     ASSERT_TRUE(AddMaterial(path, Material("Steel")));
     const std::string before = ReadBytes(path);
     MaterialsFileStatus status;
@@ -440,8 +422,7 @@ TEST(MaterialsFileEdges, TextOutsideTheCodePageIsRefused) {
     EXPECT_EQ(ReadBytes(path), before);
 }
 
-TEST(MaterialsFileEdges, UnreachableFileReportsAnError) {
-    ScratchFolder folder;
+TEST_F(MaterialsFileEdges, UnreachableFileReportsAnError) {
     const std::string inMissingFolder = folder.File("no-such-folder/DesMat.Dat");
     MaterialsFileStatus status;
     EXPECT_FALSE(AddMaterial(inMissingFolder, Material("Steel"), &status));
@@ -457,9 +438,7 @@ TEST(MaterialsFileEdges, UnreachableFileReportsAnError) {
     EXPECT_FALSE(status.Ok());
 }
 
-TEST(MaterialsFileEdges, NoTemporaryFileIsLeftBehind) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
+TEST_F(MaterialsFileEdges, NoTemporaryFileIsLeftBehind) {
     ASSERT_TRUE(AddMaterial(path, Material("One")));
     ASSERT_TRUE(UpdateMaterial(path, Material("One")));
     ASSERT_TRUE(DeleteMaterial(path, "One"));
@@ -569,11 +548,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- damaged files -------------------------------------------------------------------------
 
-class MaterialsFileRandomBytes : public ::testing::TestWithParam<unsigned> {};
+using MaterialsFileRandomBytes = MaterialsFileRows<unsigned>;
 
 TEST_P(MaterialsFileRandomBytes, ReadsWithoutFailing) {
-    ScratchFolder folder;
-    const std::string path = folder.File("DesMat.Dat");
     std::mt19937 generator(GetParam());
     std::uniform_int_distribution<int> byte(0, 255);
     const std::size_t length = 3 * 8604 + 5000 + GetParam() % 4000;

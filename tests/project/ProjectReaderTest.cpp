@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "project/ProjectFile.h"
 #include "project/ProjectWriter.h"
@@ -54,6 +57,20 @@ void OpenBytes(const std::string& bytes, Opened& opened, const std::string& name
     }
 }
 
+// Opens the hand-written tube file with some of its lines (zero-based) replaced.
+void OpenTubeWith(Opened& opened, const std::vector<std::pair<std::size_t, std::string>>& edits) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    for (const auto& [index, line] : edits) lines.at(index) = line;
+    OpenBytes(CrLfText(lines), opened);
+}
+
+// A refused file marks the failure and leaves everything else of the starting design alone.
+void ExpectRefused(const Opened& opened) {
+    EXPECT_FALSE(opened.data.has_value());
+    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
+    EXPECT_EQ(Snapshot(opened.design), Snapshot(StartingDesign()));
+}
+
 TEST(ReadProject, ReadsEveryFieldOfTheHandWrittenFile) {
     Opened opened;
     OpenBytes(CrLfText(HandWrittenTubeLines()), opened);
@@ -99,12 +116,10 @@ TEST(ReadProject, AcceptsLineFeedsAndBlanksAroundNumbers) {
 }
 
 TEST(ReadProject, ReadsANumberFieldWithoutItsBlankOrUpToAComma) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[6] = "7";             // significant digits without the leading blank
-    lines[14] = " 3, extra";    // a field ends at the comma
-    lines[15] = "\t260 twips";  // and at a blank
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenTubeWith(opened, {{6, "7"},               // significant digits without the leading blank
+                          {14, " 3, extra"},      // a field ends at the comma
+                          {15, "\t260 twips"}});  // and at a blank
     ASSERT_TRUE(opened.data.has_value());
     EXPECT_EQ(opened.design.SignificantDigits, 7);
     EXPECT_EQ(opened.design.PressureRange, 3);
@@ -112,14 +127,9 @@ TEST(ReadProject, ReadsANumberFieldWithoutItsBlankOrUpToAComma) {
 }
 
 TEST(ReadProject, RefusesAWrongHeaderAndChangesNothing) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[0] = "Tidewel Ver. 4.6  Brackwater";
     Opened opened;
-    const std::string before = Snapshot(opened.design);
-    OpenBytes(CrLfText(lines), opened);
-    EXPECT_FALSE(opened.data.has_value());
-    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
-    EXPECT_EQ(Snapshot(opened.design), before);
+    OpenTubeWith(opened, {{0, "Tidewel Ver. 4.6  Brackwater"}});
+    ExpectRefused(opened);
     ASSERT_EQ(opened.messages.shown.size(), 1u);
     const Message& shown = opened.messages.shown[0];
     EXPECT_EQ(shown.text,
@@ -129,10 +139,8 @@ TEST(ReadProject, RefusesAWrongHeaderAndChangesNothing) {
 }
 
 TEST(ReadProject, HeaderCheckIsCaseSensitive) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[0] = "TIDEWELL VER. 4.6  Brackwater";
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenTubeWith(opened, {{0, "TIDEWELL VER. 4.6  Brackwater"}});
     EXPECT_FALSE(opened.data.has_value());
     EXPECT_EQ(opened.messages.shown.at(0).title, "Invalid File Format");
 }
@@ -142,11 +150,8 @@ TEST(ReadProject, RefusesVersion390OfTheOlderLayout) {
     lines[0] = "Tidewell Ver 3.90 - Brackwater";
     lines.erase(lines.begin() + 12, lines.begin() + 14);
     Opened opened;
-    const std::string before = Snapshot(opened.design);
     OpenBytes(CrLfText(lines), opened);
-    EXPECT_FALSE(opened.data.has_value());
-    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
-    EXPECT_EQ(Snapshot(opened.design), before);
+    ExpectRefused(opened);
     ASSERT_EQ(opened.messages.shown.size(), 1u);
     EXPECT_EQ(opened.messages.shown[0].text,
               "This file is from Ver.  3.9 and is not compatible with Ver  4.6");
@@ -198,21 +203,16 @@ TEST(ReadProject, TrailingBlankLinesAreNotUnitLines) {
 }
 
 TEST(ReadProject, ReadsQuotedUnitFieldsWhole) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[67] = "\"a, b\"";
-    lines[68] = "  Bar , ignored";
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenTubeWith(opened, {{67, "\"a, b\""}, {68, "  Bar , ignored"}});
     ASSERT_TRUE(opened.data.has_value());
     EXPECT_EQ(opened.design.RangeUnit, "a, b");
     EXPECT_EQ(opened.design.FailureUnit, "Bar");
 }
 
 TEST(ReadProject, HemisphereBodyOpensAsHemisphericalEndcapWithItsNote) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[7] = " 8";
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenTubeWith(opened, {{7, " 8"}});
     ASSERT_TRUE(opened.data.has_value());
     EXPECT_EQ(opened.design.BodyType, kNoBody);
     EXPECT_EQ(opened.design.EndcapType, kHemisphericalEndcap);
@@ -228,10 +228,8 @@ TEST(ReadProject, HemisphereBodyOpensAsHemisphericalEndcapWithItsNote) {
 }
 
 TEST(ReadProject, TubeThatNamesAnEndcapOpensAsATubeAlone) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[8] = " 2";
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenTubeWith(opened, {{8, " 2"}});
     ASSERT_TRUE(opened.data.has_value());
     EXPECT_EQ(opened.design.BodyType, kTubeBody);
     EXPECT_EQ(opened.design.EndcapType, kNoEndcap);
@@ -241,10 +239,8 @@ TEST(ReadProject, TubeThatNamesAnEndcapOpensAsATubeAlone) {
 }
 
 TEST(ReadProject, SphereFile) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[7] = " 9";
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenTubeWith(opened, {{7, " 9"}});
     ASSERT_TRUE(opened.data.has_value());
     EXPECT_EQ(opened.design.BodyType, kSphereBody);
     EXPECT_EQ(opened.form.bodySelection, 1);
@@ -269,10 +265,8 @@ TEST(ReadProject, AnnularPlateSelectsTheFileRestraint) {
 }
 
 TEST(ReadProject, BodyFileKeepsTheRestraintValueWithoutAList) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[63] = " 3";
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenTubeWith(opened, {{63, " 3"}});
     ASSERT_TRUE(opened.data.has_value());
     EXPECT_EQ(opened.design.EdgeRestraint, 3);
     EXPECT_EQ(opened.form.restraintSelection, -1);
@@ -287,10 +281,8 @@ struct DigitsRow {
 class SignificantDigitsTest : public ::testing::TestWithParam<DigitsRow> {};
 
 TEST_P(SignificantDigitsTest, OutsideOneToTwelveBecomesFive) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[6] = GetParam().line;
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenTubeWith(opened, {{6, GetParam().line}});
     ASSERT_TRUE(opened.data.has_value());
     EXPECT_EQ(opened.design.SignificantDigits, GetParam().digits);
 }
@@ -305,12 +297,10 @@ INSTANTIATE_TEST_SUITE_P(Counts, SignificantDigitsTest,
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ReadProject, OptionsAreStoredAsZeroOrOne) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[10] = "-1";  // external, written by another program
-    lines[11] = " 5";  // metric
-    lines[12] = " 2";  // ticked
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenTubeWith(opened, {{10, "-1"},    // external, written by another program
+                          {11, " 5"},    // metric
+                          {12, " 2"}});  // ticked
     ASSERT_TRUE(opened.data.has_value());
     EXPECT_EQ(opened.design.PressureSource, 1);
     EXPECT_EQ(opened.design.UnitSystem, 1);
@@ -319,12 +309,10 @@ TEST(ReadProject, OptionsAreStoredAsZeroOrOne) {
 }
 
 TEST(ReadProject, UnreadableWholeLineNumberReadsAsZeroWithTheReadersMessage) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[17] = " four";      // BodyDim[0]
-    lines[18] = " 1.2.3";     // read as 1.2
-    lines[32] = " 55 cu in";  // read as 55
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenTubeWith(opened, {{17, " four"},        // BodyDim[0]
+                          {18, " 1.2.3"},       // read as 1.2
+                          {32, " 55 cu in"}});  // read as 55
     ASSERT_TRUE(opened.data.has_value());
     EXPECT_EQ(opened.design.BodyDim[0], 0);
     EXPECT_EQ(opened.design.BodyDimEntered[0], 1.2);
@@ -344,11 +332,8 @@ TEST_P(UnreadableLineTest, RefusesTheFileAndChangesNothing) {
     std::vector<std::string> lines = AnnularPlateLines();
     lines[GetParam().index] = GetParam().line;
     Opened opened;
-    const std::string before = Snapshot(opened.design);
     OpenBytes(CrLfText(lines), opened);
-    EXPECT_FALSE(opened.data.has_value());
-    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
-    EXPECT_EQ(Snapshot(opened.design), before);
+    ExpectRefused(opened);
     EXPECT_EQ(opened.messages.Texts(),
               std::vector<std::string>{"Input past end of file or Invalid file type"});
 }
@@ -375,11 +360,8 @@ TEST_P(TruncatedFileTest, LeavesTheDesignUntouched) {
     std::vector<std::string> lines = AnnularPlateLines();
     lines.resize(GetParam());
     Opened opened;
-    const std::string before = Snapshot(opened.design);
     OpenBytes(CrLfText(lines), opened);
-    EXPECT_FALSE(opened.data.has_value());
-    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
-    EXPECT_EQ(Snapshot(opened.design), before);
+    ExpectRefused(opened);
     EXPECT_EQ(opened.messages.Texts(),
               std::vector<std::string>{"Input past end of file or Invalid file type"});
 }
@@ -462,11 +444,8 @@ TEST(ReadProject, BinaryGarbageIsNotAProjectFile) {
 }
 
 TEST(ApplyProject, MessagesOfTheReaderComeBeforeTheHemisphereNote) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[7] = " 8";
-    lines[17] = "x";
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenTubeWith(opened, {{7, " 8"}, {17, "x"}});
     ASSERT_TRUE(opened.data.has_value());
     EXPECT_EQ(opened.messages.Texts(),
               (std::vector<std::string>{"Can't parse x.",
