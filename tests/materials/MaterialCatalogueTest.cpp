@@ -346,9 +346,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, CatalogueTypedCategory,
                                            TypedCategoryCase{"other_case", "gLASS", "Glass"},
                                            TypedCategoryCase{"not_an_entry", "Metal", ""},
                                            TypedCategoryCase{"empty", "", ""}),
-                         [](const ::testing::TestParamInfo<TypedCategoryCase>& row) {
-                             return row.param.label;
-                         });
+                         testing::RowLabel());
 
 TEST_F(CatalogueSession, LeavingAnEmptyMaterialListIsNotChecked) {
     Open();
@@ -542,7 +540,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   std::string(4001, 'x'), "Comment?"},
                       TooLongCase{"comment_outside_code_page", List::MaterialList, true,
                                   "\xE2\x9C\x93", "Comment?"}),
-    [](const ::testing::TestParamInfo<TooLongCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 TEST_F(CatalogueSession, FiftyCharacterNameAndAccentsAreSaved) {
     Open();
@@ -643,7 +641,7 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, CatalogueEditWithoutSubCategory,
     ::testing::Values(NoSubCategoryCase{"no_keeps_editing", MessageAnswer::No, false},
                       NoSubCategoryCase{"yes_saves_without_sub", MessageAnswer::Yes, true}),
-    [](const ::testing::TestParamInfo<NoSubCategoryCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 struct RenameCase {
     const char* label;
@@ -671,9 +669,7 @@ TEST_P(CatalogueRename, RenamingIsRefusedAndEditModeKept) {
 INSTANTIATE_TEST_SUITE_P(Names, CatalogueRename,
                          ::testing::Values(RenameCase{"to_a_new_name", "HY-80 Modified"},
                                            RenameCase{"to_another_existing_record", "6061-t6"}),
-                         [](const ::testing::TestParamInfo<RenameCase>& row) {
-                             return row.param.label;
-                         });
+                         testing::RowLabel());
 
 TEST_F(CatalogueSession, RenamingOnlyTheLetterCaseIsSaved) {
     Open();

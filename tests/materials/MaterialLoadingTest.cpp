@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   " HY-80 Steel",
                                   {"The material \" HY-80 Steel\" not found in database."}},
                       MissingCase{"empty_name_quietly", "", {}}),
-    [](const ::testing::TestParamInfo<MissingCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 TEST_F(LoadByName, UnreadableFileIsReportedAndClears) {
     EXPECT_FALSE(LoadMaterialByName(design, folder.Path().string(), "HY-80 Steel", messages));

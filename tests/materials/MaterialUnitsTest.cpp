@@ -8,6 +8,7 @@
 #include <string>
 
 #include "materials/MaterialUnits.h"
+#include "tests/materials/MaterialsTestSupport.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {
@@ -44,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberTextCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(), "nan"},
         NumberTextCase{"infinity", std::numeric_limits<double>::infinity(), "inf"},
         NumberTextCase{"minus_infinity", -std::numeric_limits<double>::infinity(), "-inf"}),
-    [](const ::testing::TestParamInfo<NumberTextCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 struct CaptionCase {
     const char* label;
@@ -74,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         CaptionCase{"unknown_class", "Woods", "Yield Strength", false, ""},
         CaptionCase{"all", "All", "Yield Strength", false, ""},
         CaptionCase{"empty", "", "Yield Strength", false, ""}),
-    [](const ::testing::TestParamInfo<CaptionCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 struct NumericCase {
     const char* label;
@@ -98,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumericCase{"blank", "   ", false}, NumericCase{"too_large", "1e999", false},
         NumericCase{"not_a_number", "nan", false}, NumericCase{"infinity", "inf", false},
         NumericCase{"unit_glued_on", "12Ksi", false}),
-    [](const ::testing::TestParamInfo<NumericCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 TEST(MaterialUnitLists, OrderOfTheEditorsLists) {
     EXPECT_EQ(StrengthUnitList(),
@@ -183,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{"plastic_working_strength", "Plastics", 1.5 * kPsiPerKsi},
                       LoadCase{"glass_compressive_strength", "Glass", 1.5 * kPsiPerKsi},
                       LoadCase{"unknown_class_has_no_secondary", "Woods", 0.0}),
-    [](const ::testing::TestParamInfo<LoadCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 TEST(MaterialLoadIntoDesign, UnlistedUnitConvertsWithThePreviousSelection) {
     MaterialRecord record = Record("Metals");
@@ -234,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      "Ksi", "Can't parse -inf."},
                       UnreadableCase{"overflows_in_base_units", 1e308, "GPa",
                                      "Can't parse 1e+308."}),
-    [](const ::testing::TestParamInfo<UnreadableCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 }  // namespace
 }  // namespace tidewell

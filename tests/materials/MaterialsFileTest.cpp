@@ -219,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTripCase{"windows_1252_characters", AccentedRecord()},
                       RoundTripCase{"every_field_full_width", FullWidthRecord()},
                       RoundTripCase{"empty_texts", EmptyTextsRecord()}),
-    [](const ::testing::TestParamInfo<RoundTripCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 // --- slot counting -------------------------------------------------------------------------
 
@@ -245,7 +245,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SlotCountCase{"one_and_a_half_rounds_to_two", kSlot + 4302, 2},
                       SlotCountCase{"two_and_a_half_rounds_to_two", 2 * kSlot + 4302, 2},
                       SlotCountCase{"three_slots", 3 * kSlot, 3}),
-    [](const ::testing::TestParamInfo<SlotCountCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 // --- edge cases ----------------------------------------------------------------------------
 
@@ -314,9 +314,7 @@ INSTANTIATE_TEST_SUITE_P(Names, MaterialsFileDuplicates,
                                            DuplicateCase{"trailing_blanks", "Acrylic   ", false},
                                            DuplicateCase{"leading_blank", " Acrylic", true},
                                            DuplicateCase{"other_name", "Acrylic cast", true}),
-                         [](const ::testing::TestParamInfo<DuplicateCase>& row) {
-                             return row.param.label;
-                         });
+                         testing::RowLabel());
 
 TEST_F(MaterialsFileEdges, LeadingBlankNameIsItsOwnRecord) {
     ASSERT_TRUE(AddMaterial(path, Material("Acrylic")));
@@ -496,7 +494,7 @@ INSTANTIATE_TEST_SUITE_P(
         NamesCase{"wildcard_is_case_sensitive", "ALL", "All", {}},
         NamesCase{"unknown_category", "Woods", "All", {}},
         NamesCase{"sub_of_other_category", "Plastics", "Steel", {}}),
-    [](const ::testing::TestParamInfo<NamesCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 struct SubCategoriesCase {
     const char* label;
@@ -520,7 +518,7 @@ INSTANTIATE_TEST_SUITE_P(
         SubCategoriesCase{"glass_without_sub", "Glass", {""}},
         SubCategoriesCase{"wildcard_is_case_sensitive", "All", {}},
         SubCategoriesCase{"unknown", "Woods", {}}),
-    [](const ::testing::TestParamInfo<SubCategoriesCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 struct ContainsCase {
     const char* label;
@@ -544,7 +542,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ContainsCase{"accented", {"\xC3\xA9tain"}, "\xC3\x89TAIN", true},
                       ContainsCase{"empty_entry", {"Steel", ""}, "", true},
                       ContainsCase{"absent", {"Steel"}, "Steels", false}),
-    [](const ::testing::TestParamInfo<ContainsCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 // --- damaged files -------------------------------------------------------------------------
 

@@ -39,6 +39,14 @@ private:
     std::filesystem::path path_;
 };
 
+// Names a parameterised test by the `label` of its row.
+struct RowLabel {
+    template <typename Row>
+    std::string operator()(const ::testing::TestParamInfo<Row>& row) const {
+        return row.param.label;
+    }
+};
+
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

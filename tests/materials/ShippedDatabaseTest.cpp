@@ -146,14 +146,14 @@ TEST_P(ShippedDatabaseMaterial, LoadsTheBaseUnitValuesOfItsRow) {
 }
 
 // One material of each class, in both unit families.
-INSTANTIATE_TEST_SUITE_P(
-    Materials, ShippedDatabaseMaterial,
-    ::testing::Values(ShippedMaterialCase{"metal_in_ksi", "HY-80 Steel"},
-                      ShippedMaterialCase{"metal_in_mpa", "5083-H116 Aluminum"},
-                      ShippedMaterialCase{"plastic", "Acrylic Cast Sheet"},
-                      ShippedMaterialCase{"glass", "Fused Silica"},
-                      ShippedMaterialCase{"ceramic", "Alumina 99.5%"}),
-    [](const ::testing::TestParamInfo<ShippedMaterialCase>& row) { return row.param.label; });
+INSTANTIATE_TEST_SUITE_P(Materials, ShippedDatabaseMaterial,
+                         ::testing::Values(ShippedMaterialCase{"metal_in_ksi", "HY-80 Steel"},
+                                           ShippedMaterialCase{"metal_in_mpa",
+                                                               "5083-H116 Aluminum"},
+                                           ShippedMaterialCase{"plastic", "Acrylic Cast Sheet"},
+                                           ShippedMaterialCase{"glass", "Fused Silica"},
+                                           ShippedMaterialCase{"ceramic", "Alumina 99.5%"}),
+                         testing::RowLabel());
 
 TEST(ShippedDatabase, EveryMaterialLoadsWithoutComplaint) {
     for (const MaterialsCsvRow& row : CsvRows()) {
@@ -235,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "line 2: \"nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn\" is longer "
                      "than 50 characters"},
         CsvFaultCase{"open_quote", Csv("\"A,Metals\n"), "line 2: a quoted field is not closed"}),
-    [](const ::testing::TestParamInfo<CsvFaultCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 }  // namespace
 }  // namespace tidewell

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "materials/Windows1252.h"
+#include "tests/materials/MaterialsTestSupport.h"
 
 namespace tidewell {
 namespace {
@@ -45,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CharacterCase{"micro", 0xB5, "\xC2\xB5"},
                       CharacterCase{"e_acute", 0xE9, "\xC3\xA9"},
                       CharacterCase{"y_diaeresis", 0xFF, "\xC3\xBF"}),
-    [](const ::testing::TestParamInfo<CharacterCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 TEST(Windows1252, EveryByteSurvivesTheRoundTrip) {
     std::string all;
@@ -77,9 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, Windows1252Refused,
                                            RefusedCase{"cut_sequence", "\xC3"},
                                            RefusedCase{"overlong_slash", "\xC0\xAF"},
                                            RefusedCase{"surrogate", "\xED\xA0\x80"}),
-                         [](const ::testing::TestParamInfo<RefusedCase>& row) {
-                             return row.param.label;
-                         });
+                         testing::RowLabel());
 
 struct UpperCase {
     const char* label;
@@ -107,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "STRA\xC3\x9F"
                                 "E"},
                       UpperCase{"outside_code_page_kept", "\xCF\x89x", "\xCF\x89X"}),
-    [](const ::testing::TestParamInfo<UpperCase>& row) { return row.param.label; });
+    testing::RowLabel());
 
 }  // namespace
 }  // namespace tidewell
