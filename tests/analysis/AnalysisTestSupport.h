@@ -12,7 +12,9 @@
 
 namespace tidewell::testing {
 
+// Pi as the program rounds it, and pi to the precision of a double.
 constexpr double kPiValue = 3.141592654;
+constexpr double kPiExact = 3.14159265358979323846;
 
 // Names each generated test after the `name` field of its row.
 template <typename Row>

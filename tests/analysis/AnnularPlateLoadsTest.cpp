@@ -14,7 +14,7 @@ namespace {
 
 using testing::RowName;
 
-constexpr double kPiExact = 3.14159265358979323846;
+using testing::kPiExact;
 
 AnalysisState Plate(int16_t restraint) {
     AnalysisState s;

@@ -16,11 +16,12 @@
 
 #include "analysis/AnnularPlate.h"
 #include "analysis/StressEngine.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 
 namespace tidewell {
 namespace {
 
-constexpr double kPiExact = 3.14159265358979323846;
+using testing::kPiExact;
 
 enum class Edge { Fixed, SimplySupported, Guided, Free };
 

@@ -16,7 +16,7 @@ namespace {
 
 using testing::RowName;
 
-constexpr double kPiExact = 3.14159265358979323846;
+using testing::kPiExact;
 
 void ExpectRel(double actual, double expected, double tol, const std::string& what) {
     EXPECT_NEAR(actual, expected, tol * std::fabs(expected) + 1e-12) << what;

@@ -15,7 +15,7 @@ namespace {
 
 using testing::RowName;
 
-constexpr double kPiExact = 3.14159265358979323846;
+using testing::kPiExact;
 
 struct ShellCase {
     std::string name;
