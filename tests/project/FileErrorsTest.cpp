@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "project/FileErrors.h"
 #include "units/ScriptedMessages.h"
 
@@ -9,7 +11,8 @@ namespace {
 struct ErrorRow {
     const char* name;
     int number;
-    const char* text;
+    const char* text;  // empty: nothing is shown
+    bool saveCancelled;
 };
 
 class FileErrorMessageTest : public ::testing::TestWithParam<ErrorRow> {};
@@ -18,42 +21,38 @@ TEST_P(FileErrorMessageTest, ShowsTheMessageOfTheNumber) {
     ScriptedMessages messages;
     bool saveCancelled = false;
     ReportFileError(GetParam().number, messages, saveCancelled);
+    EXPECT_EQ(saveCancelled, GetParam().saveCancelled);
+    if (std::string(GetParam().text).empty()) {
+        EXPECT_TRUE(messages.Empty());
+        return;
+    }
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, GetParam().text);
     EXPECT_EQ(messages.shown[0].title, "Tidewell");
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
-    EXPECT_FALSE(saveCancelled);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, FileErrorMessageTest,
-    ::testing::Values(ErrorRow{"BadFileName", 52, "Bad file name."},
-                      ErrorRow{"FileNotFound", 53, "File not found"},
-                      ErrorRow{"Opening", 54, "Error opening this file"},
-                      ErrorRow{"AlreadyOpen", 55, "File already open"},
-                      ErrorRow{"DiskFull", 61, "Disk Full"},
-                      ErrorRow{"InputPastEnd", 62, "Input past end of file or Invalid file type"},
-                      ErrorRow{"BadFilename", 64, "Bad Filename"},
-                      ErrorRow{"Unknown", 7, "Unknown error number  7"},
-                      ErrorRow{"UnknownNegative", -3, "Unknown error number -3"},
-                      ErrorRow{"PermissionDenied", 70, "Unknown error number  70"}),
+    ::testing::Values(ErrorRow{"NoErrorIsQuiet", 0, "", false},
+                      ErrorRow{"DialogCancelIsQuietAndCancels", 32755, "", true},
+                      ErrorRow{"BadFileName", 52, "Bad file name.", false},
+                      ErrorRow{"FileNotFound", 53, "File not found", false},
+                      ErrorRow{"Opening", 54, "Error opening this file", false},
+                      ErrorRow{"AlreadyOpen", 55, "File already open", false},
+                      ErrorRow{"DiskFull", 61, "Disk Full", false},
+                      ErrorRow{"InputPastEnd", 62, "Input past end of file or Invalid file type",
+                               false},
+                      ErrorRow{"BadFilename", 64, "Bad Filename", false},
+                      ErrorRow{"Unknown", 7, "Unknown error number  7", false},
+                      ErrorRow{"UnknownNegative", -3, "Unknown error number -3", false},
+                      ErrorRow{"PermissionDenied", 70, "Unknown error number  70", false}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(ReportFileError, ShowsNothingForNoError) {
+TEST(ReportFileError, ReturnsWhetherTheDialogWasCancelled) {
     ScriptedMessages messages;
-    bool saveCancelled = false;
-    ReportFileError(0, messages, saveCancelled);
-    EXPECT_TRUE(messages.Empty());
-    EXPECT_FALSE(saveCancelled);
-}
-
-TEST(ReportFileError, DialogCancelIsQuietAndSetsTheCancelFlag) {
-    ScriptedMessages messages;
-    bool saveCancelled = false;
-    ReportFileError(32755, messages, saveCancelled);
-    EXPECT_TRUE(messages.Empty());
-    EXPECT_TRUE(saveCancelled);
     EXPECT_TRUE(ReportFileError(32755, messages));
+    EXPECT_TRUE(messages.Empty());
     EXPECT_FALSE(ReportFileError(53, messages));
 }
 
