@@ -18,6 +18,7 @@
 namespace tidewell {
 namespace {
 
+using testing::Fmt;
 using testing::RowName;
 
 // Plate: free radius a = 3, seat radius Rp = 3.5, hole radius b = 0.5, t = 0.5 in; line load on
@@ -121,17 +122,26 @@ void ExpectPressure(double found, double expected, const char* what) {
     }
 }
 
+// Loads the design with the default request into s and runs the plate evaluation on it; no run
+// may talk to the user.
+PlateFailureResult RunPlateFailure(AnalysisState& s, const DesignRecord& design,
+                                   const PlateFailureSettings& settings) {
+    s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    PlateFailureResult result = FindPlateFailurePressures(s, settings, format);
+    EXPECT_TRUE(messages.Empty());
+    return result;
+}
+
 class PlateFailureRows : public ::testing::TestWithParam<PlateCase> {};
 
 TEST_P(PlateFailureRows, FindsEveryModeAndTheGoverningOne) {
     const PlateCase& c = GetParam();
     const DesignRecord design = AnnularDesign(c.restraint, c.uniform, c.line, c.external);
-    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
-    const AnalysisState loaded = s;
-    ScriptedMessages messages;
-    ResultsFormatter format(5, 2, messages);
-    const PlateFailureResult result =
-        FindPlateFailurePressures(s, {"Metals", "psi", 0, 50, false}, format);
+    const AnalysisState loaded = LoadAnalysisState(design, DefaultResultsRequest(design));
+    AnalysisState s;
+    const PlateFailureResult result = RunPlateFailure(s, design, {"Metals", "psi", 0, 50, false});
     ASSERT_FALSE(result.error) << *result.error;
     const auto& P = s.PlateFailurePressures;
     const auto& R = s.PlateFailureRadii;
@@ -189,7 +199,6 @@ TEST_P(PlateFailureRows, FindsEveryModeAndTheGoverningOne) {
     EXPECT_TRUE(result.frame.options[0].visible);
     EXPECT_TRUE(result.frame.options[4].visible);
     EXPECT_EQ(result.frame.annularEvalLabel, "Table eval dia., De (inches):");
-    EXPECT_TRUE(messages.Empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(PlateFailure, PlateFailureRows, ::testing::ValuesIn(kPlateCases),
@@ -216,23 +225,19 @@ TEST_P(PlateCaptionRows, WritesTheFiveCaptions) {
         design.MaterialClass = "Glass";
         design.SecondaryStrength = 100000;
     }
-    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
-    ScriptedMessages messages;
-    ResultsFormatter format(5, 2, messages);
-    const PlateFailureResult result = FindPlateFailurePressures(
-        s, {design.MaterialClass, c.unit, c.unitSystem, 50, false}, format);
+    AnalysisState s;
+    const PlateFailureResult result =
+        RunPlateFailure(s, design, {design.MaterialClass, c.unit, c.unitSystem, 50, false});
     ASSERT_FALSE(result.error);
-    int16_t digits = 5, notation = 2;
-    auto fmt = [&](double v) { return SigDigFormat(v, digits, notation); };
     auto value = [&](int mode) {
         const double p = s.PlateFailurePressures[mode];
         return p >= kNotApplicablePressure ? std::string("N/A")
-                                           : fmt(p * (std::string(c.unit) == "Ksi" ? 0.001 : 1));
+                                           : Fmt(p * (std::string(c.unit) == "Ksi" ? 0.001 : 1));
     };
     auto diameter = [&](int mode) {
         return s.PlateFailurePressures[mode] >= kNotApplicablePressure
                    ? std::string("N/A")
-                   : fmt(2 * s.PlateFailureRadii[mode] * c.lengthFactor);
+                   : Fmt(2 * s.PlateFailureRadii[mode] * c.lengthFactor);
     };
     const std::string unit = c.unit;
     const std::string length = c.lengthName;
@@ -271,10 +276,8 @@ TEST(PlateFailure, GlassBendsToItsTensileAndBearsWithItsCompressiveStrength) {
     design.MaterialClass = "CERAMICS";
     design.YieldStrength = 7000;
     design.SecondaryStrength = 100000;
-    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
-    ScriptedMessages messages;
-    ResultsFormatter format(5, 2, messages);
-    ASSERT_FALSE(FindPlateFailurePressures(s, {"CERAMICS", "psi", 0, 50, false}, format).error);
+    AnalysisState s;
+    ASSERT_FALSE(RunPlateFailure(s, design, {"CERAMICS", "psi", 0, 50, false}).error);
     EXPECT_NEAR(
         s.PlateFailurePressures[5] / (100000 * (kRp * kRp - kA * kA) / (kRp * kRp - kB * kB)), 1,
         1e-4);
@@ -285,11 +288,8 @@ TEST(PlateFailure, GlassBendsToItsTensileAndBearsWithItsCompressiveStrength) {
 
 TEST(PlateFailure, NoProposalWhileRecalculatingAtATypedDiameter) {
     const DesignRecord design = AnnularDesign(4, true, true, true);
-    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
-    ScriptedMessages messages;
-    ResultsFormatter format(5, 2, messages);
-    const PlateFailureResult result =
-        FindPlateFailurePressures(s, {"Metals", "psi", 0, 50, true}, format);
+    AnalysisState s;
+    const PlateFailureResult result = RunPlateFailure(s, design, {"Metals", "psi", 0, 50, true});
     ASSERT_FALSE(result.error);
     EXPECT_TRUE(result.frame.proposedEvalDiameter.empty());
 }
@@ -305,11 +305,9 @@ class RadialIncrementRows : public ::testing::TestWithParam<IncrementCase> {};
 TEST_P(RadialIncrementRows, BoundsAndRoundsTheCount) {
     EXPECT_EQ(RadialIncrements(GetParam().stored), GetParam().expected);
     const DesignRecord design = AnnularDesign(4, true, true, true);
-    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
-    ScriptedMessages messages;
-    ResultsFormatter format(5, 2, messages);
+    AnalysisState s;
     PlateFailureSettings settings{"Metals", "psi", 0, RadialIncrements(GetParam().stored), false};
-    ASSERT_FALSE(FindPlateFailurePressures(s, settings, format).error);
+    ASSERT_FALSE(RunPlateFailure(s, design, settings).error);
     ASSERT_EQ(s.PlateStressTable.size(), static_cast<size_t>(GetParam().expected));
     EXPECT_EQ(s.PlateStressTable.back().Radius, static_cast<float>(kA));
 }
@@ -328,11 +326,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PlateFailure, SettingsBelowTwoIncrementsAreRaisedInsteadOfDividingByZero) {
     const DesignRecord design = AnnularDesign(4, true, true, true);
-    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
-    ScriptedMessages messages;
-    ResultsFormatter format(5, 2, messages);
-    const PlateFailureResult result =
-        FindPlateFailurePressures(s, {"Metals", "psi", 0, 1, false}, format);
+    AnalysisState s;
+    const PlateFailureResult result = RunPlateFailure(s, design, {"Metals", "psi", 0, 1, false});
     ASSERT_FALSE(result.error);
     ASSERT_EQ(s.PlateStressTable.size(), 2u);
     EXPECT_EQ(s.PlateStressTable[0].Radius, static_cast<float>(kB));
@@ -342,11 +337,8 @@ TEST(PlateFailure, SettingsBelowTwoIncrementsAreRaisedInsteadOfDividingByZero) {
 TEST(PlateFailure, HoleAsLargeAsThePlateStopsWithAMessage) {
     DesignRecord design = AnnularDesign(4, true, true, true);
     design.EndcapDim[3] = design.EndcapDim[0];  // hole = free diameter
-    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
-    ScriptedMessages messages;
-    ResultsFormatter format(5, 2, messages);
-    const PlateFailureResult result =
-        FindPlateFailurePressures(s, {"Metals", "psi", 0, 50, false}, format);
+    AnalysisState s;
+    const PlateFailureResult result = RunPlateFailure(s, design, {"Metals", "psi", 0, 50, false});
     ASSERT_TRUE(result.error);
     EXPECT_NE(result.error->find("center hole"), std::string::npos) << *result.error;
 }
