@@ -86,6 +86,12 @@ protected:
         catalogue->TakeRequests();
     }
 
+    // Opens the window and browses to the steel most sessions start from.
+    void OpenOnHy80() {
+        Open();
+        Browse(kMetalsEntry, "HY-80");
+    }
+
     void Pick(List list, const std::string& text) {
         const auto& entries = catalogue->List(list).entries;
         const auto found = std::find(entries.begin(), entries.end(), text);
@@ -158,8 +164,7 @@ TEST_F(CatalogueSession, OpeningWithTheDesignsMaterialPositionsTheLists) {
 }
 
 TEST_F(CatalogueSession, PickingACategoryClearsTheDesignsMaterial) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     ASSERT_EQ(design.MaterialName, "HY-80");
     catalogue->SelectListEntry(List::CategoryList, kPlasticsEntry);
     EXPECT_EQ(design.MaterialName, "");
@@ -190,8 +195,7 @@ TEST_F(CatalogueSession, SubCategoryListsItsMaterialsAndLoadsTheFirst) {
 }
 
 TEST_F(CatalogueSession, PickingAMetalFillsFieldsAndDesign) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     EXPECT_TRUE(messages.Empty());
     EXPECT_EQ(catalogue->MaterialLabel(), "HY-80");
     EXPECT_EQ(FieldText(Field::YsVal), "80");
@@ -215,8 +219,7 @@ TEST_F(CatalogueSession, PickingAMetalFillsFieldsAndDesign) {
 }
 
 TEST_F(CatalogueSession, PickingAPlasticShowsTheWorkingStrength) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     catalogue->TakeRequests();
     Browse(kPlasticsEntry, "Acrylic");
     EXPECT_EQ(catalogue->PrimaryCaption(), "Ultimate Strength");
@@ -286,8 +289,7 @@ TEST_F(CatalogueSession, UnitTextNotInTheListKeepsTheSelection) {
 }
 
 TEST_F(CatalogueSession, LoadingAMissingMaterialClearsAndSaysSo) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     catalogue->LoadMaterial("Ghost  ", kLoadIntoDesign);
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{"The material \"Ghost\" not found in database."});
@@ -356,8 +358,7 @@ TEST_F(CatalogueSession, LeavingAnEmptyMaterialListIsNotChecked) {
 }
 
 TEST_F(CatalogueSession, TypedMaterialNotInTheListIsRefused) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     catalogue->TypeListText(List::MaterialList, "hy-80x");
     catalogue->LeaveList(List::MaterialList);
     EXPECT_EQ(LastText(), "You must choose a valid selection from the list");
@@ -367,8 +368,7 @@ TEST_F(CatalogueSession, TypedMaterialNotInTheListIsRefused) {
 // --- adding --------------------------------------------------------------------------------
 
 TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     catalogue->AddClicked();
     EXPECT_TRUE(catalogue->AddMode());
     EXPECT_FALSE(catalogue->EditMode());
@@ -575,8 +575,7 @@ TEST_F(CatalogueSession, LeavingTheCategoryOnAllWhileAddingIsQuestioned) {
 // --- editing -------------------------------------------------------------------------------
 
 TEST_F(CatalogueSession, EditChangesTheRecordAndReloadsIt) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     catalogue->EditClicked();
     EXPECT_TRUE(catalogue->EditMode());
     EXPECT_EQ(catalogue->EditStartName(), "HY-80");
@@ -598,11 +597,16 @@ TEST_F(CatalogueSession, EditChangesTheRecordAndReloadsIt) {
               (std::vector<std::string>{"HY-80", "Odd Units"}));  // Metals / Steel again
 }
 
-TEST_F(CatalogueSession, EditWithoutMaterialOnlyBeeps) {
+TEST_F(CatalogueSession, EditOrDeleteWithoutMaterialOnlyBeeps) {
     Open();
+    const std::string before = ReadBytes(path);
     catalogue->EditClicked();
     EXPECT_FALSE(catalogue->EditMode());
     EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
+    catalogue->DeleteClicked();
+    EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(ReadBytes(path), before);
 }
 
 struct NoSubCategoryCase {
@@ -615,8 +619,7 @@ class CatalogueEditWithoutSubCategory : public CatalogueSession,
                                         public ::testing::WithParamInterface<NoSubCategoryCase> {};
 
 TEST_P(CatalogueEditWithoutSubCategory, AsksWhetherThatIsCorrect) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     catalogue->EditClicked();
     catalogue->SelectListEntry(List::SubCategoryList, 0);  // "All"
     catalogue->SetFieldText(Field::YsVal, "90");
@@ -652,8 +655,7 @@ class CatalogueRename : public CatalogueSession,
                         public ::testing::WithParamInterface<RenameCase> {};
 
 TEST_P(CatalogueRename, RenamingIsRefusedAndEditModeKept) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     catalogue->EditClicked();
     catalogue->TypeListText(List::MaterialList, GetParam().newName);
     catalogue->SetFieldText(Field::YsVal, "99");
@@ -672,8 +674,7 @@ INSTANTIATE_TEST_SUITE_P(Names, CatalogueRename,
                          testing::RowLabel());
 
 TEST_F(CatalogueSession, RenamingOnlyTheLetterCaseIsSaved) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     catalogue->EditClicked();
     catalogue->TypeListText(List::MaterialList, "hy-80");
     catalogue->DoneClicked();
@@ -685,8 +686,7 @@ TEST_F(CatalogueSession, RenamingOnlyTheLetterCaseIsSaved) {
 // --- deleting ------------------------------------------------------------------------------
 
 TEST_F(CatalogueSession, DeleteAsksAndCancelKeepsTheRecord) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     messages.Answer(MessageAnswer::Cancel);
     catalogue->DeleteClicked();
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -701,8 +701,7 @@ TEST_F(CatalogueSession, DeleteAsksAndCancelKeepsTheRecord) {
 }
 
 TEST_F(CatalogueSession, DeleteConfirmedRemovesTheRecord) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     messages.Answer(MessageAnswer::Ok);
     catalogue->DeleteClicked();
     EXPECT_EQ(messages.Texts(), (std::vector<std::string>{
@@ -723,13 +722,6 @@ TEST_F(CatalogueSession, DeletingAnUnknownNameSaysItCannotBeFound) {
                                     "Delete the material \"Ghost\" ?",
                                     "The material \"Ghost\" cannot be found in the database."}));
     EXPECT_EQ(ReadBytes(path), before);
-}
-
-TEST_F(CatalogueSession, DeleteWithoutNameOnlyBeeps) {
-    Open();
-    catalogue->DeleteClicked();
-    EXPECT_TRUE(messages.Empty());
-    EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
 }
 
 // --- cancel and done -----------------------------------------------------------------------
@@ -780,8 +772,7 @@ TEST_F(CatalogueSession, CancelWhileEditingDiscardsTheChanges) {
 }
 
 TEST_F(CatalogueSession, CancelWithoutMaterialOnEntryLeavesNone) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     catalogue->CancelClicked();
     EXPECT_EQ(Text(List::CategoryList), "All");
     EXPECT_EQ(design.MaterialName, "");
@@ -789,16 +780,14 @@ TEST_F(CatalogueSession, CancelWithoutMaterialOnEntryLeavesNone) {
 }
 
 TEST_F(CatalogueSession, DoneInBrowseModeStepsBack) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     catalogue->DoneClicked();
     EXPECT_TRUE(catalogue->TakeRequests().stepBack);
     EXPECT_EQ(design.MaterialName, "HY-80");
 }
 
 TEST_F(CatalogueSession, UnloadingWhileEditingLeavesEditMode) {
-    Open();
-    Browse(kMetalsEntry, "HY-80");
+    OpenOnHy80();
     catalogue->EditClicked();
     catalogue->Unload();
     EXPECT_FALSE(catalogue->EditMode());
