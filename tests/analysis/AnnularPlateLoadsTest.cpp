@@ -12,24 +12,12 @@
 namespace tidewell {
 namespace {
 
-using testing::RowName;
-
 using testing::kPiExact;
+using testing::RowName;
+using testing::SteelAnnularPlate;
 
 AnalysisState Plate(int16_t restraint) {
-    AnalysisState s;
-    s.ComponentCode = kAnnularPlateComponent;
-    s.OuterRadius = 5;
-    s.InnerRadius = 1.5;
-    s.PlateOuterRadius = 5.5;
-    s.WallThickness = 0.5;
-    s.MeanRadius = 3.25;
-    s.YoungsModulus = 30e6;
-    s.PoissonRatio = 0.3;
-    s.Density = 0.283;
-    s.EdgeRestraint = restraint;
-    s.PressureDirection = kExternalPressure;
-    s.PressureSign = -1;
+    AnalysisState s = SteelAnnularPlate(restraint);
     s.LineLoadRadius = 3;
     s.UniformLoadInnerRadius = 2;
     s.LineLoadOuterRadius = 2.5;

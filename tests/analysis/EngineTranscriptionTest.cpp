@@ -19,6 +19,7 @@ namespace tidewell {
 namespace {
 
 using testing::RowName;
+using testing::SteelAnnularPlate;
 
 void ExpectPinned(double actual, double expected, const std::string& what) {
     // 1e-10 relative leaves room for rounding in double arithmetic, nothing more.
@@ -373,20 +374,7 @@ class AnnularPlateValues : public ::testing::TestWithParam<AnnularCase> {};
 
 TEST_P(AnnularPlateValues, MatchWorkedValues) {
     const AnnularCase& c = GetParam();
-    // Steel plate: free radius 5, hole 1.5, seat out to 5.5, thickness 0.5, external pressure.
-    AnalysisState s;
-    s.ComponentCode = kAnnularPlateComponent;
-    s.OuterRadius = 5;
-    s.InnerRadius = 1.5;
-    s.PlateOuterRadius = 5.5;
-    s.WallThickness = 0.5;
-    s.MeanRadius = 3.25;
-    s.YoungsModulus = 30e6;
-    s.PoissonRatio = 0.3;
-    s.Density = 0.283;
-    s.PressureDirection = kExternalPressure;
-    s.PressureSign = -1;
-    s.EdgeRestraint = c.restraint;
+    AnalysisState s = SteelAnnularPlate(c.restraint);
     // Uniform 100 psi from r = 2 outwards, or 50 lb/in on the circle r = 3; evaluated at 3.7.
     if (c.lineLoad) {
         ComputeStresses(s, 100, 3.7, 3, 50, 2, -1);
