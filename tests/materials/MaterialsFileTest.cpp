@@ -440,12 +440,7 @@ TEST_F(MaterialsFileEdges, NoTemporaryFileIsLeftBehind) {
     ASSERT_TRUE(AddMaterial(path, Material("One")));
     ASSERT_TRUE(UpdateMaterial(path, Material("One")));
     ASSERT_TRUE(DeleteMaterial(path, "One"));
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-        (void)entry;
-        ++files;
-    }
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(testing::EntryCount(folder.Path()), 1);
 }
 
 // --- lists ---------------------------------------------------------------------------------

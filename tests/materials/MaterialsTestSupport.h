@@ -63,4 +63,10 @@ inline long long FileLength(const std::string& path) {
     return error ? -1 : static_cast<long long>(size);
 }
 
+// How many files and folders stand directly in a folder.
+inline int EntryCount(const std::filesystem::path& folder) {
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder),
+                                          std::filesystem::directory_iterator()));
+}
+
 }  // namespace tidewell::testing

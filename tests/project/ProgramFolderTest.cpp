@@ -48,12 +48,7 @@ TEST(LocateProgramFolder, FirstRunCopiesTheInstalledDatabase) {
     EXPECT_TRUE(location.problem.empty());
     EXPECT_EQ(ReadBytes(install.user / "DesMat.Dat"), database);
     // Nothing but the database is left in the new folder.
-    int entries = 0;
-    for (const auto& entry : fs::directory_iterator(install.user)) {
-        (void)entry;
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(testing::EntryCount(install.user), 1);
 }
 
 TEST(LocateProgramFolder, LaterRunsKeepTheUsersOwnDatabase) {

@@ -55,4 +55,10 @@ std::string CrLfText(const Lines& lines) {
     return text;
 }
 
+// How many files and folders stand directly in a folder.
+inline int EntryCount(const std::filesystem::path& folder) {
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder),
+                                          std::filesystem::directory_iterator()));
+}
+
 }  // namespace tidewell::testing

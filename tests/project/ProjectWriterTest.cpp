@@ -168,12 +168,7 @@ TEST_P(WriteFaultTest, LeavesTheOldFileIntactAndReports) {
     EXPECT_EQ(messages.shown[0].text, GetParam().message);
     EXPECT_EQ(messages.shown[0].title, "Tidewell");
     // No temporary file is left behind.
-    int entries = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        (void)entry;
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(testing::EntryCount(folder.path()), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
