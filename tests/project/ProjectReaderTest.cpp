@@ -64,6 +64,15 @@ void OpenTubeWith(Opened& opened, const std::vector<std::pair<std::size_t, std::
     OpenBytes(CrLfText(lines), opened);
 }
 
+// The tube file in the older layout, without the two check-box lines, under the given header.
+std::string OlderLayoutText(const std::string& header) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[0] = header;
+    lines.erase(lines.begin() + 12, lines.begin() + 14);
+    EXPECT_EQ(lines.size(), 73u);
+    return CrLfText(lines);
+}
+
 // A refused file marks the failure and leaves everything else of the starting design alone.
 void ExpectRefused(const Opened& opened) {
     EXPECT_FALSE(opened.data.has_value());
@@ -146,11 +155,8 @@ TEST(ReadProject, HeaderCheckIsCaseSensitive) {
 }
 
 TEST(ReadProject, RefusesVersion390OfTheOlderLayout) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[0] = "Tidewell Ver 3.90 - Brackwater";
-    lines.erase(lines.begin() + 12, lines.begin() + 14);
     Opened opened;
-    OpenBytes(CrLfText(lines), opened);
+    OpenBytes(OlderLayoutText("Tidewell Ver 3.90 - Brackwater"), opened);
     ExpectRefused(opened);
     ASSERT_EQ(opened.messages.shown.size(), 1u);
     EXPECT_EQ(opened.messages.shown[0].text,
@@ -160,14 +166,10 @@ TEST(ReadProject, RefusesVersion390OfTheOlderLayout) {
 }
 
 TEST(ReadProject, ReadsVersion395OfTheOlderLayoutWithoutTheCheckBoxLines) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[0] = "Tidewell Ver 3.95 - Brackwater";
-    lines.erase(lines.begin() + 12, lines.begin() + 14);
-    ASSERT_EQ(lines.size(), 73u);
     Opened opened;
     opened.design.UseWorkingStrength = 1;  // the boxes keep what they showed
     opened.form.workStrengthCheck = 1;
-    OpenBytes(CrLfText(lines), opened);
+    OpenBytes(OlderLayoutText("Tidewell Ver 3.95 - Brackwater"), opened);
     ASSERT_TRUE(opened.data.has_value());
     EXPECT_TRUE(opened.data->olderLayout);
     EXPECT_EQ(opened.data->fileVersion, 3.95);
@@ -183,23 +185,18 @@ TEST(ReadProject, ReadsVersion395OfTheOlderLayoutWithoutTheCheckBoxLines) {
 TEST(ReadProject, KeepsTheCurrentUnitTextsWhenTheFileHasNone) {
     std::vector<std::string> lines = HandWrittenTubeLines();
     lines.resize(67);
-    Opened opened;
-    OpenBytes(CrLfText(lines), opened);
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_FALSE(opened.data->unitTexts.has_value());
-    EXPECT_EQ(opened.design.StressUnit, "Kbar");
-    EXPECT_EQ(opened.design.AngleUnit, "Degrees");
-    EXPECT_EQ(opened.design.RangeUnit, "");
-    EXPECT_EQ(opened.design.EndcapFormHeight, 4125);
-}
-
-TEST(ReadProject, TrailingBlankLinesAreNotUnitLines) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines.resize(67);
-    Opened opened;
-    OpenBytes(CrLfText(lines) + "\r\n  \r\n", opened);
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.StressUnit, "Kbar");
+    // Trailing blank lines are not unit lines either.
+    for (const std::string tail : {"", "\r\n  \r\n"}) {
+        SCOPED_TRACE("tail of " + std::to_string(tail.size()) + " bytes");
+        Opened opened;
+        OpenBytes(CrLfText(lines) + tail, opened);
+        ASSERT_TRUE(opened.data.has_value());
+        EXPECT_FALSE(opened.data->unitTexts.has_value());
+        EXPECT_EQ(opened.design.StressUnit, "Kbar");
+        EXPECT_EQ(opened.design.AngleUnit, "Degrees");
+        EXPECT_EQ(opened.design.RangeUnit, "");
+        EXPECT_EQ(opened.design.EndcapFormHeight, 4125);
+    }
 }
 
 TEST(ReadProject, ReadsQuotedUnitFieldsWhole) {
