@@ -44,6 +44,13 @@ DesignRecord Endcap(int16_t type, std::array<double, 8> dims, int16_t restraint)
     return d;
 }
 
+// A thin plastic tube under internal pressure: mean radius 2.45, wall 0.1 in.
+DesignRecord ThinPlasticTube() {
+    DesignRecord d = Body(kTubeBody, 4.8, 5, 0.1, 20);
+    SetPlastic(d);
+    return d;
+}
+
 // Roark's buckling pressure of a tube of mean radius R for n lobes, with the program's 0.8 factor.
 double TubeBuckling(double E, double nu, double t, double R, double L, int n) {
     const double x = n * L / (R * kPiValue);
@@ -144,25 +151,13 @@ const ShellCase kShellCases[] = {
          return std::array<double, 4>{kNA, shell, kNA, kNA};
      },
      2, " (Thick wall eq's)", false},
-    {"TubeInternalPlasticUltimate",
-     [] {
-         DesignRecord d = Body(kTubeBody, 4.8, 5, 0.1, 20);
-         SetPlastic(d);
-         return d;
-     },
-     0, "Ksi",
+    {"TubeInternalPlasticUltimate", ThinPlasticTube, 0, "Ksi",
      [](const DesignRecord& d) {
          // Plastics compare the hoop stress pR/t with the ultimate strength.
          return std::array<double, 4>{kNA, d.YieldStrength * 0.1 / Mean(2.4, 2.5), kNA, kNA};
      },
      2, " (Thin wall eq's)", false},
-    {"TubeInternalPlasticWorking",
-     [] {
-         DesignRecord d = Body(kTubeBody, 4.8, 5, 0.1, 20);
-         SetPlastic(d);
-         return d;
-     },
-     1, "Bar",
+    {"TubeInternalPlasticWorking", ThinPlasticTube, 1, "Bar",
      [](const DesignRecord& d) {
          return std::array<double, 4>{kNA, d.SecondaryStrength * 0.1 / Mean(2.4, 2.5), kNA, kNA};
      },
