@@ -386,11 +386,16 @@ TEST(ReadProject, RefusesAFileTooLargeToBeAProject) {
               std::vector<std::string>{"Input past end of file or Invalid file type"});
 }
 
-TEST(ReadProject, MissingFileIsReportedAndFails) {
+// Reads from a scratch folder that stands for the program folder.
+class ReadProjectFromFolder : public ::testing::Test {
+protected:
     ScratchFolder folder;
     DesignRecord design = StartingDesign();
-    const std::string before = Snapshot(design);
     ScriptedMessages messages;
+};
+
+TEST_F(ReadProjectFromFolder, MissingFileIsReportedAndFails) {
+    const std::string before = Snapshot(design);
     std::string path = folder.File("absent.prj");
     EXPECT_FALSE(ReadProject(path, folder.path().string(), design, messages).has_value());
     EXPECT_EQ(design.ProjectLoadFailed, kTrue);
@@ -398,33 +403,24 @@ TEST(ReadProject, MissingFileIsReportedAndFails) {
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
 }
 
-TEST(ReadProject, AFolderIsNotAProjectFile) {
-    ScratchFolder folder;
+TEST_F(ReadProjectFromFolder, AFolderIsNotAProjectFile) {
     std::filesystem::create_directory(folder.path() / "dir.prj");
-    DesignRecord design = StartingDesign();
-    ScriptedMessages messages;
     std::string path = folder.File("dir.prj");
     EXPECT_FALSE(ReadProject(path, folder.path().string(), design, messages).has_value());
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error opening this file"});
 }
 
-TEST(ReadProject, BareNameIsReadFromTheProgramFolderWithTheExtension) {
-    ScratchFolder folder;
+TEST_F(ReadProjectFromFolder, BareNameIsReadFromTheProgramFolderWithTheExtension) {
     WriteBytes(folder.path() / "tank.PRJ", CrLfText(HandWrittenTubeLines()));
-    DesignRecord design = StartingDesign();
-    ScriptedMessages messages;
     std::string path = "tank";
     ASSERT_TRUE(ReadProject(path, folder.path().string(), design, messages).has_value());
     EXPECT_EQ(path, (folder.path() / "tank.PRJ").string());
     EXPECT_EQ(design.ProjectLoadFailed, kFalse);
 }
 
-TEST(ReadProject, PathWithAFolderGetsOnlyTheExtension) {
-    ScratchFolder folder;
+TEST_F(ReadProjectFromFolder, PathWithAFolderGetsOnlyTheExtension) {
     std::filesystem::create_directory(folder.path() / "sub");
     WriteBytes(folder.path() / "sub" / "tank.PRJ", CrLfText(HandWrittenTubeLines()));
-    DesignRecord design = StartingDesign();
-    ScriptedMessages messages;
     std::string path = folder.File("sub") + "/tank";
     ASSERT_TRUE(ReadProject(path, "/elsewhere", design, messages).has_value());
     EXPECT_EQ(path, folder.File("sub") + "/tank.PRJ");
