@@ -358,79 +358,81 @@ TEST_P(StoppedRunRows, ShowOneMessageAndNoHalfTable) {
     EXPECT_EQ(view.materialNoticeBits, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(ResultsTableRows, StoppedRunRows,
-                         ::testing::Values(StopCase{"TubeInsideEqualsOutside",
-                                                    [] {
-                                                        DesignRecord d = TitledMetal();
-                                                        d.BodyType = kTubeBody;
-                                                        d.BodyDim = {5, 5, 0.5, 20, 0};
-                                                        return d;
-                                                    },
-                                                    "outside diameter must be larger"},
-                                           StopCase{"SphereInsideEqualsOutside",
-                                                    [] {
-                                                        DesignRecord d = TitledMetal();
-                                                        d.BodyType = kSphereBody;
-                                                        d.BodyDim = {10, 10, 0.5, 0, 0};
-                                                        d.PressureSource = 1;
-                                                        return d;
-                                                    },
-                                                    "outside diameter must be larger"},
-                                           StopCase{"ConeHalfAngleNotFound",
-                                                    [] {
-                                                        DesignRecord d = TitledMetal();
-                                                        d.EndcapType = kConicalEndcap;
-                                                        d.EndcapDim = {1e-9, 10, 0.25, 1,
-                                                                       0,    0,  0,    0};
-                                                        return d;
-                                                    },
-                                                    "half-angle"},
-                                           StopCase{"AnnularLineLoadAtTheCentre",
-                                                    [] {
-                                                        DesignRecord d = Annular();
-                                                        d.EndcapDim[4] = 0;
-                                                        return d;
-                                                    },
-                                                    "line load application diameter"},
-                                           StopCase{"PlasticWithoutWorkingStrength",
-                                                    [] {
-                                                        DesignRecord d = PlasticTubeFailingAt(100);
-                                                        d.SecondaryStrength = 0;
-                                                        d.UseWorkingStrength = 1;
-                                                        return d;
-                                                    },
-                                                    "strength"},
-                                           StopCase{"StrengthNotANumber",
-                                                    [] {
-                                                        DesignRecord d = Annular();
-                                                        d.YieldStrength = std::nan("");
-                                                        return d;
-                                                    },
-                                                    "strength"},
-                                           StopCase{"UnknownEndcap",
-                                                    [] {
-                                                        DesignRecord d = TitledMetal();
-                                                        d.EndcapType = 7;
-                                                        return d;
-                                                    },
-                                                    "no body or endcap"},
-                                           StopCase{"CircularPlateWithoutRestraint",
-                                                    [] {
-                                                        DesignRecord d = TitledMetal();
-                                                        d.EndcapType = kFlatCircularEndcap;
-                                                        d.EdgeRestraint = -1;
-                                                        d.EndcapDim = {6, 7, 0.5, 0, 0, 0, 0, 0};
-                                                        return d;
-                                                    },
-                                                    "edge restraint"},
-                                           StopCase{"AnnularPlateWithoutLoads",
-                                                    [] {
-                                                        DesignRecord d = Annular();
-                                                        d.UniformLoadOn = kFalse;
-                                                        d.LineLoadOn = kFalse;
-                                                        return d;
-                                                    },
-                                                    "No loading"}),
+const StopCase kStopCases[] = {
+    {"TubeInsideEqualsOutside",
+     [] {
+         DesignRecord d = TitledMetal();
+         d.BodyType = kTubeBody;
+         d.BodyDim = {5, 5, 0.5, 20, 0};
+         return d;
+     },
+     "outside diameter must be larger"},
+    {"SphereInsideEqualsOutside",
+     [] {
+         DesignRecord d = TitledMetal();
+         d.BodyType = kSphereBody;
+         d.BodyDim = {10, 10, 0.5, 0, 0};
+         d.PressureSource = 1;
+         return d;
+     },
+     "outside diameter must be larger"},
+    {"ConeHalfAngleNotFound",
+     [] {
+         DesignRecord d = TitledMetal();
+         d.EndcapType = kConicalEndcap;
+         d.EndcapDim = {1e-9, 10, 0.25, 1, 0, 0, 0, 0};
+         return d;
+     },
+     "half-angle"},
+    {"AnnularLineLoadAtTheCentre",
+     [] {
+         DesignRecord d = Annular();
+         d.EndcapDim[4] = 0;
+         return d;
+     },
+     "line load application diameter"},
+    {"PlasticWithoutWorkingStrength",
+     [] {
+         DesignRecord d = PlasticTubeFailingAt(100);
+         d.SecondaryStrength = 0;
+         d.UseWorkingStrength = 1;
+         return d;
+     },
+     "strength"},
+    {"StrengthNotANumber",
+     [] {
+         DesignRecord d = Annular();
+         d.YieldStrength = std::nan("");
+         return d;
+     },
+     "strength"},
+    {"UnknownEndcap",
+     [] {
+         DesignRecord d = TitledMetal();
+         d.EndcapType = 7;
+         return d;
+     },
+     "no body or endcap"},
+    {"CircularPlateWithoutRestraint",
+     [] {
+         DesignRecord d = TitledMetal();
+         d.EndcapType = kFlatCircularEndcap;
+         d.EdgeRestraint = -1;
+         d.EndcapDim = {6, 7, 0.5, 0, 0, 0, 0, 0};
+         return d;
+     },
+     "edge restraint"},
+    {"AnnularPlateWithoutLoads",
+     [] {
+         DesignRecord d = Annular();
+         d.UniformLoadOn = kFalse;
+         d.LineLoadOn = kFalse;
+         return d;
+     },
+     "No loading"},
+};
+
+INSTANTIATE_TEST_SUITE_P(ResultsTableRows, StoppedRunRows, ::testing::ValuesIn(kStopCases),
                          RowName<StopCase>);
 
 TEST(ResultsTableRows, ProgramKeepsWorkingAfterAStoppedRun) {
