@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-charts-dev libgl-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   clang
 )
 
