@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing, without questions.
+# With --list it only prints the list, one package a line (scripts/check-install-list.sh reads it).
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,11 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   clang
 )
+
+if [ "${1:-}" = "--list" ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do
