@@ -323,6 +323,7 @@ void MainForm::mnuitmQuit_Click() {
 }
 
 bool MainForm::QuitRequested() {
+    CommitEditors();
     saveCancelled_ = false;
     if (design_.ProjectChanged != kFalse) {
         AskSaveChanges();
@@ -430,6 +431,7 @@ void MainForm::EditCommand(EditOperation operation) {
 // Commands
 
 void MainForm::AskSaveChanges() {
+    CommitEditors();
     saveCancelled_ = false;
     Message prompt{kSavePrompt, "Warning", MessageIcon::Question, MessageButtons::YesNoCancel};
     prompt.defaultButton = MessageAnswer::Cancel;
@@ -445,6 +447,7 @@ void MainForm::AskSaveChanges() {
 }
 
 void MainForm::mnuitmNew_Click() {
+    CommitEditors();
     saveCancelled_ = false;
     if (design_.ProjectChanged != kFalse) {
         AskSaveChanges();
@@ -459,14 +462,25 @@ void MainForm::mnuitmNew_Click() {
 
 void MainForm::mnuitmAnalyze_Click() {
     // Whatever the design has is checked: the editors' scope applies only to their own runs.
-    design_.AnalysisScope = 0;
+    PerformAnalysis(0);
+}
+
+void MainForm::PerformAnalysis(int scope) {
+    CommitEditors();
+    design_.AnalysisScope = static_cast<int16_t>(scope);
     const ValidationResult result = ValidateDesign(design_);
     if (!result.IsValid()) {
         messages_.Show(result.AsMessage());
         return;
     }
+    ShowResults();
+}
+
+void MainForm::ShowResults() {
     // The results window is not part of this build: a valid design stops here.
 }
+
+void MainForm::CommitEditors() {}
 
 void MainForm::MnuItmDefaults_Click() {
     design_.ProjectChanged = kTrue;
@@ -560,6 +574,7 @@ bool MainForm::OpenProjectFile(const std::string& path) {
 }
 
 void MainForm::mnuitmSave_Click() {
+    CommitEditors();
     ProjectFileSetup();
     const BusyCursor busy;
     if (design_.ProjectFilePath.empty()) {
@@ -576,6 +591,7 @@ void MainForm::mnuitmSave_Click() {
 }
 
 void MainForm::mnuitmSaveAs_Click() {
+    CommitEditors();
     ProjectFileSetup();
     const BusyCursor busy;
     LockMenus();

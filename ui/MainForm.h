@@ -71,6 +71,13 @@ public:
     void mnuitemHelp_Click();
     void mnuitemAbout_Click();
 
+    // Validates the design for the given scope (0 all, 1 body, 2 endcap), shows the faults or the
+    // results. The menu runs it for the whole design, each geometry editor for its own component.
+    void PerformAnalysis(int scope);
+    // Commits what the user typed into the open geometry editors, so that a command reading the
+    // design (saving, analysing, printing) sees it even when a shortcut moved no focus.
+    void CommitEditors();
+
     // The save prompt: sets SaveCancelled when the user cancels (or when "Yes" did not save).
     void AskSaveChanges();
     // Sets up the project file dialog (filter, extension, overwrite prompt, folder).
@@ -114,6 +121,7 @@ private:
     void EndOfRun();
     void ChildActivated(QMdiSubWindow* window);
     bool ShortcutWins(const QKeyEvent& key) const;
+    void ShowResults();
 
     // The project file commands' shared steps.
     bool OpenProjectFile(const std::string& path);
