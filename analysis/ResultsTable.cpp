@@ -212,6 +212,15 @@ public:
           format_(design.SignificantDigits, design.NumericFormat, messages),
           materialClass_(design.MaterialClass) {}
 
+    // Loads the state and runs the failure search only, as a run does before its table.
+    std::optional<std::string> SearchOnly() {
+        s_ = LoadAnalysisState(design_, request_);
+        if (auto why = InputProblem()) return why;
+        ResultsView view;
+        if (!RunFailureSearch(view)) return error_.text;
+        return std::nullopt;
+    }
+
     ResultsView Run() {
         s_ = LoadAnalysisState(design_, request_);
         if (auto why = InputProblem()) return Stopped(*why);
@@ -634,6 +643,13 @@ EvalDiameterCheck CheckEvaluationDiameter(const DesignRecord& design, const std:
 ResultsView BuildResultsTable(const DesignRecord& design, const ResultsRequest& request,
                               UserMessages& messages, AnalysisState& finalState) {
     return TableBuilder(design, request, messages, finalState).Run();
+}
+
+std::optional<std::string> SearchFailurePressures(const DesignRecord& design,
+                                                  const ResultsRequest& request,
+                                                  UserMessages& messages,
+                                                  AnalysisState& finalState) {
+    return TableBuilder(design, request, messages, finalState).SearchOnly();
 }
 
 ResultsView BuildResultsTable(const DesignRecord& design, const ResultsRequest& request,

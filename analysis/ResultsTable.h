@@ -31,6 +31,13 @@ ResultsView BuildResultsTable(const DesignRecord& design, const ResultsRequest& 
 ResultsView BuildResultsTable(const DesignRecord& design, const ResultsRequest& request,
                               UserMessages& messages, AnalysisState& finalState);
 
+// The failure search of a run without its table: the state as the search left it (failure
+// pressures of every mode, governing mode), or the text of why the run had to stop.
+std::optional<std::string> SearchFailurePressures(const DesignRecord& design,
+                                                  const ResultsRequest& request,
+                                                  UserMessages& messages,
+                                                  AnalysisState& finalState);
+
 // The inputs of a run: component, geometry (inches), material (psi, lb/cu in), strengths,
 // pressure direction and the design-form options; ResetResults already applied.
 AnalysisState LoadAnalysisState(const DesignRecord& design, const ResultsRequest& request);

@@ -1,0 +1,161 @@
+#include "analysis/Rating.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/DesignValidation.h"
+#include "analysis/ResultsTable.h"
+#include "units/Units.h"
+
+namespace tidewell {
+
+namespace {
+
+// The sea-water law p = 0.444 D + 0.3e-6 D^2 (psi, D in feet of sea water).
+constexpr double kPsiPerFoot = 0.444;
+constexpr double kPsiPerSquareFoot = 0.3 / (1000.0 * 1000.0);
+
+// Within this ratio of each other, buckling and strength interact.
+constexpr double kInteractionRatio = 2.0;
+// Within this fraction of the infinitely long tube's pressure, a tube counts as long.
+constexpr double kLongTubeMargin = 0.10;
+
+ModeFailure Mode(const char* name, ModeKind kind, double pressure) {
+    return ModeFailure{name, kind, pressure > 0 ? pressure : kNotApplicablePressure};
+}
+
+bool IsShellUnderBucklingCheck(int16_t code) {
+    return code == kTubeComponent || code == kSphereComponent || code == kHemisphereComponent ||
+           code == kHemiEndcapComponent || code == kConeComponent;
+}
+
+}  // namespace
+
+bool FactorsUsable(const SafetyFactors& factors) {
+    return std::isfinite(factors.strength) && std::isfinite(factors.buckling) &&
+           factors.strength >= kMinSafetyFactor && factors.buckling >= kMinSafetyFactor;
+}
+
+std::vector<ModeFailure> ModeFailures(const AnalysisState& s) {
+    const ModeKind strength = ModeKind::Strength;
+    switch (s.ComponentCode) {
+        case kAnnularPlateComponent: {
+            const auto& p = s.PlateFailurePressures;
+            return {Mode("Radial moment failure", strength, p[1]),
+                    Mode("Tangential moment failure", strength, p[2]),
+                    Mode("Shear stress failure at the hole", strength, p[3]),
+                    Mode("Shear stress failure at the free edge", strength, p[4]),
+                    Mode("Seat failure", strength, p[5])};
+        }
+        case kCircularPlateComponent:
+            return {Mode("Radial Stress Failure", strength, s.PlateRadialFailurePressure),
+                    Mode("Tangential Stress Failure", strength, s.PlateTangentialFailurePressure),
+                    Mode("Seat failure", strength, s.SeatFailurePressure)};
+        default:
+            return {Mode("Thin Wall Buckling", ModeKind::Buckling, s.BucklingPressure),
+                    Mode("Shell failure", strength, s.ShellFailurePressure),
+                    Mode("Seat failure", strength, s.SeatFailurePressure),
+                    Mode("Shear failure", strength, s.ShearFailurePressure)};
+    }
+}
+
+Rating RateModes(const std::vector<ModeFailure>& modes, const SafetyFactors& factors) {
+    Rating rating;
+    for (const ModeFailure& mode : modes) {
+        if (!mode.Applies()) continue;
+        const double factor = mode.kind == ModeKind::Buckling ? factors.buckling : factors.strength;
+        const double rated = mode.pressure / factor;
+        if (!rating.rated || rated < rating.ratedPressure) {
+            rating.rated = true;
+            rating.ratedPressure = rated;
+            rating.governingMode = mode.name;
+            rating.governingFailurePressure = mode.pressure;
+            rating.governingFactor = factor;
+        }
+    }
+    return rating;
+}
+
+double InteractionEstimate(double bucklingPressure, double strengthPressure) {
+    return 1.0 / (1.0 / bucklingPressure + 1.0 / strengthPressure);
+}
+
+double InfinitelyLongTubePressure(double youngsModulus, double poissonRatio, double thickness,
+                                  double meanDiameter) {
+    const double ratio = thickness / meanDiameter;
+    return 2.0 * youngsModulus / (1.0 - poissonRatio * poissonRatio) * ratio * ratio * ratio;
+}
+
+InteractionAdvice AdviseInteraction(const AnalysisState& s) {
+    InteractionAdvice advice;
+    if (s.PressureDirection != kExternalPressure || !IsShellUnderBucklingCheck(s.ComponentCode)) {
+        return advice;
+    }
+    const double buckling = s.BucklingPressure;
+    const double strength = s.ShellFailurePressure;
+    const bool bothApply = buckling > 0 && buckling < kNotApplicablePressure && strength > 0 &&
+                           strength < kNotApplicablePressure;
+    if (!bothApply) return advice;
+    advice.bucklingPressure = buckling;
+    advice.strengthPressure = strength;
+    advice.collapseEstimate = InteractionEstimate(buckling, strength);
+    advice.interaction =
+        std::max(buckling, strength) <= kInteractionRatio * std::min(buckling, strength);
+    if (s.ComponentCode == kTubeComponent) {
+        advice.infiniteTubePressure = InfinitelyLongTubePressure(
+            s.YoungsModulus, s.PoissonRatio, s.WallThickness, 2.0 * s.MeanRadius);
+        advice.longTube =
+            advice.infiniteTubePressure > 0 && std::fabs(buckling - advice.infiniteTubePressure) <=
+                                                   kLongTubeMargin * advice.infiniteTubePressure;
+    }
+    return advice;
+}
+
+double PressureAtDepth(double depth, const std::string& depthUnit, UserMessages& messages) {
+    if (!(depth > 0)) return 0.0;
+    const double feet = depth / Conversion(depthUnit, messages);
+    return kPsiPerFoot * feet + kPsiPerSquareFoot * feet * feet;
+}
+
+HousingRating RateDesign(const DesignRecord& design, const ResultsRequest& request,
+                         const SafetyFactors& factors, UserMessages& messages) {
+    HousingRating housing;
+    std::vector<int16_t> scopes;
+    if (design.BodyType > 0) scopes.push_back(kBodyEditorScope);
+    if (design.EndcapType > 0) scopes.push_back(kEndcapEditorScope);
+    if (scopes.empty()) {
+        housing.error = "The design has no body or endcap that can be rated.";
+        return housing;
+    }
+    for (const int16_t scope : scopes) {
+        DesignRecord part = design;
+        part.AnalysisScope = scope;
+        AnalysisState s;
+        if (auto why = SearchFailurePressures(part, request, messages, s)) {
+            housing.error = *why;
+            return housing;
+        }
+        PartRating rated;
+        rated.componentCode = s.ComponentCode;
+        rated.isEndcap = scope == kEndcapEditorScope;
+        rated.modes = ModeFailures(s);
+        rated.rating = RateModes(rated.modes, factors);
+        rated.advice = AdviseInteraction(s);
+        rated.failurePressure = s.FailurePressure;
+        housing.parts.push_back(std::move(rated));
+    }
+    for (size_t i = 1; i < housing.parts.size(); ++i) {
+        const Rating& best = housing.Governing().rating;
+        const Rating& other = housing.parts[i].rating;
+        if (other.rated && (!best.rated || other.ratedPressure < best.ratedPressure)) {
+            housing.governingPart = static_cast<int>(i);
+        }
+    }
+    return housing;
+}
+
+const char* PartName(const PartRating& part) {
+    return part.isEndcap ? "Endcap" : "Body";
+}
+
+}  // namespace tidewell

@@ -1,0 +1,113 @@
+#pragma once
+// Rating a design with the designer's safety factors: each failure pressure divided by its
+// mode's factor, the smallest of them the rated pressure, and the rated depth by the sea-water
+// law. A design with a body and an endcap is one housing: both parts are rated, each analysed as
+// a run of that part alone, and the lower rating is the housing's. The failure pressures
+// themselves are never changed.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/AnalysisState.h"
+#include "analysis/DesignRecord.h"
+#include "analysis/ResultsRequest.h"
+#include "units/UserMessages.h"
+
+namespace tidewell {
+
+inline constexpr double kMinSafetyFactor = 1.0;
+
+// Two factors: one on the strength modes (shell, seat, shear, plate bending), one on buckling.
+struct SafetyFactors {
+    double strength = 1.0;
+    double buckling = 1.0;
+};
+
+// Both factors finite and at least 1.
+bool FactorsUsable(const SafetyFactors& factors);
+
+enum class ModeKind { Strength, Buckling };
+
+// One failure mode of an analysed component, named as its failure option names it.
+struct ModeFailure {
+    std::string name;
+    ModeKind kind = ModeKind::Strength;
+    double pressure = kNotApplicablePressure;  // psi; kNotApplicablePressure when it does not apply
+
+    bool Applies() const { return pressure > 0 && pressure < kNotApplicablePressure; }
+};
+
+// The modes of the component in s, after its failure search, in the order of its options.
+std::vector<ModeFailure> ModeFailures(const AnalysisState& s);
+
+struct Rating {
+    bool rated = false;                             // false when no mode applies
+    double ratedPressure = kNotApplicablePressure;  // psi
+    std::string governingMode;
+    double governingFailurePressure = kNotApplicablePressure;  // psi, before its factor
+    double governingFactor = 1.0;
+};
+
+// The smallest failure pressure ÷ factor over the modes that apply; ties go to the earlier mode.
+Rating RateModes(const std::vector<ModeFailure>& modes, const SafetyFactors& factors);
+
+// Rankine-Merchant estimate of collapse where buckling and material strength interact (psi).
+double InteractionEstimate(double bucklingPressure, double strengthPressure);
+
+// Elastic buckling pressure of an infinitely long tube, 2E/(1 - nu^2) (t/D)^3, D the mean
+// diameter (psi).
+double InfinitelyLongTubePressure(double youngsModulus, double poissonRatio, double thickness,
+                                  double meanDiameter);
+
+// Advisories where the method is on its weakest ground; they change no figure.
+struct InteractionAdvice {
+    // Buckling and strength failure pressures within a factor of 2 of each other.
+    bool interaction = false;
+    double bucklingPressure = 0;  // psi
+    double strengthPressure = 0;  // psi
+    double collapseEstimate = 0;  // psi, InteractionEstimate of the two
+    // A tube so long that its buckling pressure is within 10 % of the infinitely long tube's.
+    bool longTube = false;
+    double infiniteTubePressure = 0;  // psi
+};
+
+// For the tube, sphere, hemisphere and the hemispherical and conical endcaps under external
+// pressure, after the failure search; nothing for other components or internal pressure.
+InteractionAdvice AdviseInteraction(const AnalysisState& s);
+
+// The pressure (psi) of a depth in one of the four depth units, by the sea-water law; 0 for a
+// depth of 0 or less.
+double PressureAtDepth(double depth, const std::string& depthUnit, UserMessages& messages);
+
+// One part of a housing rated on its own.
+struct PartRating {
+    int16_t componentCode = 0;
+    bool isEndcap = false;
+    std::vector<ModeFailure> modes;
+    Rating rating;
+    InteractionAdvice advice;
+    double failurePressure = kNotApplicablePressure;  // the governing failure pressure, psi
+};
+
+struct HousingRating {
+    std::optional<std::string> error;  // why a part could not be analysed
+    std::vector<PartRating> parts;     // the body first, then the endcap
+    int governingPart = 0;             // index into parts of the lower rating
+
+    bool Ok() const { return !error.has_value(); }
+    bool IsHousing() const { return parts.size() > 1; }
+    const PartRating& Governing() const { return parts.at(static_cast<size_t>(governingPart)); }
+};
+
+// Rates every part the design has (the body and the endcap; one of them when the design has one).
+// The run of each part is the failure search of the analysis run of that part alone, with the
+// request's options. Messages the searches raise go to messages.
+HousingRating RateDesign(const DesignRecord& design, const ResultsRequest& request,
+                         const SafetyFactors& factors, UserMessages& messages);
+
+// "Body" or "Endcap".
+const char* PartName(const PartRating& part);
+
+}  // namespace tidewell

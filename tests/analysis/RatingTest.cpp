@@ -1,0 +1,174 @@
+// Rated pressure with safety factors, the whole housing, and the interaction advisories, against
+// values worked by hand from the thin-wall and buckling formulas.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "AnalysisTestSupport.h"
+#include "analysis/Rating.h"
+#include "analysis/ResultsTable.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+using testing::RowName;
+
+constexpr double kNA = kNotApplicablePressure;
+
+// An aluminium tube under external pressure: I.D. 10, O.D. 11, wall 0.5 in (R/t = 10.5, thin).
+// Shell failure by von Mises: Y t / ((sqrt 3 / 2) R) = 3849.0018 psi. Buckling (2 lobes at
+// 200 in, 4 lobes at 5 in): 2592.2252 and 27603.551 psi.
+DesignRecord AluminiumTube(double length) {
+    DesignRecord d = testing::TitledMetal();
+    d.BodyType = kTubeBody;
+    d.PressureSource = 1;
+    d.BodyDim = {10, 11, 0.5, length, 0};
+    return d;
+}
+
+HousingRating Rate(const DesignRecord& d, SafetyFactors factors) {
+    ScriptedMessages messages;
+    HousingRating rating = RateDesign(d, DefaultResultsRequest(d), factors, messages);
+    EXPECT_TRUE(rating.Ok()) << rating.error.value_or("");
+    EXPECT_TRUE(messages.shown.empty());
+    return rating;
+}
+
+struct ModesRow {
+    const char* name;
+    std::vector<ModeFailure> modes;
+    SafetyFactors factors;
+    bool rated;
+    double pressure;
+    const char* mode;
+};
+
+class RatedModes : public ::testing::TestWithParam<ModesRow> {};
+
+TEST_P(RatedModes, SmallestFailureOverFactor) {
+    const ModesRow& row = GetParam();
+    const Rating rating = RateModes(row.modes, row.factors);
+    EXPECT_EQ(rating.rated, row.rated);
+    if (!row.rated) return;
+    EXPECT_DOUBLE_EQ(rating.ratedPressure, row.pressure);
+    EXPECT_EQ(rating.governingMode, row.mode);
+}
+
+const std::vector<ModeFailure> kShellModes = {{"Thin Wall Buckling", ModeKind::Buckling, 9000},
+                                              {"Shell failure", ModeKind::Strength, 3000},
+                                              {"Seat failure", ModeKind::Strength, kNA},
+                                              {"Shear failure", ModeKind::Strength, kNA}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RatedModes,
+    ::testing::Values(
+        ModesRow{"FactorsOfOne", kShellModes, {1, 1}, true, 3000, "Shell failure"},
+        ModesRow{"StrengthGoverns", kShellModes, {1.5, 3}, true, 2000, "Shell failure"},
+        ModesRow{"BucklingFactorGoverns", kShellModes, {1, 4}, true, 2250, "Thin Wall Buckling"},
+        ModesRow{
+            "NothingApplies", {{"Shell failure", ModeKind::Strength, kNA}}, {2, 2}, false, 0, ""}),
+    RowName<ModesRow>);
+
+TEST(RateDesign, FactorsOfOneGiveTheGoverningFailurePressureExactly) {
+    const DesignRecord tube = AluminiumTube(200);
+    ScriptedMessages messages;
+    const ResultsView view = BuildResultsTable(tube, DefaultResultsRequest(tube), messages);
+    const HousingRating rating = Rate(tube, {1, 1});
+    ASSERT_EQ(rating.parts.size(), 1U);
+    EXPECT_EQ(rating.Governing().rating.ratedPressure, view.failurePressure);
+}
+
+struct DesignRow {
+    const char* name;
+    DesignRecord design;
+    double pressure;  // psi, worked by hand
+    const char* part;
+    const char* mode;
+};
+
+class RatedDesign : public ::testing::TestWithParam<DesignRow> {};
+
+TEST_P(RatedDesign, GoverningPartAndMode) {
+    const DesignRow& row = GetParam();
+    const HousingRating rating = Rate(row.design, {1.5, 3});
+    EXPECT_NEAR(rating.Governing().rating.ratedPressure, row.pressure, row.pressure * 1e-6);
+    EXPECT_STREQ(PartName(rating.Governing()), row.part);
+    EXPECT_EQ(rating.Governing().rating.governingMode, row.mode);
+}
+
+// The tube of 5 in with a hemispherical endcap I.D. 10, O.D. 10.4, wall 0.2 (R = 5.1): shell
+// 2tY/R = 2745.098, seat Y (b^2 - a^2) / b^2 = 2640.533, buckling 0.365 E t^2 / R^2 = 5613.226.
+DesignRecord TubeWithThinEndcap() {
+    DesignRecord d = AluminiumTube(5);
+    d.EndcapType = kHemisphericalEndcap;
+    d.EndcapDim = {10, 10.4, 0.2, 0, 0, 0, 0, 0};
+    return d;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RatedDesign,
+    ::testing::Values(DesignRow{"ShortTubeStrength", AluminiumTube(5), 3849.001794597 / 1.5, "Body",
+                                "Shell failure"},
+                      DesignRow{"LongTubeBuckling", AluminiumTube(200), 2592.225248384 / 3, "Body",
+                                "Thin Wall Buckling"},
+                      DesignRow{"EndcapSeatGovernsHousing", TubeWithThinEndcap(),
+                                35000 * 2.04 / 27.04 / 1.5, "Endcap", "Seat failure"}),
+    RowName<DesignRow>);
+
+// A sphere's state after its search, with the two pressures that compete.
+AnalysisState Searched(int16_t code, double buckling, double strength) {
+    AnalysisState s;
+    s.ComponentCode = code;
+    s.PressureDirection = kExternalPressure;
+    s.BucklingPressure = buckling;
+    s.ShellFailurePressure = strength;
+    s.YoungsModulus = 10e6;
+    s.PoissonRatio = 0.33;
+    s.WallThickness = 0.5;
+    s.MeanRadius = 5.25;
+    return s;
+}
+
+TEST(Interaction, AdvisedWithinAFactorOfTwoOnly) {
+    const InteractionAdvice inside = AdviseInteraction(Searched(kSphereComponent, 1000, 1990));
+    EXPECT_TRUE(inside.interaction);
+    EXPECT_NEAR(inside.collapseEstimate, 1000.0 * 1990 / 2990, 1e-9);
+    EXPECT_TRUE(AdviseInteraction(Searched(kHemiEndcapComponent, 2010, 1010)).interaction);
+    EXPECT_FALSE(AdviseInteraction(Searched(kSphereComponent, 1000, 2010)).interaction);
+    AnalysisState internal = Searched(kSphereComponent, 1000, 1500);
+    internal.PressureDirection = kInternalPressure;
+    EXPECT_FALSE(AdviseInteraction(internal).interaction);
+    EXPECT_FALSE(AdviseInteraction(Searched(kSphereComponent, kNA, 1500)).interaction);
+}
+
+TEST(Interaction, LongTubeWithinTenPercentOfTheInfiniteTube) {
+    // 2E/(1 - nu^2) (t/D)^3 with D = 10.5: 2423.5148 psi.
+    const double infinite = 2423.514752922;
+    const AnalysisState near = Searched(kTubeComponent, 1.099 * infinite, 1e6);
+    EXPECT_TRUE(AdviseInteraction(near).longTube);
+    EXPECT_NEAR(AdviseInteraction(near).infiniteTubePressure, infinite, 1e-6);
+    EXPECT_FALSE(AdviseInteraction(Searched(kTubeComponent, 1.101 * infinite, 1e6)).longTube);
+    EXPECT_FALSE(AdviseInteraction(Searched(kSphereComponent, infinite, 1e6)).longTube);
+    // The real 200 in tube buckles at 1.0696 times the infinite tube's pressure, within a
+    // factor 1.49 of its shell failure: both advisories.
+    const PartRating tube = Rate(AluminiumTube(200), {1, 1}).Governing();
+    EXPECT_TRUE(tube.advice.longTube);
+    EXPECT_TRUE(tube.advice.interaction);
+    EXPECT_FALSE(Rate(AluminiumTube(5), {1, 1}).Governing().advice.longTube);
+}
+
+TEST(Depth, PressureAtDepthFollowsTheSeaWaterLaw) {
+    ScriptedMessages messages;
+    // 0.444 D + 0.3e-6 D^2 at 1000 ft; 1000 m is 3280.84 ft.
+    EXPECT_NEAR(PressureAtDepth(1000, "Ft (sea)", messages), 444.3, 1e-9);
+    const double feet = 1000 / 0.3048;
+    EXPECT_NEAR(PressureAtDepth(1000, "m (sea)", messages), 0.444 * feet + 0.3e-6 * feet * feet,
+                1e-9);
+    EXPECT_EQ(PressureAtDepth(0, "m (sea)", messages), 0.0);
+}
+
+}  // namespace
+}  // namespace tidewell
