@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "analysis/BodyGeometry.h"
+
 namespace tidewell {
 
 namespace {
@@ -33,7 +35,9 @@ bool HasValidRestraint(const DesignRecord& design) {
 }
 
 void CheckBody(const DesignRecord& design, ValidationResult& result) {
-    if (design.BodyGeometryValid == kFalse) AddFault(result, "Body Geometry Invalid:");
+    // Derived from the dimensions, not remembered: every route that fills them (Cancel, a pipe
+    // pick, a file) is judged by the same rule.
+    if (!BodyDimensionsComplete(design)) AddFault(result, "Body Geometry Invalid:");
     if (design.BodyDim[0] <= 0) AddFault(result, "     Body I.D.");
     if (design.BodyDim[1] <= 0) AddFault(result, "     Body O.D.");
     if (design.BodyDim[2] <= 0) AddFault(result, "     Body wall thickness");

@@ -125,7 +125,7 @@ const ValidationCase kValidationCases[] = {
          d.BodyDim = {0, 0, 0, 0, 0};
          return d;
      },
-     {"     Body I.D.", "     Body O.D.", "     Body wall thickness"}},
+     {"Body Geometry Invalid:", "     Body I.D.", "     Body O.D.", "     Body wall thickness"}},
     {"HeadingWithoutIndentedLines",
      [] {
          DesignRecord d = ValidTube();
@@ -133,7 +133,7 @@ const ValidationCase kValidationCases[] = {
          d.MaterialName.clear();
          return d;
      },
-     {"Body Geometry Invalid:", "Material Properties:"}},
+     {"Material Properties:"}},
     {"IndentedLinesWithoutHeading",
      [] {
          DesignRecord d = ValidTube();
@@ -141,7 +141,7 @@ const ValidationCase kValidationCases[] = {
          d.Density = 0;
          return d;
      },
-     {"     Body wall thickness", "     Density"}},
+     {"Body Geometry Invalid:", "     Body wall thickness", "     Density"}},
     {"LoadedNameMissing",
      [] {
          DesignRecord d = ValidTube();
@@ -180,8 +180,8 @@ const ValidationCase kValidationCases[] = {
          d.EndcapDim[3] = 0;
          return d;
      },
-     {"     Body I.D.", "     Body O.D.", "     Body wall thickness", "     Body length",
-      "     Endcap height"}},
+     {"Body Geometry Invalid:", "     Body I.D.", "     Body O.D.", "     Body wall thickness",
+      "     Body length", "     Endcap height"}},
     {"CircularNothingEntered",
      [] {
          DesignRecord d = ValidCircular();

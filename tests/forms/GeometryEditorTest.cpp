@@ -1,0 +1,295 @@
+// The geometry editors' models driven as the user drives the windows: typing into fields,
+// choosing units, Cancel, the load options and the pipe pick. Expected values are worked by hand.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/DesignOperations.h"
+#include "analysis/DesignValidation.h"
+#include "forms/BodyEditorModel.h"
+#include "forms/EndcapEditorModel.h"
+#include "forms/PipeSizeTable.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+constexpr int kIn = 0, kMm = 1, kCm = 4;
+
+// One user step: type text into a field and leave it, choose a unit, or choose a fixed option.
+struct Step {
+    enum Kind { Type, Unit, Fixed } kind;
+    int index;
+    std::string text;
+    int choice = 0;
+};
+Step Type(int field, const std::string& text) {
+    return {Step::Type, field, text};
+}
+Step Unit(int list, int entry) {
+    return {Step::Unit, list, "", entry};
+}
+Step Fixed(int option) {
+    return {Step::Fixed, 0, "", option};
+}
+
+template <typename Row>
+std::string Named(const ::testing::TestParamInfo<Row>& row) {
+    return row.param.name;
+}
+
+void Drive(GeometryEditor& editor, const std::vector<Step>& steps) {
+    for (const Step& step : steps) {
+        if (step.kind == Step::Type) {
+            editor.FieldEdited(step.index, step.text);
+            editor.Commit();
+        } else if (step.kind == Step::Unit) {
+            editor.UnitChosen(step.index, step.choice);
+        } else {
+            editor.FixedOptionChosen(step.choice);
+        }
+    }
+}
+
+DesignRecord NewDesign(int bodyList, int endcapList = -1) {
+    DesignRecord design;
+    NewProject(design);
+    SelectBody(design, bodyList);
+    if (endcapList >= 0) SelectEndcap(design, endcapList);
+    return design;
+}
+
+struct EditorRow {
+    const char* name;
+    int bodyList;    // 0 tube, 2 endcap only
+    int endcapList;  // -1 body editor
+    std::vector<Step> steps;
+    std::vector<double> typed;  // expected typed values of fields 0 ...; -1 not checked
+};
+
+class EditorRows : public ::testing::TestWithParam<EditorRow> {};
+
+TEST_P(EditorRows, StoreWhatTheUserMeant) {
+    const EditorRow& row = GetParam();
+    DesignRecord design = NewDesign(row.bodyList, row.endcapList);
+    ScriptedMessages messages;
+    std::unique_ptr<GeometryEditor> editor;
+    if (row.endcapList < 0) {
+        editor = std::make_unique<BodyEditorModel>(design, messages);
+    } else {
+        editor = std::make_unique<EndcapEditorModel>(design, messages);
+    }
+    Drive(*editor, row.steps);
+    const bool body = row.endcapList < 0;
+    for (std::size_t i = 0; i < row.typed.size(); ++i) {
+        if (row.typed[i] < 0) continue;
+        const double typed = body ? design.BodyDimEntered[i] : design.EndcapDimEntered[i];
+        EXPECT_NEAR(typed, row.typed[i], 1e-12) << "field " << i;
+        EXPECT_EQ(editor->Field(static_cast<int>(i)).text.empty(), row.typed[i] == 0) << i;
+    }
+    EXPECT_TRUE(messages.Empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editors, EditorRows,
+    ::testing::Values(
+        EditorRow{"WallFromTheDiameters", 0, -1, {Type(0, "4"), Type(1, "5")}, {4, 5, 0.5}},
+        // The option starts at "Maintain I.D. constant": the edited wall moves the O.D.
+        EditorRow{
+            "WallMovesOdByDefault", 0, -1, {Type(0, "4"), Type(1, "5"), Type(2, "1")}, {4, 6, 1}},
+        EditorRow{"WallMovesIdWithOdKept",
+                  0,
+                  -1,
+                  {Fixed(1), Type(0, "4"), Type(1, "5"), Type(2, "1")},
+                  {3, 5, 1}},
+        // 127 mm - 100 mm = 27 mm, half of it 13.5 mm = 1.35 cm.
+        EditorRow{"WallInItsOwnUnit",
+                  0,
+                  -1,
+                  {Unit(0, kMm), Unit(2, kCm), Type(0, "100"), Type(1, "5")},
+                  {100, 5, 1.35}},
+        EditorRow{"ZeroAndNegativeEmpty", 0, -1, {Type(0, "0"), Type(1, "-3")}, {0, 0, 0}},
+        EditorRow{"EngineeringSuffix", 0, -1, {Type(3, "2 k")}, {-1, -1, -1, 2000}},
+        EditorRow{"ConeCompletesToo", 2, 1, {Type(1, "6"), Type(2, "0.5")}, {5, 6, 0.5}},
+        EditorRow{"FewestIncrements", 2, 0, {Type(5, "1")}, {-1, -1, -1, -1, -1, 2}},
+        EditorRow{"MostIncrements", 2, 0, {Type(5, "5000")}, {-1, -1, -1, -1, -1, 1000}},
+        EditorRow{"WholeIncrements", 2, 0, {Type(5, "49.6")}, {-1, -1, -1, -1, -1, 50}},
+        EditorRow{"HoleWiderThanPlate", 2, 0, {Type(1, "10"), Type(3, "12")}, {0, 10, 0, 0}},
+        EditorRow{"FreeDiameterBeyondPlate",
+                  2,
+                  0,
+                  {Type(1, "10"), Type(3, "2"), Type(0, "11")},
+                  {0, 10, 0, 2, 2, 50, 2, 2}},
+        EditorRow{"FreeDiameterInsideHole",
+                  2,
+                  0,
+                  {Type(1, "10"), Type(3, "2"), Type(0, "1")},
+                  {0, 10, 0, 2}},
+        EditorRow{"CircularFreeBeyondPlate", 2, 3, {Type(1, "10"), Type(0, "11")}, {0, 10}}),
+    Named<EditorRow>);
+
+// --- the program's own changes never convert or rewrite ----------------------------------------
+
+TEST(EditorScenario, DisplayDigitsNeverRoundTheStoredPipe) {
+    DesignRecord design = NewDesign(0);
+    design.SignificantDigits = 2;
+    ScriptedMessages messages;
+    BodyEditorModel body(design, messages);
+    body.PipeTablesOpened();
+    ASSERT_TRUE(body.PipePicked(6, 3));  // Sch 40, 2 in
+    body.Commit();
+    body.UnitChosen(0, kMm);
+    body.UnitChosen(0, kIn);
+    body.Activate();
+    EXPECT_EQ(body.Field(0).text, "2.1");
+    EXPECT_DOUBLE_EQ(design.BodyDim[0], 2.067);
+    EXPECT_DOUBLE_EQ(design.BodyDim[1], 2.375);
+    EXPECT_NEAR(design.BodyDim[2], 0.154, 1e-12);
+    EXPECT_NEAR(design.BodyDimEntered[0], 2.067, 1e-12);
+}
+
+TEST(EditorScenario, OpeningAMetricDesignConvertsNothing) {
+    DesignRecord design = NewDesign(0);
+    design.UnitSystem = 1;
+    design.BodyDimEntered = {100, 0, 0, 0, 0};
+    design.BodyDim = {100 / 25.4, 0, 0, 0, 0};
+    design.BodyDimUnit = {1, -1, -1, -1, -1};
+    ScriptedMessages messages;
+    BodyEditorModel body(design, messages);
+    body.Activate();
+    EXPECT_EQ(body.UnitSelection(0), kMm);
+    EXPECT_EQ(body.UnitSelection(1), kMm);  // the metric default
+    EXPECT_DOUBLE_EQ(design.BodyDimEntered[0], 100);
+    body.Cancel();
+    EXPECT_DOUBLE_EQ(design.BodyDimEntered[0], 100);
+}
+
+TEST(EditorScenario, LoadedGeometryIsNotRecomputed) {
+    DesignRecord design = NewDesign(0);
+    design.BodyDimEntered = design.BodyDim = {4, 5, 1, 20, 0};
+    ScriptedMessages messages;
+    BodyEditorModel body(design, messages);
+    body.Activate();
+    body.Commit();
+    EXPECT_DOUBLE_EQ(design.BodyDim[2], 1);
+    EXPECT_DOUBLE_EQ(design.BodyDim[1], 5);
+}
+
+TEST(EditorScenario, CancelRestoresAndTheRestoredTubeIsValid) {
+    DesignRecord design = NewDesign(0);
+    ScriptedMessages messages;
+    {
+        BodyEditorModel body(design, messages);
+        Drive(body, {Type(0, "4"), Type(1, "5"), Type(3, "20")});
+    }
+    design.BodyGeometryValid = kFalse;  // whatever an earlier route left behind
+    BodyEditorModel body(design, messages);
+    body.Activate();
+    Drive(body, {Type(0, "3"), Unit(1, kMm), Type(3, "")});
+    body.Cancel();
+    EXPECT_EQ(design.BodyDimEntered, (std::array<double, 5>{4, 5, 0.5, 20, 0}));
+    EXPECT_EQ(body.UnitSelection(1), kIn);
+    EXPECT_EQ(body.Field(3).text, "20.000");
+    EXPECT_EQ(ValidateDesign(design).text.find("Body Geometry"), std::string::npos);
+}
+
+// --- the annular plate's load options ------------------------------------------------------------
+
+TEST(EditorScenario, AlignTakesTheSmallestNumber) {
+    DesignRecord design = NewDesign(2, 0);
+    ScriptedMessages messages;
+    EndcapEditorModel endcap(design, messages);
+    endcap.LoadOptionChosen(kCustomLoading);
+    Drive(endcap, {Type(1, "20"), Type(3, "1"), Type(6, "2.5"), Type(4, "10"), Type(7, "3")});
+    endcap.Align();
+    for (const int field : {4, 6, 7}) EXPECT_DOUBLE_EQ(design.EndcapDimEntered[field], 2.5);
+}
+
+TEST(EditorScenario, OneLoadUnitListServesThreeFields) {
+    DesignRecord design = NewDesign(2, 0);
+    ScriptedMessages messages;
+    EndcapEditorModel endcap(design, messages);
+    endcap.LoadOptionChosen(kCustomLoading);
+    Drive(endcap, {Type(1, "20"), Type(3, "1"), Type(4, "4"), Type(6, "2"), Type(7, "5")});
+    endcap.UnitChosen(4, kMm);
+    EXPECT_EQ(design.EndcapDimEntered, (std::array<double, 8>{0, 20, 0, 1, 101.6, 50, 50.8, 127}));
+    EXPECT_EQ(design.EndcapDim[6], 2);
+    EXPECT_EQ(design.EndcapDimUnit[4], kMm);
+    EXPECT_EQ(endcap.Field(5).text, "50");
+}
+
+TEST(EditorScenario, DefaultLoadsFollowTheHoleInItsUnit) {
+    DesignRecord design = NewDesign(2, 0);
+    ScriptedMessages messages;
+    EndcapEditorModel endcap(design, messages);
+    Drive(endcap, {Unit(3, kCm), Type(1, "10"), Type(3, "2.54")});
+    EXPECT_EQ(endcap.UnitSelection(4), kCm);
+    for (const int field : {4, 6, 7}) EXPECT_DOUBLE_EQ(design.EndcapDimEntered[field], 2.54);
+    EXPECT_FALSE(endcap.Field(6).enabled);
+}
+
+TEST(EditorScenario, AnalysisComesBackWithAnotherDesign) {
+    DesignRecord design = NewDesign(2, 0);
+    ScriptedMessages messages;
+    EndcapEditorModel endcap(design, messages);
+    endcap.UniformLoadClicked(false);
+    endcap.LineLoadClicked(false);
+    EXPECT_FALSE(endcap.AnalysisEnabled());
+    SelectBody(design, 0);
+    EXPECT_TRUE(AnalysisAllowed(design));
+    NewProject(design);
+    SelectBody(design, 2);
+    SelectEndcap(design, 0);
+    EXPECT_TRUE(AnalysisAllowed(design));
+}
+
+// --- the pipe size table
+// ---------------------------------------------------------------------------
+
+// Outside diameters and walls of ASME B36.10M (carbon steel) and B36.19M (stainless, "S"), as
+// printed in the engineering handbooks; the inside diameter is the O.D. less two walls.
+struct PipeRow {
+    const char* name;
+    int row, column;
+    double outside, wall;
+};
+
+class PipeRows : public ::testing::TestWithParam<PipeRow> {};
+
+TEST_P(PipeRows, MatchTheStandards) {
+    const PipeRow& p = GetParam();
+    EXPECT_DOUBLE_EQ(PipeOutsideDiameter(p.column), p.outside);
+    EXPECT_NEAR(PipeInsideDiameter(p.row, p.column), p.outside - 2 * p.wall, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pipes, PipeRows,
+                         ::testing::Values(PipeRow{"Two40", 6, 3, 2.375, 0.154},
+                                           PipeRow{"Two160", 8, 3, 2.375, 0.344},
+                                           PipeRow{"OneHalf10S", 2, 2, 1.9, 0.109},
+                                           PipeRow{"Six160", 8, 7, 6.625, 0.719},
+                                           PipeRow{"Ten80", 7, 9, 10.75, 0.594},
+                                           PipeRow{"TwelveStandard", 1, 10, 12.75, 0.375},
+                                           PipeRow{"Twelve80", 7, 10, 12.75, 0.688},
+                                           PipeRow{"Twenty40", 6, 14, 20, 0.594},
+                                           PipeRow{"TwentyFour40", 6, 16, 24, 0.688},
+                                           PipeRow{"ThirtyTwo40", 6, 20, 32, 0.688}),
+                         Named<PipeRow>);
+
+TEST(PipeTable, APickFillsTheTubeInInchesAndAnEmptyCellDoesNothing) {
+    DesignRecord design = NewDesign(0);
+    design.UnitSystem = 1;
+    ScriptedMessages messages;
+    BodyEditorModel body(design, messages);
+    body.PipeTablesOpened();
+    EXPECT_FALSE(body.PipePicked(7, 12));  // no Sch 80 of 16 in
+    EXPECT_TRUE(body.PipePicked(3, 14));   // Sch 10, 20 in
+    EXPECT_EQ(design.BodyDimEntered, (std::array<double, 5>{19.5, 20, 0.25, 0, 0}));
+    EXPECT_EQ(body.UnitSelection(2), kIn);
+    EXPECT_EQ(PipeCellText(1, 10), "12.000");
+    EXPECT_EQ(PipeCellText(2, 20), "");
+}
+
+}  // namespace
+}  // namespace tidewell
