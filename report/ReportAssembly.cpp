@@ -2,6 +2,7 @@
 
 #include "analysis/DesignOperations.h"
 #include "analysis/ProgramVersion.h"
+#include "materials/MaterialsFile.h"
 #include "units/NumberFormat.h"
 #include "units/Units.h"
 
@@ -56,6 +57,23 @@ std::string GeometryUnitText(double unitIndex, int16_t unitSystem) {
 
 std::string EdgeRestraintText(const DesignRecord& design) {
     return EntryAt(RestraintNamesFor(design.EndcapType), design.EdgeRestraint);
+}
+
+std::optional<MaterialFieldTexts> LoadedMaterialTexts(const DesignRecord& design,
+                                                      const std::string& materialsFile,
+                                                      std::string& problem) {
+    MaterialsFileStatus status;
+    const MaterialRecord record = ReadMaterial(materialsFile, design.LoadedMaterialName, &status);
+    if (!status.Ok()) {
+        problem = status.error;
+        return std::nullopt;
+    }
+    if (record.InUse != kMaterialInUse) {
+        problem = "The material \"" + design.LoadedMaterialName +
+                  "\" could not be read again from the materials file.";
+        return std::nullopt;
+    }
+    return FieldTextsForRecord(record, MaterialUnitSelection{});
 }
 
 ReportInput AssembleReportInput(const DesignRecord& design, const MaterialFieldTexts& material,

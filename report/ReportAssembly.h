@@ -5,6 +5,7 @@
 // program and the command-line program call this same function, so screen, report and command
 // line agree.
 
+#include <optional>
 #include <string>
 
 #include "analysis/DesignRecord.h"
@@ -33,6 +34,12 @@ std::string GeometryUnitText(double unitIndex, int16_t unitSystem);
 // The edge-restraint entry the design form shows for the design's endcap; empty when none is
 // chosen or the endcap has no choice.
 std::string EdgeRestraintText(const DesignRecord& design);
+
+// The materials window's texts of the design's loaded material, read again from the materials
+// file as loading it showed them. nullopt, with the reason in problem, when it cannot be read.
+std::optional<MaterialFieldTexts> LoadedMaterialTexts(const DesignRecord& design,
+                                                      const std::string& materialsFile,
+                                                      std::string& problem);
 
 // The whole report input. The material name is the design's MaterialName; the strength captions
 // follow the design's MaterialClass; the values and units are those the editor shows.

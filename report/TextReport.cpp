@@ -55,13 +55,25 @@ std::vector<std::string> TextReportLines(const ReportInput& input, UserMessages&
     return lines;
 }
 
-std::string TextReport(const ReportInput& input, UserMessages& messages) {
+namespace {
+
+std::string JoinReportLines(const ReportInput& input, UserMessages& messages, const char* lineEnd) {
     std::string text;
     for (const std::string& line : TextReportLines(input, messages)) {
         text += line;
-        text += '\n';
+        text += lineEnd;
     }
     return text;
+}
+
+}  // namespace
+
+std::string TextReport(const ReportInput& input, UserMessages& messages) {
+    return JoinReportLines(input, messages, "\n");
+}
+
+std::string ClipboardReport(const ReportInput& input, UserMessages& messages) {
+    return JoinReportLines(input, messages, "\r\n");
 }
 
 bool WriteTextFileAtomically(const std::string& path, const std::string& text) {

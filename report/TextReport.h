@@ -22,6 +22,11 @@ std::vector<std::string> TextReportLines(const ReportInput& input, UserMessages&
 // The whole text report, each line ended by a line feed.
 std::string TextReport(const ReportInput& input, UserMessages& messages);
 
+// The text report as "Copy Analysis to Clipboard" puts it on the clipboard: the same lines, each
+// ended by a carriage return and a line feed. It is built in memory: no work file that a failed
+// write could leave half-written on the clipboard.
+std::string ClipboardReport(const ReportInput& input, UserMessages& messages);
+
 // Only the results grid in the report's table form: every row as a marker field ("*" once a
 // failing cell has been met), then the cells, all separated by tabs, and the footnote line when a
 // failing cell was met. Cells are written without their " (fail)" marker.

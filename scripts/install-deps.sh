@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+  poppler-utils
   clang
 )
 

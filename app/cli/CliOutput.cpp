@@ -65,18 +65,15 @@ std::string CsvTable(const std::vector<std::vector<std::string>>& cells) {
 
 int WriteReport(const DesignRecord& design, const AnalysisRun& run, const CliOptions& options,
                 const std::string& materialsFile, const ReportClock& clock, CliMessages& messages) {
-    // The materials window's texts of the loaded material, as loading it showed them.
-    MaterialsFileStatus status;
-    const MaterialRecord record = ReadMaterial(materialsFile, design.LoadedMaterialName, &status);
-    if (!status.Ok() || record.InUse != kMaterialInUse) {
-        messages.Line(status.Ok() ? "The material \"" + design.LoadedMaterialName +
-                                        "\" could not be read again from the materials file."
-                                  : status.error);
+    std::string problem;
+    const std::optional<MaterialFieldTexts> texts =
+        LoadedMaterialTexts(design, materialsFile, problem);
+    if (!texts) {
+        messages.Line(problem);
         return kExitInputError;
     }
-    const MaterialFieldTexts texts = FieldTextsForRecord(record, MaterialUnitSelection{});
     const ReportInput input = AssembleReportInput(
-        design, texts, run.view, ResultsWindowTexts{run.weightUnit, run.evalDiameterText}, clock);
+        design, *texts, run.view, ResultsWindowTexts{run.weightUnit, run.evalDiameterText}, clock);
     if (options.outputPath) {
         return WriteReportFile(input, *options.outputPath, messages) ? kExitOk : kExitInputError;
     }

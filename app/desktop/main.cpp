@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "analysis/DesignRecord.h"
+#include "app/desktop/PdfExport.h"
 #include "ui/MainForm.h"
 #include "ui/ProgramPlaces.h"
 #include "ui/QSettingsStore.h"
@@ -39,6 +40,14 @@ private:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (tidewell::WantsPdfExport(argc, argv)) {
+        // No window is shown: where no platform is named, the offscreen one needs no display.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication exporting(argc, argv);
+        QGuiApplication::setApplicationName(QStringLiteral("Tidewell"));
+        QGuiApplication::setOrganizationName(QStringLiteral("Tidewell"));
+        return tidewell::RunPdfExport(argc, argv);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tidewell"));
     QApplication::setOrganizationName(QStringLiteral("Tidewell"));

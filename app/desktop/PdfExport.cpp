@@ -1,0 +1,79 @@
+#include "app/desktop/PdfExport.h"
+
+#include <QPrinter>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "app/cli/CliAnalysis.h"
+#include "app/cli/CliMessages.h"
+#include "app/cli/CliOptions.h"
+#include "report/PrintLayout.h"
+#include "report/ReportAssembly.h"
+#include "ui/ProgramPlaces.h"
+#include "ui/ReportCommands.h"
+#include "ui/ReportPrinting.h"
+
+namespace tidewell {
+
+namespace {
+
+const char* const kExportOption = "--export-pdf";
+
+std::string Absolute(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
+}  // namespace
+
+bool WantsPdfExport(int argc, char* argv[]) {
+    return argc > 1 && std::strcmp(argv[1], kExportOption) == 0;
+}
+
+int RunPdfExport(int argc, char* argv[]) {
+    cli::CliMessages messages(stderr);
+    if (argc != 4) {
+        messages.Line("Usage: tidewell --export-pdf OUT.pdf PROJECT.prj");
+        return cli::kExitUsage;
+    }
+    const std::string output = argv[2];
+    const ProgramFolder places = DesktopProgramFolder();
+    const std::string materialsFile = places.materialsFile.u8string();
+
+    cli::OpenedDesign opened =
+        cli::OpenDesign(Absolute(argv[3]), places.folder.u8string(), materialsFile, messages);
+    if (opened.exitCode != cli::kExitOk) return opened.exitCode;
+    if (const int check = cli::CheckDesign(opened.design, messages); check != cli::kExitOk) {
+        return check;
+    }
+    const cli::AnalysisRun run = cli::RunAnalysis(opened.design, cli::CliOptions{}, messages);
+    if (run.exitCode != cli::kExitOk) return run.exitCode;
+
+    std::string problem;
+    const std::optional<MaterialFieldTexts> material =
+        LoadedMaterialTexts(opened.design, materialsFile, problem);
+    if (!material) {
+        messages.Line(problem);
+        return cli::kExitInputError;
+    }
+    const ReportInput input = AssembleReportInput(
+        opened.design, *material, run.view,
+        ResultsWindowTexts{run.weightUnit, run.evalDiameterText}, DesktopReportClock());
+    const PrintLayout layout = LayOutPrintedReport(input, messages);
+
+    // The paper and margins a new printer of the program has, as Export PDF uses them.
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpReportPrinter(printer);
+    problem = ExportReportPdf(output, layout, printer.pageLayout());
+    if (!problem.empty()) {
+        messages.Line(problem + " (" + output + ")");
+        return cli::kExitInputError;
+    }
+    return cli::kExitOk;
+}
+
+}  // namespace tidewell
