@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <utility>
 
 #include "analysis/DesignOperations.h"
 #include "analysis/DesignValidation.h"
@@ -270,6 +271,15 @@ void MainForm::DisclaimerAccepted() {
     raise();
     activateWindow();
     home_->FocusTitle();
+    if (!startUpProject_.empty()) {
+        const std::string path = std::exchange(startUpProject_, std::string());
+        ProjectFileSetup();
+        OpenChosenProject(path);
+    }
+}
+
+void MainForm::OpenAfterStartUp(const std::string& path) {
+    startUpProject_ = path;
 }
 
 void MainForm::DisclaimerQuit() {
@@ -531,11 +541,16 @@ void MainForm::mnuItmOpen_Click() {
         ReportFileError(kDialogCancelledError, messages_, saveCancelled_);
         return;
     }
-    projectDialog_.fileName = *chosen;
-    AddRecentProject(*chosen);
+    OpenChosenProject(*chosen);
+}
+
+void MainForm::OpenChosenProject(const std::string& path) {
+    const BusyCursor busy;
+    projectDialog_.fileName = path;
+    AddRecentProject(path);
     LockMenus();
-    home_->SetCaption(ProjectFileTitle(*chosen));
-    OpenProjectFile(*chosen);
+    home_->SetCaption(ProjectFileTitle(path));
+    OpenProjectFile(path);
     UnlockMenus();
 }
 

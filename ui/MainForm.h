@@ -51,6 +51,9 @@ public:
 
     // Opens the splash window: the first step of a run.
     void StartUp();
+    // A project named when the program was started: opened as File > Open opens a chosen file,
+    // once the disclaimer has been accepted.
+    void OpenAfterStartUp(const std::string& path);
 
     // The menu lock: File, Edit, Materials, Window, Design and Options (Help is never locked).
     void LockMenus();
@@ -125,6 +128,7 @@ private:
 
     // The project file commands' shared steps.
     bool OpenProjectFile(const std::string& path);
+    void OpenChosenProject(const std::string& path);
     bool WriteProjectFile(const std::string& path);
     void LoadPreferencesIntoForm();
     void SavePreferencesAtEnd();
@@ -158,6 +162,7 @@ private:
     bool homeLoaded_ = false;
     bool menusLocked_ = false;
     bool ending_ = false;
+    std::string startUpProject_;
 };
 
 }  // namespace tidewell

@@ -2,15 +2,20 @@
 // main window.
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 
+#include "Version.h"
 #include "analysis/DesignRecord.h"
 #include "app/desktop/PdfExport.h"
 #include "ui/MainForm.h"
 #include "ui/ProgramPlaces.h"
 #include "ui/QSettingsStore.h"
 #include "ui/QtFileDialogs.h"
+#include "ui/QtText.h"
 #include "ui/QtUserMessages.h"
 
 namespace {
@@ -37,6 +42,31 @@ private:
     bool done_ = false;
 };
 
+// The program's icon in every size it is shipped in, for the window frames and the task bar.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/tidewell-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+// The project named on the command line (or by a file manager through the desktop entry), as an
+// absolute path; empty when there is none.
+QString ProjectToOpen(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Design of pressure housings."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("project"),
+                                 QStringLiteral("A project file (.prj) to open."),
+                                 QStringLiteral("[PROJECT.prj]"));
+    parser.process(app);
+    const QStringList given = parser.positionalArguments();
+    if (given.isEmpty()) return QString();
+    return QFileInfo(given.first()).absoluteFilePath();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -51,6 +81,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tidewell"));
     QApplication::setOrganizationName(QStringLiteral("Tidewell"));
+    QApplication::setApplicationVersion(QStringLiteral(TIDEWELL_VERSION_STRING));
+    QApplication::setDesktopFileName(QStringLiteral("org.tidewell.Tidewell"));
+    QApplication::setWindowIcon(ProgramIcon());
+    const QString project = ProjectToOpen(app);
     // The run ends through Quit or the disclaimer, not when the splash closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -75,6 +109,7 @@ int main(int argc, char* argv[]) {
                      Qt::QueuedConnection);
     SplashProbe probe;
     if (qEnvironmentVariableIsSet("TIDEWELL_STARTUP_PROBE")) app.installEventFilter(&probe);
+    if (!project.isEmpty()) mainForm.OpenAfterStartUp(tidewell::FromQ(project));
     mainForm.StartUp();
     if (!folder.problem.empty()) {
         messages.Show(folder.problem, tidewell::kProgramTitle, tidewell::MessageIcon::Exclamation);
