@@ -117,6 +117,26 @@ double PressureAtDepth(double depth, const std::string& depthUnit, UserMessages&
     return kPsiPerFoot * feet + kPsiPerSquareFoot * feet * feet;
 }
 
+std::optional<std::string> RatePart(const DesignRecord& design, int16_t scope,
+                                    const ResultsRequest& request, const SafetyFactors& factors,
+                                    UserMessages& messages, PartRating& rated) {
+    DesignRecord part = design;
+    part.AnalysisScope = scope;
+    AnalysisState s;
+    if (auto why = SearchFailurePressures(part, request, messages, s)) return why;
+    rated.componentCode = s.ComponentCode;
+    rated.isEndcap = scope == kEndcapEditorScope;
+    rated.modes = ModeFailures(s);
+    rated.rating = RateModes(rated.modes, factors);
+    rated.advice = AdviseInteraction(s);
+    rated.failurePressure = s.FailurePressure;
+    return std::nullopt;
+}
+
+std::string GoverningFailureMode(const PartRating& part) {
+    return RateModes(part.modes, SafetyFactors{}).governingMode;
+}
+
 HousingRating RateDesign(const DesignRecord& design, const ResultsRequest& request,
                          const SafetyFactors& factors, UserMessages& messages) {
     HousingRating housing;
@@ -128,20 +148,11 @@ HousingRating RateDesign(const DesignRecord& design, const ResultsRequest& reque
         return housing;
     }
     for (const int16_t scope : scopes) {
-        DesignRecord part = design;
-        part.AnalysisScope = scope;
-        AnalysisState s;
-        if (auto why = SearchFailurePressures(part, request, messages, s)) {
+        PartRating rated;
+        if (auto why = RatePart(design, scope, request, factors, messages, rated)) {
             housing.error = *why;
             return housing;
         }
-        PartRating rated;
-        rated.componentCode = s.ComponentCode;
-        rated.isEndcap = scope == kEndcapEditorScope;
-        rated.modes = ModeFailures(s);
-        rated.rating = RateModes(rated.modes, factors);
-        rated.advice = AdviseInteraction(s);
-        rated.failurePressure = s.FailurePressure;
         housing.parts.push_back(std::move(rated));
     }
     for (size_t i = 1; i < housing.parts.size(); ++i) {

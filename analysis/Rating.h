@@ -101,6 +101,16 @@ struct HousingRating {
     const PartRating& Governing() const { return parts.at(static_cast<size_t>(governingPart)); }
 };
 
+// Rates one part of the design (scope kBodyEditorScope or kEndcapEditorScope) as the failure
+// search of a run of that part alone. Returns why the run stopped, or nothing when rated.
+std::optional<std::string> RatePart(const DesignRecord& design, int16_t scope,
+                                    const ResultsRequest& request, const SafetyFactors& factors,
+                                    UserMessages& messages, PartRating& rated);
+
+// The mode whose failure pressure governs the part (the first of the lowest); empty when none
+// applies.
+std::string GoverningFailureMode(const PartRating& part);
+
 // Rates every part the design has (the body and the endcap; one of them when the design has one).
 // The run of each part is the failure search of the analysis run of that part alone, with the
 // request's options. Messages the searches raise go to messages.
