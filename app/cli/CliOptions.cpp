@@ -1,61 +1,21 @@
 #include "app/cli/CliOptions.h"
 
+#include <CLI/CLI.hpp>
+#include <cmath>
+#include <cstdlib>
 #include <map>
 
 namespace tidewell::cli {
 
 namespace {
 
-// Which command accepts which option.
-enum OptionUse : unsigned {
-    kForReport = 1U,
-    kForTable = 2U,
-    kForValidate = 4U,
-    kForMaterials = 8U,
-};
-
-struct OptionRule {
-    bool takesValue;
-    unsigned usedBy;
-};
-
-const std::map<std::string, OptionRule>& OptionRules() {
-    static const std::map<std::string, OptionRule> rules = {
-        {"-o", {true, kForReport | kForTable}},
-        {"--output", {true, kForReport | kForTable}},
-        {"--materials", {true, kForReport | kForTable | kForValidate | kForMaterials}},
-        {"--digits", {true, kForReport | kForTable}},
-        {"--notation", {true, kForReport | kForTable}},
-        {"--range", {true, kForReport | kForTable}},
-        {"--range-unit", {true, kForReport | kForTable}},
-        {"--eval-dia", {true, kForReport | kForTable}},
-        {"--csv", {false, kForTable}},
-        {"--category", {true, kForMaterials}},
-        {"--sub", {true, kForMaterials}},
-    };
-    return rules;
-}
-
-unsigned UseOf(Command command) {
-    switch (command) {
-        case Command::Report:
-            return kForReport;
-        case Command::Table:
-            return kForTable;
-        case Command::Validate:
-            return kForValidate;
-        case Command::Materials:
-            return kForMaterials;
-        default:
-            return 0;
-    }
-}
-
 std::optional<Command> CommandNamed(const std::string& name) {
     if (name == "report") return Command::Report;
     if (name == "table") return Command::Table;
     if (name == "validate") return Command::Validate;
     if (name == "materials") return Command::Materials;
+    if (name == "size") return Command::Size;
+    if (name == "sweep") return Command::Sweep;
     return std::nullopt;
 }
 
@@ -94,6 +54,10 @@ const char* CommandName(Command command) {
             return "validate";
         case Command::Materials:
             return "materials";
+        case Command::Size:
+            return "size";
+        case Command::Sweep:
+            return "sweep";
         default:
             return "";
     }
@@ -136,20 +100,247 @@ std::string Apply(const std::string& name, const std::string& value, CliOptions&
     return "";
 }
 
-}  // namespace
+// The texts of the options as given; checked with the program's own messages after parsing.
+struct GivenTexts {
+    std::vector<std::string> project;
+    std::map<std::string, std::string> values;  // option name -> text
+};
 
-ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
-    // --help and --version win wherever they stand (before a "--").
+// Options that take a value and are checked by Apply, by command.
+struct TextOption {
+    const char* names;  // CLI11 name list
+    const char* key;    // the name Apply knows
+    const char* help;
+};
+
+const std::vector<TextOption>& AnalysisTextOptions() {
+    static const std::vector<TextOption> options = {
+        {"-o,--output", "-o", "Write to FILE (replaced only when complete)"},
+        {"--materials", "--materials", "The materials database"},
+        {"--digits", "--digits", "Significant digits, 2 to 12"},
+        {"--notation", "--notation", "0 scientific, 2 fixed point"},
+    };
+    return options;
+}
+
+const std::vector<TextOption>& TableTextOptions() {
+    static const std::vector<TextOption> options = {
+        {"--range", "--range", "Pressure range of the table, 0 to 5"},
+        {"--range-unit", "--range-unit", "Unit of the pressure range: psi or Bar"},
+        {"--eval-dia", "--eval-dia", "Flat annular endcap: evaluate the table at this diameter"},
+    };
+    return options;
+}
+
+void AddTextOptions(CLI::App& command, const std::vector<TextOption>& options, GivenTexts& given) {
+    for (const TextOption& option : options) {
+        command.add_option(option.names, given.values[option.key], option.help)->type_name("TEXT");
+    }
+}
+
+std::vector<std::string> DepthUnitNames() {
+    return {"Ft (sea)", "Ft (fresh)", "m (sea)", "m (fresh)"};
+}
+
+// --safety and --depth-unit: the rating options.
+void AddRatingOptions(CLI::App& command, CliOptions& options, GivenTexts& given) {
+    command
+        .add_option("--safety", given.values["--safety"],
+                    "Safety factors: S on strength, B on buckling (one number: both), each >= 1")
+        ->type_name("S[,B]")
+        ->check(
+            [](const std::string& text) {
+                return ParseSafetyFactors(text)
+                           ? std::string()
+                           : "takes one or two factors of at least 1 (S or S,B), not '" + text +
+                                 "'";
+            },
+            "");
+    command.add_option("--depth-unit", options.depthUnit, "Unit of the rated depths")
+        ->check(CLI::IsMember(DepthUnitNames()));
+}
+
+void AddDimensionOptions(CLI::App& command, CliOptions& options, GivenTexts& given) {
+    command
+        .add_option("--vary", given.values["--vary"], "The dimension varied: wall, od, id, length")
+        ->check(CLI::IsMember({"wall", "od", "id", "length"}))
+        ->required();
+    command
+        .add_option("--keep", given.values["--keep"],
+                    "Varying the wall, keep the I.D. (id, default) or the O.D. (od)")
+        ->check(CLI::IsMember({"id", "od"}));
+    (void)options;
+}
+
+struct Commands {
+    CLI::App app{"Analyses Tidewell pressure-housing projects without a display.", "tidewell-cli"};
+    std::map<Command, CLI::App*> byCommand;
+};
+
+void BuildCommands(Commands& commands, CliOptions& options, GivenTexts& given) {
+    CLI::App& app = commands.app;
+    app.set_help_flag();
+    auto add = [&](Command command, const char* description, bool project) {
+        CLI::App* sub = app.add_subcommand(CommandName(command), description);
+        sub->set_help_flag();
+        sub->allow_extras();
+        if (project)
+            sub->add_option("project", given.project, "The project file")->type_name("PROJECT.prj");
+        commands.byCommand[command] = sub;
+        return sub;
+    };
+    CLI::App* report = add(Command::Report, "Write the analysis report", true);
+    CLI::App* table = add(Command::Table, "Write the results table", true);
+    CLI::App* validate = add(Command::Validate, "Check the design and list its faults", true);
+    CLI::App* materials = add(Command::Materials, "List the material names", false);
+    CLI::App* size = add(Command::Size, "Size one dimension to a target rated depth", true);
+    CLI::App* sweep = add(Command::Sweep, "Rate the design over a range of one dimension", true);
+    for (CLI::App* sub : {report, table, size, sweep}) {
+        AddTextOptions(*sub, AnalysisTextOptions(), given);
+        AddRatingOptions(*sub, options, given);
+    }
+    for (CLI::App* sub : {report, table}) AddTextOptions(*sub, TableTextOptions(), given);
+    for (CLI::App* sub : {table, sweep}) {
+        sub->add_flag("--csv", options.csv, "Comma-separated values")->disable_flag_override();
+    }
+    AddTextOptions(*validate, {AnalysisTextOptions()[1]}, given);
+    AddTextOptions(*materials, {AnalysisTextOptions()[1]}, given);
+    materials->add_option("--category", given.values["--category"], "Category, or All");
+    materials->add_option("--sub", given.values["--sub"], "Sub-category, or All");
+
+    for (CLI::App* sub : {size, sweep}) AddDimensionOptions(*sub, options, given);
+    size->add_option("--depth", options.targetDepth, "The target rated depth")
+        ->check(CLI::PositiveNumber)
+        ->required();
+    sweep->add_option("--from", options.from, "First value of the dimension")
+        ->check(CLI::PositiveNumber)
+        ->required();
+    sweep->add_option("--to", options.to, "Last value of the dimension")
+        ->check(CLI::PositiveNumber)
+        ->required();
+    sweep->add_option("--steps", options.steps, "Steps from the first to the last value")
+        ->check(CLI::Range(1, 100000))
+        ->required();
+    sweep
+        ->add_option("--unit", options.valueUnit,
+                     "Length unit of --from and --to (default: the project's for the dimension)")
+        ->check(CLI::IsMember({"in", "mm", "Ft", "m", "cm"}));
+}
+
+bool TakesValue(const CLI::Option& option) {
+    return option.get_type_size_max() > 0 && option.get_expected_max() > 0;
+}
+
+// Reports arguments the command did not take: options first (in order), then extra names.
+std::string RefuseExtras(const Commands& commands, Command command,
+                         const std::vector<std::string>& extras) {
+    for (const std::string& extra : extras) {
+        if (extra.size() < 2 || extra[0] != '-' || extra == "--") continue;
+        std::string name =
+            extra.substr(0, extra.rfind("--", 0) == 0 ? extra.find('=') : extra.npos);
+        for (const auto& other : commands.byCommand) {
+            if (other.first != command && other.second->get_option_no_throw(name) != nullptr) {
+                return "option '" + name + "' does not apply to the " + CommandName(command) +
+                       " command";
+            }
+        }
+        return "unknown option '" + name + "'";
+    }
+    for (const std::string& extra : extras) {
+        if (extra != "--") return "unexpected argument '" + extra + "'";
+    }
+    return "";
+}
+
+// The program's own words for what CLI11 refused.
+std::string RefusalText(const Commands& commands, Command command, const CLI::ParseError& error,
+                        const std::vector<std::string>& arguments) {
+    const CLI::App* sub = commands.byCommand.at(command);
     for (const std::string& argument : arguments) {
         if (argument == "--") break;
-        if (argument == "-h" || argument == "--help") {
-            CliOptions options;
-            options.command = Command::Help;
-            return ParsedCommandLine{options, ""};
+        const size_t equals = argument.find('=');
+        if (argument.rfind("--", 0) != 0 || equals == std::string::npos) continue;
+        const CLI::Option* option = sub->get_option_no_throw(argument.substr(0, equals));
+        if (option != nullptr && !TakesValue(*option)) {
+            return "option '" + argument.substr(0, equals) + "' takes no value";
         }
-        if (argument == "--version") {
+    }
+    const std::string what = error.what();
+    const size_t colon = what.find(':');
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr &&
+        colon != std::string::npos && what.find("missing") != std::string::npos) {
+        return "option '" + what.substr(0, colon) + "' needs a value";
+    }
+    return what;
+}
+
+// The subcommand's own help, with the program's notes on exit status.
+std::string CommandHelp(const Commands& commands, Command command) {
+    return commands.byCommand.at(command)->help("tidewell-cli") +
+           "\nExit status: 0 success, 1 invalid design, 2 file or input error, 64 usage "
+           "error.\n";
+}
+
+const char* const kDimensionNames[] = {"wall", "od", "id", "length"};
+
+std::string ApplyGiven(const GivenTexts& given, const CLI::App& sub, CliOptions& options) {
+    for (const auto& entry : given.values) {
+        const std::string& name = entry.first;
+        const CLI::Option* option = sub.get_option_no_throw(name);
+        if (option == nullptr || option->count() == 0) continue;
+        if (name == "--safety") {
+            options.safety = ParseSafetyFactors(entry.second);
+        } else if (name == "--vary") {
+            for (int i = 0; i < 4; ++i) {
+                if (entry.second == kDimensionNames[i]) {
+                    options.vary.dimension = static_cast<SizedDimension>(i);
+                }
+            }
+        } else if (name == "--keep") {
+            options.vary.keepOuterDiameter = entry.second == "od";
+        } else {
+            const std::string error = Apply(name, entry.second, options);
+            if (!error.empty()) return error;
+        }
+    }
+    return "";
+}
+
+}  // namespace
+
+std::optional<SafetyFactors> ParseSafetyFactors(const std::string& text) {
+    auto factor = [](const std::string& part) -> std::optional<double> {
+        if (part.empty() || part.size() > 32) return std::nullopt;
+        char* end = nullptr;
+        const double value = std::strtod(part.c_str(), &end);
+        if (end != part.c_str() + part.size() || !std::isfinite(value)) return std::nullopt;
+        if (value < kMinSafetyFactor) return std::nullopt;
+        return value;
+    };
+    const size_t comma = text.find(',');
+    const std::optional<double> strength = factor(text.substr(0, comma));
+    const std::optional<double> buckling =
+        comma == std::string::npos ? strength : factor(text.substr(comma + 1));
+    if (!strength || !buckling) return std::nullopt;
+    return SafetyFactors{*strength, *buckling};
+}
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    // --help and --version win wherever they stand (before a "--"); after a command, its help.
+    for (const std::string& argument : arguments) {
+        if (argument == "--") break;
+        if (argument == "-h" || argument == "--help" || argument == "--version") {
             CliOptions options;
-            options.command = Command::Version;
+            options.command = argument == "--version" ? Command::Version : Command::Help;
+            const std::optional<Command> command =
+                arguments.empty() ? std::nullopt : CommandNamed(arguments[0]);
+            if (command && options.command == Command::Help) {
+                Commands commands;
+                GivenTexts given;
+                CliOptions ignored;
+                BuildCommands(commands, ignored, given);
+                options.helpText = CommandHelp(commands, *command);
+            }
             return ParsedCommandLine{options, ""};
         }
     }
@@ -162,59 +353,43 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         }
         return Failure("unknown command '" + arguments[0] + "'");
     }
+
     CliOptions options;
     options.command = *command;
-    std::vector<std::string> positional;
-    bool optionsEnded = false;
-    for (size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
-            positional.push_back(argument);
-            continue;
-        }
-        if (argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        std::string name = argument;
-        std::optional<std::string> value;
-        const size_t equals = argument.find('=');
-        if (argument.rfind("--", 0) == 0 && equals != std::string::npos) {
-            name = argument.substr(0, equals);
-            value = argument.substr(equals + 1);
-        }
-        const auto rule = OptionRules().find(name);
-        if (rule == OptionRules().end()) return Failure("unknown option '" + name + "'");
-        if ((rule->second.usedBy & UseOf(*command)) == 0) {
-            return Failure("option '" + name + "' does not apply to the " + CommandName(*command) +
-                           " command");
-        }
-        if (rule->second.takesValue && !value) {
-            if (i + 1 >= arguments.size()) return Failure("option '" + name + "' needs a value");
-            value = arguments[++i];
-        } else if (!rule->second.takesValue && value) {
-            return Failure("option '" + name + "' takes no value");
-        }
-        const std::string error = Apply(name, value.value_or(""), options);
-        if (!error.empty()) return Failure(error);
+    Commands commands;
+    GivenTexts given;
+    BuildCommands(commands, options, given);
+    CLI::App& sub = *commands.byCommand.at(*command);
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        commands.app.parse(reversed);
+    } catch (const CLI::ParseError& error) {
+        // An argument the command does not take is named before what CLI11 found missing.
+        const std::string extras = RefuseExtras(commands, *command, sub.remaining());
+        return Failure(!extras.empty() ? extras
+                                       : RefusalText(commands, *command, error, arguments));
     }
+    const std::string extras = RefuseExtras(commands, *command, sub.remaining());
+    if (!extras.empty()) return Failure(extras);
+    const std::string error = ApplyGiven(given, sub, options);
+    if (!error.empty()) return Failure(error);
 
-    if (*command == Command::Materials) {
-        if (!positional.empty()) return Failure("unexpected argument '" + positional[0] + "'");
-        return ParsedCommandLine{options, ""};
-    }
-    if (positional.empty()) {
+    if (*command == Command::Materials) return ParsedCommandLine{options, ""};
+    if (given.project.empty()) {
         return Failure(std::string("the ") + CommandName(*command) +
                        " command needs a project file");
     }
-    if (positional.size() > 1) return Failure("unexpected argument '" + positional[1] + "'");
-    if (positional[0].empty()) return Failure("the project file name is empty");
-    options.projectPath = positional[0];
+    if (given.project.size() > 1) return Failure("unexpected argument '" + given.project[1] + "'");
+    if (given.project[0].empty()) return Failure("the project file name is empty");
+    options.projectPath = given.project[0];
+    if (*command == Command::Sweep && !(options.from < options.to)) {
+        return Failure("--from must be smaller than --to");
+    }
     return ParsedCommandLine{options, ""};
 }
 
 std::string HelpText() {
-    return R"(Usage: tidewell-cli COMMAND [ARGUMENTS] [OPTIONS]
+    return R"HELP(Usage: tidewell-cli COMMAND [ARGUMENTS] [OPTIONS]
 
 Analyses Tidewell pressure-housing projects without a display.
 
@@ -227,6 +402,15 @@ Commands:
   validate PROJECT.prj           Check the design and list its faults.
   materials [--category C] [--sub S]
                                  List the material names of the materials database.
+  size PROJECT.prj --depth D --vary wall|od|id|length [--safety S[,B]] [-o NEW.prj]
+                                 The smallest wall or O.D. (the largest I.D. or length)
+                                 at which the rated depth reaches D; with -o, the project
+                                 resized to it is written to NEW.prj.
+  sweep PROJECT.prj --vary wall|od|id|length --from A --to B --steps N [--csv]
+                                 One row per value from A to B (N steps): the failure
+                                 pressure of every mode, the governing mode and, with
+                                 --safety, the rated depth. Progress goes to standard
+                                 error; Ctrl+C stops with the rows written so far.
 
 Options of report and table:
   -o FILE, --output FILE         Write to FILE (replaced only when complete) instead of
@@ -245,7 +429,24 @@ Options of report and table:
   --eval-dia TEXT                Flat annular endcap only: evaluate the table at this
                                  diameter (inches, or mm for a metric design); it must lie
                                  between the hole and the free diameter.
-  --csv                          (table) Comma-separated values.
+  --csv                          (table, sweep) Comma-separated values.
+  --safety S[,B]                 (report, table, size, sweep) Safety factors, each at
+                                 least 1: S on the strength modes (shell, seat, shear,
+                                 plate bending), B on buckling; one number sets both.
+                                 Adds the rating: rated pressure and depth, the mode
+                                 (and, for a body with an endcap, the part) governing it.
+  --depth-unit U                 Unit of rated depths: "Ft (sea)", "Ft (fresh)",
+                                 "m (sea)" or "m (fresh)" (default: the project's).
+
+Options of size and sweep (besides --materials, --digits, --notation, --safety,
+--depth-unit and -o):
+  --vary wall|od|id|length       The dimension varied, of the body (or of the endcap when
+                                 the design has no body); the others stay as saved.
+  --keep id|od                   Varying the wall: keep the I.D. (default) or the O.D.
+  --depth D                      (size) The target rated depth, in --depth-unit.
+  --from A, --to B               (sweep) First and last value of the dimension.
+  --unit U                       (sweep) in, mm, Ft, m or cm (default: the project's).
+  --steps N                      (sweep) Steps from A to B: N + 1 rows, 1 to 100000.
 
 Option of validate:  --materials FILE
 Options of materials:
@@ -262,14 +463,16 @@ Messages go to standard error; notices about the results start with "note: ".
 Exit status:
   0   success
   1   the design is not valid (its faults on standard error)
-  2   a file or input error (the message on standard error)
+  2   a file or input error, or a size that cannot be found (the message on
+      standard error)
   64  a usage error
+  130 a sweep stopped by Ctrl+C (the rows so far are complete)
 
 Environment:
   SOURCE_DATE_EPOCH              When set (whole seconds since 1970-01-01 UTC), the
                                  report's time and date are that instant in UTC, so the
                                  same project always gives the same report.
-)";
+)HELP";
 }
 
 }  // namespace tidewell::cli

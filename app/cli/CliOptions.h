@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/Rating.h"
+#include "analysis/Sizing.h"
+
 namespace tidewell::cli {
 
 // Exit statuses.
@@ -14,7 +17,7 @@ inline constexpr int kExitInvalidDesign = 1;
 inline constexpr int kExitInputError = 2;
 inline constexpr int kExitUsage = 64;
 
-enum class Command { Help, Version, Report, Table, Validate, Materials };
+enum class Command { Help, Version, Report, Table, Validate, Materials, Size, Sweep };
 
 struct CliOptions {
     Command command = Command::Help;
@@ -29,6 +32,17 @@ struct CliOptions {
     bool csv = false;                          // table --csv
     std::string category = "All";              // materials --category C
     std::string subCategory = "All";           // materials --sub S
+
+    std::optional<SafetyFactors> safety;   // --safety S[,B] (report, table, size, sweep)
+    std::optional<std::string> depthUnit;  // --depth-unit U: the unit of rated depths
+    DimensionChoice vary;                  // size, sweep: --vary wall|od|id|length, --keep id|od
+    double targetDepth = 0;                // size --depth D
+    double from = 0;                       // sweep --from A
+    double to = 0;                         // sweep --to B
+    int steps = 0;                         // sweep --steps N: N + 1 values from A to B
+    std::optional<std::string> valueUnit;  // sweep --unit U: length unit of A and B
+
+    std::string helpText;  // Help: the text to show
 };
 
 struct ParsedCommandLine {
@@ -41,5 +55,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // The text of --help.
 std::string HelpText();
+
+// "S" or "S,B": the strength factor and the buckling factor (one number sets both), each at least
+// 1. Returns nothing when the text is not that.
+std::optional<SafetyFactors> ParseSafetyFactors(const std::string& text);
 
 }  // namespace tidewell::cli

@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
     }
     const CliOptions& options = *parsed.options;
     if (options.command == Command::Help) {
-        std::fputs(HelpText().c_str(), stdout);
+        const std::string help = options.helpText.empty() ? HelpText() : options.helpText;
+        std::fputs(help.c_str(), stdout);
         return kExitOk;
     }
     if (options.command == Command::Version) {
