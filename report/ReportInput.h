@@ -58,6 +58,10 @@ struct ReportInput {
     // annular plate, FailType 1 to 4 otherwise).
     std::vector<ReportFailureOption> failureOptions;
 
+    // Lines written right after the failure results, fields split at tabs: the rating with the
+    // designer's safety factors and its notes. Empty when no factors were given.
+    std::vector<std::vector<std::string>> ratingLines;
+
     // Material
     std::string materialName;
     ReportMaterialProperty strength;        // YsLabel, YsVal, YsUnitsList

@@ -5,9 +5,11 @@
 
 #include "analysis/DesignOperations.h"
 #include "analysis/DesignValidation.h"
+#include "analysis/Rating.h"
 #include "analysis/ResultsTable.h"
 #include "project/OpenProject.h"
 #include "project/ProjectFile.h"
+#include "report/RatingReport.h"
 #include "units/Units.h"
 
 namespace tidewell::cli {
@@ -24,7 +26,31 @@ std::string MaterialNamedIn(const std::string& path) {
     return parse.status == ProjectParseStatus::Read ? parse.data.materialName : "";
 }
 
+// With --safety: the rating and its advisories. Without it nothing is added, so every existing
+// output stays as it was.
+int Rate(const DesignRecord& design, const CliOptions& options, AnalysisRun& run,
+         CliMessages& messages) {
+    if (!options.safety) return kExitOk;
+    const SafetyFactors factors = *options.safety;
+    const HousingRating housing = RateDesign(design, run.request, factors, messages);
+    if (!housing.Ok()) {
+        messages.Show(StopMessage(*housing.error));
+        return kExitInputError;
+    }
+    ResultsFormatter format(design.SignificantDigits, design.NumericFormat, messages);
+    const RatingUnits units = RatingUnitsFor(run.request, options);
+    for (const std::string& text : AdvisoryTexts(housing, units, format)) {
+        messages.Line("note: " + text);
+    }
+    run.ratingLines = RatingBlock(housing, factors, units, format);
+    return kExitOk;
+}
+
 }  // namespace
+
+RatingUnits RatingUnitsFor(const ResultsRequest& request, const CliOptions& options) {
+    return RatingUnits{request.pressureUnit, options.depthUnit.value_or(request.depthUnit)};
+}
 
 OpenedDesign OpenDesign(const std::string& projectPath, const std::string& programFolder,
                         const std::string& materialsFile, CliMessages& messages) {
@@ -98,6 +124,8 @@ AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMess
     }
     run.weightUnit = request.weightUnit;
     run.evalDiameterText = request.evalDiameterText;
+    run.request = request;
+    run.exitCode = Rate(design, options, run, messages);
     return run;
 }
 

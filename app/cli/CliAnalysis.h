@@ -5,9 +5,11 @@
 #include <string>
 
 #include "analysis/DesignRecord.h"
+#include "analysis/ResultsRequest.h"
 #include "analysis/ResultsView.h"
 #include "app/cli/CliMessages.h"
 #include "app/cli/CliOptions.h"
+#include "report/RatingReport.h"
 
 namespace tidewell::cli {
 
@@ -30,11 +32,18 @@ struct AnalysisRun {
     ResultsView view;
     std::string weightUnit;        // the weight unit list's text
     std::string evalDiameterText;  // the evaluation box's text before the run
+    ResultsRequest request;        // what the run was asked with
+    // With --safety: the rating block of the report and table, fields split at tabs.
+    std::vector<std::vector<std::string>> ratingLines;
 };
 
 // Runs the analysis of an opened, valid design. The command line's digits and notation are
 // applied to the design first; range, range unit and evaluation diameter to the run. Notices go
-// to standard error as notes.
+// to standard error as notes. With --safety the design is rated as well, and the advisories where
+// buckling and strength interact or a tube is long are notes too.
 AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMessages& messages);
+
+// The units of the rating: the run's pressure unit, and --depth-unit or the run's depth unit.
+RatingUnits RatingUnitsFor(const ResultsRequest& request, const CliOptions& options);
 
 }  // namespace tidewell::cli

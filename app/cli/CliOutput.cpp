@@ -4,6 +4,7 @@
 
 #include "materials/MaterialsFile.h"
 #include "report/ReportAssembly.h"
+#include "report/ReportLines.h"
 #include "report/TextReport.h"
 
 namespace tidewell::cli {
@@ -72,8 +73,9 @@ int WriteReport(const DesignRecord& design, const AnalysisRun& run, const CliOpt
         messages.Line(problem);
         return kExitInputError;
     }
-    const ReportInput input = AssembleReportInput(
+    ReportInput input = AssembleReportInput(
         design, *texts, run.view, ResultsWindowTexts{run.weightUnit, run.evalDiameterText}, clock);
+    input.ratingLines = run.ratingLines;
     if (options.outputPath) {
         return WriteReportFile(input, *options.outputPath, messages) ? kExitOk : kExitInputError;
     }
@@ -81,8 +83,22 @@ int WriteReport(const DesignRecord& design, const AnalysisRun& run, const CliOpt
 }
 
 int WriteTable(const AnalysisRun& run, const CliOptions& options, CliMessages& messages) {
-    const std::string text =
+    std::string text =
         options.csv ? CsvTable(run.view.cells) : JoinLines(TextReportTableLines(run.view.cells));
+    // The rating follows the table, in the table's own form.
+    if (options.csv) {
+        std::vector<std::vector<std::string>> rows;
+        for (const auto& line : run.ratingLines) {
+            std::vector<std::string> cells;
+            for (const std::string& field : line) {
+                if (!field.empty()) cells.push_back(field);
+            }
+            if (!cells.empty()) rows.push_back(cells);
+        }
+        text += CsvTable(rows);
+    } else {
+        for (const auto& line : run.ratingLines) text += JoinWithTabs(line) + "\n";
+    }
     return Emit(text, options, messages);
 }
 

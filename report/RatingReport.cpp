@@ -1,0 +1,103 @@
+#include "report/RatingReport.h"
+
+#include <sstream>
+
+namespace tidewell {
+
+namespace {
+
+std::string PressureText(double psi, const std::string& unit, ResultsFormatter& format) {
+    return format.Number(psi * format.Factor(unit)) + " " + unit;
+}
+
+std::string DepthText(double psi, const std::string& unit, ResultsFormatter& format) {
+    return format.Number(psi * format.DepthFactor(psi, unit)) + " " + unit;
+}
+
+// A factor as the designer typed it: up to six significant digits, no trailing zeros.
+std::string FactorText(double factor) {
+    std::ostringstream text;
+    text << factor;
+    return text.str();
+}
+
+std::string Lowered(const char* partName) {
+    std::string text = partName;
+    if (!text.empty()) text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
+
+}  // namespace
+
+std::string RatedPressureText(const Rating& rating, const RatingUnits& units,
+                              ResultsFormatter& format) {
+    return rating.rated ? PressureText(rating.ratedPressure, units.pressureUnit, format) : "N/A";
+}
+
+std::string RatedDepthText(const Rating& rating, const RatingUnits& units,
+                           ResultsFormatter& format) {
+    return rating.rated ? DepthText(rating.ratedPressure, units.depthUnit, format) : "N/A";
+}
+
+std::string RatingHeading(const SafetyFactors& factors) {
+    return "Rating with safety factors " + FactorText(factors.strength) + " (strength) and " +
+           FactorText(factors.buckling) + " (buckling):";
+}
+
+std::string HousingText(const HousingRating& housing, const RatingUnits& units,
+                        ResultsFormatter& format) {
+    const PartRating& part = housing.Governing();
+    if (!part.rating.rated) return "Housing: N/A";
+    return "Housing: " + RatedDepthText(part.rating, units, format) + ", governed by the " +
+           Lowered(PartName(part)) + " (" + part.rating.governingMode + ")";
+}
+
+std::vector<std::string> AdvisoryTexts(const HousingRating& housing, const RatingUnits& units,
+                                       ResultsFormatter& format) {
+    std::vector<std::string> texts;
+    for (const PartRating& part : housing.parts) {
+        const std::string lead = housing.IsHousing() ? std::string(PartName(part)) + ": " : "";
+        const InteractionAdvice& advice = part.advice;
+        if (advice.interaction) {
+            texts.push_back(
+                lead + "Buckling (" +
+                PressureText(advice.bucklingPressure, units.pressureUnit, format) +
+                ") and material strength (" +
+                PressureText(advice.strengthPressure, units.pressureUnit, format) +
+                ") failure pressures are within a factor of 2; real shells collapse below "
+                "both. Rankine-Merchant interaction estimate of collapse: " +
+                PressureText(advice.collapseEstimate, units.pressureUnit, format) + ".");
+        }
+        if (advice.longTube) {
+            texts.push_back(
+                lead +
+                "The tube is long: its buckling pressure is within 10 % of an infinitely "
+                "long tube's, 2E/(1-v^2)(t/D)^3 = " +
+                PressureText(advice.infiniteTubePressure, units.pressureUnit, format) +
+                ", where the 0.8 factor of the buckling formula leaves no margin.");
+        }
+    }
+    return texts;
+}
+
+std::vector<std::vector<std::string>> RatingBlock(const HousingRating& housing,
+                                                  const SafetyFactors& factors,
+                                                  const RatingUnits& units,
+                                                  ResultsFormatter& format) {
+    const PartRating& analysed = housing.parts.front();
+    std::vector<std::vector<std::string>> lines;
+    lines.push_back({""});
+    lines.push_back({RatingHeading(factors)});
+    lines.push_back({"", "Rated pressure :  " + RatedPressureText(analysed.rating, units, format)});
+    lines.push_back({"", "Rated depth    :  " + RatedDepthText(analysed.rating, units, format)});
+    lines.push_back(
+        {"", "Governing mode :  " +
+                 (analysed.rating.rated ? analysed.rating.governingMode : std::string("N/A"))});
+    if (housing.IsHousing()) lines.push_back({"", HousingText(housing, units, format)});
+    for (const std::string& text : AdvisoryTexts(housing, units, format)) {
+        lines.push_back({"", "note: " + text});
+    }
+    return lines;
+}
+
+}  // namespace tidewell
