@@ -27,7 +27,6 @@ std::string CsvCell(const std::string& cell) {
     return quoted + "\"";
 }
 
-// Writes text to standard output, or to the file through a temporary one.
 int Emit(const std::string& text, const CliOptions& options, CliMessages& messages) {
     if (options.outputPath) {
         if (!WriteTextFileAtomically(*options.outputPath, text)) {
@@ -43,6 +42,14 @@ int Emit(const std::string& text, const CliOptions& options, CliMessages& messag
     }
     return kExitOk;
 }
+
+}  // namespace
+
+int WriteOutput(const std::string& text, const CliOptions& options, CliMessages& messages) {
+    return Emit(text, options, messages);
+}
+
+namespace {
 
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;

@@ -17,6 +17,9 @@ namespace tidewell::cli {
 // blank; lines end with CR LF.
 std::string CsvTable(const std::vector<std::vector<std::string>>& cells);
 
+// Writes text to standard output, or to options.outputPath through a temporary file.
+int WriteOutput(const std::string& text, const CliOptions& options, CliMessages& messages);
+
 // Writes the text report of the run to standard output or to options.outputPath.
 int WriteReport(const DesignRecord& design, const AnalysisRun& run, const CliOptions& options,
                 const std::string& materialsFile, const ReportClock& clock, CliMessages& messages);

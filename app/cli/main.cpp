@@ -13,6 +13,7 @@
 #include "app/cli/CliOptions.h"
 #include "app/cli/CliOutput.h"
 #include "app/cli/CliPlaces.h"
+#include "app/cli/CliSizing.h"
 
 namespace {
 
@@ -54,6 +55,8 @@ int Run(const CliOptions& options, const char* argv0, CliMessages& messages) {
         return check;
     }
 
+    if (options.command == Command::Size) return SizeCommand(opened.design, options, messages);
+    if (options.command == Command::Sweep) return SweepCommand(opened.design, options, messages);
     const AnalysisRun run = RunAnalysis(opened.design, options, messages);
     if (run.exitCode != kExitOk) return run.exitCode;
     if (options.command == Command::Table) return WriteTable(run, options, messages);
