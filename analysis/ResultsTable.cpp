@@ -1,6 +1,7 @@
 #include "analysis/ResultsTable.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "analysis/DesignValidation.h"
@@ -192,6 +193,12 @@ const char* const kDeflectionNotice =
 const char* const kConeRatioNotice =
     "The ratio of pressure vessel principal radius to wall thickness is < 10, analysis results "
     "may not be valid.";
+
+std::string TrimmedBlanks(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
 Message Notice(const char* text) {
     return Message{text, kProgramTitle, MessageIcon::Information, MessageButtons::Ok};
@@ -618,18 +625,28 @@ EvalDiameterCheck CheckEvaluationDiameter(const DesignRecord& design, const std:
                                           UserMessages& messages) {
     const CaptionLength length = CaptionLengthFor(design.UnitSystem);
     EvalDiameterCheck check;
-    check.diameterInches = ParseNumber(text, messages) / length.factor;
+    const double typedValue = ParseNumber(text, messages);
+    check.diameterInches = typedValue / length.factor;
     const float hole = SinglePrecision(design.EndcapDim[3]);
     const float free = SinglePrecision(design.EndcapDim[0]);
     const float typed = SinglePrecision(check.diameterInches);
     check.inside = hole <= typed && typed <= free;
+    int16_t digits = design.SignificantDigits;
+    int16_t notation = design.NumericFormat;
+    const std::string holeText =
+        SigDigFormat(design.EndcapDim[3] * length.factor, digits, notation);
+    const std::string freeText =
+        SigDigFormat(design.EndcapDim[0] * length.factor, digits, notation);
+    // The stored diameters may carry more digits than they show: a diameter typed as shown
+    // stands for the edge itself.
+    const auto typedAsShown = [&](const std::string& shown) {
+        return TrimmedBlanks(text) == shown || typedValue == std::strtod(shown.c_str(), nullptr);
+    };
+    if (!check.inside && (typedAsShown(holeText) || typedAsShown(freeText))) {
+        check.inside = true;
+        check.diameterInches = typedAsShown(holeText) ? design.EndcapDim[3] : design.EndcapDim[0];
+    }
     if (!check.inside) {
-        int16_t digits = design.SignificantDigits;
-        int16_t notation = design.NumericFormat;
-        const std::string holeText =
-            SigDigFormat(design.EndcapDim[3] * length.factor, digits, notation);
-        const std::string freeText =
-            SigDigFormat(design.EndcapDim[0] * length.factor, digits, notation);
         check.message = Message{
             "Evaluation Diameter must be within the range of the hole "
             "diameter (" +

@@ -56,8 +56,9 @@ void WriteColumnHeaders(int16_t componentCode, const ResultsRequest& request, Re
 void SetResultsTitle(const AnalysisState& s, const ResultsRequest& request, ResultsView& view);
 
 // The check of a typed evaluation diameter for the flat annular plate: it must lie between the
-// hole diameter and the free diameter (compared in single precision). diameterInches holds the
-// diameter read; message the box to show when it is outside.
+// hole diameter and the free diameter (compared in single precision), or be typed exactly as the
+// message shows one of them, which then stands for that diameter. diameterInches holds the
+// diameter to use; message the box to show when it is outside.
 struct EvalDiameterCheck {
     bool inside = false;
     double diameterInches = 0;

@@ -1,0 +1,211 @@
+// The results window's model: list selection, the range refill, ReCalc, the governing option,
+// the graph series, and one scripted session per behaviour the window must keep.
+
+#include <gtest/gtest.h>
+
+#include "analysis/ResultsTable.h"
+#include "forms/GridCopy.h"
+#include "forms/ResultFormModel.h"
+#include "forms/StressGraphSeries.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+using L = ResultUnitList;
+
+// An aluminium annular plate, hole 1 in, free diameter 6 in, both loads, 50 increments.
+DesignRecord Plate() {
+    DesignRecord d;
+    d.ProjectTitle = "Port";
+    d.MaterialName = d.LoadedMaterialName = "6061-T6";
+    d.MaterialClass = "Metals";
+    d.YoungsModulus = 10.0e6;
+    d.PoissonsRatio = 0.33;
+    d.Density = 0.098;
+    d.YieldStrength = 35000;
+    d.EndcapType = kFlatAnnularEndcap;
+    d.EdgeRestraint = 4;
+    d.UniformLoadOn = kTrue;
+    d.LineLoadOn = kTrue;
+    d.PressureSource = 1;
+    d.EndcapDim = {6, 7, 0.5, 1, 4, 50, 1, 5};
+    return d;
+}
+
+struct SelectCase {
+    const char* name;
+    L list;
+    const char* stored;
+    int16_t unitSystem;
+    const char* shown;
+};
+
+class UnitSelection : public ::testing::TestWithParam<SelectCase> {};
+
+TEST_P(UnitSelection, ListShowsTheStoredUnitOrTheDefaultAndLoadingChangesNothing) {
+    const SelectCase& c = GetParam();
+    DesignRecord design = Plate();
+    design.UnitSystem = c.unitSystem;
+    design.PressureUnit = design.DepthUnit = design.StressUnit = design.DeflectionUnit = c.stored;
+    design.AngleUnit = design.WeightUnit = design.FailureUnit = design.RangeUnit = c.stored;
+    ResultFormModel model(design);
+    model.Load();
+    EXPECT_EQ(model.UnitList(c.list).Text(), c.shown);
+    EXPECT_EQ(design.ProjectChanged, kFalse);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultForm, UnitSelection,
+    ::testing::Values(SelectCase{"PressStored", L::PressUnits, "Kbar", 0, "Kbar"},
+                      SelectCase{"PressEmptyMetric", L::PressUnits, "", 1, "Kbar"},
+                      SelectCase{"DepthUnknown", L::DepthUnits, "fathoms", 0, "Ft (sea)"},
+                      SelectCase{"DepthStoredOtherCase", L::DepthUnits, "m (FRESH)", 0,
+                                 "m (fresh)"},
+                      SelectCase{"StressEmpty", L::StressUnits, "", 0, "Ksi"},
+                      SelectCase{"DeflectionEmptyMetric", L::DeflectionUnits, "", 1, "cm"},
+                      SelectCase{"AngleStored", L::AngleDeflectUnits, "Degrees", 0, "Degrees"},
+                      SelectCase{"WeightUnknownMetric", L::WtUnits, "stone", 1, "kg"},
+                      SelectCase{"FailStored", L::FailUnits, "m (sea)", 0, "m (sea)"},
+                      SelectCase{"AnnularFailEmpty", L::AEndFailUnits, "", 0, "Ksi"},
+                      SelectCase{"RangeUnitEmptyMetric", L::DistortionUnits, "", 1, "Bar"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ResultForm, RangeUnitChangeRefillsTheRangeListAndRebuildsAtOnce) {
+    DesignRecord design = Plate();
+    ResultFormModel model(design);
+    model.Load();
+    ScriptedMessages messages;
+    ASSERT_TRUE(model.Rebuild(messages).Ok());
+    EXPECT_TRUE(model.UnitChosen(L::DistortionUnits, 1));
+    EXPECT_EQ(model.RangeList().Text(), "0.001 - 0.02 Bar");
+    EXPECT_EQ(design.RangeUnit, "Bar");
+    EXPECT_EQ(design.ProjectChanged, kTrue);
+    // 0.001 Bar is 0.0145 psi: the table follows the list with no further action.
+    EXPECT_NEAR(model.Rebuild(messages).rowPressures.at(0), 0.0145038, 1e-6);
+    EXPECT_TRUE(model.RangeChosen(3));
+    EXPECT_NEAR(model.Rebuild(messages).rowPressures.at(0), 14.5038, 1e-4);
+    model.UnitChosen(L::DistortionUnits, 1);  // already in Bar: the range stays
+    EXPECT_EQ(model.RangeList().Text(), "1 - 20 Bar");
+}
+
+struct ReCalcCase {
+    const char* name;
+    int16_t unitSystem;
+    double freeDiameter;  // inches
+    const char* typed;
+    const char* refusal;  // empty: accepted
+};
+
+class ReCalc : public ::testing::TestWithParam<ReCalcCase> {};
+
+TEST_P(ReCalc, AcceptsADiameterOnThePlateAsShown) {
+    const ReCalcCase& c = GetParam();
+    DesignRecord design = Plate();
+    design.UnitSystem = c.unitSystem;
+    design.EndcapDim[0] = c.freeDiameter;
+    ResultFormModel model(design);
+    model.Load();
+    ScriptedMessages messages;
+    ASSERT_TRUE(model.Rebuild(messages).Ok());
+    model.EvalTextEdited(c.typed);
+    EXPECT_TRUE(model.RecalcEnabled());
+    const bool accepted = model.ReCalcPressed(messages);
+    EXPECT_EQ(accepted, std::string(c.refusal).empty());
+    if (accepted) {
+        EXPECT_TRUE(messages.Empty());
+        EXPECT_TRUE(model.Rebuild(messages).Ok());
+        EXPECT_EQ(model.EvalText(), c.typed);
+        EXPECT_FALSE(model.RecalcEnabled());
+    } else {
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{c.refusal});
+        EXPECT_TRUE(model.RecalcEnabled());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultForm, ReCalc,
+    ::testing::Values(
+        ReCalcCase{"BeyondTheFreeEdge", 0, 6, "7",
+                   "Evaluation Diameter must be within the range of the hole diameter (1.0000 "
+                   "inches) and the free diameter (6.0000 inches)."},
+        ReCalcCase{"AtTheFreeEdge", 0, 6, "6", ""},
+        ReCalcCase{"MetricBeyond", 1, 6, "177.8",
+                   "Evaluation Diameter must be within the range of the hole diameter (25.400 "
+                   "mm) and the free diameter (152.40 mm)."},
+        ReCalcCase{"MetricAtTheFreeEdge", 1, 6, "152.4", ""},
+        ReCalcCase{"FreeEdgeAsShownNotAsStored", 0, 5.999999, "6.0000", ""},
+        ReCalcCase{"FreeEdgeAsShownShort", 0, 5.999999, "6", ""},
+        ReCalcCase{"MetricFreeEdgeAsShown", 1, 5.999999, "152.40", ""}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ResultForm, GoverningOptionCannotBeChanged) {
+    DesignRecord design = Plate();
+    ResultFormModel model(design);
+    model.Load();
+    ScriptedMessages messages;
+    const int governing = model.Rebuild(messages).failure.selected;
+    for (int clicked = 1; clicked <= 5; ++clicked) {
+        EXPECT_EQ(model.FailOptionClicked(clicked), governing);
+    }
+}
+
+struct GraphCase {
+    const char* name;
+    double storedIncrements;
+    size_t points;
+};
+
+class GraphSeries : public ::testing::TestWithParam<GraphCase> {};
+
+TEST_P(GraphSeries, DrawsTheRowsOfTheTableTheRunMade) {
+    DesignRecord design = Plate();
+    design.EndcapDim[5] = design.EndcapDimEntered[5] = GetParam().storedIncrements;
+    ResultFormModel model(design);
+    model.Load();
+    ScriptedMessages messages;
+    const ResultsView& view = model.Rebuild(messages);
+    const StressGraphSeries series = PlateStressSeries(view.plateStressTable);
+    ASSERT_EQ(series.radial.size(), GetParam().points);
+    ASSERT_EQ(series.tangential.size(), GetParam().points);
+    // From the hole (1 in) to the free edge (6 in).
+    EXPECT_NEAR(series.radial.front().x, 1, 1e-6);
+    EXPECT_NEAR(series.tangential.back().x, 6, 1e-6);
+    EXPECT_NEAR(series.radial.back().y, view.plateStressTable.back().RadialStress / 1000, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultForm, GraphSeries,
+                         ::testing::Values(GraphCase{"Two", 2, 2}, GraphCase{"Fifty", 50, 50},
+                                           GraphCase{"FileHolding5000", 5000, 1000}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ResultForm, TypedDiameterIsKeptUntilTheDesignChanges) {
+    DesignRecord design = Plate();
+    ResultFormModel model(design);
+    model.Load();
+    ScriptedMessages messages;
+    const std::string proposed = model.Rebuild(messages).failure.proposedEvalDiameter;
+    ASSERT_NE(proposed, "3.0000");
+    model.EvalTextEdited("3.0000");
+    ASSERT_TRUE(model.ReCalcPressed(messages));
+    const std::string atThree = model.Rebuild(messages).Cell(2, 2);
+    model.UnitChosen(L::StressUnits, 2);  // psi
+    model.UnitChosen(L::StressUnits, 0);  // back to Ksi
+    EXPECT_EQ(model.Rebuild(messages).Cell(2, 2), atThree);
+    EXPECT_EQ(model.EvalText(), "3.0000");
+    design.EndcapDim[2] = 0.6;  // a thicker plate: the proposal returns
+    model.Rebuild(messages);
+    EXPECT_EQ(model.EvalText(), model.View().failure.proposedEvalDiameter);
+}
+
+TEST(ResultForm, CopyTakesTheSelectedBlockOrTheWholeGrid) {
+    ResultsView view;
+    view.rowCount = 3;
+    view.columnCount = 2;
+    view.cells = {{"Pressure", "Depth"}, {"psi", "Ft (sea)"}, {"1", "2.3"}};
+    EXPECT_EQ(TabSeparatedCells(view, {}), "Pressure\tDepth\npsi\tFt (sea)\n1\t2.3\n");
+    EXPECT_EQ(TabSeparatedCells(view, {{2, 1}, {1, 0}}), "psi\t\n\t2.3\n");
+}
+
+}  // namespace
+}  // namespace tidewell
