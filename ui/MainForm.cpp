@@ -34,6 +34,7 @@
 #include "ui/NumericForm.h"
 #include "ui/QtText.h"
 #include "ui/ReferenceForm.h"
+#include "ui/ResultForm.h"
 
 namespace tidewell {
 
@@ -76,6 +77,10 @@ MainForm::MainForm(DesignRecord& design, const DesktopServices& services, QWidge
     connect(home_, &HomeForm::endcapMenuEnabled, this,
             [this](bool enabled) { items_.at("mnuitmEndcap")->setEnabled(enabled && false); });
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainForm::ChildActivated);
+    connect(this, &MainForm::activeChildChanged, this, &MainForm::ResultsActivationChanged);
+    connect(home_, &HomeForm::designActionsRequested, this, [this](const DesignUiActions& actions) {
+        if (actions.closeResults) CloseResultsWindow();
+    });
 
     disclaimer_ = new DisclaimerForm(this);
     connect(disclaimer_, &DisclaimerForm::accepted, this, &MainForm::DisclaimerAccepted);
@@ -419,6 +424,7 @@ void MainForm::ChildActivated(QMdiSubWindow* window) {
 }
 
 void MainForm::EditCommand(EditOperation operation) {
+    if (operation == EditOperation::Copy && results_ && results_->CopyFromGrid()) return;
     auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     if (!box || box->window() != this) return;
     switch (operation) {
@@ -487,13 +493,79 @@ void MainForm::PerformAnalysis(int scope) {
 }
 
 void MainForm::ShowResults() {
-    // The results window is not part of this build: a valid design stops here.
+    if (results_) {
+        resultsWindow_->show();
+        // Asked again while it is active: no activation follows, so the run happens here.
+        if (resultsActive_) {
+            results_->Activated();
+        } else {
+            mdi_->setActiveSubWindow(resultsWindow_);
+        }
+        return;
+    }
+    results_ = new ResultForm(design_, messages_, dialogs_);
+    results_->SetReportAvailable(reportCommandsReady_);
+    resultsWindow_ = mdi_->addSubWindow(results_);
+    resultsWindow_->setObjectName(QStringLiteral("ResultFormWindow"));
+    resultsWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    if (resultsPlace_.isValid()) resultsWindow_->setGeometry(resultsPlace_);
+    connect(results_, &ResultForm::closing, this, [this] {
+        RememberResultsPlace();
+        SetResultsMenuStates(false);
+        resultsActive_ = false;
+    });
+    resultsWindow_->show();
+    // Becoming the active child window runs the validation and the analysis.
+    mdi_->setActiveSubWindow(resultsWindow_);
+}
+
+ResultForm* MainForm::resultForm() const {
+    return results_;
+}
+
+bool MainForm::ResultsWindowActive() const {
+    return results_ && resultsActive_;
+}
+
+void MainForm::CloseResultsWindow() {
+    if (resultsWindow_) resultsWindow_->close();
+}
+
+void MainForm::SetReportCommandsReady(bool ready) {
+    reportCommandsReady_ = ready;
+    if (results_) results_->SetReportAvailable(ready);
+    SetResultsMenuStates(ResultsWindowActive());
+}
+
+void MainForm::ResultsActivationChanged(QMdiSubWindow* window) {
+    const bool active = resultsWindow_ && window == resultsWindow_;
+    if (resultsActive_ && !active) RememberResultsPlace();
+    resultsActive_ = active;
+    SetResultsMenuStates(active);
+    if (active) results_->Activated();
+}
+
+void MainForm::SetResultsMenuStates(bool resultsActive) {
+    const bool report = resultsActive && reportCommandsReady_;
+    items_.at("mnuitmPrint")->setEnabled(report);
+    items_.at("mnuitmPrintSetup")->setEnabled(report);
+    items_.at("mnuitmCopyReport")->setVisible(report);
+    // Copy stays: in the results window it copies the grid's cells.
+    for (const char* name : {"mnuitmCut", "mnuitmPaste", "mnuitmDelete"}) {
+        items_.at(name)->setEnabled(!resultsActive);
+    }
+}
+
+void MainForm::RememberResultsPlace() {
+    if (resultsWindow_) resultsPlace_ = resultsWindow_->geometry();
 }
 
 void MainForm::CommitEditors() {}
 
 void MainForm::MnuItmDefaults_Click() {
     design_.ProjectChanged = kTrue;
+    // The number format changes with the layout: the results shown would be stale.
+    CloseResultsWindow();
     home_->ApplyActions(ResetLayout(design_));
 }
 

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 #include <array>
 #include <map>
 #include <memory>
@@ -28,6 +29,7 @@ class HomeForm;
 class IntroForm;
 class NumericForm;
 class ReferenceForm;
+class ResultForm;
 class SettingsStore;
 
 // What the main window needs from the platform: the seams and the program's places.
@@ -92,6 +94,16 @@ public:
     void RefreshRecentMenu();
 
     HomeForm* homeForm() const { return home_; }
+
+    // The results window while it is open (the report and the clipboard read its View()), and
+    // whether it is the active child window, the only time the report can be printed or copied.
+    ResultForm* resultForm() const;
+    bool ResultsWindowActive() const;
+    // Closes the results window, if open: every change of the design makes it stale.
+    void CloseResultsWindow();
+    // Print, Print Setup, "Copy Analysis to Clipboard" and the "Report" button follow the
+    // results window once they have their commands.
+    void SetReportCommandsReady(bool ready);
     bool SaveCancelled() const { return saveCancelled_; }
     bool MenusLocked() const { return menusLocked_; }
     const RecentProjects& Recent() const { return recentProjects_; }
@@ -125,6 +137,9 @@ private:
     void ChildActivated(QMdiSubWindow* window);
     bool ShortcutWins(const QKeyEvent& key) const;
     void ShowResults();
+    void ResultsActivationChanged(QMdiSubWindow* window);
+    void SetResultsMenuStates(bool resultsActive);
+    void RememberResultsPlace();
 
     // The project file commands' shared steps.
     bool OpenProjectFile(const std::string& path);
@@ -147,6 +162,11 @@ private:
     NumericForm* numeric_ = nullptr;
     ReferenceForm* references_ = nullptr;
     HelpForm* help_ = nullptr;
+    QPointer<ResultForm> results_;
+    QPointer<QMdiSubWindow> resultsWindow_;
+    QRect resultsPlace_;  // where the results window last stood in this run
+    bool resultsActive_ = false;
+    bool reportCommandsReady_ = false;
     std::unique_ptr<QLockFile> instanceLock_;
 
     std::map<std::string, QMenu*> menus_;

@@ -1,0 +1,182 @@
+// The results window's wiring: Perform Analysis on every example shows the grid the command-line
+// program prints, a unit choice rebuilds and marks the project changed while loading does
+// neither, the grid copies as tab-separated text, and an invalid design closes the window once.
+
+#include <QClipboard>
+#include <QDir>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
+#include <QTableWidget>
+
+#include "UiTestSupport.h"
+#include "ui/ResultForm.h"
+
+using namespace tidewell;
+
+namespace {
+
+// The cells of comma-separated lines; a quoted cell may hold commas and doubled quotes.
+std::vector<QStringList> CsvCells(const QString& text) {
+    std::vector<QStringList> rows;
+    for (const QString& line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        QStringList cells(QString{});
+        bool quoted = false;
+        for (int i = 0; i < line.size(); ++i) {
+            const QChar c = line[i];
+            if (c == QLatin1Char('"')) {
+                if (quoted && i + 1 < line.size() && line[i + 1] == QLatin1Char('"')) {
+                    cells.last() += c;
+                    ++i;
+                } else {
+                    quoted = !quoted;
+                }
+            } else if (c == QLatin1Char(',') && !quoted) {
+                cells << QString();
+            } else {
+                cells.last() += c;
+            }
+        }
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+// The grid as rows of cell texts, the two header rows first.
+std::vector<QStringList> GridCells(QTableWidget* grid) {
+    std::vector<QStringList> rows(2);
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        const QStringList header = grid->horizontalHeaderItem(c)->text().split(QLatin1Char('\n'));
+        rows[0] << header.value(0);
+        rows[1] << header.value(1);
+    }
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < grid->columnCount(); ++c) row << grid->item(r, c)->text();
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+size_t Count(const ScriptedMessages& messages, const std::string& start) {
+    size_t count = 0;
+    for (const std::string& text : messages.Texts()) count += text.rfind(start, 0) == 0 ? 1 : 0;
+    return count;
+}
+
+const char* const kPlasticsNotice = "The effects of time";
+
+}  // namespace
+
+class ResultFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+
+    // Starts the program, opens an example and performs the analysis.
+    std::unique_ptr<DesktopRun> Analysed(MemorySettingsStore& store, const QString& example) {
+        auto run = std::make_unique<DesktopRun>(store, folder_.path());
+        run->StartToDesignForm();
+        run->dialogs.openAnswers.push_back(example.toStdString());
+        run->Item("mnuItmOpen")->trigger();
+        run->Item("mnuitmAnalyze")->trigger();
+        return run;
+    }
+
+    static QTableWidget* Grid(const DesktopRun& run) {
+        return run.main->resultForm()
+                   ? run.main->resultForm()->findChild<QTableWidget*>(QStringLiteral("AnaGrid"))
+                   : nullptr;
+    }
+
+    static QString Example(const char* name) {
+        return QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/") + QLatin1String(name);
+    }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(folder_.isValid());
+        QVERIFY(CopyMaterialsDatabase(folder_.path()));
+    }
+
+    void everyExampleShowsTheTableTheCommandLinePrints() {
+        const QStringList examples =
+            QDir(QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples"))
+                .entryList({QStringLiteral("*.prj")}, QDir::Files, QDir::Name);
+        QVERIFY(examples.size() >= 6);
+        for (const QString& name : examples) {
+            MemorySettingsStore store;
+            const auto run = Analysed(store, Example(name.toUtf8().constData()));
+            QTableWidget* grid = Grid(*run);
+            QVERIFY2(grid, qPrintable(name));
+            QProcess cli;
+            cli.start(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"),
+                      {QStringLiteral("table"), Example(name.toUtf8().constData()),
+                       QStringLiteral("--csv")});
+            QVERIFY(cli.waitForFinished(30000));
+            const std::vector<QStringList> expected =
+                CsvCells(QString::fromUtf8(cli.readAllStandardOutput()));
+            QVERIFY2(expected.size() >= 22, qPrintable(name));
+            QCOMPARE(GridCells(grid), expected);
+        }
+    }
+
+    void unitChoiceRebuildsAtOnceWhileLoadingDoesNot() {
+        MemorySettingsStore store;
+        const auto run = Analysed(store, Example("AcrylicAnnularPort.prj"));
+        // The stored stress unit was selected while loading: one run, nothing changed.
+        QCOMPARE(Count(run->messages, kPlasticsNotice), size_t{1});
+        QCOMPARE(run->design.ProjectChanged, kFalse);
+        QTableWidget* grid = Grid(*run);
+        QVERIFY(grid->horizontalHeaderItem(2)->text().endsWith(QStringLiteral("Stress, psi")));
+        auto* stress =
+            run->main->resultForm()->findChild<QComboBox*>(QStringLiteral("StressUnits"));
+        DesktopRun::Choose(stress, stress->findText(QStringLiteral("Ksi")));
+        QVERIFY(grid->horizontalHeaderItem(2)->text().endsWith(QStringLiteral("Stress, Ksi")));
+        QCOMPARE(run->design.StressUnit, std::string("Ksi"));
+        QCOMPARE(run->design.ProjectChanged, kTrue);
+        QCOMPARE(Count(run->messages, kPlasticsNotice), size_t{2});
+    }
+
+    void gridCopiesAsTabSeparatedText() {
+        MemorySettingsStore store;
+        const auto run = Analysed(store, Example("TitaniumTube6000m.prj"));
+        QTableWidget* grid = Grid(*run);
+        grid->setFocus();
+        grid->clearSelection();
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines =
+            QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), grid->rowCount() + 2);
+        QVERIFY(lines[0].startsWith(QStringLiteral("Pressure\tDepth\tMax Axial")));
+        grid->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 1), true);
+        run->Item("mnuitmCopy")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(),
+                 grid->item(0, 0)->text() + QLatin1Char('\t') + grid->item(0, 1)->text() +
+                     QLatin1Char('\n') + grid->item(1, 0)->text() + QLatin1Char('\t') +
+                     grid->item(1, 1)->text() + QLatin1Char('\n'));
+    }
+
+    void invalidDesignAtActivationClosesTheWindowOnce() {
+        MemorySettingsStore store;
+        const auto run = Analysed(store, Example("TitaniumTube6000m.prj"));
+        QVERIFY(run->main->ResultsWindowActive());
+        QVERIFY(run->Item("mnuitmPaste")->isEnabled() == false);
+        run->main->findChild<QMdiArea*>()->setActiveSubWindow(
+            run->main->findChild<QMdiSubWindow*>(QStringLiteral("HomeFormWindow")));
+        QVERIFY(run->Item("mnuitmPaste")->isEnabled());
+        run->design.BodyDim[2] = 0;  // a change no window reported
+        run->messages.Clear();
+        run->main->findChild<QMdiArea*>()->setActiveSubWindow(
+            run->main->findChild<QMdiSubWindow*>(QStringLiteral("ResultFormWindow")));
+        QTRY_VERIFY(!run->main->resultForm());
+        QCOMPARE(run->messages.shown.size(), size_t{1});
+        QCOMPARE(run->messages.shown[0].title, std::string("Invalid Design Parameters"));
+    }
+};
+
+QTEST_MAIN(ResultFormTest)
+#include "ResultFormTest.moc"

@@ -1,0 +1,455 @@
+#include "ui/ResultForm.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "forms/GridCopy.h"
+#include "ui/AEndGraphForm.h"
+#include "ui/BusyCursor.h"
+#include "ui/HomeForm.h"
+#include "ui/QtText.h"
+
+namespace tidewell {
+
+namespace {
+
+// The failed rows are shaded lightly, so that the selection stays the user's own.
+const QColor kFailedShade(255, 228, 225);
+
+// Size at loading and the smallest size, in twips.
+constexpr int kLoadWidthTwips = 8175;
+constexpr int kLoadHeightTwips = 6480;
+constexpr int kMinWidthTwips = 8190;
+constexpr int kMinHeightTwips = 4800;
+
+QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAccessibleName(text);
+    return label;
+}
+
+// Copies the grid with Ctrl+C (or the platform's copy key) while it has the focus.
+class CopyKeyFilter : public QObject {
+public:
+    CopyKeyFilter(ResultForm* form, QObject* parent) : QObject(parent), form_(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            form_->CopyCells();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    ResultForm* form_;
+};
+
+}  // namespace
+
+ResultForm::ResultForm(DesignRecord& design, UserMessages& messages, FileDialogs& dialogs,
+                       QWidget* parent)
+    : QWidget(parent), messages_(messages), dialogs_(dialogs), model_(design) {
+    setObjectName(QStringLiteral("ResultForm"));
+    setAccessibleName(QStringLiteral("Analysis results"));
+    setWindowTitle(QStringLiteral("Analysis"));
+    BuildControls();
+    resize(kLoadWidthTwips / kTwipsPerPixel, kLoadHeightTwips / kTwipsPerPixel);
+    setMinimumSize(kMinWidthTwips / kTwipsPerPixel, kMinHeightTwips / kTwipsPerPixel);
+    FillLists();
+}
+
+QComboBox* ResultForm::AddUnitList(ResultUnitList list, const char* name,
+                                   const QString& accessibleName) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(accessibleName);
+    unitLists_[static_cast<size_t>(list)] = box;
+    // Only the user's own choice runs the handling: filling the lists is not a choice.
+    connect(box, &QComboBox::activated, this,
+            [this, list](int index) { UnitList_Click(list, index); });
+    return box;
+}
+
+void ResultForm::BuildControls() {
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    layout->addLayout(top);
+
+    auto* frame3 = new QGroupBox(QStringLiteral("Units:"), this);
+    frame3->setObjectName(QStringLiteral("Frame3"));
+    auto* unitsGrid = new QGridLayout(frame3);
+    const struct {
+        ResultUnitList list;
+        const char* name;
+        const char* label;
+        const char* caption;
+    } unitRows[] = {
+        {ResultUnitList::PressUnits, "PressUnits", "Label7", "Pressure"},
+        {ResultUnitList::DepthUnits, "DepthUnits", "Label8", "Depth"},
+        {ResultUnitList::StressUnits, "StressUnits", "Label9", "Stress"},
+        {ResultUnitList::DeflectionUnits, "DeflectionUnits", "Label10", "Linear Deflection"},
+        {ResultUnitList::AngleDeflectUnits, "AngleDeflectUnits", "Label11", "Angle Deflection"},
+    };
+    int row = 0;
+    for (const auto& unit : unitRows) {
+        const QString caption = QLatin1String(unit.caption);
+        unitsGrid->addWidget(NamedLabel(unit.label, caption, frame3), row, 0);
+        unitsGrid->addWidget(AddUnitList(unit.list, unit.name, caption + QStringLiteral(" unit")),
+                             row, 1);
+        ++row;
+    }
+    top->addWidget(frame3);
+
+    auto* frame2 = new QGroupBox(QStringLiteral("Weight"), this);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* weightGrid = new QGridLayout(frame2);
+    auto weightBox = [frame2](const char* name, const QString& accessibleName) {
+        auto* box = new QLineEdit(frame2);
+        box->setObjectName(QLatin1String(name));
+        box->setAccessibleName(accessibleName);
+        box->setReadOnly(true);
+        return box;
+    };
+    wtAir_ = weightBox("WtAir", QStringLiteral("Weight in air"));
+    wtWater_ = weightBox("WtWater", QStringLiteral("Weight in water"));
+    weightGrid->addWidget(NamedLabel("Label3", QStringLiteral("Air Wt"), frame2), 0, 0);
+    weightGrid->addWidget(wtAir_, 0, 1);
+    weightGrid->addWidget(NamedLabel("Label4", QStringLiteral("Water Wt"), frame2), 1, 0);
+    weightGrid->addWidget(wtWater_, 1, 1);
+    weightGrid->addWidget(NamedLabel("Label6", QStringLiteral("Units"), frame2), 2, 0);
+    weightGrid->addWidget(
+        AddUnitList(ResultUnitList::WtUnits, "WtUnits", QStringLiteral("Weight unit")), 2, 1);
+    top->addWidget(frame2);
+
+    auto* frame1 = new QGroupBox(QStringLiteral("Material"), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* materialColumn = new QVBoxLayout(frame1);
+    materialType_ = NamedLabel("MaterialType", QString(), frame1);
+    materialType_->setAccessibleName(QStringLiteral("Material"));
+    ultimate_ = NamedLabel("Ultimate", QString(), frame1);
+    ultimate_->setAccessibleName(QStringLiteral("Material strength"));
+    materialColumn->addWidget(materialType_);
+    materialColumn->addWidget(ultimate_);
+    materialColumn->addStretch();
+    top->addWidget(frame1, 1);
+
+    auto* buttons = new QVBoxLayout;
+    auto button = [this, buttons](const char* name, const QString& caption) {
+        auto* pressed = new QPushButton(caption, this);
+        pressed->setObjectName(QLatin1String(name));
+        pressed->setAccessibleName(caption);
+        buttons->addWidget(pressed);
+        return pressed;
+    };
+    printButton_ = button("PrintButton", QStringLiteral("Report"));
+    graphButton_ = button("GraphButton", QStringLiteral("Graph"));
+    QPushButton* done = button("Command1", QStringLiteral("Done"));
+    buttons->addStretch();
+    top->addLayout(buttons);
+    SetReportAvailable(false);
+    connect(printButton_, &QPushButton::clicked, this, &ResultForm::reportRequested);
+    connect(graphButton_, &QPushButton::clicked, this, &ResultForm::GraphButton_Click);
+    connect(done, &QPushButton::clicked, this, [this] { CloseLater(); });
+
+    anaGrid_ = new QTableWidget(this);
+    anaGrid_->setObjectName(QStringLiteral("AnaGrid"));
+    anaGrid_->setAccessibleName(QStringLiteral("Results table"));
+    anaGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    anaGrid_->verticalHeader()->hide();
+    anaGrid_->installEventFilter(new CopyKeyFilter(this, anaGrid_));
+    layout->addWidget(anaGrid_, 1);
+
+    auto* bottom = new QHBoxLayout;
+    layout->addLayout(bottom);
+    // The two failure frames share one place; a run shows exactly one of them.
+    auto* failPlace = new QGridLayout;
+    bottom->addLayout(failPlace, 1);
+
+    failFrame_ = new QGroupBox(QStringLiteral("Theoretical Failure:"), this);
+    failFrame_->setObjectName(QStringLiteral("FailFrame"));
+    auto* failGrid = new QGridLayout(failFrame_);
+    for (int i = 0; i < 4; ++i) {
+        auto* option = new QRadioButton(failFrame_);
+        option->setObjectName(QStringLiteral("FailType_%1").arg(i + 1));
+        option->setAccessibleName(QStringLiteral("Failure mode %1").arg(i + 1));
+        failType_[static_cast<size_t>(i)] = option;
+        failGrid->addWidget(option, i / 2, i % 2);
+        connect(option, &QRadioButton::clicked, this, [this, i] { FailOption_Click(i + 1); });
+    }
+    // The pressures stand in the option captions; these labels of the older layout stay empty.
+    for (const char* name :
+         {"YieldFail", "SeatFail", "BucklingFail", "BucklingFailNodes", "YieldEqLbl"}) {
+        NamedLabel(name, QString(), failFrame_)->hide();
+    }
+    NamedLabel("Label2", QStringLiteral("by"), failFrame_)->hide();
+    NamedLabel("Label5", QStringLiteral("nodes."), failFrame_)->hide();
+    evalRadiusLbl_ = NamedLabel("EvalRadiusLbl", QString(), failFrame_);
+    evalRadiusLbl2_ = NamedLabel("EvalRadiusLbl2", QString(), failFrame_);
+    failGrid->addWidget(evalRadiusLbl_, 2, 0, 1, 2);
+    failGrid->addWidget(evalRadiusLbl2_, 3, 0, 1, 2);
+    auto* failUnitsRow = new QHBoxLayout;
+    failUnitsRow->addWidget(NamedLabel("Label1", QStringLiteral("Fail value units:"), failFrame_));
+    failUnitsRow->addWidget(
+        AddUnitList(ResultUnitList::FailUnits, "FailUnits", QStringLiteral("Fail value unit")));
+    failUnitsRow->addStretch();
+    failGrid->addLayout(failUnitsRow, 4, 0, 1, 2);
+    failPlace->addWidget(failFrame_, 0, 0);
+
+    aEndFailFrame_ = new QGroupBox(QStringLiteral("Theoretical Failure:"), this);
+    aEndFailFrame_->setObjectName(QStringLiteral("AEndFailFrame"));
+    auto* aEndGrid = new QGridLayout(aEndFailFrame_);
+    for (int i = 0; i < 5; ++i) {
+        auto* option = new QRadioButton(aEndFailFrame_);
+        option->setObjectName(QStringLiteral("AEndFailType_%1").arg(i + 1));
+        option->setAccessibleName(QStringLiteral("Failure mode %1").arg(i + 1));
+        aEndFailType_[static_cast<size_t>(i)] = option;
+        aEndGrid->addWidget(option, i / 2, i % 2);
+        connect(option, &QRadioButton::clicked, this, [this, i] { FailOption_Click(i + 1); });
+    }
+    auto* evalRow = new QHBoxLayout;
+    aEndEvalRadiusLbl_ = NamedLabel(
+        "AEndEvalRadiusLbl", QStringLiteral("Table evaluation dia., inches:"), aEndFailFrame_);
+    aEndReval_ = new QLineEdit(aEndFailFrame_);
+    aEndReval_->setObjectName(QStringLiteral("AEndReval"));
+    aEndReval_->setAccessibleName(QStringLiteral("Table evaluation diameter"));
+    reCalc_ = new QPushButton(QStringLiteral("ReCalc"), aEndFailFrame_);
+    reCalc_->setObjectName(QStringLiteral("ReCalc"));
+    reCalc_->setAccessibleName(QStringLiteral("ReCalc"));
+    reCalc_->setEnabled(false);
+    evalRow->addWidget(aEndEvalRadiusLbl_);
+    evalRow->addWidget(aEndReval_);
+    evalRow->addWidget(reCalc_);
+    evalRow->addSpacing(12);
+    evalRow->addWidget(NamedLabel("Label16", QStringLiteral("Fail value units:"), aEndFailFrame_));
+    evalRow->addWidget(AddUnitList(ResultUnitList::AEndFailUnits, "AEndFailUnits",
+                                   QStringLiteral("Fail value unit")));
+    evalRow->addStretch();
+    aEndGrid->addLayout(evalRow, 3, 0, 1, 2);
+    failPlace->addWidget(aEndFailFrame_, 0, 0);
+    aEndFailFrame_->hide();
+    connect(aEndReval_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        model_.EvalTextEdited(FromQ(text));
+        reCalc_->setEnabled(model_.RecalcEnabled());
+    });
+    connect(reCalc_, &QPushButton::clicked, this, &ResultForm::ReCalc_Click);
+
+    auto* rangeColumn = new QVBoxLayout;
+    rangeColumn->addWidget(NamedLabel("Label13", QStringLiteral("Pressure Range:"), this));
+    distortionRange_ = new QComboBox(this);
+    distortionRange_->setObjectName(QStringLiteral("DistortionRange"));
+    distortionRange_->setAccessibleName(QStringLiteral("Pressure range"));
+    connect(distortionRange_, &QComboBox::activated, this, &ResultForm::DistortionRange_Click);
+    rangeColumn->addWidget(distortionRange_);
+    rangeColumn->addWidget(AddUnitList(ResultUnitList::DistortionUnits, "DistortionUnits",
+                                       QStringLiteral("Pressure range unit")));
+    rangeColumn->addStretch();
+    bottom->addLayout(rangeColumn);
+}
+
+void ResultForm::FillLists() {
+    model_.Load();
+    for (int i = 0; i < kResultUnitListCount; ++i) {
+        QComboBox* box = unitLists_[static_cast<size_t>(i)];
+        const ChoiceList& list = model_.UnitList(static_cast<ResultUnitList>(i));
+        const QSignalBlocker blocker(box);
+        box->clear();
+        for (const std::string& entry : list.entries) box->addItem(ToQ(entry));
+        box->setCurrentIndex(list.selected);
+    }
+    const QSignalBlocker blocker(distortionRange_);
+    distortionRange_->clear();
+    for (const std::string& entry : model_.RangeList().entries)
+        distortionRange_->addItem(ToQ(entry));
+    distortionRange_->setCurrentIndex(model_.RangeList().selected);
+}
+
+void ResultForm::SetReportAvailable(bool available) {
+    printButton_->setEnabled(available);
+    printButton_->setToolTip(available ? QString()
+                                       : QStringLiteral("Printing is not part of this build."));
+}
+
+void ResultForm::UnitList_Click(ResultUnitList list, int index) {
+    if (!model_.UnitChosen(list, index)) return;
+    // The choice may have changed the partner failure list or the range list.
+    FillLists();
+    Rebuild();
+}
+
+void ResultForm::DistortionRange_Click(int index) {
+    if (model_.RangeChosen(index)) Rebuild();
+}
+
+void ResultForm::FailOption_Click(int index) {
+    const size_t governing = static_cast<size_t>(model_.FailOptionClicked(index) - 1);
+    const bool annular = model_.View().annularFrameShown;
+    if (governing >= (annular ? aEndFailType_.size() : failType_.size())) return;
+    QRadioButton* option = annular ? aEndFailType_[governing] : failType_[governing];
+    option->setChecked(true);
+    option->setFocus();
+}
+
+void ResultForm::ReCalc_Click() {
+    if (model_.ReCalcPressed(messages_)) Rebuild();
+}
+
+void ResultForm::GraphButton_Click() {
+    AEndGraphForm graph(model_.View().plateStressTable, messages_, dialogs_, this);
+    graph.exec();
+}
+
+void ResultForm::Activated() {
+    if (const std::optional<Message> fault = model_.ActivationFault()) {
+        messages_.Show(*fault);
+        CloseLater();
+        return;
+    }
+    Rebuild();
+}
+
+void ResultForm::Rebuild() {
+    {
+        const BusyCursor busy;
+        const ResultsView& view = model_.Rebuild(messages_);
+        if (!view.Ok()) {
+            messages_.Show(*view.error);
+            // No table from an earlier choice may stand under the new units.
+            anaGrid_->clear();
+            CloseLater();
+            return;
+        }
+        ShowView(view);
+    }
+    model_.ShowNotices(messages_);
+}
+
+void ResultForm::ShowView(const ResultsView& view) {
+    setWindowTitle(ToQ(view.caption));
+    materialType_->setText(ToQ(view.materialType));
+    ultimate_->setText(DisplayText(view.ultimate));
+    wtAir_->setText(ToQ(view.weightInAir));
+    wtWater_->setText(ToQ(view.weightInWater));
+    graphButton_->setVisible(view.graphButtonShown);
+    ShowFailureFrame(view);
+    FillGrid(view);
+}
+
+void ResultForm::ShowFailureFrame(const ResultsView& view) {
+    failFrame_->setVisible(!view.annularFrameShown);
+    aEndFailFrame_->setVisible(view.annularFrameShown);
+    const FailureFrame& failure = view.failure;
+    auto showOptions = [&failure](auto& options) {
+        for (size_t i = 0; i < options.size(); ++i) {
+            const bool known = i < failure.options.size();
+            options[i]->setText(known ? ToQ(failure.options[i].caption) : QString());
+            options[i]->setVisible(known && failure.options[i].visible);
+            options[i]->setAccessibleName(options[i]->text());
+            if (static_cast<int>(i) + 1 == failure.selected) options[i]->setChecked(true);
+        }
+    };
+    if (view.annularFrameShown) {
+        showOptions(aEndFailType_);
+        aEndEvalRadiusLbl_->setText(ToQ(failure.annularEvalLabel));
+        aEndReval_->setText(ToQ(model_.EvalText()));
+        reCalc_->setEnabled(model_.RecalcEnabled());
+    } else {
+        showOptions(failType_);
+        evalRadiusLbl_->setText(ToQ(failure.evalRadiusLabel));
+        evalRadiusLbl2_->setText(ToQ(failure.evalRadiusLabel2));
+        evalRadiusLbl_->setVisible(view.evalRadiusLabelsShown);
+        evalRadiusLbl2_->setVisible(view.evalRadiusLabelsShown);
+    }
+}
+
+void ResultForm::FillGrid(const ResultsView& view) {
+    const int dataRows = view.rowCount - view.fixedRows;
+    anaGrid_->setUpdatesEnabled(false);
+    anaGrid_->clearSelection();
+    anaGrid_->setColumnCount(view.columnCount);
+    anaGrid_->setRowCount(dataRows);
+    // The two header rows of the table stand in the column headers, one line each.
+    QStringList headers;
+    for (int c = 0; c < view.columnCount; ++c) {
+        headers << ToQ(view.Cell(0, c)) + QLatin1Char('\n') + ToQ(view.Cell(1, c));
+        anaGrid_->setColumnWidth(c, view.columnWidthTwips / kTwipsPerPixel);
+    }
+    anaGrid_->setHorizontalHeaderLabels(headers);
+    const CellBlock& failed = view.highlighted;
+    for (int r = 0; r < dataRows; ++r) {
+        const int row = r + view.fixedRows;
+        for (int c = 0; c < view.columnCount; ++c) {
+            QTableWidgetItem* item = anaGrid_->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                anaGrid_->setItem(r, c, item);
+            }
+            item->setText(ToQ(view.Cell(row, c)));
+            const bool shaded = view.failureRow >= 0 && row >= failed.firstRow &&
+                                row <= failed.lastRow && c >= failed.firstColumn &&
+                                c <= failed.lastColumn;
+            item->setBackground(shaded ? QBrush(kFailedShade) : QBrush());
+        }
+    }
+    anaGrid_->setUpdatesEnabled(true);
+}
+
+void ResultForm::CopyCells() {
+    std::vector<GridCell> selected;
+    const int fixedRows = model_.View().fixedRows;
+    for (const QModelIndex& index : anaGrid_->selectionModel()->selectedIndexes()) {
+        selected.emplace_back(index.row() + fixedRows, index.column());
+    }
+    QApplication::clipboard()->setText(ToQ(TabSeparatedCells(model_.View(), selected)));
+}
+
+bool ResultForm::CopyFromGrid() {
+    if (!anaGrid_->hasFocus()) return false;
+    CopyCells();
+    return true;
+}
+
+void ResultForm::CloseLater() {
+    // Closing from inside an activation or a handler of this window's own controls would pull
+    // the window away under them: the close waits for the event loop.
+    QPointer<ResultForm> self(this);
+    QMetaObject::invokeMethod(
+        this,
+        [self] {
+            if (!self) return;
+            if (auto* frame = qobject_cast<QMdiSubWindow*>(self->parentWidget())) {
+                frame->close();
+            } else {
+                self->close();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void ResultForm::closeEvent(QCloseEvent* event) {
+    emit closing();
+    event->accept();
+}
+
+}  // namespace tidewell

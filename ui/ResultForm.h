@@ -1,0 +1,92 @@
+#pragma once
+// The results window: the grid of the analysis, the failure pressures, weights, material and a
+// unit list for every kind of quantity. Every choice the user makes goes to the window's model,
+// which re-runs the analysis; the window shows what the model returns.
+
+#include <QWidget>
+#include <array>
+
+#include "analysis/DesignRecord.h"
+#include "forms/ResultFormModel.h"
+#include "ui/FileDialogs.h"
+#include "units/UserMessages.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+
+namespace tidewell {
+
+class ResultForm : public QWidget {
+    Q_OBJECT
+public:
+    ResultForm(DesignRecord& design, UserMessages& messages, FileDialogs& dialogs,
+               QWidget* parent = nullptr);
+
+    // The window became the active child window: the design is checked again and the analysis
+    // re-run; an invalid design closes the window after its message.
+    void Activated();
+
+    // The last completed analysis as the window shows it (for the report and the clipboard).
+    const ResultsView& View() const { return model_.View(); }
+
+    // Copies the selected cells of the grid, or the whole grid with its header rows when none is
+    // selected, as tab-separated text. CopyFromGrid does so only while the grid has the focus.
+    void CopyCells();
+    bool CopyFromGrid();
+
+    // The "Report" button works once printing is wired to reportRequested.
+    void SetReportAvailable(bool available);
+
+signals:
+    void reportRequested();
+    // The window is about to close (its frame still stands).
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    QComboBox* AddUnitList(ResultUnitList list, const char* name, const QString& accessibleName);
+    void FillLists();
+    void UnitList_Click(ResultUnitList list, int index);
+    void DistortionRange_Click(int index);
+    void FailOption_Click(int index);
+    void ReCalc_Click();
+    void GraphButton_Click();
+    void Rebuild();
+    void ShowView(const ResultsView& view);
+    void FillGrid(const ResultsView& view);
+    void ShowFailureFrame(const ResultsView& view);
+    void CloseLater();
+
+    UserMessages& messages_;
+    FileDialogs& dialogs_;
+    ResultFormModel model_;
+
+    std::array<QComboBox*, kResultUnitListCount> unitLists_{};
+    QComboBox* distortionRange_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* graphButton_ = nullptr;
+    QLineEdit* wtAir_ = nullptr;
+    QLineEdit* wtWater_ = nullptr;
+    QLabel* materialType_ = nullptr;
+    QLabel* ultimate_ = nullptr;
+    QTableWidget* anaGrid_ = nullptr;
+    QGroupBox* failFrame_ = nullptr;
+    std::array<QRadioButton*, 4> failType_{};
+    QLabel* evalRadiusLbl_ = nullptr;
+    QLabel* evalRadiusLbl2_ = nullptr;
+    QGroupBox* aEndFailFrame_ = nullptr;
+    std::array<QRadioButton*, 5> aEndFailType_{};
+    QLabel* aEndEvalRadiusLbl_ = nullptr;
+    QLineEdit* aEndReval_ = nullptr;
+    QPushButton* reCalc_ = nullptr;
+};
+
+}  // namespace tidewell
