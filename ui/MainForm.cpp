@@ -35,6 +35,7 @@
 #include "ui/QtText.h"
 #include "ui/ReferenceForm.h"
 #include "ui/ResultForm.h"
+#include "ui/ReportCommands.h"
 
 namespace tidewell {
 
@@ -63,6 +64,7 @@ MainForm::MainForm(DesignRecord& design, const DesktopServices& services, QWidge
     mdi_->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(mdi_);
     BuildMenus();
+    ConnectReportCommands();
     resize(1000, 720);
 
     home_ = new HomeForm(design_, messages_);
@@ -146,9 +148,7 @@ void MainForm::BuildMenus() {
     OnMenu(AddItem(file, "mnuitmSaveAs", QStringLiteral("Save &As. . .")),
            &MainForm::mnuitmSaveAs_Click);
     separator(file, "mnuitmBlankFile");
-    // Printing comes with the results window.
-    AddItem(file, "mnuitmPrintSetup", QStringLiteral("Print S&etup . . ."))->setEnabled(false);
-    AddItem(file, "mnuitmPrint", QStringLiteral("&Print . . ."))->setEnabled(false);
+    BuildReportItems(file);
     separator(file, "mnuitmblnk");
     OnMenu(AddItem(file, "mnuitmQuit", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
            &MainForm::mnuitmQuit_Click);

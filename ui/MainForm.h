@@ -9,11 +9,14 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "analysis/DesignRecord.h"
 #include "project/RecentProjects.h"
+#include "report/ReportInput.h"
 #include "ui/FileDialogs.h"
+#include "ui/PrintDialogs.h"
 #include "units/UserMessages.h"
 
 class QLockFile;
@@ -30,12 +33,14 @@ class IntroForm;
 class NumericForm;
 class ReferenceForm;
 class ResultForm;
+class ReportCommands;
 class SettingsStore;
 
 // What the main window needs from the platform: the seams and the program's places.
 struct DesktopServices {
     UserMessages* messages = nullptr;
     FileDialogs* dialogs = nullptr;
+    PrintDialogs* printDialogs = nullptr;  // Qt's own print dialogs when none is given
     SettingsStore* settings = nullptr;
     std::string programFolder;  // relative project names, default folder of the dialogs
     std::string materialsFile;  // the materials database
@@ -75,6 +80,19 @@ public:
     void mnuitmDisclaimer_Click();
     void mnuitemHelp_Click();
     void mnuitemAbout_Click();
+
+    // The report commands (MainFormReport.cpp): File, Print Setup, Print, Print Preview, Export
+    // PDF, Save Report As; Edit, Copy Analysis to Clipboard.
+    void mnuitmPrintSetup_Click();
+    void mnuitmPrint_Click();
+    void mnuitmPrintPreview_Click();
+    void mnuitmExportPdf_Click();
+    void mnuitmSaveReport_Click();
+    void mnuitmCopyReport_Click();
+    ReportCommands& Reports() { return *reports_; }
+    // The report of the analysis the results window shows, built from the design, the loaded
+    // material and the window's last run; nullopt (after saying why) when there is none.
+    std::optional<ReportInput> CurrentReportInput();
 
     // Validates the design for the given scope (0 all, 1 body, 2 endcap), shows the faults or the
     // results. The menu runs it for the whole design, each geometry editor for its own component.
@@ -121,6 +139,8 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildReportItems(QMenu* file);
+    void ConnectReportCommands();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut = QKeySequence());
     void OnMenu(QAction* item, void (MainForm::*command)());
@@ -168,6 +188,8 @@ private:
     bool resultsActive_ = false;
     bool reportCommandsReady_ = false;
     std::unique_ptr<QLockFile> instanceLock_;
+    std::unique_ptr<PrintDialogs> qtPrintDialogs_;
+    std::unique_ptr<ReportCommands> reports_;
 
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, QAction*> items_;

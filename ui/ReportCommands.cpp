@@ -97,6 +97,8 @@ void ReportCommands::PrintDirect() {
         if (!input) return;
         const BusyCursor busy;
         const PrintLayout layout = LayOutPrintedReport(*input, *services_.messages);
+        // One copy, whatever the Print dialog last asked for.
+        Printer().setCopyCount(1);
         ShowProblem(PrintReport(Printer(), layout));
     });
 }

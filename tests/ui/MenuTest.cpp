@@ -60,7 +60,7 @@ private slots:
         row("mnuitmSave", "mnuFile", "&Save Design", "Ctrl+S", true, true);
         row("mnuitmSaveAs", "mnuFile", "Save &As. . .", "", true, true);
         row("mnuitmPrintSetup", "mnuFile", "Print S&etup . . .", "", false, true);
-        row("mnuitmPrint", "mnuFile", "&Print . . .", "", false, true);
+        row("mnuitmPrint", "mnuFile", "&Print . . .", "Ctrl+P", false, true);
         row("mnuitmQuit", "mnuFile", "&Quit", "Ctrl+Q", true, true);
         row("mnuItmOpenProj_0", "mnuFile", "1st", "", false, false);
         row("mnuItmOpenProj_1", "mnuFile", "2nd", "", true, true);

@@ -1,0 +1,99 @@
+// The main window's report commands: the File menu's print items, Export PDF and Save Report As,
+// and the Edit menu's Copy Analysis to Clipboard. They act on the analysis the results window
+// shows; the commands themselves are ReportCommands.
+
+#include <QMenu>
+
+#include "analysis/DesignValidation.h"
+#include "analysis/ResultsRequest.h"
+#include "analysis/ResultsTable.h"
+#include "report/ReportAssembly.h"
+#include "ui/MainForm.h"
+#include "ui/QtPrintDialogs.h"
+#include "ui/ReportCommands.h"
+
+namespace tidewell {
+
+void MainForm::BuildReportItems(QMenu* file) {
+    // Available while the results window is the active child window.
+    AddItem(file, "mnuitmPrintSetup", QStringLiteral("Print S&etup . . ."))->setEnabled(false);
+    AddItem(file, "mnuitmPrint", QStringLiteral("&Print . . ."), QKeySequence(Qt::CTRL | Qt::Key_P))
+        ->setEnabled(false);
+    AddItem(file, "mnuitmPrintPreview", QStringLiteral("Print Pre&view"))->setEnabled(false);
+    AddItem(file, "mnuitmExportPdf", QStringLiteral("E&xport PDF..."))->setEnabled(false);
+    AddItem(file, "mnuitmSaveReport", QStringLiteral("Save &Report As..."))->setEnabled(false);
+}
+
+void MainForm::ConnectReportCommands() {
+    PrintDialogs* printDialogs = services_.printDialogs;
+    if (!printDialogs) {
+        qtPrintDialogs_ = std::make_unique<QtPrintDialogs>(this);
+        printDialogs = qtPrintDialogs_.get();
+    }
+    ReportCommandServices services;
+    services.messages = &messages_;
+    services.fileDialogs = &dialogs_;
+    services.printDialogs = printDialogs;
+    services.programFolder = services_.programFolder;
+    services.source = [this] { return CurrentReportInput(); };
+    services.lockMenus = [this](bool lock) { lock ? LockMenus() : UnlockMenus(); };
+    reports_ = std::make_unique<ReportCommands>(std::move(services));
+
+    OnMenu(items_.at("mnuitmPrintSetup"), &MainForm::mnuitmPrintSetup_Click);
+    OnMenu(items_.at("mnuitmPrint"), &MainForm::mnuitmPrint_Click);
+    OnMenu(items_.at("mnuitmPrintPreview"), &MainForm::mnuitmPrintPreview_Click);
+    OnMenu(items_.at("mnuitmExportPdf"), &MainForm::mnuitmExportPdf_Click);
+    OnMenu(items_.at("mnuitmSaveReport"), &MainForm::mnuitmSaveReport_Click);
+    OnMenu(items_.at("mnuitmCopyReport"), &MainForm::mnuitmCopyReport_Click);
+}
+
+void MainForm::mnuitmPrintSetup_Click() {
+    reports_->PrintSetup();
+}
+
+void MainForm::mnuitmPrint_Click() {
+    reports_->Print();
+}
+
+void MainForm::mnuitmPrintPreview_Click() {
+    reports_->PrintPreview();
+}
+
+void MainForm::mnuitmExportPdf_Click() {
+    reports_->ExportPdf();
+}
+
+void MainForm::mnuitmSaveReport_Click() {
+    reports_->SaveReportAs();
+}
+
+void MainForm::mnuitmCopyReport_Click() {
+    reports_->CopyToClipboard();
+}
+
+std::optional<ReportInput> MainForm::CurrentReportInput() {
+    CommitEditors();
+    const ValidationResult validation = ValidateDesign(design_);
+    if (!validation.IsValid()) {
+        messages_.Show(validation.AsMessage());
+        return std::nullopt;
+    }
+    const ResultsRequest request = DefaultResultsRequest(design_);
+    const ResultsView view = BuildResultsTable(design_, request, messages_);
+    if (!view.Ok()) {
+        messages_.Show(*view.error);
+        return std::nullopt;
+    }
+    std::string problem;
+    const std::optional<MaterialFieldTexts> material =
+        LoadedMaterialTexts(design_, services_.materialsFile, problem);
+    if (!material) {
+        messages_.Show(problem, kProgramTitle, MessageIcon::Critical, MessageButtons::Ok);
+        return std::nullopt;
+    }
+    return AssembleReportInput(design_, *material, view,
+                               ResultsWindowTexts{request.weightUnit, request.evalDiameterText},
+                               DesktopReportClock());
+}
+
+}  // namespace tidewell
