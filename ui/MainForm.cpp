@@ -34,8 +34,8 @@
 #include "ui/NumericForm.h"
 #include "ui/QtText.h"
 #include "ui/ReferenceForm.h"
-#include "ui/ResultForm.h"
 #include "ui/ReportCommands.h"
+#include "ui/ResultForm.h"
 
 namespace tidewell {
 
@@ -509,6 +509,7 @@ void MainForm::ShowResults() {
     resultsWindow_->setObjectName(QStringLiteral("ResultFormWindow"));
     resultsWindow_->setAttribute(Qt::WA_DeleteOnClose);
     if (resultsPlace_.isValid()) resultsWindow_->setGeometry(resultsPlace_);
+    connect(results_, &ResultForm::reportRequested, this, [this] { reports_->PrintDirect(); });
     connect(results_, &ResultForm::closing, this, [this] {
         RememberResultsPlace();
         SetResultsMenuStates(false);
@@ -547,8 +548,10 @@ void MainForm::ResultsActivationChanged(QMdiSubWindow* window) {
 
 void MainForm::SetResultsMenuStates(bool resultsActive) {
     const bool report = resultsActive && reportCommandsReady_;
-    items_.at("mnuitmPrint")->setEnabled(report);
-    items_.at("mnuitmPrintSetup")->setEnabled(report);
+    for (const char* name : {"mnuitmPrint", "mnuitmPrintSetup", "mnuitmPrintPreview",
+                             "mnuitmExportPdf", "mnuitmSaveReport"}) {
+        items_.at(name)->setEnabled(report);
+    }
     items_.at("mnuitmCopyReport")->setVisible(report);
     // Copy stays: in the results window it copies the grid's cells.
     for (const char* name : {"mnuitmCut", "mnuitmPaste", "mnuitmDelete"}) {

@@ -4,15 +4,21 @@
 
 #include <QMenu>
 
-#include "analysis/DesignValidation.h"
-#include "analysis/ResultsRequest.h"
-#include "analysis/ResultsTable.h"
 #include "report/ReportAssembly.h"
 #include "ui/MainForm.h"
 #include "ui/QtPrintDialogs.h"
 #include "ui/ReportCommands.h"
+#include "ui/ResultForm.h"
 
 namespace tidewell {
+
+namespace {
+
+const char* const kNoResultsMessage =
+    "There is no analysis to report: the design has changed since the results were shown. "
+    "Choose Perform Analysis, then print or copy the report again.";
+
+}  // namespace
 
 void MainForm::BuildReportItems(QMenu* file) {
     // Available while the results window is the active child window.
@@ -45,6 +51,7 @@ void MainForm::ConnectReportCommands() {
     OnMenu(items_.at("mnuitmExportPdf"), &MainForm::mnuitmExportPdf_Click);
     OnMenu(items_.at("mnuitmSaveReport"), &MainForm::mnuitmSaveReport_Click);
     OnMenu(items_.at("mnuitmCopyReport"), &MainForm::mnuitmCopyReport_Click);
+    SetReportCommandsReady(true);
 }
 
 void MainForm::mnuitmPrintSetup_Click() {
@@ -73,15 +80,11 @@ void MainForm::mnuitmCopyReport_Click() {
 
 std::optional<ReportInput> MainForm::CurrentReportInput() {
     CommitEditors();
-    const ValidationResult validation = ValidateDesign(design_);
-    if (!validation.IsValid()) {
-        messages_.Show(validation.AsMessage());
-        return std::nullopt;
-    }
-    const ResultsRequest request = DefaultResultsRequest(design_);
-    const ResultsView view = BuildResultsTable(design_, request, messages_);
-    if (!view.Ok()) {
-        messages_.Show(*view.error);
+    // What an editor still held changes the design, which closes the results window: its table
+    // would no longer be the design's.
+    if (!ResultsWindowActive() || !results_->View().Ok() || results_->View().cells.empty()) {
+        messages_.Show(kNoResultsMessage, kProgramTitle, MessageIcon::Exclamation,
+                       MessageButtons::Ok);
         return std::nullopt;
     }
     std::string problem;
@@ -91,9 +94,11 @@ std::optional<ReportInput> MainForm::CurrentReportInput() {
         messages_.Show(problem, kProgramTitle, MessageIcon::Critical, MessageButtons::Ok);
         return std::nullopt;
     }
-    return AssembleReportInput(design_, *material, view,
-                               ResultsWindowTexts{request.weightUnit, request.evalDiameterText},
-                               DesktopReportClock());
+    const ResultFormModel& window = results_->Model();
+    return AssembleReportInput(
+        design_, *material, window.View(),
+        ResultsWindowTexts{window.UnitList(ResultUnitList::WtUnits).Text(), window.EvalText()},
+        DesktopReportClock());
 }
 
 }  // namespace tidewell

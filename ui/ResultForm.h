@@ -33,6 +33,8 @@ public:
 
     // The last completed analysis as the window shows it (for the report and the clipboard).
     const ResultsView& View() const { return model_.View(); }
+    // The window's lists and boxes (the report quotes the weight unit and the evaluation box).
+    const ResultFormModel& Model() const { return model_; }
 
     // Copies the selected cells of the grid, or the whole grid with its header rows when none is
     // selected, as tab-separated text. CopyFromGrid does so only while the grid has the focus.

@@ -15,9 +15,11 @@
 #include "analysis/ResultsTable.h"
 #include "project/OpenProject.h"
 #include "report/ReportAssembly.h"
+#include "report/TextReport.h"
 #include "ui/QtText.h"
 #include "ui/ReportCommands.h"
 #include "ui/ReportPrinting.h"
+#include "ui/ResultForm.h"
 
 namespace tidewell {
 
@@ -229,6 +231,37 @@ private slots:
             QCOMPARE(QString(clip).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8(),
                      ReadAll(run.Path("Report.txt")));
         }
+    }
+
+    void resultsWindowDrivesTheReportCommands() {
+        QTemporaryDir folder;
+        QVERIFY(CopyMaterialsDatabase(folder.path()));
+        MemorySettingsStore store;
+        DesktopRun run(store, folder.path());
+        run.StartToDesignForm();
+        QVERIFY(!run.Item("mnuitmExportPdf")->isEnabled());
+        run.dialogs.openAnswers.push_back(
+            (kExamples + QStringLiteral("AcrylicAnnularPort.prj")).toStdString());
+        run.Item("mnuItmOpen")->trigger();
+        run.Item("mnuitmAnalyze")->trigger();
+        for (const char* item : {"mnuitmPrint", "mnuitmPrintPreview", "mnuitmExportPdf"})
+            QVERIFY2(run.Item(item)->isEnabled(), item);
+
+        // The report of the window's run, as the model builds it.
+        run.Item("mnuitmCopyReport")->trigger();
+        ScriptedMessages messages;
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 ToQ(ClipboardReport(ExampleReport(QStringLiteral("AcrylicAnnularPort.prj")),
+                                     messages)));
+
+        // The Report button: one copy on the current printer, no dialog.
+        QPrinter& printer = run.main->Reports().Printer();
+        printer.setOutputFileName(folder.filePath(QStringLiteral("report.pdf")));
+        printer.setCopyCount(2);
+        run.main->resultForm()->findChild<QPushButton*>(QStringLiteral("PrintButton"))->click();
+        QCOMPARE(PdfPageCount(printer.outputFileName()), 3);
+        QCOMPARE(printer.copyCount(), 1);
+        QVERIFY(!run.main->MenusLocked());
     }
 
     void commandLinePdfIsExportPdf() {
