@@ -1,0 +1,116 @@
+#include "forms/SafetyFactorsModel.h"
+
+#include <cmath>
+
+#include "analysis/ResultsFormat.h"
+#include "project/Registry.h"
+#include "report/RatingReport.h"
+#include "units/NumberFormat.h"
+
+namespace tidewell {
+
+namespace {
+
+const char* KeyOf(int field) {
+    return field == 0 ? kSafetyStrengthKey : kSafetyBucklingKey;
+}
+
+// Swallows the reader's messages where a stored text is only being tried.
+class QuietMessages : public UserMessages {
+public:
+    using UserMessages::Show;
+    MessageAnswer Show(const Message&) override {
+        ++count;
+        return MessageAnswer::Ok;
+    }
+    int count = 0;
+};
+
+// A factor read from text: a number of at least 1, or nothing.
+std::optional<double> FactorOf(const std::string& text, UserMessages& messages) {
+    QuietMessages quiet;
+    const double value = ParseNumber(text, quiet);
+    if (quiet.count > 0 || !std::isfinite(value) || value < kMinSafetyFactor) {
+        messages.Show(Message{"A safety factor must be a number of at least 1, not \"" + text +
+                                  "\". Leave both fields empty for no rating.",
+                              kProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+void SafetyFactorsModel::Load() {
+    Registry registry(store_);
+    for (int field = 0; field < 2; ++field) {
+        std::string text;
+        texts_[field].clear();
+        values_[field] = 0;
+        if (!ReadPreference(registry, KeyOf(field), text) || Trimmed(text).empty()) continue;
+        QuietMessages quiet;
+        if (const std::optional<double> value = FactorOf(Trimmed(text), quiet)) {
+            texts_[field] = Trimmed(text);
+            values_[field] = *value;
+        }
+    }
+}
+
+const std::string& SafetyFactorsModel::Text(SafetyField field) const {
+    return texts_[static_cast<int>(field)];
+}
+
+bool SafetyFactorsModel::FieldCommitted(SafetyField field, const std::string& typed,
+                                        UserMessages& messages) {
+    const int index = static_cast<int>(field);
+    const std::string text = Trimmed(typed);
+    if (text == texts_[index]) return false;
+    double value = 0;
+    if (!text.empty()) {
+        const std::optional<double> factor = FactorOf(text, messages);
+        if (!factor) return false;
+        value = *factor;
+    }
+    texts_[index] = text;
+    values_[index] = value;
+    Registry registry(store_);
+    WritePreference(registry, KeyOf(index), text);
+    return true;
+}
+
+std::optional<SafetyFactors> SafetyFactorsModel::Factors() const {
+    const bool strength = !texts_[0].empty();
+    const bool buckling = !texts_[1].empty();
+    if (!strength && !buckling) return std::nullopt;
+    return SafetyFactors{strength ? values_[0] : values_[1], buckling ? values_[1] : values_[0]};
+}
+
+RatingShown SafetyFactorsModel::Rate(const DesignRecord& design, const ResultsRequest& request,
+                                     UserMessages& messages) const {
+    RatingShown shown;
+    const std::optional<SafetyFactors> factors = Factors();
+    if (!factors) return shown;
+    shown.on = true;
+    const HousingRating housing = RateDesign(design, request, *factors, messages);
+    if (!housing.Ok()) {
+        shown.error = housing.error;
+        return shown;
+    }
+    ResultsFormatter format(design.SignificantDigits, design.NumericFormat, messages);
+    const RatingUnits units{request.pressureUnit, request.depthUnit};
+    const Rating& rating = housing.parts.front().rating;
+    shown.ratedPressure = "Rated pressure: " + RatedPressureText(rating, units, format);
+    shown.ratedDepth = "Rated depth: " + RatedDepthText(rating, units, format);
+    shown.governingMode = "Governing: " + (rating.rated ? rating.governingMode : "N/A");
+    if (housing.IsHousing()) shown.housing = HousingText(housing, units, format);
+    shown.advisories = AdvisoryTexts(housing, units, format);
+    return shown;
+}
+
+}  // namespace tidewell

@@ -1,0 +1,64 @@
+#pragma once
+// The results window's "Safety factors" group without its widgets: the two factors (strength,
+// buckling), kept in the preferences and not in the project, and the rating they give. Both
+// fields empty means no rating; one filled field applies to both modes.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/DesignRecord.h"
+#include "analysis/Rating.h"
+#include "analysis/ResultsRequest.h"
+#include "project/SettingsStore.h"
+#include "units/UserMessages.h"
+
+namespace tidewell {
+
+// Preference keys of the two factors.
+inline const char* const kSafetyStrengthKey = "SAFETYSTRENGTH";
+inline const char* const kSafetyBucklingKey = "SAFETYBUCKLING";
+
+enum class SafetyField { Strength = 0, Buckling = 1 };
+
+// What the group shows under the fields; every text empty when no factor is given.
+struct RatingShown {
+    bool on = false;
+    std::string ratedPressure;  // "Rated pressure: 2566.0 psi"
+    std::string ratedDepth;     // "Rated depth: 1759.7 Ft (sea)"
+    std::string governingMode;  // "Governing: Shell failure"
+    std::string housing;        // "Housing: ..." for a body with an endcap
+    std::vector<std::string> advisories;
+    std::optional<std::string> error;  // a part that could not be analysed
+};
+
+class SafetyFactorsModel {
+public:
+    explicit SafetyFactorsModel(SettingsStore& store) : store_(store) {}
+
+    // Reads the factors from the preferences; a stored text that is not a usable factor is
+    // ignored (the field stays empty).
+    void Load();
+
+    const std::string& Text(SafetyField field) const;
+
+    // The user has typed a factor and left the field. Empty turns the factor off; a number of at
+    // least 1 is kept and saved. Anything else is refused with a message and the field keeps its
+    // previous text. Returns true when the shown rating changes.
+    bool FieldCommitted(SafetyField field, const std::string& text, UserMessages& messages);
+
+    // The factors in force, or nothing when both fields are empty.
+    std::optional<SafetyFactors> Factors() const;
+
+    // The rating of the design with the window's request (the texts in its pressure and depth
+    // units), or an empty RatingShown when no factor is given.
+    RatingShown Rate(const DesignRecord& design, const ResultsRequest& request,
+                     UserMessages& messages) const;
+
+private:
+    SettingsStore& store_;
+    std::string texts_[2];
+    double values_[2] = {0, 0};
+};
+
+}  // namespace tidewell
