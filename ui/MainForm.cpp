@@ -503,7 +503,7 @@ void MainForm::ShowResults() {
         }
         return;
     }
-    results_ = new ResultForm(design_, messages_, dialogs_);
+    results_ = new ResultForm(design_, messages_, dialogs_, nullptr, services_.settings);
     results_->SetReportAvailable(reportCommandsReady_);
     resultsWindow_ = mdi_->addSubWindow(results_);
     resultsWindow_->setObjectName(QStringLiteral("ResultFormWindow"));

@@ -24,6 +24,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/HomeForm.h"
 #include "ui/QtText.h"
+#include "ui/ResultsChartForm.h"
 
 namespace tidewell {
 
@@ -68,8 +69,13 @@ private:
 }  // namespace
 
 ResultForm::ResultForm(DesignRecord& design, UserMessages& messages, FileDialogs& dialogs,
-                       QWidget* parent)
-    : QWidget(parent), messages_(messages), dialogs_(dialogs), model_(design) {
+                       QWidget* parent, SettingsStore* settings)
+    : QWidget(parent),
+      messages_(messages),
+      dialogs_(dialogs),
+      model_(design),
+      design_(design),
+      safety_(settings != nullptr ? *settings : windowSettings_) {
     setObjectName(QStringLiteral("ResultForm"));
     setAccessibleName(QStringLiteral("Analysis results"));
     setWindowTitle(QStringLiteral("Analysis"));
@@ -164,6 +170,8 @@ void ResultForm::BuildControls() {
     };
     printButton_ = button("PrintButton", QStringLiteral("Report"));
     graphButton_ = button("GraphButton", QStringLiteral("Graph"));
+    chartButton_ = button("ChartButton", QStringLiteral("Chart"));
+    connect(chartButton_, &QPushButton::clicked, this, &ResultForm::ChartButton_Click);
     QPushButton* done = button("Command1", QStringLiteral("Done"));
     buttons->addStretch();
     top->addLayout(buttons);
@@ -254,6 +262,7 @@ void ResultForm::BuildControls() {
     });
     connect(reCalc_, &QPushButton::clicked, this, &ResultForm::ReCalc_Click);
 
+    bottom->addWidget(BuildSafetyFrame());
     auto* rangeColumn = new QVBoxLayout;
     rangeColumn->addWidget(NamedLabel("Label13", QStringLiteral("Pressure Range:"), this));
     distortionRange_ = new QComboBox(this);
@@ -353,6 +362,75 @@ void ResultForm::ShowView(const ResultsView& view) {
     graphButton_->setVisible(view.graphButtonShown);
     ShowFailureFrame(view);
     FillGrid(view);
+    ShowRating();
+}
+
+QGroupBox* ResultForm::BuildSafetyFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Safety factors"), this);
+    frame->setObjectName(QStringLiteral("SafetyFrame"));
+    frame->setAccessibleName(QStringLiteral("Safety factors"));
+    auto* grid = new QGridLayout(frame);
+    const char* names[] = {"SafetyStrengthText", "SafetyBucklingText"};
+    const QString captions[] = {QStringLiteral("Strength:"), QStringLiteral("Buckling:")};
+    safety_.Load();
+    for (int i = 0; i < 2; ++i) {
+        auto* field = new QLineEdit(frame);
+        field->setObjectName(QLatin1String(names[i]));
+        field->setAccessibleName(QStringLiteral("Safety factor on ") +
+                                 captions[i].chopped(1).toLower());
+        field->setPlaceholderText(QStringLiteral("off"));
+        field->setText(ToQ(safety_.Text(static_cast<SafetyField>(i))));
+        safetyText_[static_cast<size_t>(i)] = field;
+        grid->addWidget(
+            NamedLabel(i == 0 ? "SafetyStrengthLbl" : "SafetyBucklingLbl", captions[i], frame), 0,
+            2 * i);
+        grid->addWidget(field, 0, 2 * i + 1);
+        connect(field, &QLineEdit::editingFinished, this,
+                [this, i] { SafetyText_Commit(static_cast<SafetyField>(i)); });
+    }
+    ratedPressureLbl_ = NamedLabel("RatedPressureLbl", QString(), frame);
+    ratedDepthLbl_ = NamedLabel("RatedDepthLbl", QString(), frame);
+    governingModeLbl_ = NamedLabel("GoverningModeLbl", QString(), frame);
+    housingRatingLbl_ = NamedLabel("HousingRatingLbl", QString(), frame);
+    advisoryLbl_ = NamedLabel("AdvisoryLbl", QString(), frame);
+    advisoryLbl_->setWordWrap(true);
+    int row = 1;
+    for (QLabel* label :
+         {ratedPressureLbl_, ratedDepthLbl_, governingModeLbl_, housingRatingLbl_, advisoryLbl_}) {
+        grid->addWidget(label, row++, 0, 1, 4);
+    }
+    return frame;
+}
+
+void ResultForm::SafetyText_Commit(SafetyField field) {
+    QLineEdit* edit = safetyText_[static_cast<size_t>(field)];
+    const bool changed = safety_.FieldCommitted(field, FromQ(edit->text()), messages_);
+    edit->setText(ToQ(safety_.Text(field)));
+    if (changed && model_.View().Ok()) ShowRating();
+}
+
+void ResultForm::ShowRating() {
+    const RatingShown shown = safety_.Rate(design_, model_.Request(), messages_);
+    std::string advisories = shown.error.value_or("");
+    for (const std::string& text : shown.advisories) {
+        advisories += (advisories.empty() ? "" : "\n") + std::string("Note: ") + text;
+    }
+    const std::pair<QLabel*, std::string> texts[] = {{ratedPressureLbl_, shown.ratedPressure},
+                                                     {ratedDepthLbl_, shown.ratedDepth},
+                                                     {governingModeLbl_, shown.governingMode},
+                                                     {housingRatingLbl_, shown.housing},
+                                                     {advisoryLbl_, advisories}};
+    for (const auto& [label, text] : texts) {
+        label->setText(ToQ(text));
+        label->setAccessibleName(text.empty() ? label->objectName() : ToQ(text));
+        label->setVisible(!text.empty());
+    }
+}
+
+void ResultForm::ChartButton_Click() {
+    if (!model_.View().Ok() || model_.View().cells.empty()) return;
+    ResultsChartForm chart(model_.View(), this);
+    chart.exec();
 }
 
 void ResultForm::ShowFailureFrame(const ResultsView& view) {

@@ -8,6 +8,8 @@
 
 #include "analysis/DesignRecord.h"
 #include "forms/ResultFormModel.h"
+#include "forms/SafetyFactorsModel.h"
+#include "project/MemorySettingsStore.h"
 #include "ui/FileDialogs.h"
 #include "units/UserMessages.h"
 
@@ -24,8 +26,9 @@ namespace tidewell {
 class ResultForm : public QWidget {
     Q_OBJECT
 public:
+    // settings keeps the safety factors between runs (none: kept only while the window lives).
     ResultForm(DesignRecord& design, UserMessages& messages, FileDialogs& dialogs,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, SettingsStore* settings = nullptr);
 
     // The window became the active child window: the design is checked again and the analysis
     // re-run; an invalid design closes the window after its message.
@@ -66,6 +69,10 @@ private:
     void FillGrid(const ResultsView& view);
     void ShowFailureFrame(const ResultsView& view);
     void CloseLater();
+    QGroupBox* BuildSafetyFrame();
+    void SafetyText_Commit(SafetyField field);
+    void ShowRating();
+    void ChartButton_Click();
 
     UserMessages& messages_;
     FileDialogs& dialogs_;
@@ -89,6 +96,18 @@ private:
     QLabel* aEndEvalRadiusLbl_ = nullptr;
     QLineEdit* aEndReval_ = nullptr;
     QPushButton* reCalc_ = nullptr;
+
+    // The safety factors group: the factors live in the preferences, not in the project.
+    DesignRecord& design_;
+    MemorySettingsStore windowSettings_;
+    SafetyFactorsModel safety_;
+    std::array<QLineEdit*, 2> safetyText_{};
+    QLabel* ratedPressureLbl_ = nullptr;
+    QLabel* ratedDepthLbl_ = nullptr;
+    QLabel* governingModeLbl_ = nullptr;
+    QLabel* housingRatingLbl_ = nullptr;
+    QLabel* advisoryLbl_ = nullptr;
+    QPushButton* chartButton_ = nullptr;
 };
 
 }  // namespace tidewell

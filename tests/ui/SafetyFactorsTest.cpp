@@ -1,0 +1,69 @@
+// The results window's safety factors and chart wiring: factors from the preferences rate the
+// analysed tube as the command-line program does, clearing them hides the rating and clears the
+// preferences, and the chart lists the table's columns.
+
+#include <QLabel>
+#include <QTimer>
+
+#include "UiTestSupport.h"
+#include "project/Registry.h"
+#include "ui/ResultForm.h"
+
+using namespace tidewell;
+
+class SafetyFactorsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(folder_.isValid());
+        QVERIFY(CopyMaterialsDatabase(folder_.path()));
+    }
+
+    void factorsRateTheTubeAndClearingThemHidesTheRating() {
+        MemorySettingsStore store;
+        Registry registry(store);
+        WritePreference(registry, kSafetyStrengthKey, "1.5");
+        WritePreference(registry, kSafetyBucklingKey, "3");
+        DesktopRun run(store, folder_.path());
+        run.StartToDesignForm();
+        run.dialogs.openAnswers.push_back(TIDEWELL_SOURCE_DIR
+                                          "/data/examples/TitaniumTube6000m.prj");
+        run.Item("mnuItmOpen")->trigger();
+        run.Item("mnuitmAnalyze")->trigger();
+        ResultForm* form = run.main->resultForm();
+        QVERIFY(form);
+        auto* depth = form->findChild<QLabel*>(QStringLiteral("RatedDepthLbl"));
+        // tidewell-cli report --safety 1.5,3 prints "Rated depth    :  11645 m (sea)".
+        QCOMPARE(depth->text(), QStringLiteral("Rated depth: 11645 m (sea)"));
+        QCOMPARE(form->findChild<QLabel*>(QStringLiteral("GoverningModeLbl"))->text(),
+                 QStringLiteral("Governing: Shell failure"));
+
+        for (const char* name : {"SafetyStrengthText", "SafetyBucklingText"}) {
+            auto* field = form->findChild<QLineEdit*>(QLatin1String(name));
+            field->setText(QString());
+            emit field->editingFinished();
+        }
+        QVERIFY(depth->isHidden());
+        std::string saved = "?";
+        ReadPreference(registry, kSafetyStrengthKey, saved);
+        QCOMPARE(saved, std::string());
+
+        int columns = -1;
+        QTimer::singleShot(0, [&columns] {
+            QWidget* chart = QApplication::activeModalWidget();
+            if (!chart) return;
+            columns = chart->findChild<QComboBox*>(QStringLiteral("ChartColumnBox"))->count();
+            chart->close();
+        });
+        form->findChild<QPushButton*>(QStringLiteral("ChartButton"))->click();
+        QCOMPARE(columns, 6);  // the tube's six stress and deflection columns
+    }
+};
+
+QTEST_MAIN(SafetyFactorsTest)
+#include "SafetyFactorsTest.moc"
