@@ -255,7 +255,7 @@ private slots:
         const QRegularExpression link(QStringLiteral("href=\"([a-z-]+\\.html)"));
         QStringList pages;
         for (auto it = link.globalMatch(index); it.hasNext();) pages << it.next().captured(1);
-        QCOMPARE(pages.size(), 8);
+        QCOMPARE(pages.size(), 9);
         for (const QString& page : pages) {
             QFile file(QStringLiteral(":/help/") + page);
             QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page));
