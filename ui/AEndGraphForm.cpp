@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
 
 #include "forms/StressGraphSeries.h"
 #include "ui/HomeForm.h"
@@ -51,6 +52,19 @@ AEndGraphForm::AEndGraphForm(const std::vector<PlateStressRow>& table, UserMessa
     for (QLineSeries* line : {radial, tangential}) {
         line->attachAxis(x);
         line->attachAxis(y);
+    }
+    // Both curves whole: the axes span every point of either series.
+    if (!series.radial.empty()) {
+        double low = 0, high = 0;
+        for (const auto* points : {&series.radial, &series.tangential}) {
+            for (const GraphPoint& point : *points) {
+                low = std::min(low, point.y);
+                high = std::max(high, point.y);
+            }
+        }
+        x->setRange(series.radial.front().x, series.radial.back().x);
+        y->setRange(low, high > low ? high : low + 1);
+        y->applyNiceNumbers();
     }
 
     graph1_ = new QChartView(chart, this);

@@ -403,6 +403,10 @@ bool MainForm::ShortcutWins(const QKeyEvent& key) const {
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    // A new number format shows in the open results window once the format window goes away.
+    if (event->type() == QEvent::Hide && watched == numeric_ && results_ && !ending_) {
+        results_->Activated();
+    }
     // A focused text box claims Ctrl+A, Ctrl+C and the like for itself; the menu's shortcuts win
     // inside this window, as the menu shows them.
     if (event->type() == QEvent::ShortcutOverride) {

@@ -80,7 +80,9 @@ ResultForm::ResultForm(DesignRecord& design, UserMessages& messages, FileDialogs
     setAccessibleName(QStringLiteral("Analysis results"));
     setWindowTitle(QStringLiteral("Analysis"));
     BuildControls();
-    resize(kLoadWidthTwips / kTwipsPerPixel, kLoadHeightTwips / kTwipsPerPixel);
+    // The size at loading, or what this platform's fonts need to show every control.
+    resize(QSize(kLoadWidthTwips / kTwipsPerPixel, kLoadHeightTwips / kTwipsPerPixel)
+               .expandedTo(sizeHint()));
     setMinimumSize(kMinWidthTwips / kTwipsPerPixel, kMinHeightTwips / kTwipsPerPixel);
     FillLists();
 }
@@ -90,6 +92,7 @@ QComboBox* ResultForm::AddUnitList(ResultUnitList list, const char* name,
     auto* box = new QComboBox(this);
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(accessibleName);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     unitLists_[static_cast<size_t>(list)] = box;
     // Only the user's own choice runs the handling: filling the lists is not a choice.
     connect(box, &QComboBox::activated, this,
@@ -160,6 +163,19 @@ void ResultForm::BuildControls() {
     materialColumn->addStretch();
     top->addWidget(frame1, 1);
 
+    auto* rangeColumn = new QVBoxLayout;
+    rangeColumn->addWidget(NamedLabel("Label13", QStringLiteral("Pressure Range:"), this));
+    distortionRange_ = new QComboBox(this);
+    distortionRange_->setObjectName(QStringLiteral("DistortionRange"));
+    distortionRange_->setAccessibleName(QStringLiteral("Pressure range"));
+    distortionRange_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(distortionRange_, &QComboBox::activated, this, &ResultForm::DistortionRange_Click);
+    rangeColumn->addWidget(distortionRange_);
+    rangeColumn->addWidget(AddUnitList(ResultUnitList::DistortionUnits, "DistortionUnits",
+                                       QStringLiteral("Pressure range unit")));
+    rangeColumn->addStretch();
+    top->addLayout(rangeColumn);
+
     auto* buttons = new QVBoxLayout;
     auto button = [this, buttons](const char* name, const QString& caption) {
         auto* pressed = new QPushButton(caption, this);
@@ -185,12 +201,13 @@ void ResultForm::BuildControls() {
     anaGrid_->setAccessibleName(QStringLiteral("Results table"));
     anaGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     anaGrid_->verticalHeader()->hide();
+    anaGrid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     anaGrid_->installEventFilter(new CopyKeyFilter(this, anaGrid_));
     layout->addWidget(anaGrid_, 1);
 
+    // The two failure frames share one place; a run shows exactly one of them.
     auto* bottom = new QHBoxLayout;
     layout->addLayout(bottom);
-    // The two failure frames share one place; a run shows exactly one of them.
     auto* failPlace = new QGridLayout;
     bottom->addLayout(failPlace, 1);
 
@@ -202,7 +219,7 @@ void ResultForm::BuildControls() {
         option->setObjectName(QStringLiteral("FailType_%1").arg(i + 1));
         option->setAccessibleName(QStringLiteral("Failure mode %1").arg(i + 1));
         failType_[static_cast<size_t>(i)] = option;
-        failGrid->addWidget(option, i / 2, i % 2);
+        failGrid->addWidget(option, i, 0, 1, 2);
         connect(option, &QRadioButton::clicked, this, [this, i] { FailOption_Click(i + 1); });
     }
     // The pressures stand in the option captions; these labels of the older layout stay empty.
@@ -214,14 +231,14 @@ void ResultForm::BuildControls() {
     NamedLabel("Label5", QStringLiteral("nodes."), failFrame_)->hide();
     evalRadiusLbl_ = NamedLabel("EvalRadiusLbl", QString(), failFrame_);
     evalRadiusLbl2_ = NamedLabel("EvalRadiusLbl2", QString(), failFrame_);
-    failGrid->addWidget(evalRadiusLbl_, 2, 0, 1, 2);
-    failGrid->addWidget(evalRadiusLbl2_, 3, 0, 1, 2);
+    failGrid->addWidget(evalRadiusLbl_, 4, 0, 1, 2);
+    failGrid->addWidget(evalRadiusLbl2_, 5, 0, 1, 2);
     auto* failUnitsRow = new QHBoxLayout;
     failUnitsRow->addWidget(NamedLabel("Label1", QStringLiteral("Fail value units:"), failFrame_));
     failUnitsRow->addWidget(
         AddUnitList(ResultUnitList::FailUnits, "FailUnits", QStringLiteral("Fail value unit")));
     failUnitsRow->addStretch();
-    failGrid->addLayout(failUnitsRow, 4, 0, 1, 2);
+    failGrid->addLayout(failUnitsRow, 6, 0, 1, 2);
     failPlace->addWidget(failFrame_, 0, 0);
 
     aEndFailFrame_ = new QGroupBox(QStringLiteral("Theoretical Failure:"), this);
@@ -232,7 +249,7 @@ void ResultForm::BuildControls() {
         option->setObjectName(QStringLiteral("AEndFailType_%1").arg(i + 1));
         option->setAccessibleName(QStringLiteral("Failure mode %1").arg(i + 1));
         aEndFailType_[static_cast<size_t>(i)] = option;
-        aEndGrid->addWidget(option, i / 2, i % 2);
+        aEndGrid->addWidget(option, i, 0);
         connect(option, &QRadioButton::clicked, this, [this, i] { FailOption_Click(i + 1); });
     }
     auto* evalRow = new QHBoxLayout;
@@ -241,6 +258,7 @@ void ResultForm::BuildControls() {
     aEndReval_ = new QLineEdit(aEndFailFrame_);
     aEndReval_->setObjectName(QStringLiteral("AEndReval"));
     aEndReval_->setAccessibleName(QStringLiteral("Table evaluation diameter"));
+    aEndReval_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.0000")));
     reCalc_ = new QPushButton(QStringLiteral("ReCalc"), aEndFailFrame_);
     reCalc_->setObjectName(QStringLiteral("ReCalc"));
     reCalc_->setAccessibleName(QStringLiteral("ReCalc"));
@@ -253,7 +271,7 @@ void ResultForm::BuildControls() {
     evalRow->addWidget(AddUnitList(ResultUnitList::AEndFailUnits, "AEndFailUnits",
                                    QStringLiteral("Fail value unit")));
     evalRow->addStretch();
-    aEndGrid->addLayout(evalRow, 3, 0, 1, 2);
+    aEndGrid->addLayout(evalRow, 5, 0);
     failPlace->addWidget(aEndFailFrame_, 0, 0);
     aEndFailFrame_->hide();
     connect(aEndReval_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -263,17 +281,6 @@ void ResultForm::BuildControls() {
     connect(reCalc_, &QPushButton::clicked, this, &ResultForm::ReCalc_Click);
 
     bottom->addWidget(BuildSafetyFrame());
-    auto* rangeColumn = new QVBoxLayout;
-    rangeColumn->addWidget(NamedLabel("Label13", QStringLiteral("Pressure Range:"), this));
-    distortionRange_ = new QComboBox(this);
-    distortionRange_->setObjectName(QStringLiteral("DistortionRange"));
-    distortionRange_->setAccessibleName(QStringLiteral("Pressure range"));
-    connect(distortionRange_, &QComboBox::activated, this, &ResultForm::DistortionRange_Click);
-    rangeColumn->addWidget(distortionRange_);
-    rangeColumn->addWidget(AddUnitList(ResultUnitList::DistortionUnits, "DistortionUnits",
-                                       QStringLiteral("Pressure range unit")));
-    rangeColumn->addStretch();
-    bottom->addLayout(rangeColumn);
 }
 
 void ResultForm::FillLists() {
