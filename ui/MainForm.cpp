@@ -72,12 +72,7 @@ MainForm::MainForm(DesignRecord& design, const DesktopServices& services, QWidge
                                                 Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
     homeWindow_->setObjectName(QStringLiteral("HomeFormWindow"));
     homeWindow_->hide();
-    connect(home_, &HomeForm::bodyMenuEnabled, this, [this](bool enabled) {
-        // The body editor is not part of this build: its item stays disabled.
-        items_.at("mnuitmBody")->setEnabled(enabled && false);
-    });
-    connect(home_, &HomeForm::endcapMenuEnabled, this,
-            [this](bool enabled) { items_.at("mnuitmEndcap")->setEnabled(enabled && false); });
+    ConnectEditors();
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainForm::ChildActivated);
     connect(this, &MainForm::activeChildChanged, this, &MainForm::ResultsActivationChanged);
     connect(home_, &HomeForm::designActionsRequested, this, [this](const DesignUiActions& actions) {
@@ -566,8 +561,6 @@ void MainForm::SetResultsMenuStates(bool resultsActive) {
 void MainForm::RememberResultsPlace() {
     if (resultsWindow_) resultsPlace_ = resultsWindow_->geometry();
 }
-
-void MainForm::CommitEditors() {}
 
 void MainForm::MnuItmDefaults_Click() {
     design_.ProjectChanged = kTrue;

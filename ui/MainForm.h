@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/DesignOperations.h"
 #include "analysis/DesignRecord.h"
 #include "project/RecentProjects.h"
 #include "report/ReportInput.h"
@@ -26,7 +27,10 @@ class QMenu;
 
 namespace tidewell {
 
+class BodyForm;
 class DisclaimerForm;
+class EndCapForm;
+class GeometryEditorForm;
 class HelpForm;
 class HomeForm;
 class IntroForm;
@@ -100,6 +104,12 @@ public:
     // Commits what the user typed into the open geometry editors, so that a command reading the
     // design (saving, analysing, printing) sees it even when a shortcut moved no focus.
     void CommitEditors();
+    // View/Edit Body and View/Edit Endcap (also the design form's "Enter Geometry" buttons).
+    void mnuitmBody_Click();
+    void mnuitmEndcap_Click();
+    // The geometry editors while they are open.
+    BodyForm* bodyForm() const;
+    EndCapForm* endCapForm() const;
 
     // The save prompt: sets SaveCancelled when the user cancels (or when "Yes" did not save).
     void AskSaveChanges();
@@ -160,6 +170,13 @@ private:
     void ResultsActivationChanged(QMdiSubWindow* window);
     void SetResultsMenuStates(bool resultsActive);
     void RememberResultsPlace();
+    // The geometry editors: opening, activation, the design changes that close them.
+    void ConnectEditors();
+    void EditorActivated(QMdiSubWindow* window);
+    void ApplyEditorActions(const DesignUiActions& actions);
+    void RefreshAnalyzeItem();
+    QMdiSubWindow* AddEditorWindow(GeometryEditorForm* editor, int leftTwips, int topTwips,
+                                   int heightTwips);
 
     // The project file commands' shared steps.
     bool OpenProjectFile(const std::string& path);
@@ -187,6 +204,8 @@ private:
     QRect resultsPlace_;  // where the results window last stood in this run
     bool resultsActive_ = false;
     bool reportCommandsReady_ = false;
+    QPointer<BodyForm> body_;
+    QPointer<EndCapForm> endcap_;
     std::unique_ptr<QLockFile> instanceLock_;
     std::unique_ptr<PrintDialogs> qtPrintDialogs_;
     std::unique_ptr<ReportCommands> reports_;

@@ -1,0 +1,114 @@
+// The geometry editors in the desktop program: opened from the design form and the Design menu,
+// a typed value reaching the design record even when a shortcut moved no focus, the pipe size
+// table filling the tube, and a name for every control a screen reader can reach.
+
+#include <QAbstractScrollArea>
+#include <QMdiSubWindow>
+
+#include "UiTestSupport.h"
+#include "ui/BodyForm.h"
+#include "ui/EndCapForm.h"
+#include "ui/PIPEIDFORM.h"
+
+using namespace tidewell;
+
+class GeometryEditorsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    MemorySettingsStore store_;
+    std::unique_ptr<DesktopRun> run_;
+
+    template <typename T>
+    T* In(QWidget* editor, const char* name) {
+        return editor->findChild<T*>(QLatin1String(name));
+    }
+
+    // Every control that takes the focus carries a name for assistive tools.
+    static void AllNamed(QWidget* window) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(window)) continue;
+            // The parts of a list or a grid are named by it.
+            bool part = false;
+            for (QWidget* up = control->parentWidget(); up != window; up = up->parentWidget()) {
+                part =
+                    part || qobject_cast<QComboBox*>(up) || qobject_cast<QAbstractScrollArea*>(up);
+            }
+            if (part) continue;
+            QVERIFY2(!control->accessibleName().isEmpty(), control->metaObject()->className());
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(folder_.isValid());
+    }
+
+    void init() {
+        store_.values.clear();
+        run_ = std::make_unique<DesktopRun>(store_, folder_.path());
+        run_->StartToDesignForm();
+        run_->messages.Clear();
+    }
+
+    void cleanup() { run_.reset(); }
+
+    void editorsOpenFromTheFormAndTheMenu() {
+        run_->Control<QPushButton>("ShowBody")->click();
+        QVERIFY(run_->main->bodyForm());
+        QCOMPARE(run_->main->bodyForm()->windowTitle(), QStringLiteral("Tube"));
+        AllNamed(run_->main->bodyForm());
+        // Another analysis type closes the body editor; the endcap comes from the menu.
+        DesktopRun::Choose(run_->Control<QComboBox>("BodyBox"), 2);
+        QTRY_VERIFY(!run_->main->bodyForm());
+        QVERIFY(!run_->Item("mnuitmBody")->isEnabled());
+        run_->Item("mnuitmEndcap")->trigger();
+        QVERIFY(run_->main->endCapForm());
+        QCOMPARE(run_->main->endCapForm()->windowTitle(),
+                 QStringLiteral("Flat Circular Endcap - Simply Supported"));
+        AllNamed(run_->main->endCapForm());
+    }
+
+    void whatWasTypedIsSavedAndAnalysed() {
+        run_->Item("mnuitmBody")->trigger();
+        BodyForm* body = run_->main->bodyForm();
+        auto* length = In<QLineEdit>(body, "Var_3");
+        length->setFocus();
+        QTest::keyClicks(length, QStringLiteral("20"));
+        // Save from the keyboard: the focus stays in the field, the record gets its value.
+        run_->dialogs.saveAnswers.push_back(
+            folder_.filePath(QStringLiteral("t.prj")).toStdString());
+        run_->Item("mnuitmSave")->trigger();
+        QCOMPARE(run_->design.BodyDimEntered[3], 20.0);
+        QCOMPARE(run_->design.ProjectChanged, kFalse);
+        In<QPushButton>(body, "AnalysisButton")->click();
+        QCOMPARE(run_->design.AnalysisScope, int16_t{1});
+        QCOMPARE(run_->messages.shown.back().title, std::string("Invalid Design Parameters"));
+        QVERIFY(run_->messages.shown.back().text.find("Body length") == std::string::npos);
+    }
+
+    void aPipePickFillsTheTube() {
+        run_->Item("mnuitmBody")->trigger();
+        BodyForm* body = run_->main->bodyForm();
+        In<QComboBox>(body, "UnitBox_2")->setCurrentIndex(1);
+        emit In<QComboBox>(body, "UnitBox_2")->activated(1);
+        In<QPushButton>(body, "PipeButton")->click();
+        QPointer<PIPEIDFORM> table = body->PipeTable();
+        QVERIFY(table && table->isVisible());
+        AllNamed(table);
+        table->PickCell(7, 12);  // no such pipe: nothing happens
+        QVERIFY(table->isVisible());
+        table->PickCell(6, 3);  // Sch 40, 2 in
+        QTRY_VERIFY(!table);
+        QCOMPARE(In<QLineEdit>(body, "Var_0")->text(), QStringLiteral("2.0670"));
+        QCOMPARE(In<QLineEdit>(body, "Var_1")->text(), QStringLiteral("2.3750"));
+        QCOMPARE(In<QLineEdit>(body, "Var_2")->text(), QStringLiteral("0.15400"));
+        QCOMPARE(In<QComboBox>(body, "UnitBox_2")->currentText(), QStringLiteral("in"));
+        QCOMPARE(run_->design.BodyDim[1], 2.375);
+    }
+};
+
+QTEST_MAIN(GeometryEditorsTest)
+#include "GeometryEditorsTest.moc"
