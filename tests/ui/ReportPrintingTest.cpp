@@ -190,31 +190,23 @@ private slots:
         }
     }
 
-    void copiesAreThePrintersJob() {
+    void oneJobWhateverTheCopiesAndAPrinterThatWillNotStartIsSaid() {
         Commands run(ExampleReport(QStringLiteral("AcrylicAnnularPort.prj")));
-        const QString pdf = run.Path("printed.pdf");
+        QString pdf = QStringLiteral("/nonexistent-folder/report.pdf");
         run.printers.choose = [&pdf](QPrinter& printer) {
             printer.setOutputFileName(pdf);
             printer.setCopyCount(3);
             return true;
         };
         run.commands.Print();
-        QCOMPARE(run.commands.Printer().copyCount(), 3);
-        // One job of the three pages: the printer, not the program, repeats them.
-        QCOMPARE(PdfPageCount(pdf), 3);
-        QVERIFY(run.messages.Empty());
-        QCOMPARE(run.locks, (std::vector<bool>{true, false}));
-    }
-
-    void printerThatWillNotStartIsSaidPlainly() {
-        Commands run(ExampleReport(QStringLiteral("TitaniumTube6000m.prj")));
-        run.printers.choose = [](QPrinter& printer) {
-            printer.setOutputFileName(QStringLiteral("/nonexistent-folder/report.pdf"));
-            return true;
-        };
-        run.commands.Print();
         QCOMPARE(run.messages.Texts(), std::vector<std::string>{kPrinterNotReadyMessage});
-        QCOMPARE(run.locks, (std::vector<bool>{true, false}));
+        pdf = run.Path("printed.pdf");
+        run.commands.Print();
+        // One job of the three pages: the printer, not the program, repeats them.
+        QCOMPARE(run.commands.Printer().copyCount(), 3);
+        QCOMPARE(PdfPageCount(pdf), 3);
+        QCOMPARE(run.messages.shown.size(), size_t{1});
+        QCOMPARE(run.locks, (std::vector<bool>{true, false, true, false}));
     }
 
     void clipboardHoldsTheReportFile() {
