@@ -69,13 +69,13 @@ std::string PrintReport(QPagedPaintDevice& device, const PrintLayout& layout) {
     if (!painter.begin(&device)) return kPrinterNotReadyMessage;
     // The painter's origin is the corner of the printable area, inside the margins.
     const QRectF pageArea(0, 0, device.width(), device.height());
-    const bool drawn =
-        PaintReportPages(painter, layout, pageArea, [&device] { return device.newPage(); });
+    bool pageRefused = false;
+    const bool drawn = PaintReportPages(painter, layout, pageArea, [&device, &pageRefused] {
+        pageRefused = !device.newPage();
+        return !pageRefused;
+    });
     painter.end();
-    if (!drawn) {
-        return device.width() > 0 && device.height() > 0 ? kPrintFailedMessage
-                                                         : kPageTooSmallMessage;
-    }
+    if (!drawn) return pageRefused ? kPrintFailedMessage : kPageTooSmallMessage;
     if (auto* printer = dynamic_cast<QPrinter*>(&device);
         printer && printer->printerState() == QPrinter::Error) {
         return kPrintFailedMessage;
