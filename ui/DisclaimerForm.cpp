@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -29,36 +29,33 @@ const QStringList& DisclaimerLines() {
     return lines;
 }
 
-QSize DisclaimerText::sizeHint() const {
-    const QFontMetrics metrics(font());
+QString DisclaimerTextBlock() {
+    return DisclaimerLines().join(QLatin1Char('\n'));
+}
+
+DisclaimerForm::DisclaimerForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+    setObjectName(QStringLiteral("DisclaimerForm"));
+    setWindowTitle(QStringLiteral("Liability Disclaimer"));
+
+    // A real text box, not a drawing, so that a screen reader reads the terms to the user.
+    auto* pb = new QPlainTextEdit(this);
+    pb->setObjectName(QStringLiteral("pb"));
+    pb->setAccessibleName(QStringLiteral("Terms of use"));
+    pb->setReadOnly(true);
+    pb->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    pb->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pb->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    pb->setPlainText(DisclaimerTextBlock());
+    pb->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pb->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QFontMetrics metrics(pb->font());
     int width = 0;
     for (const QString& line : DisclaimerLines()) {
         width = qMax(width, metrics.horizontalAdvance(line));
     }
-    return {width + 24, metrics.lineSpacing() * static_cast<int>(DisclaimerLines().size()) + 24};
-}
-
-void DisclaimerText::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().base());
-    painter.setPen(palette().text().color());
-    const QFontMetrics metrics(font());
-    int y = 12 + metrics.ascent();
-    for (const QString& line : DisclaimerLines()) {
-        painter.drawText(12, y, line);
-        y += metrics.lineSpacing();
-    }
-}
-
-DisclaimerForm::DisclaimerForm(QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
-    setObjectName(QStringLiteral("DisclaimerForm"));
-    setWindowTitle(QStringLiteral("Liability Disclaimer"));
-
-    auto* pb = new DisclaimerText(this);
-    pb->setObjectName(QStringLiteral("pb"));
-    pb->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    pb->setAutoFillBackground(true);
+    pb->setMinimumSize(width + 32,
+                       metrics.lineSpacing() * static_cast<int>(DisclaimerLines().size()) + 24);
 
     continueOn_ = new QPushButton(QStringLiteral("OK"), this);
     continueOn_->setObjectName(QStringLiteral("ContinueOn"));
@@ -75,7 +72,7 @@ DisclaimerForm::DisclaimerForm(QWidget* parent)
     layout->addWidget(pb);
     layout->addLayout(buttons);
 
-    connect(continueOn_, &QPushButton::clicked, this, &DisclaimerForm::accepted);
+    connect(continueOn_, &QPushButton::clicked, this, &QDialog::accept);
     connect(outWeGo_, &QPushButton::clicked, this, &DisclaimerForm::quitRequested);
 }
 
@@ -89,6 +86,10 @@ void DisclaimerForm::ShowAgainst(const QWidget& mainWindow) {
     raise();
     activateWindow();
     continueOn_->setFocus();
+}
+
+void DisclaimerForm::reject() {
+    emit quitRequested();
 }
 
 void DisclaimerForm::Dismiss() {

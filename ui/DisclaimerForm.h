@@ -3,8 +3,8 @@
 // them and Quit to leave. The main window decides what Quit means (at start-up the program ends
 // at once; during a session it is the Quit command).
 
+#include <QDialog>
 #include <QStringList>
-#include <QWidget>
 
 class QPushButton;
 
@@ -13,19 +13,10 @@ namespace tidewell {
 // The disclaimer's lines, top to bottom; an empty entry separates the paragraphs.
 const QStringList& DisclaimerLines();
 
-// The picture box of the disclaimer: clears itself and prints the lines one under the other each
-// time it is painted.
-class DisclaimerText : public QWidget {
-    Q_OBJECT
-public:
-    using QWidget::QWidget;
-    QSize sizeHint() const override;
+// The disclaimer's text as one read-only text box shows it: the lines one under the other.
+QString DisclaimerTextBlock();
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-class DisclaimerForm : public QWidget {
+class DisclaimerForm : public QDialog {
     Q_OBJECT
 public:
     explicit DisclaimerForm(QWidget* parent = nullptr);
@@ -37,8 +28,11 @@ public:
     // Closes the window from the program.
     void Dismiss();
 
+    // Escape counts as Quit, as closing the window does.
+    void reject() override;
+
 signals:
-    void accepted();       // OK
+    // OK emits accepted() (through accept()).
     void quitRequested();  // Quit
 
 protected:

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "ui/QtText.h"
 #include "ui/SingleLineEdit.h"
@@ -45,6 +46,12 @@ QString OneLine(const std::string& text) {
         if (!HasControlCharacter(QString(c))) clean += c;
     }
     return clean;
+}
+
+// The material label is announced as "Material", with the chosen material as its description.
+void ShowMaterialName(QLabel* label, const QString& name) {
+    label->setText(name);
+    label->setAccessibleDescription(name);
 }
 
 }  // namespace
@@ -174,6 +181,40 @@ void HomeForm::BuildControls() {
     designLayout->addWidget(frame5, 3, 1);
     designLayout->setRowStretch(4, 1);
 
+    label5->setBuddy(title_);
+    designerLabel->setBuddy(designer_);
+    projectLab->setBuddy(description_);
+    // A group box names itself as the label of everything inside it: each frame and list gets
+    // its own name, so that a screen reader announces it and not the frame around it.
+    for (QGroupBox* frame :
+         {frame5, frame4, frame1, frame3, endcapInfo_, restraintFrame_, frame2}) {
+        frame->setAccessibleName(frame->title());
+    }
+    bodyBox_->setAccessibleName(QStringLiteral("Analysis Type"));
+    endCapBox_->setAccessibleName(QStringLiteral("Endcap"));
+    edgeFix_->setAccessibleName(QStringLiteral("Edge Restraint"));
+    material_->setAccessibleName(QStringLiteral("Material"));
+    // The keyboard goes through the form as the eye does: the project, then the left column
+    // (analysis type, endcap), then the right one (material, pressure, units, options).
+    QWidget* const tabOrder[] = {title_,
+                                 designer_,
+                                 description_,
+                                 bodyBox_,
+                                 showBody_,
+                                 endCapBox_,
+                                 showEndcap_,
+                                 edgeFix_,
+                                 command1_,
+                                 presSourceBox_[0],
+                                 presSourceBox_[1],
+                                 unitChoiceBox_[0],
+                                 unitChoiceBox_[1],
+                                 workStrengthChk_,
+                                 forceThickChk_};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(projectFrame);
     layout->addWidget(designFrame, 1);
@@ -224,7 +265,7 @@ void HomeForm::ApplyActions(const DesignUiActions& actions) {
         workStrengthChk_->setChecked(false);
         forceThickChk_->setChecked(false);
     }
-    if (actions.clearMaterialLabel) material_->clear();
+    if (actions.clearMaterialLabel) ShowMaterialName(material_, QString());
     if (actions.homeCaption) SetCaption(*actions.homeCaption);
     if (actions.bodySelection) {
         const QSignalBlocker blocker(bodyBox_);
@@ -271,7 +312,7 @@ void HomeForm::ShowState(const DesignFormState& state) {
     forceThickChk_->setChecked(state.forceThickCheck != 0);
     presSourceBox_[state.pressureSourceOption != 0 ? 1 : 0]->setChecked(true);
     unitChoiceBox_[state.unitOption != 0 ? 1 : 0]->setChecked(true);
-    material_->setText(ToQ(state.materialLabel));
+    ShowMaterialName(material_, ToQ(state.materialLabel));
     {
         const QSignalBlocker bodyBlocker(bodyBox_);
         const QSignalBlocker endcapBlocker(endCapBox_);
@@ -431,7 +472,10 @@ void HomeForm::SetRestraintList(const RestraintListUpdate& list) {
     for (const std::string& entry : list.entries) edgeFix_->addItem(ToQ(entry));
     edgeFix_->setCurrentIndex(
         list.selected >= 0 && list.selected < edgeFix_->count() ? list.selected : -1);
-    if (!list.caption.empty()) restraintFrame_->setTitle(ToQ(list.caption));
+    if (!list.caption.empty()) {
+        restraintFrame_->setTitle(ToQ(list.caption));
+        restraintFrame_->setAccessibleName(restraintFrame_->title());
+    }
 }
 
 void HomeForm::UpdateVisibility() {

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -27,7 +28,7 @@ std::string AcknowledgementText() {
 }
 
 IntroForm::IntroForm(const std::string& programVersion, UserMessages& messages, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
       messages_(messages) {
     setObjectName(QStringLiteral("IntroForm"));
     setWindowTitle(QStringLiteral("Welcome"));
@@ -55,6 +56,9 @@ IntroForm::IntroForm(const std::string& programVersion, UserMessages& messages, 
     image1_ = new LogoWidget(this);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setFixedSize(150, 150);
+    image1_->setAccessibleName(QStringLiteral("Tidewell logo"));
+    image1_->setAccessibleDescription(QStringLiteral("Shows the acknowledgements"));
+    image1_->setToolTip(QStringLiteral("Acknowledgements"));
 
     introButton_ = new QPushButton(QStringLiteral("Continue"), this);
     introButton_->setObjectName(QStringLiteral("IntroButton"));
@@ -79,6 +83,7 @@ IntroForm::IntroForm(const std::string& programVersion, UserMessages& messages, 
     layout->addLayout(top);
     layout->addLayout(buttons);
 
+    setTabOrder(image1_, introButton_);
     connect(image1_, &LogoWidget::clicked, this, &IntroForm::Image1_Click);
     connect(introButton_, &QPushButton::clicked, this, &IntroForm::IntroButton_Click);
 }
@@ -91,14 +96,23 @@ void IntroForm::ShowCentred() {
     show();
     raise();
     activateWindow();
+    introButton_->setFocus();
 }
 
 void IntroForm::Image1_Click() {
     messages_.Show(AcknowledgementText(), kProgramTitle, MessageIcon::Information);
 }
 
+void IntroForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        IntroButton_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void IntroForm::IntroButton_Click() {
-    close();
+    QDialog::reject();  // hides the window
     emit continued();
 }
 

@@ -2,7 +2,7 @@
 // The splash window "Welcome": the program's name and version, the logo, the maker's lines and the
 // Continue button. It opens first at start-up and again from Help, About.
 
-#include <QWidget>
+#include <QDialog>
 
 #include "units/UserMessages.h"
 
@@ -20,7 +20,7 @@ QPoint SplashPosition(const QRect& screen, const QSize& window);
 // The texts of the acknowledgement shown by a click on the logo.
 std::string AcknowledgementText();
 
-class IntroForm : public QWidget {
+class IntroForm : public QDialog {
     Q_OBJECT
 public:
     IntroForm(const std::string& programVersion, UserMessages& messages, QWidget* parent = nullptr);
@@ -31,6 +31,10 @@ public:
 signals:
     // The Continue button was pressed (the window has closed itself).
     void continued();
+
+protected:
+    // Escape continues, as the Continue button does: the splash never just vanishes.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Image1_Click();

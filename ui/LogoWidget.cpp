@@ -1,18 +1,25 @@
 #include "ui/LogoWidget.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace tidewell {
 
-LogoWidget::LogoWidget(QWidget* parent) : QWidget(parent) {
+LogoWidget::LogoWidget(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(120, 120);
 }
 
 void LogoWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal side = qMin(width(), height());
     painter.translate((width() - side) / 2.0, (height() - side) / 2.0);
@@ -51,13 +58,6 @@ void LogoWidget::paintEvent(QPaintEvent* /*event*/) {
         painter.setPen(QPen(QColor(200, 230, 250, 230 - row * 50), 2.0));
         painter.drawPath(wave);
     }
-}
-
-void LogoWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
-    }
-    QWidget::mouseReleaseEvent(event);
 }
 
 }  // namespace tidewell

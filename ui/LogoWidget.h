@@ -1,24 +1,20 @@
 #pragma once
 // The product logo: a pressure housing (a tube closed by two hemispherical endcaps) riding on
-// waves, drawn with QPainter so that it scales and needs no image file. Clicking it emits
-// clicked().
+// waves, drawn with QPainter so that it scales and needs no image file. It is a button: a click,
+// or Space while it has the keyboard focus, emits clicked(), and screen readers offer it as one.
 
-#include <QWidget>
+#include <QAbstractButton>
 
 namespace tidewell {
 
-class LogoWidget : public QWidget {
+class LogoWidget : public QAbstractButton {
     Q_OBJECT
 public:
     explicit LogoWidget(QWidget* parent = nullptr);
     QSize sizeHint() const override { return {150, 150}; }
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 }  // namespace tidewell

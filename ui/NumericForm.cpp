@@ -51,7 +51,7 @@ std::string NumericFormatNotes() {
 }
 
 NumericForm::NumericForm(DesignRecord& design, UserMessages& messages, QWidget* parent)
-    : QWidget(parent, Qt::Dialog), design_(design), messages_(messages) {
+    : QDialog(parent, Qt::Dialog), design_(design), messages_(messages) {
     setObjectName(QStringLiteral("NumericForm"));
     setWindowTitle(QStringLiteral("Numeric Formating"));
 
@@ -81,6 +81,12 @@ NumericForm::NumericForm(DesignRecord& design, UserMessages& messages, QWidget* 
     done->setObjectName(QStringLiteral("Command1"));
     auto* notes = new QPushButton(QStringLiteral("Notes"), this);
     notes->setObjectName(QStringLiteral("Command2"));
+
+    // Each field is announced by the label before it.
+    label1->setBuddy(sigDigs_);
+    label2->setBuddy(formatType_);
+    label3->setBuddy(sampleInput_);
+    label4->setBuddy(sampleOutput_);
 
     auto* grid = new QGridLayout;
     grid->addWidget(label1, 0, 0);

@@ -3,7 +3,7 @@
 // notation of every number the program shows, with a live sample. Changes apply at once to the
 // design record; there is no cancel.
 
-#include <QWidget>
+#include <QDialog>
 
 #include "analysis/DesignRecord.h"
 #include "units/UserMessages.h"
@@ -17,7 +17,7 @@ namespace tidewell {
 // The Notes message, lines separated by carriage returns.
 std::string NumericFormatNotes();
 
-class NumericForm : public QWidget {
+class NumericForm : public QDialog {
     Q_OBJECT
 public:
     NumericForm(DesignRecord& design, UserMessages& messages, QWidget* parent = nullptr);

@@ -70,11 +70,12 @@ std::string ReferenceText() {
     return text;
 }
 
-ReferenceForm::ReferenceForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+ReferenceForm::ReferenceForm(QWidget* parent) : QDialog(parent, Qt::Window) {
     setObjectName(QStringLiteral("ReferenceForm"));
     setWindowTitle(QStringLiteral("References"));
     pb_ = new QPlainTextEdit(this);
     pb_->setObjectName(QStringLiteral("pb"));
+    pb_->setAccessibleName(QStringLiteral("References"));
     pb_->setReadOnly(true);
     pb_->setLineWrapMode(QPlainTextEdit::NoWrap);
     pb_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -2,7 +2,7 @@
 // The reference list "References": the published sources of the formulas, the failure criteria
 // and the material data.
 
-#include <QWidget>
+#include <QDialog>
 #include <string>
 
 class QPlainTextEdit;
@@ -12,7 +12,7 @@ namespace tidewell {
 // The reference text, lines joined by CR LF, neither starting nor ending with a line break.
 std::string ReferenceText();
 
-class ReferenceForm : public QWidget {
+class ReferenceForm : public QDialog {
     Q_OBJECT
 public:
     explicit ReferenceForm(QWidget* parent = nullptr);
