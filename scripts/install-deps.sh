@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   poppler-utils
   clang
+  xvfb openbox
   libcli11-dev
 )
 
