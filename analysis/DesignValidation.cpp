@@ -17,6 +17,10 @@ void AddFault(ValidationResult& result, const char* line) {
     result.valid = kFalse;
 }
 
+bool IsPositive(double value) {
+    return value > 0;
+}
+
 bool IsOn(int16_t flag) {
     return flag != 0;
 }
@@ -76,12 +80,17 @@ void CheckMaterial(const DesignRecord& design, ValidationResult& result) {
     if (design.MaterialName.empty() || design.LoadedMaterialName.empty()) {
         AddFault(result, "Material Properties:");
     }
-    if (design.YoungsModulus == 0) AddFault(result, "     Young's Modulus");
-    if (design.PoissonsRatio == 0) AddFault(result, "     Poisson's ratio");
-    if (design.Density == 0) AddFault(result, "     Density");
-    if (design.YieldStrength == 0) AddFault(result, "     Yield stress");
-    // A second strength of 0 that the run designs to would make every mode look safe.
-    if (design.SecondaryStrength == 0) {
+    // A value of 0 or less is as meaningless as a missing one: a negative modulus gives a buckling
+    // pressure that never governs, a negative strength makes a mode look safe. Poisson's ratio of
+    // an isotropic material lies below 0.5. The tests are written so that NaN fails them too.
+    if (!IsPositive(design.YoungsModulus)) AddFault(result, "     Young's Modulus");
+    if (!IsPositive(design.PoissonsRatio) || !(design.PoissonsRatio < kPoissonLimit)) {
+        AddFault(result, "     Poisson's ratio");
+    }
+    if (!IsPositive(design.Density)) AddFault(result, "     Density");
+    if (!IsPositive(design.YieldStrength)) AddFault(result, "     Yield stress");
+    // A second strength the run designs to is checked the same way.
+    if (!IsPositive(design.SecondaryStrength)) {
         if (UsesWorkingStrength(design, design.UseWorkingStrength)) {
             AddFault(result, "     Working strength");
         } else if (UsesCompressiveStrength(design)) {

@@ -18,6 +18,9 @@ inline constexpr int16_t kEndcapEditorScope = 2;
 
 inline const char* const kValidationTitle = "Invalid Design Parameters";
 
+// Poisson's ratio of a material must lie above 0 and below this limit.
+inline constexpr double kPoissonLimit = 0.5;
+
 struct ValidationResult {
     int16_t valid = kTrue;  // -1 valid, 0 at least one fault
     std::string text;       // one line per fault, each introduced by a carriage return

@@ -149,14 +149,14 @@ const ValidationCase kValidationCases[] = {
          return d;
      },
      {"Material Properties:"}},
-    {"NegativeMaterialValuesPass",
+    {"NegativeMaterialValuesFail",
      [] {
          DesignRecord d = ValidTube();
          d.PoissonsRatio = -0.1;
          d.Density = -1;
          return d;
      },
-     {}},
+     {"     Poisson's ratio", "     Density"}},
     {"BodyScopeSkipsEndcap",
      [] {
          DesignRecord d = ValidTube();
