@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "analysis/DesignOperations.h"
+#include "analysis/DesignValidation.h"
 #include "materials/MaterialLoading.h"
+#include "materials/MaterialTextRules.h"
 #include "materials/MaterialsFile.h"
 #include "materials/Windows1252.h"
 #include "units/NumberFormat.h"
@@ -74,14 +76,50 @@ MaterialCatalogue::MaterialCatalogue(DesignRecord& design, std::string materials
 // --- window life ---------------------------------------------------------------------------
 
 void MaterialCatalogue::FormLoad() {
-    // Selecting "All" below forgets the design's material; the lists are then positioned on it.
+    // Selecting "All" forgets the design's material; the lists are then positioned on it.
     const std::string designMaterial = design_.MaterialName;
+    ResetLists();
+    if (!designMaterial.empty()) LoadMaterial(designMaterial, kPositionLists);
+}
+
+void MaterialCatalogue::ResetLists() {
     category_ = ComboWith({kAll});
     subCategory_ = ComboWith({kAll});
     units_ = MaterialUnitSelection{};
     RefreshCategoryList();
     SelectListEntry(CatalogueList::CategoryList, 0);
-    if (!designMaterial.empty()) LoadMaterial(designMaterial, kPositionLists);
+}
+
+void MaterialCatalogue::LoadDesignMaterial(std::string name) {
+    Unload();
+    if (category_.entries.empty()) ResetLists();
+    if (name.empty()) {
+        ClearMaterial();
+        return;
+    }
+    LoadMaterial(std::move(name), kPositionLists);
+}
+
+bool MaterialCatalogue::CloseForCommand() {
+    if (addMode_ || editMode_) {
+        const Message question{"Save the material changes?", kProgramTitle, MessageIcon::Question,
+                               MessageButtons::YesNoCancel};
+        const MessageAnswer answer = messages_.Show(question);
+        if (answer == MessageAnswer::Cancel) return false;
+        if (answer == MessageAnswer::Yes) {
+            DoneClicked();
+            // A refused or failed save keeps the window open, and the command stops.
+            if (addMode_ || editMode_) return false;
+        }
+    }
+    Unload();
+    return true;
+}
+
+LoadedMaterialTexts MaterialCatalogue::LoadedMaterial() const {
+    // The design may have dropped the material since (a new project): then there is none.
+    if (loaded_.name.empty() || loaded_.name != design_.LoadedMaterialName) return {};
+    return loaded_;
 }
 
 void MaterialCatalogue::Activate() {
@@ -391,6 +429,7 @@ void MaterialCatalogue::LoadMaterial(std::string name, int mode) {
     if (mode == kLoadIntoDesign) {
         materialLabel_ = record.Name;
         SetFieldsFrom(LoadRecordIntoDesign(design_, record, units_, messages_));
+        loaded_ = LoadedMaterialTexts{record.Name, record.MainCategory, captions_, CurrentFields()};
     }
     loadGuard_ = false;
 
@@ -407,13 +446,20 @@ void MaterialCatalogue::LoadMaterial(std::string name, int mode) {
         SelectListEntry(CatalogueList::SubCategoryList, sub);
         loadGuard_ = false;
         const int entry = FindMaterialEntry(material_.entries, name);
-        if (entry >= 0) SelectListEntry(CatalogueList::MaterialList, entry);
+        if (entry >= 0) {
+            SelectListEntry(CatalogueList::MaterialList, entry);
+        } else {
+            // Not listed where its category leads: it is loaded by name all the same, so that
+            // a design never loses its material silently.
+            LoadMaterial(name, kLoadIntoDesign);
+        }
     }
 }
 
 void MaterialCatalogue::ClearMaterial() {
     tidewell::ClearMaterial(design_);
     materialLabel_.clear();
+    loaded_ = LoadedMaterialTexts{};
     for (std::string& field : fields_) field.clear();
     units_ = MaterialUnitSelection{};
 }
@@ -428,6 +474,16 @@ bool MaterialCatalogue::ValidateMaterialFields() {
         if (IsNumeric(Field(field))) return true;
         Field(field).clear();
         return false;
+    };
+    // Material values are positive: a negative modulus or strength would pass every later check
+    // and make the analysis look safe. The typed value stays for the user to correct.
+    const auto positive = [this](MaterialField field) {
+        return NumericValue(Field(field)).value_or(0) > 0;
+    };
+    const auto fits = [this](MaterialText field, const std::string& text) {
+        const std::optional<Message> refusal = MaterialTextRefusal(field, text);
+        if (refusal) messages_.Show(*refusal);
+        return !refusal;
     };
 
     if (IsBlank(category_.text) || IsAllText(category_.text)) {
@@ -449,51 +505,41 @@ bool MaterialCatalogue::ValidateMaterialFields() {
     if (!numeric(MaterialField::YsVal)) {
         return fail("Yield Stress?", "Yield Stress value is invalid");
     }
+    if (!positive(MaterialField::YsVal)) {
+        return fail("Yield Stress?", "Yield Stress value must be greater than 0");
+    }
     if (captions_.secondaryShown && !numeric(MaterialField::Ys2Val)) {
         return fail(captions_.secondary + "?", captions_.secondary + " value is invalid");
+    }
+    if (captions_.secondaryShown && !positive(MaterialField::Ys2Val)) {
+        return fail(captions_.secondary + "?",
+                    captions_.secondary + " value must be greater than 0");
     }
     if (!numeric(MaterialField::Youngs_Modulus)) {
         return fail("Youngs Modulus?", "Youngs Modulus value is invalid");
     }
+    if (!positive(MaterialField::Youngs_Modulus)) {
+        return fail("Youngs Modulus?", "Youngs Modulus value must be greater than 0");
+    }
     if (!numeric(MaterialField::Density)) {
         return fail("Density?", "Density value is invalid");
+    }
+    if (!positive(MaterialField::Density)) {
+        return fail("Density?", "Density value must be greater than 0");
     }
     if (!numeric(MaterialField::Poisson_Ratio)) {
         return fail("Poisson's Ratio?", "Poisson's Ratio is invalid");
     }
-    // The file holds 50 single-byte characters per name and category and 4000 for the comment: a
-    // longer text would be cut and the record no longer found under the name it was saved with.
-    if (!TextFits(category_.text, kMaterialCategoryWidth, "Main Category", "Main Category?")) {
-        return false;
+    if (!positive(MaterialField::Poisson_Ratio) ||
+        !(NumericValue(Field(MaterialField::Poisson_Ratio)).value_or(0) < kPoissonLimit)) {
+        return fail("Poisson's Ratio?", "Poisson's Ratio must be greater than 0 and less than 0.5");
     }
-    if (!IsAllText(subCategory_.text) &&
-        !TextFits(subCategory_.text, kMaterialCategoryWidth, "Sub-Category", "Sub-Category?")) {
-        return false;
-    }
-    if (!TextFits(material_.text, kMaterialNameWidth, "Material name", "Material Name?")) {
-        return false;
-    }
-    return TextFits(Field(MaterialField::MatComment), kMaterialCommentWidth, "Comment", "Comment?");
-}
-
-bool MaterialCatalogue::TextFits(const std::string& text, std::size_t width,
-                                 const std::string& what, const std::string& title) {
-    std::string bytes;
-    if (!Utf8ToWindows1252(TrimTrailingBlanks(text), bytes)) {
-        messages_.Show(what +
-                           " contains characters that the materials database cannot store.  Use "
-                           "letters, digits and the usual Western European signs only.",
-                       title, MessageIcon::Critical, MessageButtons::Ok);
-        return false;
-    }
-    if (bytes.size() > width) {
-        messages_.Show(what + " is too long: the materials database holds at most " +
-                           std::to_string(width) + " characters, and this text has " +
-                           std::to_string(bytes.size()) + ".",
-                       title, MessageIcon::Critical, MessageButtons::Ok);
-        return false;
-    }
-    return true;
+    // A text the file cannot hold would be cut or refused by the file, and a cut name would no
+    // longer find the record it was saved as.
+    return fits(MaterialText::MainCategory, category_.text) &&
+           (IsAllText(subCategory_.text) || fits(MaterialText::SubCategory, subCategory_.text)) &&
+           fits(MaterialText::Name, material_.text) &&
+           fits(MaterialText::Comment, Field(MaterialField::MatComment));
 }
 
 bool MaterialCatalogue::SaveMaterialChanges() {

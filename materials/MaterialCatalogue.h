@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/DesignRecord.h"
+#include "materials/LoadedMaterial.h"
 #include "materials/MaterialUnits.h"
 #include "units/UserMessages.h"
 
@@ -60,6 +61,10 @@ public:
     void Activate();
     // Leaves add or edit mode.
     void Unload();
+    // Closing the window for New, Open or Quit: an unfinished add or edit asks "Save the material
+    // changes?"; Yes saves as Done does, No discards. False when the closing (and the command)
+    // must stop: the user cancelled, or the save was refused.
+    bool CloseForCommand();
 
     // --- list handling ---------------------------------------------------------------------
     // Selects an entry (-1 empties the selection) and runs the list's selection handling.
@@ -88,6 +93,10 @@ public:
     // lists on it and lets the material list's selection load it. The name is taken by value:
     // the lists it may come from are rebuilt on the way.
     void LoadMaterial(std::string name, int mode);
+    // Loads the material a project or the preferences name, as the window does it: the lists are
+    // positioned on it and it is loaded into the design; one the lists do not reach is loaded by
+    // name. An empty name clears the design's material. Leaves add or edit mode first.
+    void LoadDesignMaterial(std::string name);
     // Empties the material label, the fields and the design's material; first unit entries.
     void ClearMaterial();
     // True when the fields may be saved; otherwise the first fault was shown.
@@ -107,6 +116,9 @@ public:
     bool ValuePanelsEnabled() const { return valuePanelsEnabled_; }
     bool ButtonEnabled(CatalogueButton button) const;
     const std::string& MaterialLabel() const { return materialLabel_; }
+    // The design's material as it was loaded (empty when the design has none): the texts the
+    // results window and the report quote, whatever the editor's fields show meanwhile.
+    LoadedMaterialTexts LoadedMaterial() const;
 
     bool AddMode() const { return addMode_; }
     bool EditMode() const { return editMode_; }
@@ -134,8 +146,7 @@ private:
     void LeaveEditMode();
     void SetFieldsFrom(const MaterialFieldTexts& fields);
     MaterialFieldTexts CurrentFields() const;
-    bool TextFits(const std::string& text, std::size_t width, const std::string& what,
-                  const std::string& title);
+    void ResetLists();
     void ShowFileError(const std::string& error, const std::string& title);
     void Beep() { ++requests_.beeps; }
     void Focus(CatalogueList list) { requests_.focus = list; }
@@ -151,6 +162,7 @@ private:
     MaterialUnitSelection units_;
     StrengthCaptions captions_;
     std::string materialLabel_;
+    LoadedMaterialTexts loaded_;
 
     bool valuePanelsEnabled_ = false;
     std::array<bool, 4> buttonsEnabled_{true, true, true, true};  // in CatalogueButton order

@@ -97,10 +97,15 @@ std::string MaterialNumberText(double value) {
 }
 
 bool IsNumeric(const std::string& text) {
-    if (text.find_first_not_of(' ') == std::string::npos) return false;
+    return NumericValue(text).has_value();
+}
+
+std::optional<double> NumericValue(const std::string& text) {
+    if (text.find_first_not_of(' ') == std::string::npos) return std::nullopt;
     SilentMessages silent;
     const double value = ParseNumber(text, silent);
-    return !silent.shown && std::isfinite(value);
+    if (silent.shown || !std::isfinite(value)) return std::nullopt;
+    return value;
 }
 
 MaterialFieldTexts FieldTextsForRecord(const MaterialRecord& record,

@@ -5,6 +5,7 @@
 // materials window, a project being opened, the start-up default material and the command-line
 // program all load a material through LoadRecordIntoDesign, so they always agree.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ std::string MaterialNumberText(double value);
 // True when ParseNumber reads the text as a finite number without complaint. Empty or blank text
 // is not numeric. Shows nothing.
 bool IsNumeric(const std::string& text);
+
+// The number a numeric text holds (see IsNumeric); nullopt when it holds none. Shows nothing.
+std::optional<double> NumericValue(const std::string& text);
 
 // Selected positions of the editor's four unit lists.
 struct MaterialUnitSelection {

@@ -88,6 +88,17 @@ bool DecodeUtf8(const std::string& text, std::size_t& pos, char32_t& codePoint) 
 
 }  // namespace
 
+bool NextCodePoint(const std::string& utf8, std::size_t& pos, char32_t& codePoint) {
+    std::size_t next = pos;
+    if (next >= utf8.size() || !DecodeUtf8(utf8, next, codePoint)) return false;
+    pos = next;
+    return true;
+}
+
+bool Windows1252Holds(char32_t codePoint) {
+    return ByteOfCodePoint(codePoint) >= 0;
+}
+
 bool IsValidUtf8(const std::string& bytes) {
     std::size_t pos = 0;
     char32_t codePoint = 0;

@@ -2,6 +2,7 @@
 // The materials file stores single-byte Windows-1252 text; everything else in the program is
 // UTF-8. These two functions are the conversion at that boundary.
 
+#include <cstddef>
 #include <string>
 
 namespace tidewell {
@@ -17,6 +18,13 @@ bool Utf8ToWindows1252(const std::string& utf8, std::string& out);
 
 // True when every character of the UTF-8 text can be stored as Windows-1252.
 bool FitsWindows1252(const std::string& utf8);
+
+// Decodes the UTF-8 character starting at utf8[pos] and moves pos past it. False, leaving pos as
+// it was, on a malformed sequence or at the end of the text.
+bool NextCodePoint(const std::string& utf8, std::size_t& pos, char32_t& codePoint);
+
+// True when the code page has a byte for the code point.
+bool Windows1252Holds(char32_t codePoint);
 
 // True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or values beyond
 // U+10FFFF).

@@ -12,7 +12,8 @@ namespace tidewell {
 
 OpenProjectResult OpenProject(const std::string& path, const std::string& programFolder,
                               const std::string& materialsFilePath, DesignRecord& design,
-                              DesignFormState& form, UserMessages& messages) {
+                              DesignFormState& form, UserMessages& messages,
+                              const MaterialLoader& loadMaterial) {
     OpenProjectResult result;
     design.ProjectFilePath = path;
     const std::optional<ProjectData> data =
@@ -29,7 +30,11 @@ OpenProjectResult OpenProject(const std::string& path, const std::string& progra
         ApplyUiActions(cleared, form);
         result.actions.Merge(cleared);
     } else {
-        LoadMaterialByName(design, materialsFilePath, form.materialLabel, messages);
+        if (loadMaterial) {
+            loadMaterial(form.materialLabel);
+        } else {
+            LoadMaterialByName(design, materialsFilePath, form.materialLabel, messages);
+        }
         // The label shows the loaded material, or nothing when it was not found.
         form.materialLabel = design.MaterialName;
     }

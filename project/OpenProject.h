@@ -3,6 +3,7 @@
 // read the file, put it into the design and the design form, fetch the material by name from the
 // materials file, and start unchanged.
 
+#include <functional>
 #include <string>
 
 #include "analysis/DesignOperations.h"
@@ -26,8 +27,13 @@ struct OpenProjectResult {
 // material named in the file is loaded from materialsFilePath (a name not found there clears the
 // material with the materials catalogue's message; an empty name clears it quietly) and
 // ProjectChanged becomes 0 and BodyGeometryValid holds the body editor's verdict.
+// A loader, when given, fetches the material instead (the desktop's materials catalogue, which
+// keeps the texts of the loaded material); it must leave the design's MaterialName empty when the
+// material was not found.
+using MaterialLoader = std::function<void(const std::string& name)>;
 OpenProjectResult OpenProject(const std::string& path, const std::string& programFolder,
                               const std::string& materialsFilePath, DesignRecord& design,
-                              DesignFormState& form, UserMessages& messages);
+                              DesignFormState& form, UserMessages& messages,
+                              const MaterialLoader& loadMaterial = nullptr);
 
 }  // namespace tidewell

@@ -378,6 +378,12 @@ void HomeForm::SetMaterialChooserAvailable(bool available) {
         available ? QString() : QStringLiteral("The materials window is not part of this build."));
 }
 
+void HomeForm::SetMaterialLabel(const std::string& name) {
+    if (material_->text() == ToQ(name)) return;
+    material_->setText(ToQ(name));
+    MarkChangedAndCloseResults();
+}
+
 void HomeForm::FocusTitle() {
     title_->setFocus();
 }

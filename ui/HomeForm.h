@@ -58,6 +58,10 @@ public:
 
     void FocusTitle();
 
+    // The materials window put a material's name into the label (empty: none). A change marks the
+    // project changed and closes the results.
+    void SetMaterialLabel(const std::string& name);
+
     // Lets the program close the form at the end of a run; the user cannot close it.
     void AllowClose() { closeAllowed_ = true; }
 

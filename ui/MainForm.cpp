@@ -18,7 +18,7 @@
 #include "analysis/DesignOperations.h"
 #include "analysis/DesignValidation.h"
 #include "analysis/ProgramVersion.h"
-#include "materials/MaterialLoading.h"
+#include "materials/MaterialCatalogue.h"
 #include "project/FileErrors.h"
 #include "project/OpenProject.h"
 #include "project/Preferences.h"
@@ -31,6 +31,7 @@
 #include "ui/HelpForm.h"
 #include "ui/HomeForm.h"
 #include "ui/IntroForm.h"
+#include "ui/MATDBS.h"
 #include "ui/NumericForm.h"
 #include "ui/QtText.h"
 #include "ui/ReferenceForm.h"
@@ -77,6 +78,17 @@ MainForm::MainForm(DesignRecord& design, const DesktopServices& services, QWidge
     connect(this, &MainForm::activeChildChanged, this, &MainForm::ResultsActivationChanged);
     connect(home_, &HomeForm::designActionsRequested, this, [this](const DesignUiActions& actions) {
         if (actions.closeResults) CloseResultsWindow();
+    });
+
+    catalogue_ = std::make_unique<MaterialCatalogue>(design_, services_.materialsFile, messages_);
+    home_->SetMaterialChooserAvailable(true);
+    connect(home_, &HomeForm::materialsRequested, this, &MainForm::ShowMaterials);
+    connect(home_, &HomeForm::designActionsRequested, this, [this](const DesignUiActions& actions) {
+        // New has already asked about unfinished material changes.
+        if (actions.closeMaterials && materials_ && materials_->IsLoaded()) {
+            catalogue_->Unload();
+            materials_->CloseForCommand();
+        }
     });
 
     disclaimer_ = new DisclaimerForm(this);
@@ -186,8 +198,8 @@ void MainForm::BuildMenus() {
         ->setVisible(false);
 
     QMenu* materials = addMenu("mnuMaterials", QStringLiteral("&Materials"));
-    // The materials window is not part of this build.
-    AddItem(materials, "mnuitmViewProp", QStringLiteral("&View Materials"))->setEnabled(false);
+    OnMenu(AddItem(materials, "mnuitmViewProp", QStringLiteral("&View Materials")),
+           &MainForm::mnuitmViewProp_Click);
 
     QMenu* window = addMenu("mnuWindow", QStringLiteral("&Window"));
     OnMenu(AddItem(window, "mnuitmReferences", QStringLiteral("&References")),
@@ -321,8 +333,55 @@ void MainForm::LoadDefaultMaterial() {
     if (design_.MaterialName.empty()) return;
     // A copy: loading clears the design's material name before it reports a missing one.
     const std::string name = design_.MaterialName;
-    LoadMaterialByName(design_, services_.materialsFile, name, messages_);
+    LoadDesignMaterial(name);
     home_->ShowDesign();
+}
+
+void MainForm::LoadDesignMaterial(const std::string& name) {
+    // The window's own loading path, so that the catalogue keeps the texts of the material.
+    catalogue_->LoadDesignMaterial(name);
+    if (materials_ && materials_->IsLoaded()) {
+        materials_->ShowModel();
+    }
+    catalogue_->TakeRequests();  // a window that is not open is not brought forward
+}
+
+LoadedMaterialTexts MainForm::LoadedMaterial() const {
+    return catalogue_->LoadedMaterial();
+}
+
+void MainForm::mnuitmViewProp_Click() {
+    ShowMaterials();
+}
+
+void MainForm::ShowMaterials() {
+    const BusyCursor busy;
+    if (!materials_) {
+        materials_ = new MATDBS(*catalogue_, design_, messages_);
+        materialsWindow_ = mdi_->addSubWindow(materials_);
+        materialsWindow_->setObjectName(QStringLiteral("MATDBSWindow"));
+        // Closing hides the window; it stays loaded for the next opening.
+        materialsWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
+        connect(materials_, &MATDBS::materialChanged, this,
+                [this] { home_->SetMaterialLabel(catalogue_->MaterialLabel()); });
+        connect(materials_, &MATDBS::bringForwardRequested, this, [this] {
+            if (materialsWindow_->isVisible()) mdi_->setActiveSubWindow(materialsWindow_);
+        });
+        connect(materials_, &MATDBS::stepBackRequested, this,
+                [this] { mdi_->setActiveSubWindow(homeWindow_); });
+    }
+    const bool alreadyActive =
+        materialsWindow_->isVisible() && mdi_->activeSubWindow() == materialsWindow_;
+    materials_->Open();
+    materialsWindow_->show();
+    materials_->show();
+    materialsWindow_->adjustSize();
+    mdi_->setActiveSubWindow(materialsWindow_);
+    if (!alreadyActive) materials_->Activated();
+}
+
+bool MainForm::CloseMaterials() {
+    return !materials_ || materials_->CloseForCommand();
 }
 
 void MainForm::mnuitmQuit_Click() {
@@ -335,6 +394,7 @@ void MainForm::mnuitmQuit_Click() {
 bool MainForm::QuitRequested() {
     CommitEditors();
     saveCancelled_ = false;
+    if (!CloseMaterials()) return false;
     if (design_.ProjectChanged != kFalse) {
         AskSaveChanges();
         if (saveCancelled_) return false;
@@ -419,6 +479,7 @@ void MainForm::ChildActivated(QMdiSubWindow* window) {
     // program; only a real change of the active child window counts.
     if (window == activeChild_) return;
     activeChild_ = window;
+    if (window && window == materialsWindow_) materials_->Activated();
     emit activeChildChanged(window);
 }
 
@@ -464,6 +525,10 @@ void MainForm::AskSaveChanges() {
 void MainForm::mnuitmNew_Click() {
     CommitEditors();
     saveCancelled_ = false;
+    if (!CloseMaterials()) {
+        saveCancelled_ = true;
+        return;
+    }
     if (design_.ProjectChanged != kFalse) {
         AskSaveChanges();
         if (saveCancelled_) return;
@@ -643,8 +708,9 @@ void MainForm::mnuItmOpenProj_Click(int index) {
 
 bool MainForm::OpenProjectFile(const std::string& path) {
     DesignFormState form = home_->State();
-    const OpenProjectResult result = OpenProject(path, services_.programFolder,
-                                                 services_.materialsFile, design_, form, messages_);
+    const OpenProjectResult result =
+        OpenProject(path, services_.programFolder, services_.materialsFile, design_, form,
+                    messages_, [this](const std::string& name) { LoadDesignMaterial(name); });
     if (!result.opened) {
         // The reader said why; the design is the new project and has no file.
         design_.ProjectFilePath.clear();

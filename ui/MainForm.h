@@ -14,6 +14,7 @@
 
 #include "analysis/DesignOperations.h"
 #include "analysis/DesignRecord.h"
+#include "materials/LoadedMaterial.h"
 #include "project/RecentProjects.h"
 #include "report/ReportInput.h"
 #include "ui/FileDialogs.h"
@@ -34,6 +35,8 @@ class GeometryEditorForm;
 class HelpForm;
 class HomeForm;
 class IntroForm;
+class MATDBS;
+class MaterialCatalogue;
 class NumericForm;
 class ReferenceForm;
 class ResultForm;
@@ -77,6 +80,7 @@ public:
     void mnuitmSaveAs_Click();
     void mnuItmOpenProj_Click(int index);
     void mnuitmQuit_Click();
+    void mnuitmViewProp_Click();
     void mnuitmAnalyze_Click();
     void MnuItmDefaults_Click();
     void mnuitmFormat_Click();
@@ -132,6 +136,11 @@ public:
     // Print, Print Setup, "Copy Analysis to Clipboard" and the "Report" button follow the
     // results window once they have their commands.
     void SetReportCommandsReady(bool ready);
+    // The materials window; null until it is first opened.
+    MATDBS* materialsForm() const { return materials_; }
+    // The design's material in the texts it was loaded with: what the results window's labels
+    // and the report quote (QuoteLoadedMaterial, AssembleReportInput).
+    LoadedMaterialTexts LoadedMaterial() const;
     bool SaveCancelled() const { return saveCancelled_; }
     bool MenusLocked() const { return menusLocked_; }
     const RecentProjects& Recent() const { return recentProjects_; }
@@ -162,6 +171,11 @@ private:
     void ShowHomeForm();
     void HomeFormLoad();
     void LoadDefaultMaterial();
+    // The materials window: opened (once) by "Choose" and "View Materials", closed by New, Open
+    // and Quit, which stop when the user keeps an unfinished add or edit.
+    void ShowMaterials();
+    bool CloseMaterials();
+    void LoadDesignMaterial(const std::string& name);
     bool QuitRequested();
     void EndOfRun();
     void ChildActivated(QMdiSubWindow* window);
@@ -206,6 +220,9 @@ private:
     bool reportCommandsReady_ = false;
     QPointer<BodyForm> body_;
     QPointer<EndCapForm> endcap_;
+    std::unique_ptr<MaterialCatalogue> catalogue_;
+    MATDBS* materials_ = nullptr;
+    QMdiSubWindow* materialsWindow_ = nullptr;
     std::unique_ptr<QLockFile> instanceLock_;
     std::unique_ptr<PrintDialogs> qtPrintDialogs_;
     std::unique_ptr<ReportCommands> reports_;

@@ -72,8 +72,7 @@ private slots:
         row("mnuitmPaste", "mnuEdit", "&Paste", "Ctrl+V", true, true);
         row("mnuitmDelete", "mnuEdit", "&Delete", "Ctrl+D", true, true);
         row("mnuitmCopyReport", "mnuEdit", "&Copy Analysis to Clipboard", "Ctrl+R", false, false);
-        // The materials window is not part of this build.
-        row("mnuitmViewProp", "mnuMaterials", "&View Materials", "", false, true);
+        row("mnuitmViewProp", "mnuMaterials", "&View Materials", "", true, true);
         row("mnuitmReferences", "mnuWindow", "&References", "", true, true);
         row("mnuitmDisclaimer", "mnuWindow", "&Disclaimer", "", true, true);
         row("mnuitmBody", "mnuDesign", "View/Edit &Body", "Ctrl+B", false, true);

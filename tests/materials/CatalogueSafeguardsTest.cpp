@@ -1,0 +1,212 @@
+// What keeps bad material data out of the file and the design: values of 0 or less, text the
+// file cannot hold, unfinished edits closed by a command, and the texts the results quote.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "materials/MaterialCatalogue.h"
+#include "materials/MaterialTextRules.h"
+#include "materials/MaterialsFile.h"
+#include "tests/materials/MaterialsTestSupport.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+using List = CatalogueList;
+using Field = MaterialField;
+
+MaterialRecord Acrylic() {
+    MaterialRecord r;
+    r.Name = "Acrylic";
+    r.MainCategory = "Plastics";
+    r.SubCategory = "Acrylic";
+    r.StrengthValue = 10.5;
+    r.StrengthUnit = r.Strength2Unit = "Ksi";
+    r.Strength2Value = 1.5;
+    r.ModulusValue = 0.45;
+    r.ModulusUnit = "Mpsi";
+    r.DensityValue = 0.043;
+    r.DensityUnit = "lb/cu in";
+    r.PoissonValue = 0.37;
+    r.InUse = kMaterialInUse;
+    return r;
+}
+
+class Safeguards : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(WriteMaterialsFile(path, {Acrylic()}));
+        catalogue.FormLoad();
+        catalogue.Activate();
+    }
+    // Starts adding a plastic with readable values; the caller spoils one.
+    void AddPlastic(const std::string& name) {
+        catalogue.AddClicked();
+        catalogue.SelectListEntry(List::CategoryList, 4);  // "Plastics"
+        catalogue.TypeListText(List::MaterialList, name);
+        for (auto [field, text] : {std::pair{Field::YsVal, "9"},
+                                   {Field::Ys2Val, "2"},
+                                   {Field::Youngs_Modulus, "0.4"},
+                                   {Field::Density, "0.04"},
+                                   {Field::Poisson_Ratio, "0.35"}}) {
+            catalogue.SetFieldText(field, text);
+        }
+    }
+    testing::ScratchFolder folder;
+    std::string path = folder.File("DesMat.Dat");
+    DesignRecord design;
+    ScriptedMessages messages;
+    MaterialCatalogue catalogue{design, path, messages};
+};
+
+struct ValueCase {
+    const char* label;
+    std::vector<std::pair<Field, const char*>> typed;
+    const char* title;
+    const char* text;
+};
+
+class ValueChecks : public Safeguards, public ::testing::WithParamInterface<ValueCase> {};
+
+TEST_P(ValueChecks, ValueOfZeroOrLessIsRefusedAndNothingSaved) {
+    AddPlastic("New Plastic");
+    for (const auto& [field, text] : GetParam().typed) catalogue.SetFieldText(field, text);
+    const std::string before = testing::ReadBytes(path);
+    catalogue.DoneClicked();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, GetParam().title);
+    EXPECT_EQ(messages.shown[0].text, GetParam().text);
+    EXPECT_TRUE(catalogue.AddMode());
+    EXPECT_EQ(testing::ReadBytes(path), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ValueChecks,
+    ::testing::Values(ValueCase{"yield_before_modulus",
+                                {{Field::YsVal, "-9"}, {Field::Youngs_Modulus, "-1"}},
+                                "Yield Stress?",
+                                "Yield Stress value must be greater than 0"},
+                      ValueCase{"working_strength_zero",
+                                {{Field::Ys2Val, "0"}},
+                                "Working Strength?",
+                                "Working Strength value must be greater than 0"},
+                      ValueCase{"negative_modulus",
+                                {{Field::Youngs_Modulus, "-0.4"}},
+                                "Youngs Modulus?",
+                                "Youngs Modulus value must be greater than 0"},
+                      ValueCase{"negative_density",
+                                {{Field::Density, "-1e-3"}},
+                                "Density?",
+                                "Density value must be greater than 0"},
+                      ValueCase{"poisson_one_half",
+                                {{Field::Poisson_Ratio, "0.5"}},
+                                "Poisson's Ratio?",
+                                "Poisson's Ratio must be greater than 0 and less than 0.5"},
+                      ValueCase{"poisson_zero",
+                                {{Field::Poisson_Ratio, "0"}},
+                                "Poisson's Ratio?",
+                                "Poisson's Ratio must be greater than 0 and less than 0.5"}),
+    testing::RowLabel());
+
+struct TextCase {
+    const char* label;
+    MaterialText field;
+    std::string text;
+    std::string refusal;  // a part of the message; empty when the text is accepted
+};
+
+class TextRules : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(TextRules, RefusesWhatTheFileCannotHold) {
+    const std::optional<Message> refusal = MaterialTextRefusal(GetParam().field, GetParam().text);
+    if (GetParam().refusal.empty()) {
+        EXPECT_FALSE(refusal) << refusal->text;
+    } else {
+        ASSERT_TRUE(refusal);
+        EXPECT_NE(refusal->text.find(GetParam().refusal), std::string::npos) << refusal->text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TextRules,
+    ::testing::Values(
+        TextCase{"name_line_break", MaterialText::Name, "Alloy\nB", "line break"},
+        TextCase{"category_tab", MaterialText::MainCategory, "Met\tals", "line break"},
+        TextCase{"sub_line_separator", MaterialText::SubCategory, "a\xE2\x80\xA8", "line break"},
+        TextCase{"name_c1_control", MaterialText::Name, "a\xC2\x81", "line break"},
+        TextCase{"comment_line_break", MaterialText::Comment, "line 1\nline 2", ""},
+        TextCase{"name_omega", MaterialText::Name, "Alloy \xCE\xA9",
+                 "the character \"\xCE\xA9\" (U+03A9)"},
+        TextCase{"comment_check_mark", MaterialText::Comment, "ok \xE2\x9C\x93", "(U+2713)"},
+        TextCase{"name_euro_and_registered", MaterialText::Name, "\xE2\x82\xAC \xC2\xAE", ""},
+        TextCase{"name_50_and_blanks", MaterialText::Name, std::string(50, 'n') + "   ", ""},
+        TextCase{"name_51", MaterialText::Name, std::string(51, 'n'), "at most 50"},
+        TextCase{"comment_4001", MaterialText::Comment, std::string(4001, 'c'), "at most 4000"}),
+    testing::RowLabel());
+
+TEST_F(Safeguards, UnfinishedAddAskedOnClosing) {
+    AddPlastic("Half Done");
+    messages.Answer(MessageAnswer::Cancel);
+    EXPECT_FALSE(catalogue.CloseForCommand());
+    EXPECT_TRUE(catalogue.AddMode());
+    catalogue.SetFieldText(Field::Youngs_Modulus, "-1");
+    messages.Answer(MessageAnswer::Yes);  // Done, refused by the modulus
+    EXPECT_FALSE(catalogue.CloseForCommand());
+    messages.Answer(MessageAnswer::No);
+    EXPECT_TRUE(catalogue.CloseForCommand());
+    EXPECT_FALSE(catalogue.AddMode());
+    EXPECT_EQ(ReadMaterial(path, "Half Done").InUse, kMaterialFree);
+    EXPECT_EQ(messages.shown[0].text, "Save the material changes?");
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoCancel);
+
+    AddPlastic("Done Now");
+    messages.Answer(MessageAnswer::Yes);
+    EXPECT_TRUE(catalogue.CloseForCommand());
+    EXPECT_EQ(ReadMaterial(path, "Done Now").InUse, kMaterialInUse);
+}
+
+TEST_F(Safeguards, OtherCategoryIsLoadedAndFoundAgainByName) {
+    catalogue.AddClicked();
+    catalogue.TypeListText(List::CategoryList, "Alloys");
+    catalogue.TypeListText(List::MaterialList, "Bronze X");
+    for (auto [field, text] : {std::pair{Field::YsVal, "40"},
+                               {Field::Youngs_Modulus, "16"},
+                               {Field::Density, "0.3"},
+                               {Field::Poisson_Ratio, "0.32"}}) {
+        catalogue.SetFieldText(field, text);
+    }
+    catalogue.DoneClicked();
+    EXPECT_EQ(design.LoadedMaterialName, "Bronze X");
+    EXPECT_EQ(catalogue.List(List::CategoryList).text, "All");
+
+    // Opening a project that names it, in a new run.
+    DesignRecord other;
+    MaterialCatalogue opened(other, path, messages);
+    opened.LoadDesignMaterial("bronze x");
+    EXPECT_EQ(other.LoadedMaterialName, "Bronze X");
+    EXPECT_DOUBLE_EQ(other.YieldStrength, 40000);
+    EXPECT_TRUE(messages.Empty());
+}
+
+TEST_F(Safeguards, ResultsQuoteTheMaterialAsLoadedWhileItIsEdited) {
+    catalogue.SelectListEntry(List::CategoryList, 4);
+    catalogue.SelectListEntry(List::SubCategoryList, 0);  // loads Acrylic
+    catalogue.EditClicked();
+    catalogue.SetFieldText(Field::YsVal, "12");
+    catalogue.SelectListEntry(List::CategoryList, 3);  // "Metals": no secondary panel
+    ResultsRequest request;
+    QuoteLoadedMaterial(catalogue.LoadedMaterial(), request);
+    EXPECT_EQ(request.primaryStrengthValue, "10.5");
+    EXPECT_EQ(request.secondaryStrengthCaption, "Working Strength");
+    EXPECT_EQ(request.secondaryStrengthValue, "1.5");
+    EXPECT_EQ(request.secondaryStrengthUnit, "Ksi");
+    EXPECT_EQ(catalogue.LoadedMaterial().fields.units.strength, 0);  // "Ksi"
+}
+
+}  // namespace
+}  // namespace tidewell

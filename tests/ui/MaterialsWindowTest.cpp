@@ -1,0 +1,193 @@
+// The materials window on the real program: browsing and picking onto the design form, adding
+// with every refusal in order, finding the saved material with the command-line program,
+// editing, renaming over another record, deleting, Cancel, and the commands that close it.
+
+#include <QClipboard>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QProcess>
+
+#include "UiTestSupport.h"
+#include "materials/MaterialsFile.h"
+#include "ui/MATDBS.h"
+
+using namespace tidewell;
+
+class MaterialsWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    MemorySettingsStore store_;
+    std::unique_ptr<DesktopRun> run_;
+
+    MATDBS* Window() const { return run_->main->materialsForm(); }
+    template <typename T>
+    T* W(const char* name) const {
+        return Window()->findChild<T*>(QLatin1String(name));
+    }
+    void Pick(const char* list, const QString& entry) {
+        auto* box = W<QComboBox>(list);
+        DesktopRun::Choose(box, box->findText(entry));
+    }
+    // Types into a value field or the text of a list, as the user does.
+    void Type(const char* name, const QString& text) {
+        QLineEdit* edit = W<QLineEdit>(name);
+        if (!edit) edit = W<QComboBox>(name)->lineEdit();
+        edit->selectAll();
+        edit->del();
+        QTest::keyClicks(edit, text);
+    }
+    void Click(const char* name) { W<QPushButton>(name)->click(); }
+    QString Label() const { return run_->Control<QLabel>("Material")->text(); }
+    QString Database() const { return folder_.path() + QStringLiteral("/DesMat.Dat"); }
+    std::string LastText() const { return run_->messages.shown.back().text; }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(folder_.isValid());
+    }
+
+    void init() {
+        QVERIFY(CopyMaterialsDatabase(folder_.path()));
+        run_ = std::make_unique<DesktopRun>(store_, folder_.path());
+        run_->StartToDesignForm();
+        run_->Control<QPushButton>("Command1")->click();
+        run_->messages.Clear();
+    }
+
+    void cleanup() { run_.reset(); }
+
+    void browseAddEditDeleteAndCancel() {
+        Pick("CategoryList", QStringLiteral("Metals"));
+        QCOMPARE(Label(), QString());  // a category alone leaves the design without a material
+        Pick("SubCategoryList", QStringLiteral("Steel"));
+        QCOMPARE(Label(), QStringLiteral("HY-80 Steel"));
+        Click("Done");  // steps back behind the design form
+        run_->Control<QPushButton>("Command1")->click();
+        Pick("CategoryList", QStringLiteral("Glass"));
+        Pick("SubCategoryList", QStringLiteral("All"));
+        QCOMPARE(Label(), QStringLiteral("Borosilicate Glass"));
+        Click("CancelButton");  // back to the material the design had when the window came up
+        QCOMPARE(Label(), QStringLiteral("HY-80 Steel"));
+        QCOMPARE(run_->design.YieldStrength, 80000.0);
+
+        // Adding: every refusal in order, one field mended after each.
+        Click("btnAdd");
+        QCOMPARE(Label(), QString());
+        const std::pair<const char*, const char*> mends[] = {
+            {"CategoryList", nullptr}, {"MaterialList", "Marine Alloy"}, {"YsVal", "-30"},
+            {"YsVal", "30"},           {"Youngs_Modulus", "-10"},        {"Youngs_Modulus", "10"},
+            {"Density", "0.097"},      {"Poisson_Ratio", "0.6"},         {"Poisson_Ratio", "0.33"}};
+        for (const auto& [field, text] : mends) {
+            Click("Done");
+            if (text) {
+                Type(field, QString::fromUtf8(text));
+            } else {
+                Pick(field, QStringLiteral("Metals"));
+                Type("SubCategoryList", QStringLiteral("Aluminum"));
+            }
+        }
+        Click("Done");
+        QCOMPARE(run_->messages.Texts(),
+                 (std::vector<std::string>{
+                     "Main Category is invalid.  A Main Category is required for the database.  "
+                     "Use of the existing options is highly recommended.  (\"All\" is not a "
+                     "valid option).",
+                     "Material description is invalid", "Yield Stress value is invalid",
+                     "Yield Stress value must be greater than 0", "Youngs Modulus value is invalid",
+                     "Youngs Modulus value must be greater than 0", "Density value is invalid",
+                     "Poisson's Ratio is invalid",
+                     "Poisson's Ratio must be greater than 0 and less than 0.5"}));
+        QCOMPARE(Label(), QStringLiteral("Marine Alloy"));
+        QCOMPARE(run_->design.YoungsModulus, 10e6);
+        QProcess cli;
+        cli.start(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"),
+                  {QStringLiteral("materials"), QStringLiteral("--category"),
+                   QStringLiteral("Metals"), QStringLiteral("--materials"), Database()});
+        QVERIFY(cli.waitForFinished(30000));
+        QVERIFY(cli.readAllStandardOutput().split('\n').contains("Marine Alloy"));
+
+        // Editing it; then renaming it over another record is refused.
+        Click("BtnEdit");
+        Type("YsVal", QStringLiteral("31"));
+        Click("Done");
+        QCOMPARE(run_->design.YieldStrength, 31000.0);
+        Click("BtnEdit");
+        Type("MaterialList", QStringLiteral("HY-80 Steel"));
+        Click("Done");
+        QCOMPARE(LastText(), std::string("The material \"Marine Alloy\" not found in database."));
+        QVERIFY(!W<QPushButton>("btnAdd")->isEnabled());  // still editing
+        Click("CancelButton");
+        QCOMPARE(ReadMaterial(Database().toStdString(), "HY-80 Steel").StrengthValue, 80.0);
+
+        run_->Control<QPushButton>("Command1")->click();
+        Pick("CategoryList", QStringLiteral("Metals"));
+        Pick("SubCategoryList", QStringLiteral("Aluminum"));
+        Pick("MaterialList", QStringLiteral("Marine Alloy"));
+        Click("btnDelete");
+        QCOMPARE(LastText(),
+                 std::string("The material \"Marine Alloy\" has been deleted from the database."));
+        QCOMPARE(ReadMaterial(Database().toStdString(), "Marine Alloy").InUse, kMaterialFree);
+    }
+
+    void oneWindowForChooseAndViewMaterials() {
+        run_->Item("mnuitmViewProp")->trigger();
+        run_->Control<QPushButton>("Command1")->click();
+        QCOMPARE(run_->main->findChildren<MATDBS*>().size(), qsizetype{1});
+        QCOMPARE(run_->main->findChild<QMdiArea*>()->activeSubWindow()->widget(), Window());
+        for (QWidget* control : Window()->findChildren<QWidget*>()) {
+            if (control->objectName().isEmpty() ||
+                control->objectName().startsWith(QLatin1String("qt_"))) {
+                continue;
+            }
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        }
+    }
+
+    void newAsksAboutAnUnfinishedAdd() {
+        Click("btnAdd");
+        Type("MaterialList", QStringLiteral("Half Typed"));
+        run_->messages.Answer(MessageAnswer::Cancel);
+        run_->Item("mnuitmNew")->trigger();
+        QCOMPARE(LastText(), std::string("Save the material changes?"));
+        QVERIFY(Window()->isVisible());
+        run_->messages.Answer(MessageAnswer::No);
+        run_->Item("mnuitmNew")->trigger();
+        QVERIFY(!Window()->isVisible());
+        QCOMPARE(ReadMaterial(Database().toStdString(), "Half Typed").InUse, kMaterialFree);
+    }
+
+    void textTheFileCannotHoldIsRefusedAsTyped() {
+        Click("btnAdd");
+        Type("MaterialList", QStringLiteral("Alloy "));
+        QTest::sendKeyEvent(QTest::Click, W<QComboBox>("MaterialList")->lineEdit(), Qt::Key_unknown,
+                            QStringLiteral("\u03a9"), Qt::NoModifier);
+        QCOMPARE(W<QComboBox>("MaterialList")->currentText(), QStringLiteral("Alloy "));
+        QVERIFY(LastText().find("\"\u03a9\" (U+03A9)") != std::string::npos);
+        QLineEdit* name = W<QComboBox>("MaterialList")->lineEdit();
+        QApplication::clipboard()->setText(QStringLiteral("two\nlines"));
+        name->paste();
+        QVERIFY(!name->text().contains(QLatin1Char('\n')));
+        QCOMPARE(W<QComboBox>("MaterialList")->lineEdit()->maxLength(), 50);
+    }
+
+    void openingTheListIsNotLeavingIt() {
+        W<QComboBox>("CategoryList")->setFocus();
+        QTRY_VERIFY(W<QComboBox>("CategoryList")->lineEdit()->hasFocus());
+        Type("CategoryList", QStringLiteral("Metx"));
+        W<QComboBox>("CategoryList")->showPopup();
+        QTest::qWait(50);
+        QVERIFY(run_->messages.Empty());
+        W<QComboBox>("CategoryList")->hidePopup();
+        QTest::keyClick(W<QComboBox>("CategoryList")->lineEdit(), Qt::Key_Return);
+        QTRY_COMPARE(run_->messages.Texts(),
+                     std::vector<std::string>{"You must choose a valid selection from the list"});
+    }
+};
+
+QTEST_MAIN(MaterialsWindowTest)
+#include "MaterialsWindowTest.moc"
