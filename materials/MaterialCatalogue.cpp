@@ -116,7 +116,7 @@ bool MaterialCatalogue::CloseForCommand() {
     return true;
 }
 
-LoadedMaterialTexts MaterialCatalogue::LoadedMaterial() const {
+MaterialAsLoaded MaterialCatalogue::LoadedMaterial() const {
     // The design may have dropped the material since (a new project): then there is none.
     if (loaded_.name.empty() || loaded_.name != design_.LoadedMaterialName) return {};
     return loaded_;
@@ -429,7 +429,7 @@ void MaterialCatalogue::LoadMaterial(std::string name, int mode) {
     if (mode == kLoadIntoDesign) {
         materialLabel_ = record.Name;
         SetFieldsFrom(LoadRecordIntoDesign(design_, record, units_, messages_));
-        loaded_ = LoadedMaterialTexts{record.Name, record.MainCategory, captions_, CurrentFields()};
+        loaded_ = MaterialAsLoaded{record.Name, record.MainCategory, captions_, CurrentFields()};
     }
     loadGuard_ = false;
 
@@ -459,7 +459,7 @@ void MaterialCatalogue::LoadMaterial(std::string name, int mode) {
 void MaterialCatalogue::ClearMaterial() {
     tidewell::ClearMaterial(design_);
     materialLabel_.clear();
-    loaded_ = LoadedMaterialTexts{};
+    loaded_ = MaterialAsLoaded{};
     for (std::string& field : fields_) field.clear();
     units_ = MaterialUnitSelection{};
 }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "analysis/DesignRecord.h"
-#include "materials/LoadedMaterial.h"
+#include "materials/MaterialAsLoaded.h"
 #include "materials/MaterialUnits.h"
 #include "units/UserMessages.h"
 
@@ -118,7 +118,7 @@ public:
     const std::string& MaterialLabel() const { return materialLabel_; }
     // The design's material as it was loaded (empty when the design has none): the texts the
     // results window and the report quote, whatever the editor's fields show meanwhile.
-    LoadedMaterialTexts LoadedMaterial() const;
+    MaterialAsLoaded LoadedMaterial() const;
 
     bool AddMode() const { return addMode_; }
     bool EditMode() const { return editMode_; }
@@ -162,7 +162,7 @@ private:
     MaterialUnitSelection units_;
     StrengthCaptions captions_;
     std::string materialLabel_;
-    LoadedMaterialTexts loaded_;
+    MaterialAsLoaded loaded_;
 
     bool valuePanelsEnabled_ = false;
     std::array<bool, 4> buttonsEnabled_{true, true, true, true};  // in CatalogueButton order

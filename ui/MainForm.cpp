@@ -346,7 +346,7 @@ void MainForm::LoadDesignMaterial(const std::string& name) {
     catalogue_->TakeRequests();  // a window that is not open is not brought forward
 }
 
-LoadedMaterialTexts MainForm::LoadedMaterial() const {
+MaterialAsLoaded MainForm::LoadedMaterial() const {
     return catalogue_->LoadedMaterial();
 }
 

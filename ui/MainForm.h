@@ -14,7 +14,7 @@
 
 #include "analysis/DesignOperations.h"
 #include "analysis/DesignRecord.h"
-#include "materials/LoadedMaterial.h"
+#include "materials/MaterialAsLoaded.h"
 #include "project/RecentProjects.h"
 #include "report/ReportInput.h"
 #include "ui/FileDialogs.h"
@@ -140,7 +140,7 @@ public:
     MATDBS* materialsForm() const { return materials_; }
     // The design's material in the texts it was loaded with: what the results window's labels
     // and the report quote (QuoteLoadedMaterial, AssembleReportInput).
-    LoadedMaterialTexts LoadedMaterial() const;
+    MaterialAsLoaded LoadedMaterial() const;
     bool SaveCancelled() const { return saveCancelled_; }
     bool MenusLocked() const { return menusLocked_; }
     const RecentProjects& Recent() const { return recentProjects_; }

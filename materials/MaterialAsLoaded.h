@@ -11,7 +11,7 @@
 
 namespace tidewell {
 
-struct LoadedMaterialTexts {
+struct MaterialAsLoaded {
     std::string name;  // empty: the design has no material
     std::string mainCategory;
     StrengthCaptions captions;  // of the main category
@@ -21,6 +21,6 @@ struct LoadedMaterialTexts {
 // Fills the material part of a results request: the design form's material caption and the
 // strength captions, values and units. A class without a secondary strength quotes its primary
 // strength alone.
-void QuoteLoadedMaterial(const LoadedMaterialTexts& material, ResultsRequest& request);
+void QuoteLoadedMaterial(const MaterialAsLoaded& material, ResultsRequest& request);
 
 }  // namespace tidewell

@@ -1,4 +1,4 @@
-#include "materials/LoadedMaterial.h"
+#include "materials/MaterialAsLoaded.h"
 
 namespace tidewell {
 
@@ -11,7 +11,7 @@ std::string UnitText(const std::vector<std::string>& list, int position) {
 
 }  // namespace
 
-void QuoteLoadedMaterial(const LoadedMaterialTexts& material, ResultsRequest& request) {
+void QuoteLoadedMaterial(const MaterialAsLoaded& material, ResultsRequest& request) {
     request.materialCaption = material.name;
     // The results title adds the secondary strength for every category but "Metals".
     request.categoryText = material.captions.secondaryShown ? material.mainCategory : "Metals";
