@@ -362,8 +362,11 @@ void MainForm::ShowMaterials() {
         materialsWindow_->setObjectName(QStringLiteral("MATDBSWindow"));
         // Closing hides the window; it stays loaded for the next opening.
         materialsWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
-        connect(materials_, &MATDBS::materialChanged, this,
-                [this] { home_->SetMaterialLabel(catalogue_->MaterialLabel()); });
+        connect(materials_, &MATDBS::materialChanged, this, [this] {
+            // Results of other material values are stale, also under the same name.
+            CloseResultsWindow();
+            home_->SetMaterialLabel(catalogue_->MaterialLabel());
+        });
         connect(materials_, &MATDBS::bringForwardRequested, this, [this] {
             if (materialsWindow_->isVisible()) mdi_->setActiveSubWindow(materialsWindow_);
         });
