@@ -87,9 +87,13 @@ std::optional<ReportInput> MainForm::CurrentReportInput() {
                        MessageButtons::Ok);
         return std::nullopt;
     }
+    // The material as it was loaded, as the materials window keeps it: unsaved edits there do not
+    // reach the report, and a material deleted from the database since still has its texts.
     std::string problem;
+    const MaterialAsLoaded loaded = LoadedMaterial();
     const std::optional<MaterialFieldTexts> material =
-        LoadedMaterialTexts(design_, services_.materialsFile, problem);
+        !loaded.name.empty() ? loaded.fields
+                             : LoadedMaterialTexts(design_, services_.materialsFile, problem);
     if (!material) {
         messages_.Show(problem, kProgramTitle, MessageIcon::Critical, MessageButtons::Ok);
         return std::nullopt;
