@@ -6,48 +6,13 @@
 #include <benchmark/benchmark.h>
 
 #include "analysis/ResultsTable.h"
+#include "bench/BenchDesigns.h"
 #include "units/UserMessages.h"
 
 namespace {
 
 using namespace tidewell;
-
-// Every run of these designs is silent; a message would be a fault of the benchmark.
-class NoMessages : public UserMessages {
-public:
-    using UserMessages::Show;
-    MessageAnswer Show(const Message&) override { return MessageAnswer::Ok; }
-};
-
-DesignRecord Aluminium() {
-    DesignRecord d;
-    d.ProjectTitle = "Benchmark";
-    d.MaterialName = d.LoadedMaterialName = "6061-T6";
-    d.MaterialClass = "Metals";
-    d.YoungsModulus = 10.0e6;
-    d.PoissonsRatio = 0.33;
-    d.Density = 0.098;
-    d.YieldStrength = 35000;
-    d.PressureSource = 1;
-    return d;
-}
-
-DesignRecord ExternalTube() {
-    DesignRecord d = Aluminium();
-    d.BodyType = kTubeBody;
-    d.BodyDim = {4.8, 5, 0.1, 20, 0};
-    return d;
-}
-
-DesignRecord AnnularPlate(double increments) {
-    DesignRecord d = Aluminium();
-    d.EndcapType = kFlatAnnularEndcap;
-    d.EdgeRestraint = 4;
-    d.UniformLoadOn = kTrue;
-    d.LineLoadOn = kTrue;
-    d.EndcapDim = {6, 7, 0.5, 1, 4, increments, 1, 5};
-    return d;
-}
+using namespace tidewell::bench;
 
 void RunTable(benchmark::State& state, const DesignRecord& design) {
     const ResultsRequest request = DefaultResultsRequest(design);

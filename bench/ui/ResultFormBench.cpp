@@ -8,19 +8,14 @@
 #include <QApplication>
 #include <QComboBox>
 
+#include "bench/BenchDesigns.h"
 #include "ui/FileDialogs.h"
 #include "ui/ResultForm.h"
 
 namespace {
 
 using namespace tidewell;
-
-// The plate is silent; a message would be a fault of the benchmark.
-class NoMessages : public UserMessages {
-public:
-    using UserMessages::Show;
-    MessageAnswer Show(const Message&) override { return MessageAnswer::Ok; }
-};
+using namespace tidewell::bench;
 
 class NoDialogs : public FileDialogs {
 public:
@@ -28,26 +23,8 @@ public:
     std::optional<std::string> SaveFile(const FileDialogSetup&) override { return std::nullopt; }
 };
 
-DesignRecord AnnularPlate() {
-    DesignRecord d;
-    d.ProjectTitle = "Benchmark";
-    d.MaterialName = d.LoadedMaterialName = "6061-T6";
-    d.MaterialClass = "Metals";
-    d.YoungsModulus = 10.0e6;
-    d.PoissonsRatio = 0.33;
-    d.Density = 0.098;
-    d.YieldStrength = 35000;
-    d.PressureSource = 1;
-    d.EndcapType = kFlatAnnularEndcap;
-    d.EdgeRestraint = 4;
-    d.UniformLoadOn = kTrue;
-    d.LineLoadOn = kTrue;
-    d.EndcapDim = {6, 7, 0.5, 1, 4, 50, 1, 5};
-    return d;
-}
-
 void BM_StressUnitChangeRebuildsAndRefillsTheGrid(benchmark::State& state) {
-    DesignRecord design = AnnularPlate();
+    DesignRecord design = AnnularPlate(50);
     NoMessages messages;
     NoDialogs dialogs;
     ResultForm form(design, messages, dialogs);

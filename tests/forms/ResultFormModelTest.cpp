@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/AnalysisTestSupport.h"
 #include "analysis/ResultsTable.h"
 #include "forms/GridCopy.h"
 #include "forms/ResultFormModel.h"
@@ -16,14 +17,7 @@ using L = ResultUnitList;
 
 // An aluminium annular plate, hole 1 in, free diameter 6 in, both loads, 50 increments.
 DesignRecord Plate() {
-    DesignRecord d;
-    d.ProjectTitle = "Port";
-    d.MaterialName = d.LoadedMaterialName = "6061-T6";
-    d.MaterialClass = "Metals";
-    d.YoungsModulus = 10.0e6;
-    d.PoissonsRatio = 0.33;
-    d.Density = 0.098;
-    d.YieldStrength = 35000;
+    DesignRecord d = testing::TitledMetal();
     d.EndcapType = kFlatAnnularEndcap;
     d.EdgeRestraint = 4;
     d.UniformLoadOn = kTrue;
