@@ -18,6 +18,8 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <tuple>
+#include <utility>
 
 #include "forms/GridCopy.h"
 #include "ui/AEndGraphForm.h"
@@ -211,17 +213,24 @@ void ResultForm::BuildControls() {
     auto* failPlace = new QGridLayout;
     bottom->addLayout(failPlace, 1);
 
-    failFrame_ = new QGroupBox(QStringLiteral("Theoretical Failure:"), this);
-    failFrame_->setObjectName(QStringLiteral("FailFrame"));
-    auto* failGrid = new QGridLayout(failFrame_);
-    for (int i = 0; i < 4; ++i) {
-        auto* option = new QRadioButton(failFrame_);
-        option->setObjectName(QStringLiteral("FailType_%1").arg(i + 1));
-        option->setAccessibleName(QStringLiteral("Failure mode %1").arg(i + 1));
-        failType_[static_cast<size_t>(i)] = option;
-        failGrid->addWidget(option, i, 0, 1, 2);
-        connect(option, &QRadioButton::clicked, this, [this, i] { FailOption_Click(i + 1); });
-    }
+    // A failure frame with its option buttons, one per line: "FailType_1", ...
+    auto failureFrame = [this](const char* name, const char* optionName, auto& options) {
+        auto* frame = new QGroupBox(QStringLiteral("Theoretical Failure:"), this);
+        frame->setObjectName(QLatin1String(name));
+        auto* grid = new QGridLayout(frame);
+        for (int i = 0; i < static_cast<int>(options.size()); ++i) {
+            auto* option = new QRadioButton(frame);
+            option->setObjectName(
+                QStringLiteral("%1_%2").arg(QLatin1String(optionName)).arg(i + 1));
+            option->setAccessibleName(QStringLiteral("Failure mode %1").arg(i + 1));
+            options[static_cast<size_t>(i)] = option;
+            grid->addWidget(option, i, 0, 1, 2);
+            connect(option, &QRadioButton::clicked, this, [this, i] { FailOption_Click(i + 1); });
+        }
+        return std::pair{frame, grid};
+    };
+    QGridLayout* failGrid = nullptr;
+    std::tie(failFrame_, failGrid) = failureFrame("FailFrame", "FailType", failType_);
     // The pressures stand in the option captions; these labels of the older layout stay empty.
     for (const char* name :
          {"YieldFail", "SeatFail", "BucklingFail", "BucklingFailNodes", "YieldEqLbl"}) {
@@ -241,17 +250,9 @@ void ResultForm::BuildControls() {
     failGrid->addLayout(failUnitsRow, 6, 0, 1, 2);
     failPlace->addWidget(failFrame_, 0, 0);
 
-    aEndFailFrame_ = new QGroupBox(QStringLiteral("Theoretical Failure:"), this);
-    aEndFailFrame_->setObjectName(QStringLiteral("AEndFailFrame"));
-    auto* aEndGrid = new QGridLayout(aEndFailFrame_);
-    for (int i = 0; i < 5; ++i) {
-        auto* option = new QRadioButton(aEndFailFrame_);
-        option->setObjectName(QStringLiteral("AEndFailType_%1").arg(i + 1));
-        option->setAccessibleName(QStringLiteral("Failure mode %1").arg(i + 1));
-        aEndFailType_[static_cast<size_t>(i)] = option;
-        aEndGrid->addWidget(option, i, 0);
-        connect(option, &QRadioButton::clicked, this, [this, i] { FailOption_Click(i + 1); });
-    }
+    QGridLayout* aEndGrid = nullptr;
+    std::tie(aEndFailFrame_, aEndGrid) =
+        failureFrame("AEndFailFrame", "AEndFailType", aEndFailType_);
     auto* evalRow = new QHBoxLayout;
     aEndEvalRadiusLbl_ = NamedLabel(
         "AEndEvalRadiusLbl", QStringLiteral("Table evaluation dia., inches:"), aEndFailFrame_);
