@@ -5,7 +5,6 @@
 
 #include "analysis/AnalysisTestSupport.h"
 #include "analysis/ResultsTable.h"
-#include "forms/GridCopy.h"
 #include "forms/ResultFormModel.h"
 #include "forms/StressGraphSeries.h"
 #include "units/ScriptedMessages.h"
@@ -190,15 +189,6 @@ TEST(ResultForm, TypedDiameterIsKeptUntilTheDesignChanges) {
     design.EndcapDim[2] = 0.6;  // a thicker plate: the proposal returns
     model.Rebuild(messages);
     EXPECT_EQ(model.EvalText(), model.View().failure.proposedEvalDiameter);
-}
-
-TEST(ResultForm, CopyTakesTheSelectedBlockOrTheWholeGrid) {
-    ResultsView view;
-    view.rowCount = 3;
-    view.columnCount = 2;
-    view.cells = {{"Pressure", "Depth"}, {"psi", "Ft (sea)"}, {"1", "2.3"}};
-    EXPECT_EQ(TabSeparatedCells(view, {}), "Pressure\tDepth\npsi\tFt (sea)\n1\t2.3\n");
-    EXPECT_EQ(TabSeparatedCells(view, {{2, 1}, {1, 0}}), "psi\t\n\t2.3\n");
 }
 
 }  // namespace
