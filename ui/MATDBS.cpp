@@ -246,6 +246,12 @@ void MATDBS::Open() {
     Act([this] { catalogue_.FormLoad(); });
 }
 
+void MATDBS::FocusCategoryList() {
+    QComboBox* box = Combo(CatalogueList::CategoryList);
+    box->setFocus(Qt::OtherFocusReason);
+    box->lineEdit()->selectAll();
+}
+
 void MATDBS::Activated() {
     catalogue_.Activate();
 }
@@ -333,7 +339,7 @@ CatalogueRequests MATDBS::CarryOutRequests() {
     if (requests.bringForward && isVisible()) emit bringForwardRequested();
     if (requests.focus) {
         QComboBox* box = Combo(*requests.focus);
-        box->setFocus();
+        box->setFocus(Qt::OtherFocusReason);
         box->lineEdit()->selectAll();
     }
     if (requests.stepBack) emit stepBackRequested();

@@ -33,6 +33,8 @@ public:
     // filled and positioned on the design's material).
     void Open();
     bool IsLoaded() const { return loaded_; }
+    // Puts the focus into the category list with its text selected, ready to be typed over.
+    void FocusCategoryList();
 
     // The window became the active child window: Cancel will restore the design's material of
     // this moment.

@@ -381,6 +381,7 @@ void MainForm::ShowMaterials() {
     materialsWindow_->adjustSize();
     mdi_->setActiveSubWindow(materialsWindow_);
     if (!alreadyActive) materials_->Activated();
+    materials_->FocusCategoryList();
 }
 
 bool MainForm::CloseMaterials() {
