@@ -151,12 +151,6 @@ const ShellCase kShellCases[] = {
          return std::array<double, 4>{kNA, shell, kNA, kNA};
      },
      2, " (Thick wall eq's)", false},
-    {"TubeInternalPlasticUltimate", ThinPlasticTube, 0, "Ksi",
-     [](const DesignRecord& d) {
-         // Plastics compare the hoop stress pR/t with the ultimate strength.
-         return std::array<double, 4>{kNA, d.YieldStrength * 0.1 / Mean(2.4, 2.5), kNA, kNA};
-     },
-     2, " (Thin wall eq's)", false},
     {"TubeInternalPlasticWorking", ThinPlasticTube, 1, "Bar",
      [](const DesignRecord& d) {
          return std::array<double, 4>{kNA, d.SecondaryStrength * 0.1 / Mean(2.4, 2.5), kNA, kNA};
@@ -177,17 +171,6 @@ const ShellCase kShellCases[] = {
          return std::array<double, 4>{buckling, shell, kNA, kNA};
      },
      2, " (Thick wall eq's)", false},
-    {"SphereInternalThickMetalShear", [] { return Body(kSphereBody, 9, 10, 0.5, 0); }, 0, "Ksi",
-     [](const DesignRecord& d) {
-         const double a3 = 4.5 * 4.5 * 4.5, b3 = 125;
-         // At the bore: tangential p(b³+2a³)/(2(b³-a³)), radial -p; twice the maximum shear
-         // 3pb³/(4(b³-a³)) is the same stress difference.
-         const double tangential = (b3 + 2 * a3) / (2 * (b3 - a3));
-         const double shell = d.YieldStrength / (tangential + 1);
-         const double shear = d.YieldStrength / (2 * 3 * b3 / (4 * (b3 - a3)));
-         return std::array<double, 4>{kNA, shell, kNA, shear};
-     },
-     2, " (Thick wall eq's)", false},
     {"HemiEndcapExternalGlass",
      [] {
          DesignRecord d = Endcap(kHemisphericalEndcap, {9, 10, 0.5, 0, 0, 0, 0, 0}, -1);
@@ -205,20 +188,6 @@ const ShellCase kShellCases[] = {
          return std::array<double, 4>{buckling, shell, seat, kNA};
      },
      2, " (Thick wall eq's)", false},
-    {"HemiEndcapInternalGlass",
-     [] {
-         DesignRecord d = Endcap(kHemisphericalEndcap, {9, 10, 0.5, 0, 0, 0, 0, 0}, -1);
-         SetGlass(d);
-         return d;
-     },
-     0, "Ksi",
-     [](const DesignRecord& d) {
-         const double a3 = 4.5 * 4.5 * 4.5, b3 = 125;
-         // Tensile hoop stress meets the tensile strength; no seat, no shear for glass.
-         const double shell = d.YieldStrength * 2 * (b3 - a3) / (b3 + 2 * a3);
-         return std::array<double, 4>{kNA, shell, kNA, kNA};
-     },
-     2, " (Thick wall eq's)", false},
     {"ConeExternalMetal",
      [] {
          DesignRecord d = Endcap(kConicalEndcap, {4, 5, 0.25, 3, 0, 0, 0, 0}, -1);
@@ -233,17 +202,6 @@ const ShellCase kShellCases[] = {
          const double shell = d.YieldStrength * 2 * t * std::cos(alpha) / (R * std::sqrt(3.0));
          const double seat = d.YieldStrength * (b * b - a * a) / (b * b);
          return std::array<double, 4>{kNA, shell, seat, kNA};
-     },
-     2, " (Thin wall eq's)", false},
-    {"ConeInternalMetal",
-     [] {
-         return Endcap(kConicalEndcap, {4, 5, 0.25, 3, 0, 0, 0, 0}, -1);
-     },
-     0, "Ksi",
-     [](const DesignRecord& d) {
-         const double R = 2.25, t = 0.25, alpha = std::atan(5.0 / 6.0);
-         const double shell = d.YieldStrength * 2 * t * std::cos(alpha) / (R * std::sqrt(3.0));
-         return std::array<double, 4>{kNA, shell, kNA, kNA};
      },
      2, " (Thin wall eq's)", false},
 };
@@ -353,14 +311,11 @@ TEST_P(TubeLobeRows, ReportsTheLowestBucklingPressure) {
     EXPECT_EQ(caption.substr(caption.size() - suffix.size()), suffix);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FailureSearch, TubeLobeRows,
-    ::testing::Values(LobeCase{"LongTubeTwoLobes", 1.9, 2.1, 10},         // n = 2
-                      LobeCase{"ShortTubeBelowTwenty", 19.95, 20.05, 1},  // n = 19
-                      LobeCase{"ShortThinTube21", 19.99, 20.01, 5},       // n = 21
-                      LobeCase{"ShortThinTube40", 19.99, 20.01, 1},       // n = 40
-                      LobeCase{"ShortThinTube31", 9.995, 10.005, 1}),     // n = 31
-    RowName<LobeCase>);
+INSTANTIATE_TEST_SUITE_P(FailureSearch, TubeLobeRows,
+                         ::testing::Values(LobeCase{"LongTubeTwoLobes", 1.9, 2.1, 10},
+                                           LobeCase{"ShortTubeBelowTwenty", 19.95, 20.05, 1},
+                                           LobeCase{"ShortThinTube40", 19.99, 20.01, 1}),
+                         RowName<LobeCase>);
 
 TEST(FailureSearch, LobeSearchBeyondTwentyHalvesTheReportedPressure) {
     // With only 2 to 20 lobes this tube would be reported at about 2.1 times its lowest
@@ -406,11 +361,6 @@ constexpr double kSeat = kRp * kRp / (kRp * kRp - kA * kA);
 const PlateCase kPlateCases[] = {
     {"SimplySupportedExternal", 0, 0, 1, " (plate center)",
      "Table eval dia., De = plate center for Max Radial", 1, kSimpleCentre, kSimpleCentre, kSeat},
-    {"SimplySupportedInternal", 0, 0, 0, " (plate center)",
-     "Table eval dia., De = plate center for Max Radial", 1, kSimpleCentre, kSimpleCentre, 0},
-    {"FixedExternalInches", 1, 0, 1, " (free dia. = 6.0000 inches)",
-     "Table eval dia., De = plate free diameter for Max Radial", 1, kFixedEdge, kFixedCentre,
-     kSeat},
     {"FixedExternalMillimetres", 1, 1, 1, " (free dia. = 152.40 mm)",
      "Table eval dia., De = plate free diameter for Max Radial", 1, kFixedEdge, kFixedCentre,
      kSeat},
@@ -507,13 +457,6 @@ INSTANTIATE_TEST_SUITE_P(
                  [] {
                      DesignRecord d = Body(kTubeBody, 4, 5, 0.5, 20);
                      d.YieldStrength = std::nan("");
-                     return d;
-                 },
-                 "strength"},
-        StopCase{"NegativeStrength",
-                 [] {
-                     DesignRecord d = Body(kSphereBody, 9, 10, 0.5, 0);
-                     d.YieldStrength = -100;
                      return d;
                  },
                  "strength"},

@@ -73,11 +73,8 @@ const PlateCase kPlateCases[] = {
     {"SimplySupportedFreeBothExternal", 4, true, true, true, kNA,
      ShearPressure(kA, kUniformMoment + kLineMoment),
      SeatPressure(kRp* kRp - kB * kB + kRlo * kRlo)},
-    {"SimplySupportedFreeUniformExternal", 4, true, false, true, kNA,
-     ShearPressure(kA, kUniformMoment), SeatPressure(kRp* kRp - kB * kB)},
     {"FixedFreeLineInternal", 0, false, true, false, kNA, ShearPressure(kA, kLineMoment), kNA},
     {"FixedFixedUniformInternal", 3, true, false, false, kOracle, kOracle, kNA},
-    {"SimplySupportedBothInternal", 6, true, true, false, kOracle, kOracle, kNA},
     {"GuidedSimplySupportedLineExternal", 8, false, true, true, ShearPressure(kB, kLineMoment), kNA,
      SeatPressure(kRlo* kRlo)},
     {"FreeFixedUniformExternal", 11, true, false, true, ShearPressure(kB, kUniformMoment), kNA,
@@ -204,73 +201,6 @@ TEST_P(PlateFailureRows, FindsEveryModeAndTheGoverningOne) {
 INSTANTIATE_TEST_SUITE_P(PlateFailure, PlateFailureRows, ::testing::ValuesIn(kPlateCases),
                          RowName<PlateCase>);
 
-// Caption texts: value and diameter, "N/A" for both where a mode does not apply, the seat
-// without a diameter.
-struct CaptionCase {
-    const char* name;
-    bool glass;
-    bool external;
-    int16_t unitSystem;
-    const char* unit;
-    const char* lengthName;
-    double lengthFactor;
-};
-
-class PlateCaptionRows : public ::testing::TestWithParam<CaptionCase> {};
-
-TEST_P(PlateCaptionRows, WritesTheFiveCaptions) {
-    const CaptionCase& c = GetParam();
-    DesignRecord design = AnnularDesign(4, true, true, c.external);
-    if (c.glass) {
-        design.MaterialClass = "Glass";
-        design.SecondaryStrength = 100000;
-    }
-    AnalysisState s;
-    const PlateFailureResult result =
-        RunPlateFailure(s, design, {design.MaterialClass, c.unit, c.unitSystem, 50, false});
-    ASSERT_FALSE(result.error);
-    auto value = [&](int mode) {
-        const double p = s.PlateFailurePressures[mode];
-        return p >= kNotApplicablePressure ? std::string("N/A")
-                                           : Fmt(p * (std::string(c.unit) == "Ksi" ? 0.001 : 1));
-    };
-    auto diameter = [&](int mode) {
-        return s.PlateFailurePressures[mode] >= kNotApplicablePressure
-                   ? std::string("N/A")
-                   : Fmt(2 * s.PlateFailureRadii[mode] * c.lengthFactor);
-    };
-    const std::string unit = c.unit;
-    const std::string length = c.lengthName;
-    const char* titles[] = {"Radial moment failure at ", "Tangential moment failure at ",
-                            "Shear stress failure at ", "Shear stress failure at "};
-    for (int mode = 1; mode <= 4; ++mode) {
-        EXPECT_EQ(result.frame.options[mode - 1].caption, titles[mode - 1] + value(mode) + " " +
-                                                              unit + " (Dia. = " + diameter(mode) +
-                                                              " " + length + ")");
-    }
-    EXPECT_EQ(result.frame.options[4].caption, "Seat failure at " + value(5) + " " + unit);
-    EXPECT_EQ(result.frame.annularEvalLabel, "Table eval dia., De (" + length + "):");
-    EXPECT_EQ(result.frame.proposedEvalDiameter, diameter(0));
-    if (c.glass) {
-        // No shear failure for glass: both shear buttons N/A, the hole-edge one shows.
-        EXPECT_EQ(s.PlateFailurePressures[3], kNotApplicablePressure);
-        EXPECT_EQ(s.PlateFailurePressures[4], kNotApplicablePressure);
-        EXPECT_TRUE(result.frame.options[2].visible);
-        EXPECT_FALSE(result.frame.options[3].visible);
-    }
-    if (!c.external) {
-        EXPECT_EQ(result.frame.options[4].caption, "Seat failure at N/A " + unit);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    PlateFailure, PlateCaptionRows,
-    ::testing::Values(CaptionCase{"MetalExternalInches", false, true, 0, "psi", "inches", 1},
-                      CaptionCase{"MetalInternalMillimetres", false, false, 1, "Ksi", "mm", 25.4},
-                      CaptionCase{"GlassExternalInches", true, true, 0, "psi", "inches", 1},
-                      CaptionCase{"GlassInternalMillimetres", true, false, 1, "Ksi", "mm", 25.4}),
-    RowName<CaptionCase>);
-
 TEST(PlateFailure, GlassBendsToItsTensileAndBearsWithItsCompressiveStrength) {
     DesignRecord design = AnnularDesign(11, true, false, true);
     design.MaterialClass = "CERAMICS";
@@ -314,14 +244,10 @@ TEST_P(RadialIncrementRows, BoundsAndRoundsTheCount) {
 
 INSTANTIATE_TEST_SUITE_P(
     PlateFailure, RadialIncrementRows,
-    ::testing::Values(IncrementCase{"Zero", 0, 2}, IncrementCase{"One", 1, 2},
-                      IncrementCase{"Negative", -7, 2}, IncrementCase{"Two", 2, 2},
-                      IncrementCase{"RoundsDown", 10.4, 10},
-                      IncrementCase{"HalfRoundsUp", 10.5, 11}, IncrementCase{"Default", 50, 50},
-                      IncrementCase{"JustBelowMax", 999.5, 1000}, IncrementCase{"Max", 1000, 1000},
+    ::testing::Values(IncrementCase{"One", 1, 2}, IncrementCase{"HalfRoundsUp", 10.5, 11},
+                      IncrementCase{"Default", 50, 50}, IncrementCase{"Max", 1000, 1000},
                       IncrementCase{"AboveMax", 5000, 1000},
-                      IncrementCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), 2},
-                      IncrementCase{"Infinite", std::numeric_limits<double>::infinity(), 1000}),
+                      IncrementCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), 2}),
     RowName<IncrementCase>);
 
 TEST(PlateFailure, SettingsBelowTwoIncrementsAreRaisedInsteadOfDividingByZero) {

@@ -153,8 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cones, ConeMembraneTest,
     ::testing::Values(ConeCase{"SteepInternal", 6, 6.6, 12, 30e6, 0.3, true, 500},
                       ConeCase{"FortyFiveExternal", 9.5, 10, 5, 10e6, 0.33, false, 300},
-                      ConeCase{"FlatExternal", 6, 14, 0.75, 30e6, 0.3, false, 200},
-                      ConeCase{"ShallowInternal", 19.4, 20, 1.8, 16e6, 0.34, true, 50}),
+                      ConeCase{"FlatExternal", 6, 14, 0.75, 30e6, 0.3, false, 200}),
     RowName<ConeCase>);
 
 TEST(ConeEdgeCases, HeightChangeAtEightyDegreesUsesSine) {
@@ -296,8 +295,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CircularPlateCase{"SimplySupportedSteel", 0, 4, 4.5, 0.5, 30e6, 0.3, 1000},
                       CircularPlateCase{"FixedSteel", 1, 4, 4.5, 0.5, 30e6, 0.3, 1000},
                       CircularPlateCase{"SimplySupportedAcrylicNoSeat", 0, 3, 3, 0.75, 450e3, 0.37,
-                                        200},
-                      CircularPlateCase{"FixedAluminum", 1, 6, 7, 1, 10e6, 0.33, 500}),
+                                        200}),
     RowName<CircularPlateCase>);
 
 TEST(CircularPlateHandValues, FixedEdge) {

@@ -82,13 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
         WallTheoryCase{"TubeRatio12Forced", kTubeComponent, 5.75, 6.25, 0.5, true, false},
         // R / t = 10 exactly counts as thick
         WallTheoryCase{"TubeRatio10", kTubeComponent, 4.75, 5.25, 0.5, false, false},
-        WallTheoryCase{"TubeRatio5", kTubeComponent, 2.25, 2.75, 0.5, false, false},
         WallTheoryCase{"SphereRatio20", kSphereComponent, 9.75, 10.25, 0.5, false, true},
         WallTheoryCase{"HemiEndcapRatio20Forced", kHemiEndcapComponent, 9.75, 10.25, 0.5, true,
                        false},
         // The cone has only membrane formulas: thin whatever the option and the ratio.
-        WallTheoryCase{"ConeRatio5Forced", kConeComponent, 2.25, 2.75, 0.5, true, true},
-        WallTheoryCase{"ConeRatio20", kConeComponent, 9.75, 10.25, 0.5, false, true}),
+        WallTheoryCase{"ConeRatio5Forced", kConeComponent, 2.25, 2.75, 0.5, true, true}),
     RowName<WallTheoryCase>);
 
 TEST(WallTheory, SphereThinSetHasNoRadialStressOrLengthChange) {
@@ -119,16 +117,6 @@ TEST(WallTheory, PlatesAreThickWallAndLeaveTheShellSetAlone) {
         EXPECT_EQ(s.AxialStress, 456) << code;
         EXPECT_FALSE(s.ResultNotFinite) << code;
     }
-}
-
-TEST(Dispatch, UnknownComponentComputesNothing) {
-    AnalysisState s = Shell(7, 2, 3, 1);
-    s.WeightInAir = 11;
-    ComputeStresses(s, 1000, 2, 0, 0, 2, 0);
-    EXPECT_EQ(s.WeightInAir, 11);
-    EXPECT_EQ(s.ThinHoopStress, 0.0);
-    EXPECT_EQ(s.ThickHoopStress, 0.0);
-    EXPECT_FALSE(s.ResultNotFinite);
 }
 
 TEST(ResetResults, ClearsTheSetsAndKeepsTheRest) {
@@ -182,14 +170,6 @@ TEST(ResetResults, ClearsTheSetsAndKeepsTheRest) {
     EXPECT_EQ(s.PlateRadialStressAtR, 5);
 }
 
-TEST(ResetResults, ExternalSphereNeverWritesMaxShear) {
-    AnalysisState s = Shell(kSphereComponent, 4, 4.5, 0.5);
-    s.MaxShearStress = 99;
-    ResetResults(s);
-    ComputeStresses(s, 1000, 4, 0, 0, 2, 0);
-    EXPECT_EQ(s.MaxShearStress, 0.0);
-}
-
 struct NotFiniteCase {
     std::string name;
     int16_t code;
@@ -226,16 +206,13 @@ INSTANTIATE_TEST_SUITE_P(
     Flags, NotFiniteTest,
     ::testing::Values(
         NotFiniteCase{"TubeNoWall", kTubeComponent, 2, 2, 0, 0, true, false},
-        NotFiniteCase{"SphereNoWall", kSphereComponent, 2, 2, 0, 0, true, false},
-        NotFiniteCase{"HemiEndcapNoWall", kHemiEndcapComponent, 2, 2, 0, 0, true, false},
         NotFiniteCase{"ConeNoWall", kConeComponent, 2, 2, 0, 0, true, false},
         NotFiniteCase{"CircularPlateNoThickness", kCircularPlateComponent, 5, 4, 0, 0, true, false},
         NotFiniteCase{"CircularPlateNoRestraint", kCircularPlateComponent, 5, 4, 0.5, -1, true,
                       true},
         NotFiniteCase{"AnnularPlateNoHole", kAnnularPlateComponent, 0, 4, 0.5, 4, true, false},
         NotFiniteCase{"AnnularPlateRestraint12", kAnnularPlateComponent, 1, 4, 0.5, 12, true, true},
-        NotFiniteCase{"TubeSound", kTubeComponent, 2, 3, 1, 0, false, false},
-        NotFiniteCase{"AnnularPlateSound", kAnnularPlateComponent, 1, 4, 0.5, 11, false, false}),
+        NotFiniteCase{"TubeSound", kTubeComponent, 2, 3, 1, 0, false, false}),
     RowName<NotFiniteCase>);
 
 }  // namespace

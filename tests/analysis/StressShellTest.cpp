@@ -150,21 +150,17 @@ TEST_P(TubeLameTest, WeightsAreWallAndDisplacedCylinder) {
     ExpectRel(s.WeightInWater, wall * c.density - outer * 0.03704, 1e-9, "water");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tubes, TubeLameTest,
-    ::testing::Values(ShellCase{"SteelInternalBore", kTubeComponent, 2.0, 2.5, 20, 30e6, 0.3, 0.283,
-                                true, 1500, 2.0},
-                      ShellCase{"ThickSteelInternalBore", kTubeComponent, 2.0, 2.6, 10, 30e6, 0.3,
-                                0.283, true, 900, 2.0},
-                      ShellCase{"SteelInternalMidWall", kTubeComponent, 2.0, 2.5, 20, 30e6, 0.3,
-                                0.283, true, 1500, 2.27},
-                      ShellCase{"AluminumExternalBore", kTubeComponent, 3.0, 3.75, 12, 10e6, 0.33,
-                                0.098, false, 2500, 3.0},
-                      ShellCase{"AluminumExternalOuter", kTubeComponent, 3.0, 3.75, 12, 10e6, 0.33,
-                                0.098, false, 2500, 3.75},
-                      ShellCase{"ThinAcrylicExternal", kTubeComponent, 5.0, 5.25, 30, 450e3, 0.37,
-                                0.043, false, 100, 5.1}),
-    RowName<ShellCase>);
+INSTANTIATE_TEST_SUITE_P(Tubes, TubeLameTest,
+                         ::testing::Values(ShellCase{"SteelInternalBore", kTubeComponent, 2.0, 2.5,
+                                                     20, 30e6, 0.3, 0.283, true, 1500, 2.0},
+                                           ShellCase{"SteelInternalMidWall", kTubeComponent, 2.0,
+                                                     2.5, 20, 30e6, 0.3, 0.283, true, 1500, 2.27},
+                                           ShellCase{"AluminumExternalBore", kTubeComponent, 3.0,
+                                                     3.75, 12, 10e6, 0.33, 0.098, false, 2500, 3.0},
+                                           ShellCase{"ThinAcrylicExternal", kTubeComponent, 5.0,
+                                                     5.25, 30, 450e3, 0.37, 0.043, false, 100,
+                                                     5.1}),
+                         RowName<ShellCase>);
 
 class SphereLameTest : public ::testing::TestWithParam<ShellCase> {};
 
@@ -231,14 +227,10 @@ INSTANTIATE_TEST_SUITE_P(
     Spheres, SphereLameTest,
     ::testing::Values(ShellCase{"SphereInternal", kSphereComponent, 4.0, 4.6, 0, 30e6, 0.3, 0.283,
                                 true, 2000, 4.0},
-                      ShellCase{"SphereExternalMidWall", kSphereComponent, 4.0, 4.6, 0, 30e6, 0.3,
-                                0.283, false, 2000, 4.3},
                       ShellCase{"HemisphereExternal", kHemisphereComponent, 6.0, 6.4, 0, 16e6, 0.34,
                                 0.16, false, 800, 6.0},
                       ShellCase{"HemiEndcapInternalOuter", kHemiEndcapComponent, 6.0, 6.4, 0, 16e6,
-                                0.34, 0.16, true, 800, 6.4},
-                      ShellCase{"HemiEndcapExternalThin", kHemiEndcapComponent, 10.0, 10.2, 0, 10e6,
-                                0.33, 0.098, false, 150, 10.0}),
+                                0.34, 0.16, true, 800, 6.4}),
     RowName<ShellCase>);
 
 TEST(ShellEdgeCases, SphereWeighsTwoHemispheresWithEqualStresses) {
@@ -309,7 +301,6 @@ INSTANTIATE_TEST_SUITE_P(
         // x = 20/pi, y = pi/20: f = 1.450e-4 + 3.846e-3; 3e6 * f * 0.8 / 1.01234 = 9461
         BucklingCase{"TubeTwoLobes", kTubeComponent, 1, 0.1, 10, 30e6, 0.3, 2, 9461, 5},
         // x = 30/pi: f = 1/(9*92.19^2) + 0.0082418*1.0221 = 8.437e-3; * 3e6*0.8/1.00548 = 20139
-        BucklingCase{"TubeThreeLobes", kTubeComponent, 1, 0.1, 10, 30e6, 0.3, 3, 20139, 5},
         // 0.365 * 30e6 * 0.01 / 1
         BucklingCase{"Sphere", kSphereComponent, 1, 0.1, 0, 30e6, 0.3, 2, 109500, 1e-6},
         // 0.365 * 10e6 * 0.0625 / 100

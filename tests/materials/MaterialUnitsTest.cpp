@@ -47,36 +47,6 @@ INSTANTIATE_TEST_SUITE_P(
         NumberTextCase{"minus_infinity", -std::numeric_limits<double>::infinity(), "-inf"}),
     testing::RowLabel());
 
-struct CaptionCase {
-    const char* label;
-    const char* category;
-    const char* primary;
-    bool secondaryShown;
-    const char* secondary;
-};
-
-class MaterialCaptions : public ::testing::TestWithParam<CaptionCase> {};
-
-TEST_P(MaterialCaptions, FollowTheClass) {
-    const StrengthCaptions captions = StrengthCaptionsFor(GetParam().category);
-    EXPECT_EQ(captions.primary, GetParam().primary);
-    EXPECT_EQ(captions.secondaryShown, GetParam().secondaryShown);
-    EXPECT_EQ(captions.secondary, GetParam().secondary);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Classes, MaterialCaptions,
-    ::testing::Values(
-        CaptionCase{"metals", "Metals", "Yield Strength", false, ""},
-        CaptionCase{"plastics_any_case", "pLaStIcS", "Ultimate Strength", true, "Working Strength"},
-        CaptionCase{"glass", "Glass", "Ult. Strength (tensile)", true, "Ult. Strength (comp)"},
-        CaptionCase{"ceramics", "CERAMICS", "Ult. Strength (tensile)", true,
-                    "Ult. Strength (comp)"},
-        CaptionCase{"unknown_class", "Woods", "Yield Strength", false, ""},
-        CaptionCase{"all", "All", "Yield Strength", false, ""},
-        CaptionCase{"empty", "", "Yield Strength", false, ""}),
-    testing::RowLabel());
-
 struct NumericCase {
     const char* label;
     const char* text;
@@ -100,15 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
         NumericCase{"not_a_number", "nan", false}, NumericCase{"infinity", "inf", false},
         NumericCase{"unit_glued_on", "12Ksi", false}),
     testing::RowLabel());
-
-TEST(MaterialUnitLists, OrderOfTheEditorsLists) {
-    EXPECT_EQ(StrengthUnitList(),
-              (std::vector<std::string>{"Ksi", "psi", "Mpsi", "Kbar", "Mbar", "MPa", "GPa"}));
-    EXPECT_EQ(ModulusUnitList(),
-              (std::vector<std::string>{"Mpsi", "psi", "Ksi", "Kbar", "Mbar", "MPa", "GPa"}));
-    EXPECT_EQ(DensityUnitList(), (std::vector<std::string>{"lb/cu in", "lb/cu ft", "kg/cu m",
-                                                           "gr/cu cm", "kg/cu cm"}));
-}
 
 MaterialRecord Record(const std::string& category) {
     MaterialRecord record;
@@ -140,19 +101,6 @@ TEST(MaterialFieldTexts, StoredNumbersAndUnitsAsTheEditorShowsThem) {
     EXPECT_EQ(fields.units.strength2, 0);  // Ksi
     EXPECT_EQ(fields.units.modulus, 6);    // GPa
     EXPECT_EQ(fields.units.density, 3);    // gr/cu cm
-}
-
-TEST(MaterialFieldTexts, UnitNotInTheListKeepsThePreviousSelection) {
-    MaterialRecord record = Record("Metals");
-    record.StrengthUnit = "furlongs";
-    record.DensityUnit = "";
-    MaterialUnitSelection previous;
-    previous.strength = 2;
-    previous.density = 4;
-    const MaterialFieldTexts fields = FieldTextsForRecord(record, previous);
-    EXPECT_EQ(fields.units.strength, 2);
-    EXPECT_EQ(fields.units.density, 4);
-    EXPECT_EQ(fields.units.modulus, 6);
 }
 
 struct LoadCase {

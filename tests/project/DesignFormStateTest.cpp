@@ -28,18 +28,6 @@ TEST(ApplyUiActions, NewProjectEmptiesTheBoxesAndSelectsTube) {
     EXPECT_EQ(form.restraintSelection, -1);
 }
 
-TEST(ApplyUiActions, EndcapChoicePreselectsItsRestraint) {
-    DesignFormState form;
-    DesignRecord design;
-    NewProject(design);
-    ApplyUiActions(SelectBody(design, 2), form);
-    EXPECT_EQ(form.endcapSelection, 3);  // flat circular
-    EXPECT_EQ(form.restraintSelection, 0);
-    ApplyUiActions(SelectEndcap(design, 0), form);
-    EXPECT_EQ(form.endcapSelection, 0);
-    EXPECT_EQ(form.restraintSelection, 4);  // "Simply Supported/Free"
-}
-
 struct BodyIndexRow {
     const char* name;
     int16_t bodyType;

@@ -73,19 +73,6 @@ TEST(OpenProject, ReadsTheFileAndFetchesItsMaterial) {
     EXPECT_FALSE(result.openEndcapEditor);
 }
 
-TEST(OpenProject, BareNameIsTakenFromTheProgramFolder) {
-    Desk desk;
-    WriteBytes(desk.folder.path() / "tank.PRJ", CrLfText(AnnularPlateLines()));
-    const OpenProjectResult result = desk.Open("tank");
-    ASSERT_TRUE(result.opened);
-    EXPECT_EQ(desk.design.ProjectFilePath, desk.folder.File("tank.PRJ"));
-    EXPECT_EQ(result.caption, "tank.PRJ");
-    EXPECT_FALSE(result.openBodyEditor);
-    EXPECT_TRUE(result.openEndcapEditor);
-    EXPECT_EQ(desk.design.EdgeRestraint, 7);
-    EXPECT_EQ(desk.design.ProjectChanged, kFalse);
-}
-
 TEST(OpenProject, MaterialMissingFromTheDatabaseIsClearedWithTheCataloguesMessage) {
     Desk desk;
     std::vector<std::string> lines = HandWrittenTubeLines();
@@ -99,31 +86,6 @@ TEST(OpenProject, MaterialMissingFromTheDatabaseIsClearedWithTheCataloguesMessag
     EXPECT_EQ(desk.design.YieldStrength, 0);
     EXPECT_EQ(desk.form.materialLabel, "");
     EXPECT_EQ(desk.design.ProjectChanged, kFalse);
-}
-
-TEST(OpenProject, NoMaterialNameClearsTheMaterialQuietly) {
-    Desk desk;
-    desk.design.YieldStrength = 5;
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[9] = "";
-    WriteBytes(desk.folder.path() / "probe.prj", CrLfText(lines));
-    const OpenProjectResult result = desk.Open(desk.folder.File("probe.prj"));
-    ASSERT_TRUE(result.opened);
-    EXPECT_TRUE(desk.messages.Empty());
-    EXPECT_EQ(desk.design.YieldStrength, 0);
-    EXPECT_TRUE(result.actions.clearMaterialLabel);
-}
-
-TEST(OpenProject, FailedReadEmptiesTheProjectPath) {
-    Desk desk;
-    desk.design.ProjectChanged = kTrue;
-    const OpenProjectResult result = desk.Open(desk.folder.File("absent.prj"));
-    EXPECT_FALSE(result.opened);
-    EXPECT_EQ(desk.design.ProjectFilePath, "");
-    EXPECT_EQ(desk.design.ProjectLoadFailed, kTrue);
-    EXPECT_EQ(desk.design.ProjectTitle, "Project1");
-    EXPECT_EQ(desk.design.ProjectChanged, kTrue);
-    EXPECT_EQ(desk.messages.Texts(), std::vector<std::string>{"File not found"});
 }
 
 TEST(OpenProject, TruncatedFileLeavesTheNewProject) {

@@ -51,27 +51,6 @@ TEST(LocateProgramFolder, FirstRunCopiesTheInstalledDatabase) {
     EXPECT_EQ(testing::EntryCount(install.user), 1);
 }
 
-TEST(LocateProgramFolder, LaterRunsKeepTheUsersOwnDatabase) {
-    Installation install;
-    WriteBytes(install.share / "DesMat.Dat", "installed");
-    fs::create_directories(install.user);
-    WriteBytes(install.user / "DesMat.Dat", "edited by the user");
-    const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
-    EXPECT_EQ(location.folder, install.user);
-    EXPECT_FALSE(location.seeded);
-    EXPECT_EQ(ReadBytes(install.user / "DesMat.Dat"), "edited by the user");
-}
-
-TEST(LocateProgramFolder, ExplicitInstalledCandidatesAreTriedInOrder) {
-    Installation install;
-    WriteBytes(install.root.path() / "second.dat", "second");
-    const ProgramFolder location = LocateProgramFolder(
-        install.bin, install.user,
-        {install.root.path() / "absent.dat", install.root.path() / "second.dat"});
-    EXPECT_TRUE(location.seeded);
-    EXPECT_EQ(ReadBytes(location.materialsFile), "second");
-}
-
 TEST(LocateProgramFolder, NoInstalledDatabaseIsAProblemButStillAFolder) {
     Installation install;
     const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
@@ -79,14 +58,6 @@ TEST(LocateProgramFolder, NoInstalledDatabaseIsAProblemButStillAFolder) {
     EXPECT_FALSE(location.seeded);
     EXPECT_FALSE(location.problem.empty());
     EXPECT_TRUE(fs::is_directory(install.user));
-}
-
-TEST(LocateProgramFolder, NoUserFolderMeansTheExecutableFolder) {
-    Installation install;
-    WriteBytes(install.share / "DesMat.Dat", "installed");
-    const ProgramFolder location = LocateProgramFolder(install.bin, fs::path());
-    EXPECT_EQ(location.folder, install.bin);
-    EXPECT_FALSE(location.seeded);
 }
 
 TEST(LocateProgramFolder, UserFolderThatCannotBeMadeFallsBackToTheExecutableFolder) {
@@ -108,13 +79,6 @@ TEST(LocateProgramFolder, ReadOnlyDatabaseBesideTheExecutableIsSeededFrom) {
     EXPECT_EQ(location.folder, install.user);
     EXPECT_TRUE(location.seeded);
     EXPECT_EQ(ReadBytes(install.user / "DesMat.Dat"), "installed next to the program");
-}
-
-TEST(InstalledMaterialsCandidates, BesideTheProgramThenShared) {
-    const std::vector<fs::path> candidates = InstalledMaterialsCandidates("/opt/tw/bin");
-    ASSERT_EQ(candidates.size(), 2u);
-    EXPECT_EQ(candidates[0], fs::path("/opt/tw/bin/DesMat.Dat"));
-    EXPECT_EQ(candidates[1], fs::path("/opt/tw/bin/../share/tidewell/DesMat.Dat"));
 }
 
 }  // namespace

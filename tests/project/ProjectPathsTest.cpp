@@ -57,9 +57,5 @@ INSTANTIATE_TEST_SUITE_P(
                       TitleRow{"NoFolder", "probe.prj", "probe.prj"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(ProposedProjectFileName, IsTheTitleWithTheExtension) {
-    EXPECT_EQ(ProposedProjectFileName("Deep probe"), "Deep probe.prj");
-}
-
 }  // namespace
 }  // namespace tidewell

@@ -112,29 +112,6 @@ TEST(ReadProject, ReadsEveryFieldOfTheHandWrittenFile) {
     EXPECT_FALSE(opened.actions.titleText.has_value());
 }
 
-TEST(ReadProject, AcceptsLineFeedsAndBlanksAroundNumbers) {
-    std::string text;
-    for (std::string line : HandWrittenTubeLines()) {
-        if (!line.empty() && (line[0] == ' ' || line[0] == '-')) line += "  ";
-        text += line + "\n";
-    }
-    Opened opened;
-    OpenBytes(text, opened);
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(ProjectFileText(opened.design), ProjectFileText(SampleTubeDesign()));
-}
-
-TEST(ReadProject, ReadsANumberFieldWithoutItsBlankOrUpToAComma) {
-    Opened opened;
-    OpenTubeWith(opened, {{6, "7"},               // significant digits without the leading blank
-                          {14, " 3, extra"},      // a field ends at the comma
-                          {15, "\t260 twips"}});  // and at a blank
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.SignificantDigits, 7);
-    EXPECT_EQ(opened.design.PressureRange, 3);
-    EXPECT_EQ(opened.design.HomeFormLeft, 260);
-}
-
 TEST(ReadProject, RefusesAWrongHeaderAndChangesNothing) {
     Opened opened;
     OpenTubeWith(opened, {{0, "Tidewel Ver. 4.6  Brackwater"}});
@@ -145,24 +122,6 @@ TEST(ReadProject, RefusesAWrongHeaderAndChangesNothing) {
               "The file \"" + opened.path + "\" is not a valid project file for Tidewell Ver. 4.6");
     EXPECT_EQ(shown.title, "Invalid File Format");
     EXPECT_EQ(shown.icon, MessageIcon::Critical);
-}
-
-TEST(ReadProject, HeaderCheckIsCaseSensitive) {
-    Opened opened;
-    OpenTubeWith(opened, {{0, "TIDEWELL VER. 4.6  Brackwater"}});
-    EXPECT_FALSE(opened.data.has_value());
-    EXPECT_EQ(opened.messages.shown.at(0).title, "Invalid File Format");
-}
-
-TEST(ReadProject, RefusesVersion390OfTheOlderLayout) {
-    Opened opened;
-    OpenBytes(OlderLayoutText("Tidewell Ver 3.90 - Brackwater"), opened);
-    ExpectRefused(opened);
-    ASSERT_EQ(opened.messages.shown.size(), 1u);
-    EXPECT_EQ(opened.messages.shown[0].text,
-              "This file is from Ver.  3.9 and is not compatible with Ver  4.6");
-    EXPECT_EQ(opened.messages.shown[0].icon, MessageIcon::None);
-    EXPECT_EQ(opened.messages.shown[0].buttons, MessageButtons::Ok);
 }
 
 TEST(ReadProject, ReadsVersion395OfTheOlderLayoutWithoutTheCheckBoxLines) {
@@ -182,31 +141,6 @@ TEST(ReadProject, ReadsVersion395OfTheOlderLayoutWithoutTheCheckBoxLines) {
     EXPECT_EQ(opened.design.AngleUnit, "Degrees");
 }
 
-TEST(ReadProject, KeepsTheCurrentUnitTextsWhenTheFileHasNone) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines.resize(67);
-    // Trailing blank lines are not unit lines either.
-    for (const std::string tail : {"", "\r\n  \r\n"}) {
-        SCOPED_TRACE("tail of " + std::to_string(tail.size()) + " bytes");
-        Opened opened;
-        OpenBytes(CrLfText(lines) + tail, opened);
-        ASSERT_TRUE(opened.data.has_value());
-        EXPECT_FALSE(opened.data->unitTexts.has_value());
-        EXPECT_EQ(opened.design.StressUnit, "Kbar");
-        EXPECT_EQ(opened.design.AngleUnit, "Degrees");
-        EXPECT_EQ(opened.design.RangeUnit, "");
-        EXPECT_EQ(opened.design.EndcapFormHeight, 4125);
-    }
-}
-
-TEST(ReadProject, ReadsQuotedUnitFieldsWhole) {
-    Opened opened;
-    OpenTubeWith(opened, {{67, "\"a, b\""}, {68, "  Bar , ignored"}});
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.RangeUnit, "a, b");
-    EXPECT_EQ(opened.design.FailureUnit, "Bar");
-}
-
 TEST(ReadProject, HemisphereBodyOpensAsHemisphericalEndcapWithItsNote) {
     Opened opened;
     OpenTubeWith(opened, {{7, " 8"}});
@@ -224,26 +158,6 @@ TEST(ReadProject, HemisphereBodyOpensAsHemisphericalEndcapWithItsNote) {
     EXPECT_EQ(opened.design.EndcapDim[0], 0.25);
 }
 
-TEST(ReadProject, TubeThatNamesAnEndcapOpensAsATubeAlone) {
-    Opened opened;
-    OpenTubeWith(opened, {{8, " 2"}});
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.BodyType, kTubeBody);
-    EXPECT_EQ(opened.design.EndcapType, kNoEndcap);
-    EXPECT_EQ(opened.form.bodySelection, 0);
-    EXPECT_EQ(opened.form.endcapSelection, -1);
-    EXPECT_TRUE(opened.messages.Empty());
-}
-
-TEST(ReadProject, SphereFile) {
-    Opened opened;
-    OpenTubeWith(opened, {{7, " 9"}});
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.BodyType, kSphereBody);
-    EXPECT_EQ(opened.form.bodySelection, 1);
-    EXPECT_EQ(opened.design.BodyDim[0], 4.5);
-}
-
 TEST(ReadProject, AnnularPlateSelectsTheFileRestraint) {
     Opened opened;
     OpenBytes(CrLfText(AnnularPlateLines()), opened);
@@ -259,14 +173,6 @@ TEST(ReadProject, AnnularPlateSelectsTheFileRestraint) {
     ASSERT_TRUE(opened.actions.restraintList.has_value());
     EXPECT_EQ(opened.actions.restraintList->entries.size(), 12u);
     EXPECT_EQ(opened.actions.restraintSelection, 7);
-}
-
-TEST(ReadProject, BodyFileKeepsTheRestraintValueWithoutAList) {
-    Opened opened;
-    OpenTubeWith(opened, {{63, " 3"}});
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.EdgeRestraint, 3);
-    EXPECT_EQ(opened.form.restraintSelection, -1);
 }
 
 struct DigitsRow {
@@ -292,30 +198,6 @@ INSTANTIATE_TEST_SUITE_P(Counts, SignificantDigitsTest,
                                            DigitsRow{"Negative", "-4", 5},
                                            DigitsRow{"Large", " 30000", 5}),
                          [](const auto& row) { return std::string(row.param.name); });
-
-TEST(ReadProject, OptionsAreStoredAsZeroOrOne) {
-    Opened opened;
-    OpenTubeWith(opened, {{10, "-1"},    // external, written by another program
-                          {11, " 5"},    // metric
-                          {12, " 2"}});  // ticked
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.PressureSource, 1);
-    EXPECT_EQ(opened.design.UnitSystem, 1);
-    EXPECT_EQ(opened.design.ForceThickWall, 1);
-    EXPECT_EQ(opened.form.unitOption, 1);
-}
-
-TEST(ReadProject, UnreadableWholeLineNumberReadsAsZeroWithTheReadersMessage) {
-    Opened opened;
-    OpenTubeWith(opened, {{17, " four"},        // BodyDim[0]
-                          {18, " 1.2.3"},       // read as 1.2
-                          {32, " 55 cu in"}});  // read as 55
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.BodyDim[0], 0);
-    EXPECT_EQ(opened.design.BodyDimEntered[0], 1.2);
-    EXPECT_EQ(opened.design.BodyVolume, 55);
-    EXPECT_EQ(opened.messages.Texts(), std::vector<std::string>{"Can't parse four."});
-}
 
 struct BadLineRow {
     const char* name;
@@ -368,24 +250,6 @@ TEST_P(TruncatedFileTest, LeavesTheDesignUntouched) {
 INSTANTIATE_TEST_SUITE_P(AtEveryLine, TruncatedFileTest, ::testing::Range<std::size_t>(0, 67));
 INSTANTIATE_TEST_SUITE_P(InTheUnitLines, TruncatedFileTest, ::testing::Range<std::size_t>(68, 75));
 
-TEST(ReadProject, FileCutInsideItsLastLineStillReads) {
-    const std::string text = CrLfText(HandWrittenTubeLines());
-    Opened opened;
-    OpenBytes(text.substr(0, text.size() - 5), opened);  // "Degr"
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.AngleUnit, "Degr");
-}
-
-TEST(ReadProject, RefusesAFileTooLargeToBeAProject) {
-    std::string text = CrLfText(HandWrittenTubeLines());
-    text += std::string(kMaxProjectFileBytes, ' ');
-    Opened opened;
-    OpenBytes(text, opened);
-    EXPECT_FALSE(opened.data.has_value());
-    EXPECT_EQ(opened.messages.Texts(),
-              std::vector<std::string>{"Input past end of file or Invalid file type"});
-}
-
 // Reads from a scratch folder that stands for the program folder.
 class ReadProjectFromFolder : public ::testing::Test {
 protected:
@@ -401,48 +265,6 @@ TEST_F(ReadProjectFromFolder, MissingFileIsReportedAndFails) {
     EXPECT_EQ(design.ProjectLoadFailed, kTrue);
     EXPECT_EQ(Snapshot(design), before);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
-}
-
-TEST_F(ReadProjectFromFolder, AFolderIsNotAProjectFile) {
-    std::filesystem::create_directory(folder.path() / "dir.prj");
-    std::string path = folder.File("dir.prj");
-    EXPECT_FALSE(ReadProject(path, folder.path().string(), design, messages).has_value());
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error opening this file"});
-}
-
-TEST_F(ReadProjectFromFolder, BareNameIsReadFromTheProgramFolderWithTheExtension) {
-    WriteBytes(folder.path() / "tank.PRJ", CrLfText(HandWrittenTubeLines()));
-    std::string path = "tank";
-    ASSERT_TRUE(ReadProject(path, folder.path().string(), design, messages).has_value());
-    EXPECT_EQ(path, (folder.path() / "tank.PRJ").string());
-    EXPECT_EQ(design.ProjectLoadFailed, kFalse);
-}
-
-TEST_F(ReadProjectFromFolder, PathWithAFolderGetsOnlyTheExtension) {
-    std::filesystem::create_directory(folder.path() / "sub");
-    WriteBytes(folder.path() / "sub" / "tank.PRJ", CrLfText(HandWrittenTubeLines()));
-    std::string path = folder.File("sub") + "/tank";
-    ASSERT_TRUE(ReadProject(path, "/elsewhere", design, messages).has_value());
-    EXPECT_EQ(path, folder.File("sub") + "/tank.PRJ");
-}
-
-TEST(ReadProject, BinaryGarbageIsNotAProjectFile) {
-    std::string bytes;
-    for (int i = 0; i < 600; ++i) bytes.push_back(static_cast<char>((i * 37) % 256));
-    Opened opened;
-    OpenBytes(bytes, opened);
-    EXPECT_FALSE(opened.data.has_value());
-    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
-    ASSERT_EQ(opened.messages.shown.size(), 1u);
-}
-
-TEST(ApplyProject, MessagesOfTheReaderComeBeforeTheHemisphereNote) {
-    Opened opened;
-    OpenTubeWith(opened, {{7, " 8"}, {17, "x"}});
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.messages.Texts(),
-              (std::vector<std::string>{"Can't parse x.",
-                                        "Note:  Hemisphere is now supported as an endcap only."}));
 }
 
 TEST(ApplyProject, RestraintOutsideTheShownListEmptiesTheSelection) {

@@ -151,14 +151,5 @@ TEST(ProjectRoundTrip, ConicalEndcapWithTextsOfCommasAndOtherScripts) {
     ExpectRoundTrip(design);
 }
 
-TEST(ProjectRoundTrip, FlatCircularPlateInWindows1252) {
-    DesignRecord design = SampleTubeDesign();
-    SelectBody(design, 2);
-    design.EdgeRestraint = 1;
-    design.ProjectTitle = "Plaque d'extr\xC3\xA9mit\xC3\xA9 \xE2\x80\x93 \xC5\x93uvre";
-    design.SignificantDigits = 12;
-    ExpectRoundTrip(design);
-}
-
 }  // namespace
 }  // namespace tidewell

@@ -37,24 +37,6 @@ TEST(ProjectWriter, WritesTheHandWrittenFileByteForByte) {
     EXPECT_EQ(design.HomeFormTop, 300);
 }
 
-TEST(ProjectWriter, HeaderNamesTheVersion) {
-    EXPECT_EQ(ProjectHeaderLine("4.6"), "Tidewell Ver. 4.6  Brackwater");
-    EXPECT_EQ(ProjectHeaderLine("5"), "Tidewell Ver. 5  Brackwater");
-}
-
-TEST(ProjectWriter, KeepsEveryTextOnItsOwnLine) {
-    DesignRecord design = SampleTubeDesign();
-    design.ProjectDescription = "first line\r\nsecond\nthird\rfourth";
-    design.ProjectTitle = "title\n";
-    const std::string text = ProjectFileText(design);
-    EXPECT_NE(text.find("\r\nfirst line second third fourth\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\ntitle \r\n"), std::string::npos);
-    const ProjectParse parse = ParseProject(text);
-    ASSERT_EQ(parse.status, ProjectParseStatus::Read);
-    EXPECT_EQ(parse.data.description, "first line second third fourth");
-    EXPECT_EQ(parse.data.designer, "Ana M\xC3\xBCller");
-}
-
 TEST(ProjectWriter, WritesUtf8WhenATextDoesNotFitWindows1252) {
     ScratchFolder folder;
     DesignRecord design = SampleTubeDesign();
@@ -202,25 +184,6 @@ TEST(ProjectWriter, DoesNotReplaceAReadOnlyFile) {
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error opening this file"});
     EXPECT_EQ(ReadBytes(path), "old");
     EXPECT_EQ(design.ProjectChanged, kTrue);
-}
-
-TEST(ProjectWriter, ReportsAMissingFolder) {
-    ScratchFolder folder;
-    DesignRecord design = SampleTubeDesign();
-    ScriptedMessages messages;
-    EXPECT_FALSE(WriteProject(design, folder.File("no-such-folder/x.prj"), messages));
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
-}
-
-TEST(ProjectWriter, ReportsANameThatCannotBeAFile) {
-    ScratchFolder folder;
-    DesignRecord design = SampleTubeDesign();
-    ScriptedMessages messages;
-    EXPECT_FALSE(WriteProject(design, "", messages));
-    EXPECT_FALSE(WriteProject(design, folder.File("sub") + "/", messages));
-    EXPECT_FALSE(WriteProject(design, folder.path().string(), messages));  // a folder
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Bad file name.", "Bad file name.",
-                                                          "Error opening this file"}));
 }
 
 TEST(ProjectWriter, ReplacesAnExistingFileCompletely) {

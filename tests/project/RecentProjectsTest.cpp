@@ -47,25 +47,6 @@ TEST(AddRecentProject, ComparesAccentedLettersIgnoringCase) {
     EXPECT_EQ(recent[1], "/d/b.prj");
 }
 
-TEST(AddRecentProject, TwoSaveAsPutBothFirstNewestOnTop) {
-    RecentProjects recent = Sample();
-    AddRecentProject(recent, "/d/one.prj");
-    AddRecentProject(recent, "/d/two.prj");
-    EXPECT_EQ(recent, (RecentProjects{"/d/two.prj", "/d/one.prj", "/d/a.prj", "/d/b.prj"}));
-    // Opening the second recent item moves it to the top.
-    AddRecentProject(recent, recent[1]);
-    EXPECT_EQ(recent, (RecentProjects{"/d/one.prj", "/d/two.prj", "/d/a.prj", "/d/b.prj"}));
-}
-
-TEST(RefreshRecentMenu, CaptionsCarryTheAccessNumber) {
-    const RecentProjects recent = {"C:\\designs\\probe.prj", "/home/ana/tank.prj", "", "x.PRJ"};
-    const RecentMenuCaptions captions = RefreshRecentMenu(recent);
-    EXPECT_EQ(captions[0], "&1 C:\\designs\\probe.prj");
-    EXPECT_EQ(captions[1], "&2 /home/ana/tank.prj");
-    EXPECT_EQ(captions[2], "&3 ");
-    EXPECT_EQ(captions[3], "&4 x.PRJ");
-}
-
 TEST(AddRecentProject, ReturnsTheRefreshedCaptions) {
     RecentProjects recent = Sample();
     const RecentMenuCaptions captions = AddRecentProject(recent, "/d/e.prj");

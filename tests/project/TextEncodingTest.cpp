@@ -31,23 +31,9 @@ INSTANTIATE_TEST_SUITE_P(Sequences, Utf8ValidityTest,
                                            Utf8Row{"CutShort", "\xE2\x82", false}),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST(DecodeFileText, ReadsWindows1252WhenNotUtf8) {
-    EXPECT_EQ(DecodeFileText("Z\xFCrich \x80 5\xB0"), "Z\xC3\xBCrich \xE2\x82\xAC 5\xC2\xB0");
-}
-
 TEST(DecodeFileText, KeepsUtf8AndDropsItsByteOrderMark) {
     EXPECT_EQ(DecodeFileText("Z\xC3\xBCrich"), "Z\xC3\xBCrich");
     EXPECT_EQ(DecodeFileText("\xEF\xBB\xBFTidewell"), "Tidewell");
-}
-
-TEST(EncodeFileText, WritesWindows1252WhenEveryCharacterFits) {
-    EXPECT_EQ(EncodeFileText("Z\xC3\xBCrich \xE2\x82\xAC"), "Z\xFCrich \x80");
-    EXPECT_EQ(EncodeFileText("plain"), "plain");
-}
-
-TEST(EncodeFileText, WritesUtf8WhenACharacterDoesNotFit) {
-    const std::string japanese = "\xE6\x97\xA5\xE6\x9C\xAC \xC3\xBC";  // two kanji and u-umlaut
-    EXPECT_EQ(EncodeFileText(japanese), japanese);
 }
 
 TEST(EncodeFileText, WritesUtf8WhenTheSingleBytesWouldReadAsOtherCharacters) {

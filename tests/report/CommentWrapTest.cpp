@@ -89,40 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoneCase{"TwoEmpty", {"", "", "x"}, std::string(28, ' ') + "x"}),
     [](const ::testing::TestParamInfo<ZoneCase>& row) { return row.param.name; });
 
-TEST(ReportText, TabsBetweenFields) {
-    EXPECT_EQ(JoinWithTabs({"", "a", "b"}), "\ta\tb");
-    EXPECT_EQ(JoinWithTabs({"a"}), "a");
-}
-
 struct VersionCase {
     const char* text;
     const char* printed;
 };
-
-class PrintedVersion : public ::testing::TestWithParam<VersionCase> {};
-
-TEST_P(PrintedVersion, OneOrTwoDecimalsAfterABlank) {
-    EXPECT_EQ(PrintedVersionText(GetParam().text), GetParam().printed);
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, PrintedVersion,
-                         ::testing::Values(VersionCase{"4.6", " 4.6"}, VersionCase{"4", " 4.0"},
-                                           VersionCase{"4.65", " 4.65"},
-                                           VersionCase{"10.123", " 10.12"},
-                                           VersionCase{"3.95", " 3.95"},
-                                           VersionCase{"beta", " beta"}));
-
-TEST(ReportText, SignedNumbers) {
-    EXPECT_EQ(SignedNumberText(3), " 3");
-    EXPECT_EQ(SignedNumberText(12), " 12");
-    EXPECT_EQ(SignedNumberText(-1), "-1");
-}
-
-TEST(ReportText, LengthCountsCharacters) {
-    EXPECT_EQ(TextLength(""), 0);
-    EXPECT_EQ(TextLength("abc"), 3);
-    EXPECT_EQ(TextLength("\xC3\xA9t\xC3\xA9"), 3);
-}
 
 }  // namespace
 }  // namespace tidewell

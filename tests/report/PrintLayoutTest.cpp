@@ -106,16 +106,6 @@ std::string PagesAsText(const PrintLayout& layout) {
     return text;
 }
 
-TEST(PrintedReport, FlatCircularPlateOnTwoPages) {
-    ScriptedMessages messages;
-    const PrintLayout layout = LayOutPrintedReport(testing::FlatCircularInput(), messages);
-    EXPECT_EQ(layout.columnWidth, 13);
-    EXPECT_EQ(layout.columnsPerPage, 6);
-    EXPECT_EQ(layout.pageCount, 2);
-    EXPECT_EQ(PagesAsText(layout), ReadExpected("flat_circular_printed.txt"));
-    EXPECT_TRUE(messages.Empty());
-}
-
 TEST(PrintedReport, ExactlyEightyCharactersIsOnePageWithoutPageNumber) {
     ReportInput in = testing::TubeInput();
     in.grid = UniformGrid(5, "-1.2345678E+03");
@@ -186,26 +176,6 @@ TEST(PrintedReport, ColumnWiderThanThePagePrintsAlone) {
     ASSERT_EQ(layout.pageCount, 2);
     EXPECT_EQ(layout.pages[0].lines.back(), std::string(79, '9'));
     EXPECT_EQ(layout.pages[1].lines.back(), "1");
-}
-
-TEST(PrintedReport, NoFailureNoFootnote) {
-    ScriptedMessages messages;
-    const PrintLayout layout = LayOutPrintedReport(testing::SphereInput(), messages);
-    for (const PrintedPage& page : layout.pages) {
-        for (const std::string& line : page.lines) {
-            EXPECT_EQ(line.find("* = after housing failure"), std::string::npos);
-            EXPECT_NE(line.rfind('*', 0), 0U) << line;
-        }
-    }
-}
-
-TEST(PrintedReport, UnknownComponentWarnsOnceAndStillPrints) {
-    ScriptedMessages messages;
-    const PrintLayout layout = LayOutPrintedReport(testing::UnknownComponentInput(), messages);
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"There is a problem in generating the printout."});
-    ASSERT_EQ(layout.pages.size(), 1U);
-    EXPECT_EQ(layout.pages[0].lines[2], "(External Pressure)");
 }
 
 }  // namespace

@@ -52,29 +52,5 @@ struct EpochTextCase {
     int64_t seconds;
 };
 
-class EpochText : public ::testing::TestWithParam<EpochTextCase> {};
-
-TEST_P(EpochText, OnlyWholeSeconds) {
-    const auto value = ParseEpochSeconds(GetParam().text);
-    ASSERT_EQ(value.has_value(), GetParam().valid) << GetParam().text;
-    if (value) {
-        EXPECT_EQ(*value, GetParam().seconds);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, EpochText,
-    ::testing::Values(EpochTextCase{"0", true, 0}, EpochTextCase{"1710770709", true, 1710770709},
-                      EpochTextCase{"", false, 0}, EpochTextCase{"-5", false, 0},
-                      EpochTextCase{"12 ", false, 0}, EpochTextCase{"1.5", false, 0},
-                      EpochTextCase{"1e9", false, 0},
-                      EpochTextCase{"9999999999999999999", false, 0}));
-
-TEST(ReportClockText, PadsEveryPart) {
-    const ReportClock clock = ReportClockFor(ClockParts{987, 6, 5, 4, 3, 2});
-    EXPECT_EQ(clock.timeText, "04:03:02");
-    EXPECT_EQ(clock.dateText, "0987-06-05");
-}
-
 }  // namespace
 }  // namespace tidewell

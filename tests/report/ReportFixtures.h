@@ -238,8 +238,9 @@ inline ReportInput FlatCircularInput() {
 inline ReportInput FlatAnnularInput() {
     ReportInput in = BaseInput();
     in.componentCode = kReportFlatAnnularEndcap;
-    in.fieldTexts = {"10.000", "11.000", "1.0000", "2.0000", "2.0000", "50", "2.0000", "2.0000"};
-    in.unitTexts = {"in", "in", "in", "in", "in"};
+    // Every field and unit its own, so that two swapped fields show in the report.
+    in.fieldTexts = {"10.000", "11.000", "1.0000", "2.0000", "3.5000", "50", "4.2500", "6.7500"};
+    in.unitTexts = {"in", "mm", "cm", "Ft", "m"};
     in.edgeRestraint = "Simply Supported/Free";
     in.weightInAir = "3.9876";
     in.weightInWater = "0.32100";
@@ -268,11 +269,11 @@ inline ReportInput FlatAnnularInput() {
         {"psi", "Ft (sea)", "Stress, psi", "Stress, psi", "Stress, psi", "Inches", "Degrees",
          "Stress, psi", "Stress, psi", "Stress, psi", "Inches", "Degrees", "Stress, psi",
          "Stress, psi", "Stress, psi", "Inches", "Degrees", "Stress, psi"},
-        {"100.00", "225.06", "-1234.5", "-4321.0", "123.45", "0.0012345", "0.012345", "-1234.5",
-         "-4321.0", "123.45", "0.0012345", "0.012345", "0", "-987.65", "23.456", "0", "0.0098765",
+        {"100.00", "225.06", "-1234.5", "-4321.0", "123.45", "0.0012345", "0.012345", "-1111.1",
+         "-2222.2", "111.11", "0.0011111", "0.011111", "0", "-987.65", "23.456", "0", "0.0098765",
          "-12.345"},
-        {"200.00", "449.71", "-2469.0", "-8642.0", "246.90", "0.0024690", "0.024690", "-2469.0",
-         "-8642.0", "246.90", "0.0024690", "0.024690", "0", "-1975.3", "46.912", "0", "0.019753",
+        {"200.00", "449.71", "-2469.0", "-8642.0", "246.90", "0.0024690", "0.024690", "-3333.3",
+         "-4444.4", "333.33", "0.0033333", "0.033333", "0", "-1975.3", "46.912", "0", "0.019753",
          "-24.690"},
     };
     return in;

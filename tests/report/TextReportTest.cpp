@@ -66,18 +66,6 @@ TEST(TextReport, UnknownComponentWarnsAndLeavesOutTitleAndGeometry) {
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
 }
 
-TEST(TextReport, NoSelectedFailureOptionLeavesTheModeEmpty) {
-    ReportInput in = testing::TubeInput();
-    for (auto& option : in.failureOptions) option.selected = false;
-    ScriptedMessages messages;
-    const auto lines = TextReportLines(in, messages);
-    ASSERT_GT(lines.size(), 15U);
-    EXPECT_EQ(lines[12], "Failure Mode: ");
-    // Every visible option is then listed below it.
-    EXPECT_EQ(lines[14], "\tThin Wall Buckling at 15432 psi by 2 nodes");
-    EXPECT_EQ(lines[15], "\tShell failure at 9876.5 psi (Thick wall eq's)");
-}
-
 struct TableCase {
     const char* name;
     Grid grid;
@@ -156,12 +144,6 @@ TEST_F(ReportFileTest, AFolderInTheWayKeepsItAndReports) {
               std::vector<std::string>{"There was an error in creating this file"});
     EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
     EXPECT_FALSE(std::filesystem::exists(target.string() + ".writing"));
-}
-
-TEST_F(ReportFileTest, EmptyPathIsRefused) {
-    ScriptedMessages messages;
-    EXPECT_FALSE(WriteReportFile(testing::TubeInput(), "", messages));
-    EXPECT_EQ(messages.shown.size(), 1U);
 }
 
 }  // namespace

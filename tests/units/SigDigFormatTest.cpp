@@ -49,11 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
     Examples, SigDigFormatRows,
     ::testing::Values(FormatRow{"ThreeSixDigitsTwo", 456.7, 2, "4.6E+02", "460"},
                       FormatRow{"RoundsUpToInteger", 98.76, 2, "9.9E+01", "99"},
-                      FormatRow{"TrailingZerosKept", 1.2, 4, "1.200E+00", "1.200"},
                       FormatRow{"FractionRounded", 123.46, 4, "1.235E+02", "123.5"},
                       FormatRow{"SmallFraction", 0.05, 2, "5.0E-02", "0.050"},
                       FormatRow{"ZeroThree", 0.0, 3, "0.00", "0.00"},
-                      FormatRow{"ZeroFive", 0.0, 5, "0.0000", "0.0000"},
                       FormatRow{"NegativeHalf", -0.5, 3, "-5.00E-01", "-0.500"},
                       FormatRow{"MantissaToTen", 999.96, 4, "1.000E+03", "1000"}),
     [](const auto& row) { return std::string(row.param.name); });
@@ -61,52 +59,40 @@ INSTANTIATE_TEST_SUITE_P(
 // Half away from zero on the decimal the user would type, not on the binary fraction.
 INSTANTIATE_TEST_SUITE_P(
     Rounding, SigDigFormatRows,
-    ::testing::Values(
-        FormatRow{"TwoPointSixSevenFive", 2.675, 3, "2.68E+00", "2.68"},
-        FormatRow{"OneEighth", 0.125, 2, "1.3E-01", "0.13"},
-        FormatRow{"OnePointZeroZeroFive", 1.005, 3, "1.01E+00", "1.01"},
-        FormatRow{"NegativeHalfAway", -2.675, 3, "-2.68E+00", "-2.68"},
-        FormatRow{"NegativeEighth", -0.125, 2, "-1.3E-01", "-0.13"},
-        FormatRow{"JustBelowHalf", 2.67499, 3, "2.67E+00", "2.67"},
-        FormatRow{"HalfAtSixDigits", 1.234565, 6, "1.23457E+00", "1.23457"},
-        FormatRow{"OneThirdTwelve", 1.0 / 3.0, 12, "3.33333333333E-01", "0.333333333333"},
-        FormatRow{"TwoThirdsTwelve", 2.0 / 3.0, 12, "6.66666666667E-01", "0.666666666667"},
-        FormatRow{"PointOneTwelve", 0.1, 12, "1.00000000000E-01", "0.100000000000"},
-        FormatRow{"CarryIntoNextExponentSmall", 0.0999, 2, "1.0E-01", "0.10"},
-        FormatRow{"CarryNineNinetySix", 99.96, 3, "1.00E+02", "100"},
-        FormatRow{"CarryToTenNegative", -9.96, 2, "-1.0E+01", "-10"}),
+    ::testing::Values(FormatRow{"TwoPointSixSevenFive", 2.675, 3, "2.68E+00", "2.68"},
+                      FormatRow{"OneEighth", 0.125, 2, "1.3E-01", "0.13"},
+                      FormatRow{"OnePointZeroZeroFive", 1.005, 3, "1.01E+00", "1.01"},
+                      FormatRow{"NegativeHalfAway", -2.675, 3, "-2.68E+00", "-2.68"},
+                      FormatRow{"JustBelowHalf", 2.67499, 3, "2.67E+00", "2.67"},
+                      FormatRow{"HalfAtSixDigits", 1.234565, 6, "1.23457E+00", "1.23457"},
+                      FormatRow{"OneThirdTwelve", 1.0 / 3.0, 12, "3.33333333333E-01",
+                                "0.333333333333"},
+                      FormatRow{"CarryIntoNextExponentSmall", 0.0999, 2, "1.0E-01", "0.10"},
+                      FormatRow{"CarryToTenNegative", -9.96, 2, "-1.0E+01", "-10"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Where the separator goes in fixed notation, across the exponent range.
 INSTANTIATE_TEST_SUITE_P(
     FixedPlacement, SigDigFormatRows,
-    ::testing::Values(
-        FormatRow{"ExponentEqualsDigitsLessOne", 12345.0, 5, "1.2345E+04", "12345"},
-        FormatRow{"ExponentBeyondDigits", 1234567.0, 3, "1.23E+06", "1230000"},
-        FormatRow{"OneFractionDigit", 1234.5, 5, "1.2345E+03", "1234.5"},
-        FormatRow{"ExponentZero", 7.0, 3, "7.00E+00", "7.00"},
-        FormatRow{"ExponentMinusOne", 0.5, 5, "5.0000E-01", "0.50000"},
-        FormatRow{"ExponentMinusTwelve", 1.5e-12, 3, "1.50E-12", "0." + Zeros(11) + "150"},
-        FormatRow{"ExponentMinusTwentyTwo", 2.5e-22, 2, "2.5E-22", "0." + Zeros(21) + "25"},
-        FormatRow{"ExponentTwentyFive", 1.5e25, 2, "1.5E+25", "15" + Zeros(24)},
-        FormatRow{"ExponentTwentyTwelveDigits", 1.23456789012e20, 12, "1.23456789012E+20",
-                  "123456789012000000000"}),
+    ::testing::Values(FormatRow{"ExponentEqualsDigitsLessOne", 12345.0, 5, "1.2345E+04", "12345"},
+                      FormatRow{"ExponentBeyondDigits", 1234567.0, 3, "1.23E+06", "1230000"},
+                      FormatRow{"ExponentZero", 7.0, 3, "7.00E+00", "7.00"},
+                      FormatRow{"ExponentMinusTwelve", 1.5e-12, 3, "1.50E-12",
+                                "0." + Zeros(11) + "150"},
+                      FormatRow{"ExponentTwentyFive", 1.5e25, 2, "1.5E+25", "15" + Zeros(24)},
+                      FormatRow{"ExponentTwentyTwelveDigits", 1.23456789012e20, 12,
+                                "1.23456789012E+20", "123456789012000000000"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Three-digit exponents keep their sign and every digit; the extremes of the double range.
 INSTANTIATE_TEST_SUITE_P(
     Extremes, SigDigFormatRows,
     ::testing::Values(
-        FormatRow{"TenToMinusHundred", 1e-100, 3, "1.00E-100", "0." + Zeros(99) + "100"},
-        FormatRow{"TenToHundred", 1e100, 2, "1.0E+100", "1" + Zeros(100)},
         FormatRow{"TenToMinusThreeHundred", 1e-300, 5, "1.0000E-300", "0." + Zeros(299) + "10000"},
         FormatRow{"TenToThreeHundred", 1e300, 5, "1.0000E+300", "1" + Zeros(300)},
-        FormatRow{"NegativeTenToThreeHundred", -1e300, 2, "-1.0E+300", "-1" + Zeros(300)},
         FormatRow{"NegativeSmallExponent", -3.25e-7, 3, "-3.25E-07", "-0.000000325"},
         FormatRow{"LargestDouble", std::numeric_limits<double>::max(), 4, "1.798E+308",
                   "1798" + Zeros(305)},
-        FormatRow{"SmallestNormal", std::numeric_limits<double>::min(), 5, "2.2251E-308",
-                  "0." + Zeros(307) + "22251"},
         FormatRow{"SmallestSubnormal", std::numeric_limits<double>::denorm_min(), 3, "4.94E-324",
                   "0." + Zeros(323) + "494"},
         FormatRow{"NegativeSubnormal", -std::numeric_limits<double>::denorm_min(), 2, "-4.9E-324",
@@ -134,14 +120,6 @@ TEST_P(SigDigFormatCarry, NinesThenFiveCarryToTen) {
     EXPECT_EQ(Format(small, n, kFixedNotation), "0." + Zeros(5) + "1" + Zeros(n - 1));
     EXPECT_EQ(Format(large, n, kFixedNotation),
               "-1" + Zeros(6) + (n > 7 ? "." + Zeros(n - 7) : ""));
-}
-
-TEST_P(SigDigFormatCarry, NinesThenFourStay) {
-    const int n = GetParam();
-    const std::string nines(static_cast<std::size_t>(n), '9');
-    const double value = std::stod("9." + nines.substr(1) + "4");
-    EXPECT_EQ(Format(value, n, kScientificNotation), "9." + nines.substr(1) + "E+00");
-    EXPECT_EQ(Format(value, n, kFixedNotation), "9." + nines.substr(1));
 }
 
 TEST_P(SigDigFormatCarry, PowersOfTenHaveExactDigits) {
@@ -196,19 +174,14 @@ TEST_P(SigDigFormatSettings, CorrectedAndWrittenBack) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SigDigFormatSettings,
     ::testing::Values(SettingsRow{"OneDigitBecomesTwo", 1, 0, 2, 0, 456.7, "4.6E+02"},
-                      SettingsRow{"ZeroDigitsBecomeTwo", 0, 2, 2, 2, 456.7, "460"},
                       SettingsRow{"NegativeDigitsBecomeTwo", -7, 2, 2, 2, 0.0, "0.0"},
                       SettingsRow{"NotationOneBecomesFixed", 4, 1, 4, 2, 1.2, "1.200"},
-                      SettingsRow{"NotationMinusOneBecomesFixed", 3, -1, 3, 2, 0.05, "0.0500"},
-                      SettingsRow{"NotationThreeBecomesFixed", 3, 3, 3, 2, 456.7, "457"},
                       SettingsRow{"BothCorrected", 1, 5, 2, 2, 98.76, "99"},
                       SettingsRow{"ValidLeftAlone", 12, 0, 12, 0, 1.0, "1.00000000000E+00"},
                       SettingsRow{"ThirteenIsError", 13, 0, 13, 0, 1.0, "ERROR"},
-                      SettingsRow{"ThirteenIsErrorFixed", 13, 2, 13, 2, -2.5, "ERROR"},
                       SettingsRow{"ThirteenTiny", 13, 2, 13, 2, 1e-300, "ERROR"},
                       SettingsRow{"LargeCountError", 200, 1, 200, 2, 3.0, "ERROR"},
                       SettingsRow{"ZeroWithThirteen", 13, 0, 13, 0, 0.0, "0.000000000000"},
-                      SettingsRow{"ZeroWithTwenty", 20, 2, 20, 2, 0.0, "0.0000000000000000000"},
                       SettingsRow{"NegativeZeroWithThirteen", 13, 1, 13, 2, -0.0,
                                   "0.000000000000"}),
     [](const auto& row) { return std::string(row.param.name); });
@@ -252,14 +225,6 @@ TEST_P(SigDigFormatReadsBack, WithinHalfALastDigit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDigitCount, SigDigFormatReadsBack, ::testing::Range(2, 13));
-
-TEST(SigDigFormatValue, InputIsNotChanged) {
-    const double value = 2.675;
-    int16_t digits = 3;
-    int16_t notation = 2;
-    SigDigFormat(value, digits, notation);
-    EXPECT_EQ(value, 2.675);
-}
 
 }  // namespace
 }  // namespace tidewell
