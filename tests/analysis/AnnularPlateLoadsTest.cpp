@@ -90,13 +90,6 @@ INSTANTIATE_TEST_SUITE_P(Restraints, CombinedPlateLoadsTest,
                                            CombinedCase{"FreeSimplySupportedAtTheHole", 10, 1.5}),
                          RowName<CombinedCase>);
 
-TEST(CombinedPlateLoads, UnknownRestraintIsReportedNotSummed) {
-    AnalysisState both = Plate(12);
-    CombinedPlateLoads(both, 100, 3, 3, 2, 40);
-    EXPECT_TRUE(both.ResultNotFinite);
-    EXPECT_TRUE(both.UnknownEdgeRestraint);
-}
-
 TEST(PlateLineLoad, SpreadsTheDiscPressureAlongTheCircle) {
     AnalysisState s = Plate(4);
     const double p = 200;
@@ -144,14 +137,6 @@ INSTANTIATE_TEST_SUITE_P(Flags, PlateLoadSelection,
                                            SelectionCase{"UniformOnly", 1, 0, 0},
                                            SelectionCase{"Neither", 0, 0, 0}),
                          RowName<SelectionCase>);
-
-TEST(PlateLoadSelectionEdgeCases, NeitherLoadLeavesThePlateUnloaded) {
-    AnalysisState s = Plate(6);
-    ComputeSelectedPlateLoads(s, 300, 3.7);
-    EXPECT_EQ(s.PlateDeflectionAtR, 0.0);
-    EXPECT_EQ(s.PlateRadialStressAtR, 0.0);
-    EXPECT_EQ(s.InnerEdgeShearStress, 0.0);
-}
 
 }  // namespace
 }  // namespace tidewell

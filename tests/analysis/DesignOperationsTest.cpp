@@ -12,36 +12,6 @@ DesignRecord NewDesign() {
     return design;
 }
 
-TEST(ProgramVersion, IsMajorPlusTenthsOfMinor) {
-    EXPECT_EQ(ProgramVersionText(), "4.6");
-}
-
-TEST(ClearDesign, GivesTheClearedState) {
-    DesignRecord design;
-    design.SecondaryStrength = 1234;
-    design.MaterialClass = "PLASTICS";
-    design.YieldStrength = 5;
-    design.EndcapDim[5] = 77;
-    design.AngleUnit = "Radians";
-    design.BodyDimUnit[2] = 3;
-    design.MaterialNoticesShown = 3;
-    ClearDesign(design);
-    EXPECT_EQ(design.SecondaryStrength, 1234);  // kept until a new material load
-    EXPECT_EQ(design.MaterialClass, "PLASTICS");
-    EXPECT_EQ(design.YieldStrength, 0);
-    EXPECT_EQ(design.EndcapDimEntered[5], 50);
-    EXPECT_EQ(design.EndcapDim[5], 0);
-    EXPECT_EQ(design.AngleUnit, "Degrees");
-    EXPECT_EQ(design.BodyDimUnit[2], -1);
-    EXPECT_EQ(design.EndcapDimUnit[4], -1.0);
-    EXPECT_EQ(design.PressureRange, 4);
-    EXPECT_EQ(design.UniformLoadOn, 1);
-    EXPECT_EQ(design.LineLoadOn, -1);
-    EXPECT_EQ(design.EdgeRestraint, 0);
-    EXPECT_EQ(design.BodyFormHeight, 0);
-    EXPECT_EQ(design.MaterialNoticesShown, 0);
-}
-
 TEST(NewProject, StartsAnUnchangedUnsavedTube) {
     DesignRecord design;
     design.ProjectFilePath = "/tmp/a.prj";
@@ -103,18 +73,6 @@ TEST(SelectBody, EndcapOnlySelectsFlatCircularWhenNoEndcap) {
     EXPECT_TRUE(actions.closeResults);
 }
 
-TEST(SelectBody, EndcapOnlyKeepsAnExistingEndcap) {
-    DesignRecord design = NewDesign();
-    SelectBody(design, 2);
-    SelectEndcap(design, 0);
-    design.EndcapDim[1] = 10;
-    design.ProjectChanged = kFalse;
-    SelectBody(design, 2);
-    EXPECT_EQ(design.EndcapType, kFlatAnnularEndcap);
-    EXPECT_EQ(design.EndcapDim[1], 10);
-    EXPECT_EQ(design.ProjectChanged, kFalse);
-}
-
 struct EndcapCase {
     const char* name;
     int listIndex;
@@ -154,20 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
                       EndcapCase{"Hemispherical", 2, kHemisphericalEndcap, false, -1, 0},
                       EndcapCase{"FlatCircular", 3, kFlatCircularEndcap, true, 0, 2}),
     [](const auto& row) { return std::string(row.param.name); });
-
-TEST(ResetLayout, RestoresDefaultsAndPositions) {
-    DesignRecord design;
-    design.SignificantDigits = 9;
-    design.NumericFormat = 0;
-    design.HomeFormLeft = 9999;
-    design.EndcapFormHeight = 0;
-    ResetLayout(design);
-    EXPECT_EQ(design.SignificantDigits, 5);
-    EXPECT_EQ(design.NumericFormat, 2);
-    EXPECT_EQ(design.HomeFormLeft, 250);
-    EXPECT_EQ(design.EndcapFormHeight, 4125);
-    EXPECT_EQ(design.BodyFormTop, 1000);
-}
 
 }  // namespace
 }  // namespace tidewell

@@ -216,14 +216,6 @@ TEST(PlateFailure, GlassBendsToItsTensileAndBearsWithItsCompressiveStrength) {
     EXPECT_NEAR(std::fabs(at.PlateRadialStressAtR) / 7000, 1, 1e-4);
 }
 
-TEST(PlateFailure, NoProposalWhileRecalculatingAtATypedDiameter) {
-    const DesignRecord design = AnnularDesign(4, true, true, true);
-    AnalysisState s;
-    const PlateFailureResult result = RunPlateFailure(s, design, {"Metals", "psi", 0, 50, true});
-    ASSERT_FALSE(result.error);
-    EXPECT_TRUE(result.frame.proposedEvalDiameter.empty());
-}
-
 struct IncrementCase {
     const char* name;
     double stored;

@@ -54,61 +54,6 @@ ResultsView Build(const DesignRecord& design, const std::function<void(ResultsRe
 
 // ---- Pressure ranges ----
 
-struct RangeCase {
-    const char* name;
-    int index;
-    const char* unit;
-    double startInUnit;  // first row in the range unit
-    const char* entry;   // the range list entry
-};
-
-class PressureRangeRows : public ::testing::TestWithParam<RangeCase> {};
-
-// Twenty rows, start x 1 to start x 20, the last exactly the range end.
-TEST_P(PressureRangeRows, TwentyRowsEndingExactlyAtTheRangeEnd) {
-    const RangeCase& c = GetParam();
-    DesignRecord design = TitledMetal();
-    design.BodyType = kTubeBody;
-    design.BodyDim = {4, 5, 0.5, 20, 0};
-    design.YieldStrength = 1e12;  // no failure inside any range
-    ScriptedMessages messages;
-    const ResultsView view = Build(
-        design,
-        [&](ResultsRequest& r) {
-            r.pressureRange = c.index;
-            r.rangeUnit = c.unit;
-            r.pressureUnit = c.unit;
-        },
-        messages);
-    ASSERT_TRUE(view.Ok());
-    EXPECT_TRUE(messages.Empty());
-    ASSERT_EQ(view.rowCount, 22);
-    ASSERT_EQ(view.rowPressures.size(), 20u);
-    const double psiPerUnit = std::string(c.unit) == "Bar" ? 14.50377 : 1.0;
-    for (int k = 0; k < 20; ++k) {
-        const double expectedPsi = (k + 1) * c.startInUnit * psiPerUnit;
-        EXPECT_NEAR(view.rowPressures[static_cast<size_t>(k)] / expectedPsi, 1.0, 1e-12) << k;
-        EXPECT_EQ(view.Cell(2 + k, 0), Fmt((k + 1) * c.startInUnit)) << k;
-        EXPECT_EQ(view.Cell(2 + k, 0).find("(fail)"), std::string::npos);
-    }
-    ScriptedMessages quiet;
-    ResultsFormatter format(5, 2, quiet);
-    const PressureSpan span = PressureRangeSpan(c.index, c.unit, format);
-    EXPECT_EQ(view.rowPressures.back(), span.end);
-    EXPECT_NEAR(span.end / (20 * c.startInUnit * psiPerUnit), 1.0, 1e-15);
-    EXPECT_EQ(PressureRangeEntries(c.unit)[static_cast<size_t>(c.index)], c.entry);
-    // Nothing failed: only the last cell is selected.
-    EXPECT_EQ(view.failureRow, -1);
-    EXPECT_EQ(view.highlighted.firstRow, 21);
-    EXPECT_EQ(view.highlighted.firstColumn, 7);
-}
-
-INSTANTIATE_TEST_SUITE_P(ResultsTableRows, PressureRangeRows,
-                         ::testing::Values(RangeCase{"Psi4", 4, "psi", 1000, "1000 - 20000 psi"},
-                                           RangeCase{"Bar3", 3, "Bar", 1, "1 - 20 Bar"},
-                                           RangeCase{"Bar5", 5, "Bar", 100, "100 - 2000 Bar"}),
-                         RowName<RangeCase>);
-
 // ---- The failure row ----
 
 struct FailureRowCase {
@@ -270,41 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "and the free diameter (152.40 mm)."}),
     RowName<EvalCase>);
 
-TEST(ResultsTableRows, UnreadableEvaluationDiameterIsReportedAndRefused) {
-    ScriptedMessages messages;
-    const EvalDiameterCheck check = CheckEvaluationDiameter(Annular(), "abc", messages);
-    EXPECT_FALSE(check.inside);
-    ASSERT_TRUE(check.message);
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Can't parse abc."});
-}
-
 // ---- Radial increments from a project file ----
-
-struct IncrementCase {
-    const char* name;
-    double stored;
-    size_t rows;
-};
-
-class IncrementRows : public ::testing::TestWithParam<IncrementCase> {};
-
-TEST_P(IncrementRows, ScanUsesABoundedWholeCount) {
-    DesignRecord design = Annular();
-    design.EndcapDim[5] = GetParam().stored;
-    ScriptedMessages messages;
-    const ResultsView view = Build(design, nullptr, messages);
-    ASSERT_TRUE(view.Ok()) << view.error->text;
-    ASSERT_EQ(view.plateStressTable.size(), GetParam().rows);
-    EXPECT_EQ(view.plateStressTable.front().Radius, 0.5f);
-    EXPECT_EQ(view.plateStressTable.back().Radius, 3.0f);
-}
-
-INSTANTIATE_TEST_SUITE_P(ResultsTableRows, IncrementRows,
-                         ::testing::Values(IncrementCase{"One", 1, 2},
-                                           IncrementCase{"Half", 10.5, 11},
-                                           IncrementCase{"Thousand", 1000, 1000},
-                                           IncrementCase{"TooMany", 5000, 1000}),
-                         RowName<IncrementCase>);
 
 // ---- Runs that must stop ----
 
@@ -333,14 +244,6 @@ TEST_P(StoppedRunRows, ShowOneMessageAndNoHalfTable) {
 }
 
 const StopCase kStopCases[] = {
-    {"TubeInsideEqualsOutside",
-     [] {
-         DesignRecord d = TitledMetal();
-         d.BodyType = kTubeBody;
-         d.BodyDim = {5, 5, 0.5, 20, 0};
-         return d;
-     },
-     "outside diameter must be larger"},
     {"ConeHalfAngleNotFound",
      [] {
          DesignRecord d = TitledMetal();
@@ -356,14 +259,6 @@ const StopCase kStopCases[] = {
          return d;
      },
      "line load application diameter"},
-    {"PlasticWithoutWorkingStrength",
-     [] {
-         DesignRecord d = PlasticTubeFailingAt(100);
-         d.SecondaryStrength = 0;
-         d.UseWorkingStrength = 1;
-         return d;
-     },
-     "strength"},
     {"StrengthNotANumber",
      [] {
          DesignRecord d = Annular();
@@ -371,15 +266,6 @@ const StopCase kStopCases[] = {
          return d;
      },
      "strength"},
-    {"CircularPlateWithoutRestraint",
-     [] {
-         DesignRecord d = TitledMetal();
-         d.EndcapType = kFlatCircularEndcap;
-         d.EdgeRestraint = -1;
-         d.EndcapDim = {6, 7, 0.5, 0, 0, 0, 0, 0};
-         return d;
-     },
-     "edge restraint"},
     {"AnnularPlateWithoutLoads",
      [] {
          DesignRecord d = Annular();
@@ -395,47 +281,7 @@ INSTANTIATE_TEST_SUITE_P(ResultsTableRows, StoppedRunRows, ::testing::ValuesIn(k
 
 // ---- Unit names ----
 
-TEST(ResultsTableRows, UnknownUnitIsReportedOnceAndActsAsTheBaseUnit) {
-    DesignRecord design = TitledMetal();
-    design.BodyType = kTubeBody;
-    design.BodyDim = {4, 5, 0.5, 20, 0};
-    ScriptedMessages messages;
-    const ResultsView withPsi = Build(
-        design, [](ResultsRequest& r) { r.stressUnit = "psi"; }, messages);
-    const ResultsView view = Build(
-        design, [](ResultsRequest& r) { r.stressUnit = "ksi"; }, messages);
-    ASSERT_TRUE(view.Ok());
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"Unrecognized Units (ksi) in Conversion function"});
-    EXPECT_EQ(view.Cell(1, 2), "Stress, ksi");
-    EXPECT_EQ(view.Cell(2, 3), withPsi.Cell(2, 3));
-}
-
 // ---- The request a window fills by default ----
-
-TEST(ResultsRequestDefaults, EnglishAndMetricUnitsAndSavedNames) {
-    DesignRecord design = TitledMetal();
-    ResultsRequest english = DefaultResultsRequest(design);
-    EXPECT_EQ(english.pressureUnit, "Ksi");
-    EXPECT_EQ(english.depthUnit, "Ft (sea)");
-    EXPECT_EQ(english.stressUnit, "Ksi");
-    EXPECT_EQ(english.deflectionUnit, "Inches");
-    EXPECT_EQ(english.weightUnit, "lbs");
-    EXPECT_EQ(english.failureUnit, "Ksi");
-    EXPECT_EQ(english.rangeUnit, "psi");
-    EXPECT_EQ(english.angleUnit, "Degrees");  // a cleared design saves "Degrees"
-    design.UnitSystem = 1;
-    design.AngleUnit.clear();
-    design.StressUnit = "PSI";
-    ResultsRequest metric = DefaultResultsRequest(design);
-    EXPECT_EQ(metric.pressureUnit, "Kbar");
-    EXPECT_EQ(metric.depthUnit, "Ft (fresh)");
-    EXPECT_EQ(metric.stressUnit, "psi");
-    EXPECT_EQ(metric.deflectionUnit, "cm");
-    EXPECT_EQ(metric.angleUnit, "Degrees");
-    EXPECT_EQ(metric.weightUnit, "kg");
-    EXPECT_EQ(metric.rangeUnit, "Bar");
-}
 
 }  // namespace
 }  // namespace tidewell

@@ -133,22 +133,6 @@ TEST_P(ConeMembraneTest, WeightIsSolidConeLessSimilarInnerCone) {
     ExpectRel(s.WeightInWater, (outer - inner) * s.Density - outer * 0.03704, 1e-9, "water");
 }
 
-TEST_P(ConeMembraneTest, ExternalPressureNegatesEveryResult) {
-    ConeCase c = GetParam();
-    c.internal = true;
-    AnalysisState in = ConeState(c);
-    c.internal = false;
-    AnalysisState ex = ConeState(c);
-    ComputeStresses(in, c.pressure, in.InnerRadius, 0, 0, 2, 0);
-    ComputeStresses(ex, c.pressure, ex.InnerRadius, 0, 0, 2, 0);
-    EXPECT_DOUBLE_EQ(ex.ThinAxialStress, -in.ThinAxialStress);
-    EXPECT_DOUBLE_EQ(ex.ThinHoopStress, -in.ThinHoopStress);
-    EXPECT_DOUBLE_EQ(ex.ThinOuterRadiusChange, -in.ThinOuterRadiusChange);
-    EXPECT_DOUBLE_EQ(ex.ThinLengthChange, -in.ThinLengthChange);
-    EXPECT_DOUBLE_EQ(ex.MeridianRotation, -in.MeridianRotation);
-    EXPECT_DOUBLE_EQ(ex.HoopStress, 2 * ex.AxialStress);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Cones, ConeMembraneTest,
     ::testing::Values(ConeCase{"SteepInternal", 6, 6.6, 12, 30e6, 0.3, true, 500},
@@ -168,15 +152,6 @@ TEST(ConeEdgeCases, HeightChangeAtEightyDegreesUsesSine) {
     const double expected =
         100 * R * R * (1 - 2 * 0.3 - 3 * tanA * tanA) / (4 * 30e6 * t * std::sin(alpha));
     ExpectRel(s.ThinLengthChange, expected, 1e-4, "height change");
-}
-
-TEST(ConeEdgeCases, UnsettledHalfAngleFlagsTheCall) {
-    ConeCase c{"", 0, 10, 3, 30e6, 0.3, false, 100};  // no bore: the iteration cycles
-    AnalysisState s = ConeState(c);
-    ComputeStresses(s, 100, 0, 0, 0, 2, 0);
-    EXPECT_TRUE(s.ConeAngleNotConverged);
-    EXPECT_TRUE(s.ResultNotFinite);
-    EXPECT_TRUE(std::isnan(s.HoopStress));
 }
 
 // ---- Flat circular plate ----
@@ -268,26 +243,6 @@ TEST_P(CircularPlateTest, MeetsItsEdgeAndCentreConditions) {
     ExpectRel(s.CenterStress, std::fabs(6 * s.RadialMomentAtR / (t * t)), 1e-12, "centre");
     EXPECT_DOUBLE_EQ(s.PlateRadialStressAtR, s.CenterStress);
     EXPECT_FALSE(s.ResultNotFinite);
-}
-
-TEST_P(CircularPlateTest, PressureDirectionChangesOnlyTheSeatSign) {
-    const CircularPlateCase c = GetParam();
-    AnalysisState ex = PlateState(c, false);
-    AnalysisState in = PlateState(c, true);
-    const double r = 0.4 * c.freeRadius;
-    ComputeStresses(ex, c.pressure, r, 0, 0, 2, 0);
-    ComputeStresses(in, c.pressure, r, 0, 0, 2, 0);
-    EXPECT_EQ(ex.PlateDeflectionAtR, in.PlateDeflectionAtR);
-    EXPECT_EQ(ex.PlateRadialStressAtR, in.PlateRadialStressAtR);
-    EXPECT_EQ(ex.CenterStress, in.CenterStress);
-    EXPECT_EQ(ex.OuterEdgeShearStress, in.OuterEdgeShearStress);
-    EXPECT_EQ(ex.SeatStress, -in.SeatStress);
-    // The pressure on the whole plate over the seat ring between a and Rp.
-    const double a = c.freeRadius, Rp = c.plateRadius;
-    const double seat = a < Rp ? c.pressure * Rp * Rp / (Rp * Rp - a * a) : 0.0;
-    ExpectRel(in.SeatStress, seat, 1e-12, "seat");
-    ExpectRel(in.WeightInAir, kPiExact * Rp * Rp * c.thickness * 0.1, 1e-9, "air");
-    ExpectRel(in.WeightInWater, kPiExact * Rp * Rp * c.thickness * (0.1 - 0.03704), 1e-9, "water");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -89,14 +89,6 @@ INSTANTIATE_TEST_SUITE_P(
         WallTheoryCase{"ConeRatio5Forced", kConeComponent, 2.25, 2.75, 0.5, true, true}),
     RowName<WallTheoryCase>);
 
-TEST(WallTheory, SphereThinSetHasNoRadialStressOrLengthChange) {
-    AnalysisState s = Shell(kSphereComponent, 9.75, 10.25, 0.5);
-    s.LengthChange = 7;  // stale value from elsewhere
-    ComputeStresses(s, 1000, 9.75, 0, 0, 2, 0);
-    EXPECT_EQ(s.RadialStress, 0.0);
-    EXPECT_EQ(s.LengthChange, 0.0);
-}
-
 TEST(WallTheory, PlatesAreThickWallAndLeaveTheShellSetAlone) {
     for (int16_t code : {kAnnularPlateComponent, kCircularPlateComponent}) {
         AnalysisState s;
@@ -117,57 +109,6 @@ TEST(WallTheory, PlatesAreThickWallAndLeaveTheShellSetAlone) {
         EXPECT_EQ(s.AxialStress, 456) << code;
         EXPECT_FALSE(s.ResultNotFinite) << code;
     }
-}
-
-TEST(ResetResults, ClearsTheSetsAndKeepsTheRest) {
-    AnalysisState s = Shell(kTubeComponent, 2, 2.5, 0.5);
-    s.PressureDirection = kInternalPressure;
-    s.PressureSign = 1;
-    ComputeStresses(s, 1000, 2, 0, 0, 5, 0);
-    s.LobeCount = 7;
-    s.BucklingPressure = 9;
-    s.ShellFailurePressure = 8;
-    s.SeatStress = 6;
-    s.PlateRadialStressAtR = 5;
-    const double equivalent = s.EquivalentStress;
-    const double thinEquivalent = s.ThinEquivalentStress;
-    const double thickEquivalent = s.ThickEquivalentStress;
-    const double hoopAtR = s.HoopStressAtR;
-
-    ResetResults(s);
-
-    EXPECT_EQ(s.LobeCount, 2);
-    for (double v : {s.BucklingPressure,
-                     s.ShellFailurePressure,
-                     s.WeightInAir,
-                     s.WeightInWater,
-                     s.ThinAxialStress,
-                     s.ThinHoopStress,
-                     s.ThinRadialStress,
-                     s.ThinInnerRadiusChange,
-                     s.ThinOuterRadiusChange,
-                     s.ThinLengthChange,
-                     s.ThickAxialStress,
-                     s.ThickHoopStress,
-                     s.ThickRadialStress,
-                     s.ThickInnerRadiusChange,
-                     s.ThickOuterRadiusChange,
-                     s.ThickLengthChange,
-                     s.AxialStress,
-                     s.HoopStress,
-                     s.RadialStress,
-                     s.MaxShearStress,
-                     s.InnerRadiusChange,
-                     s.OuterRadiusChange,
-                     s.LengthChange}) {
-        EXPECT_EQ(v, 0.0);
-    }
-    EXPECT_EQ(s.EquivalentStress, equivalent);
-    EXPECT_EQ(s.ThinEquivalentStress, thinEquivalent);
-    EXPECT_EQ(s.ThickEquivalentStress, thickEquivalent);
-    EXPECT_EQ(s.HoopStressAtR, hoopAtR);
-    EXPECT_EQ(s.SeatStress, 6);
-    EXPECT_EQ(s.PlateRadialStressAtR, 5);
 }
 
 struct NotFiniteCase {

@@ -260,16 +260,6 @@ const ValidationCase kValidationCases[] = {
 INSTANTIATE_TEST_SUITE_P(Validation, ValidationRows, ::testing::ValuesIn(kValidationCases),
                          RowName<ValidationCase>);
 
-TEST(Validation, FaultMessageIsCriticalWithTheValidationTitle) {
-    DesignRecord d = ValidTube();
-    d.ProjectTitle.clear();
-    const Message m = ValidateDesign(d).AsMessage();
-    EXPECT_EQ(m.text, "\rTitle");
-    EXPECT_EQ(m.title, "Invalid Design Parameters");
-    EXPECT_EQ(m.icon, MessageIcon::Critical);
-    EXPECT_EQ(m.buttons, MessageButtons::Ok);
-}
-
 struct ComponentCase {
     const char* name;
     int16_t body;

@@ -168,14 +168,6 @@ INSTANTIATE_TEST_SUITE_P(
                      "\tOuter Diameter  :  6.5000  in", "\tFree Diameter   :  6.0000  in",
                      "\tPlate Thickness :  0.75000  in", "\tEdge Restraint  :  Simply Supported",
                      "Failure Mode: Radial Stress Failure at 1751.8 psi (plate center)"},
-                    ""},
-        // Membrane stress p R / (2 t) = 7.75 p (R = 3.875 in, t = 0.25 in) reaches 73 ksi at
-        // 9419.4 psi.
-        ExampleCase{"AluminumHemisphere",
-                    "AluminumHemisphericalEndcap.prj",
-                    {"HEMISPHERE ENDCAP CONFIGURATION  (External Pressure)",
-                     "\tShell failure at 9419.4 psi (Thin wall eq's)",
-                     "Hemisphere Endcap distortion values:"},
                     ""}),
     [](const ::testing::TestParamInfo<ExampleCase>& row) { return row.param.name; });
 
@@ -204,17 +196,6 @@ TEST_F(CliRun, ReportIsReproducibleAndTheSameInAFile) {
     ASSERT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(written.out, "");
     EXPECT_EQ(ReadFile(folder_ / "Report.txt"), first.out);
-}
-
-TEST_F(CliRun, CsvTable) {
-    const CliResult result =
-        Run({"table", "--csv", Example("AluminumFlatEndcap.prj"), "--materials", kMaterials});
-    ASSERT_EQ(result.status, 0);
-    const std::vector<std::string> lines = Lines(result.out);
-    ASSERT_GE(lines.size(), 22U);
-    EXPECT_EQ(lines[0],
-              "Pressure,Depth,De Max Radial,De Max Tan,Avg Seat,CL Deflection,FD Shear\r");
-    EXPECT_EQ(lines[1].substr(0, 13), "psi,Ft (sea),");
 }
 
 TEST_F(CliRun, RangeDigitsAndNotationOptions) {
@@ -247,30 +228,6 @@ TEST_F(CliRun, EvaluationDiameterOutsideThePlateIsRefused) {
               "and the free diameter (5.0000 inches).\n");
 }
 
-TEST_F(CliRun, ValidateAnExample) {
-    const CliResult result =
-        Run({"validate", Example("GlassSphereFloat.prj"), "--materials", kMaterials});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "The design is valid.\n");
-    EXPECT_EQ(result.err, "");
-}
-
-TEST_F(CliRun, MissingProjectFile) {
-    const CliResult result = Run({"report", "nowhere.prj", "--materials", kMaterials});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "File not found\n");
-}
-
-TEST_F(CliRun, WrongHeader) {
-    const std::string path = Variant("GlassSphereFloat.prj", "bad.prj", {{1, "Some other file"}});
-    const CliResult result = Run({"report", path, "--materials", kMaterials});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "Invalid File Format: The file \"" + path +
-                              "\" is not a valid project file for Tidewell Ver. 4.6\n");
-}
-
 TEST_F(CliRun, MaterialNotInTheDatabase) {
     const std::string path =
         Variant("AluminumFlatEndcap.prj", "unknown.prj", {{10, "Unobtainium"}});
@@ -294,65 +251,5 @@ TEST_F(CliRun, InvalidDesignListsItsFaults) {
             << command;
     }
 }
-
-TEST_F(CliRun, MissingMaterialsFileIsNotCreated) {
-    const CliResult result =
-        Run({"report", Example("GlassSphereFloat.prj"), "--materials", "DesMat.Dat"});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "The materials file \"DesMat.Dat\" does not exist.\n");
-    EXPECT_FALSE(fs::exists(folder_ / "DesMat.Dat"));
-}
-
-TEST_F(CliRun, UnwritableOutputFile) {
-    const CliResult result = Run({"report", Example("GlassSphereFloat.prj"), "--materials",
-                                  kMaterials, "-o", "no/such/folder/Report.txt"});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "There was an error in creating this file\n");
-}
-
-TEST_F(CliRun, BadSourceDateEpoch) {
-    const CliResult result =
-        Run({"report", Example("GlassSphereFloat.prj"), "--materials", kMaterials},
-            {"SOURCE_DATE_EPOCH=yesterday"});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("SOURCE_DATE_EPOCH"), std::string::npos);
-}
-
-TEST_F(CliRun, MaterialsList) {
-    const CliResult glass = Run({"materials", "--category", "Glass", "--materials", kMaterials});
-    EXPECT_EQ(glass.status, 0);
-    const std::vector<std::string> names = Lines(glass.out);
-    EXPECT_FALSE(names.empty());
-    for (const char* name : {"Borosilicate Glass"}) {
-        EXPECT_TRUE(HasLine(glass.out, name)) << name;
-    }
-    EXPECT_FALSE(HasLine(glass.out, "6061-T6 Aluminum"));
-    const CliResult all = Run({"materials", "--materials", kMaterials});
-    EXPECT_GT(Lines(all.out).size(), names.size());
-    EXPECT_TRUE(HasLine(all.out, "6061-T6 Aluminum"));
-}
-
-struct UsageCase {
-    const char* name;
-    std::vector<std::string> arguments;
-};
-
-class CliUsage : public CliRun, public ::testing::WithParamInterface<UsageCase> {};
-
-TEST_P(CliUsage, IsRefusedWith64) {
-    const CliResult result = Run(GetParam().arguments);
-    EXPECT_EQ(result.status, 64);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err.rfind("tidewell-cli: ", 0), 0U) << result.err;
-    EXPECT_NE(result.err.find("Try 'tidewell-cli --help'."), std::string::npos);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Broken, CliUsage,
-    ::testing::Values(UsageCase{"NoArguments", {}},
-                      UsageCase{"UnknownOption", {"report", "x.prj", "--fast"}},
-                      UsageCase{"MissingProject", {"table"}}),
-    [](const ::testing::TestParamInfo<UsageCase>& row) { return row.param.name; });
 
 }  // namespace

@@ -63,10 +63,6 @@ std::vector<MaterialRecord> FixtureRecords() {
     };
 }
 
-// The four classes as the category list shows them, with their position.
-constexpr int kAllEntry = 0;
-constexpr int kCeramicsEntry = 1;
-constexpr int kGlassEntry = 2;
 constexpr int kMetalsEntry = 3;
 constexpr int kPlasticsEntry = 4;
 
@@ -130,20 +126,6 @@ protected:
 
 // --- opening and browsing ------------------------------------------------------------------
 
-TEST_F(CatalogueSession, OpeningWithTheDesignsMaterialPositionsTheLists) {
-    design.MaterialName = "acrylic";
-    catalogue->FormLoad();
-    catalogue->Activate();
-    EXPECT_TRUE(messages.Empty());
-    EXPECT_EQ(Text(List::CategoryList), "Plastics");
-    EXPECT_EQ(Text(List::SubCategoryList), "Acrylic");
-    EXPECT_EQ(Text(List::MaterialList), "Acrylic");
-    EXPECT_EQ(design.MaterialName, "Acrylic");
-    EXPECT_DOUBLE_EQ(design.SecondaryStrength, 1500);
-    EXPECT_EQ(catalogue->MaterialOnEntry(), "Acrylic");
-    EXPECT_FALSE(catalogue->LoadGuard());
-}
-
 TEST_F(CatalogueSession, PickingAMetalFillsFieldsAndDesign) {
     OpenOnHy80();
     EXPECT_TRUE(messages.Empty());
@@ -164,105 +146,7 @@ TEST_F(CatalogueSession, PickingAMetalFillsFieldsAndDesign) {
     EXPECT_FALSE(catalogue->SecondaryPanelShown());
 }
 
-TEST_F(CatalogueSession, GlassWithoutSubCategoryIsListedUnderTheEmptyEntry) {
-    Open();
-    catalogue->SelectListEntry(List::CategoryList, kGlassEntry);
-    EXPECT_EQ(Entries(List::SubCategoryList), (std::vector<std::string>{"All", ""}));
-    catalogue->SelectListEntry(List::SubCategoryList, 1);
-    EXPECT_EQ(Entries(List::MaterialList), std::vector<std::string>{"Borosilicate"});
-    EXPECT_EQ(design.MaterialName, "Borosilicate");
-    EXPECT_EQ(catalogue->PrimaryCaption(), "Ult. Strength (tensile)");
-    EXPECT_EQ(catalogue->SecondaryCaption(), "Ult. Strength (comp)");
-    // 40 MPa and 1000 MPa at 145.0377 psi per MPa; 2.23 g/cm3 at 0.0361273 lb/cu in.
-    EXPECT_NEAR(design.YieldStrength, 5801.5, 0.1);
-    EXPECT_NEAR(design.SecondaryStrength, 145037.7, 0.5);
-    EXPECT_NEAR(design.Density, 0.0805639, 1e-6);
-}
-
-TEST_F(CatalogueSession, PositioningOnAnUnknownClassUsesAll) {
-    Open();
-    catalogue->LoadMaterial("Oak", kPositionLists);
-    EXPECT_TRUE(messages.Empty());
-    EXPECT_EQ(Text(List::CategoryList), "All");
-    EXPECT_EQ(Text(List::SubCategoryList), "Hardwood");
-    EXPECT_EQ(Text(List::MaterialList), "Oak");
-    EXPECT_EQ(design.MaterialName, "Oak");
-    EXPECT_DOUBLE_EQ(design.YieldStrength, 6000);
-}
-
-TEST_F(CatalogueSession, UnitTextNotInTheListKeepsTheSelection) {
-    Open();
-    catalogue->SelectUnit(MaterialUnitList::YsUnitsList, 5);  // MPa
-    catalogue->LoadMaterial("Odd Units", kLoadIntoDesign);
-    EXPECT_TRUE(messages.Empty());
-    EXPECT_EQ(catalogue->UnitSelection(MaterialUnitList::YsUnitsList), 5);
-    EXPECT_EQ(FieldText(Field::YsVal), "50");
-    EXPECT_NEAR(design.YieldStrength, 50 * 145.0377, 0.01);
-    // Browsing there starts from the first entry, Ksi.
-    Browse(kMetalsEntry, "Odd Units");
-    EXPECT_EQ(catalogue->UnitSelection(MaterialUnitList::YsUnitsList), 0);
-    EXPECT_DOUBLE_EQ(design.YieldStrength, 50000);
-}
-
-TEST_F(CatalogueSession, LoadingAMissingMaterialClearsAndSaysSo) {
-    OpenOnHy80();
-    catalogue->LoadMaterial("Ghost  ", kLoadIntoDesign);
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"The material \"Ghost\" not found in database."});
-    EXPECT_EQ(LastTitle(), "Tidewell");
-    EXPECT_EQ(design.MaterialName, "");
-    EXPECT_EQ(FieldText(Field::YsVal), "");
-    EXPECT_FALSE(catalogue->LoadGuard());
-}
-
-TEST_F(CatalogueSession, NonFiniteStoredValuesLoadAsUnreadable) {
-    MaterialRecord broken =
-        Stored("Broken", "Metals", "Steel", 80, "Ksi", 0, "", 30, "Mpsi", 0.283, "lb/cu in", 0.3);
-    broken.StrengthValue = std::numeric_limits<double>::quiet_NaN();
-    broken.DensityValue = std::numeric_limits<double>::infinity();
-    ASSERT_TRUE(AddMaterial(path, broken));
-    Open();
-    catalogue->LoadMaterial("Broken", kLoadIntoDesign);
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Can't parse inf.", "Can't parse nan."}));
-    EXPECT_EQ(design.YieldStrength, 0.0);
-    EXPECT_EQ(design.Density, 0.0);
-    EXPECT_DOUBLE_EQ(design.YoungsModulus, 30e6);
-    EXPECT_EQ(FieldText(Field::YsVal), "nan");
-}
-
 // --- list checks ---------------------------------------------------------------------------
-
-struct TypedCategoryCase {
-    const char* label;
-    const char* typed;
-    const char* selectedText;  // empty: refused
-};
-
-class CatalogueTypedCategory : public CatalogueSession,
-                               public ::testing::WithParamInterface<TypedCategoryCase> {};
-
-TEST_P(CatalogueTypedCategory, BrowseModeAcceptsOnlyListEntries) {
-    Open();
-    catalogue->TypeListText(List::CategoryList, GetParam().typed);
-    catalogue->LeaveList(List::CategoryList);
-    const CatalogueRequests requests = catalogue->TakeRequests();
-    EXPECT_EQ(Text(List::CategoryList), GetParam().selectedText);
-    if (std::string(GetParam().selectedText).empty()) {
-        EXPECT_EQ(messages.Texts(),
-                  std::vector<std::string>{"You must choose a valid selection from the list"});
-        EXPECT_EQ(catalogue->List(List::CategoryList).selected, -1);
-        EXPECT_EQ(requests.beeps, 1);
-        EXPECT_EQ(requests.focus, List::CategoryList);
-    } else {
-        EXPECT_TRUE(messages.Empty());
-        EXPECT_GE(catalogue->List(List::CategoryList).selected, 0);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, CatalogueTypedCategory,
-                         ::testing::Values(TypedCategoryCase{"other_case", "gLASS", "Glass"},
-                                           TypedCategoryCase{"not_an_entry", "Metal", ""}),
-                         testing::RowLabel());
 
 // --- adding --------------------------------------------------------------------------------
 
@@ -415,20 +299,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, CatalogueTextLimits,
                                                        std::string(4001, 'x'), "Comment?"}),
                          testing::RowLabel());
 
-TEST_F(CatalogueSession, FiftyCharacterNameAndAccentsAreSaved) {
-    Open();
-    catalogue->AddClicked();
-    catalogue->SelectListEntry(List::CategoryList, kMetalsEntry);
-    const std::string name = std::string(48, 'n') + "\xC3\xA9\xC2\xB5";  // 50 characters
-    catalogue->TypeListText(List::MaterialList, name);
-    FillMetalFields();
-    catalogue->SetFieldText(Field::MatComment, std::string(4000, 'x'));
-    catalogue->DoneClicked();
-    EXPECT_TRUE(messages.Empty());
-    EXPECT_EQ(design.MaterialName, name);
-    EXPECT_EQ(ReadMaterial(path, name).Comment.size(), 4000u);
-}
-
 // --- editing -------------------------------------------------------------------------------
 
 TEST_F(CatalogueSession, EditChangesTheRecordAndReloadsIt) {
@@ -488,42 +358,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NoSubCategoryCase{"yes_saves_without_sub", MessageAnswer::Yes, true}),
     testing::RowLabel());
 
-struct RenameCase {
-    const char* label;
-    const char* newName;
-};
-
-class CatalogueRename : public CatalogueSession,
-                        public ::testing::WithParamInterface<RenameCase> {};
-
-TEST_P(CatalogueRename, RenamingIsRefusedAndEditModeKept) {
-    OpenOnHy80();
-    catalogue->EditClicked();
-    catalogue->TypeListText(List::MaterialList, GetParam().newName);
-    catalogue->SetFieldText(Field::YsVal, "99");
-    const std::string before = ReadBytes(path);
-    catalogue->DoneClicked();
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"The material \"HY-80\" not found in database."});
-    EXPECT_EQ(LastTitle(), "Unable to save changes");
-    EXPECT_TRUE(catalogue->EditMode());
-    EXPECT_EQ(ReadBytes(path), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, CatalogueRename,
-                         ::testing::Values(RenameCase{"to_another_existing_record", "6061-t6"}),
-                         testing::RowLabel());
-
-TEST_F(CatalogueSession, RenamingOnlyTheLetterCaseIsSaved) {
-    OpenOnHy80();
-    catalogue->EditClicked();
-    catalogue->TypeListText(List::MaterialList, "hy-80");
-    catalogue->DoneClicked();
-    EXPECT_TRUE(messages.Empty());
-    EXPECT_EQ(ReadMaterial(path, "HY-80").Name, "hy-80");
-    EXPECT_EQ(design.MaterialName, "hy-80");
-}
-
 // --- deleting ------------------------------------------------------------------------------
 
 TEST_F(CatalogueSession, DeleteConfirmedRemovesTheRecord) {
@@ -553,33 +387,6 @@ TEST_F(CatalogueSession, CancelAfterBrowsingRestoresTheMaterialOnEntry) {
     EXPECT_DOUBLE_EQ(design.SecondaryStrength, 0);
     EXPECT_EQ(Text(List::MaterialList), "HY-80");
     EXPECT_TRUE(catalogue->TakeRequests().stepBack);
-}
-
-TEST_F(CatalogueSession, CancelWhileAddingRestoresTheMaterialOnEntry) {
-    design.MaterialName = "Acrylic";
-    Open();
-    catalogue->AddClicked();
-    ASSERT_EQ(design.MaterialName, "");
-    catalogue->SelectListEntry(List::CategoryList, kMetalsEntry);
-    catalogue->TypeListText(List::MaterialList, "Acrylic");
-    catalogue->SetFieldText(Field::YsVal, "1");
-    catalogue->CancelClicked();
-    EXPECT_FALSE(catalogue->AddMode());
-    EXPECT_FALSE(catalogue->ValuePanelsEnabled());
-    EXPECT_TRUE(catalogue->ButtonEnabled(CatalogueButton::btnDelete));
-    EXPECT_EQ(design.MaterialName, "Acrylic");
-    EXPECT_DOUBLE_EQ(design.YieldStrength, 10500);
-    EXPECT_EQ(FieldText(Field::YsVal), "10.5");
-    EXPECT_EQ(FindMaterial(path, "Acrylic"), 3);
-}
-
-TEST_F(CatalogueSession, UnreadableFileIsReported) {
-    const std::string folderPath = folder.Path().string();
-    MaterialCatalogue broken(design, folderPath, messages);
-    broken.FormLoad();
-    ASSERT_FALSE(messages.Empty());
-    EXPECT_NE(messages.shown[0].text.find("could not be opened"), std::string::npos);
-    EXPECT_EQ(broken.List(List::SubCategoryList).entries, std::vector<std::string>{"All"});
 }
 
 }  // namespace

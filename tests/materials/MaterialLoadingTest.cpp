@@ -65,15 +65,6 @@ TEST_F(LoadByName, FoundIgnoringCaseLoadsTheStoredName) {
     EXPECT_DOUBLE_EQ(design.SecondaryStrength, 0);
 }
 
-// Opening a project passes the design's own MaterialName, which the failed load empties: the
-// message must still name the material.
-TEST_F(LoadByName, MissingNameFromTheDesignItselfIsNamedInTheMessage) {
-    design.MaterialName = "Unobtainium";
-    EXPECT_FALSE(LoadMaterialByName(design, path, design.MaterialName, messages));
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"The material \"Unobtainium\" not found in database."});
-}
-
 struct MissingCase {
     const char* label;
     const char* name;
@@ -107,14 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   {"The material \" HY-80 Steel\" not found in database."}},
                       MissingCase{"empty_name_quietly", "", {}}),
     testing::RowLabel());
-
-TEST_F(LoadByName, UnreadableFileIsReportedAndClears) {
-    EXPECT_FALSE(LoadMaterialByName(design, folder.Path().string(), "HY-80 Steel", messages));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
-    EXPECT_NE(messages.shown[0].text.find("could not be opened"), std::string::npos);
-    EXPECT_EQ(design.LoadedMaterialName, "");
-}
 
 }  // namespace
 }  // namespace tidewell

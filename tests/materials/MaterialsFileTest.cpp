@@ -124,19 +124,6 @@ TEST_F(MaterialsFileLayout, PackedRecordMatchesTheByteLayout) {
     }
 }
 
-TEST_F(MaterialsFileLayout, HandWrittenBytesUnpack) {
-    const MaterialRecord record = UnpackMaterialRecord(LayoutExpectedBytes());
-    const MaterialRecord expected = LayoutRecord();
-    EXPECT_EQ(record.Name, expected.Name);
-    EXPECT_EQ(record.StrengthValue, 128.0);
-    EXPECT_EQ(record.Strength2Value, -3.0);
-    EXPECT_EQ(record.ModulusValue, 16.5);
-    EXPECT_EQ(record.DensityValue, 0.25);
-    EXPECT_EQ(record.PoissonValue, 0.5);
-    EXPECT_EQ(record.Comment, expected.Comment);
-    EXPECT_EQ(record.InUse, -1);
-}
-
 // --- round trips ---------------------------------------------------------------------------
 
 struct RoundTripCase {
@@ -209,86 +196,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- slot counting -------------------------------------------------------------------------
 
-struct SlotCountCase {
-    const char* label;
-    long long length;
-    long long slots;
-};
-
-class MaterialsFileSlotCount : public ::testing::TestWithParam<SlotCountCase> {};
-
-TEST_P(MaterialsFileSlotCount, NearestWholeSlotHalfToEven) {
-    EXPECT_EQ(SlotCountForLength(GetParam().length), GetParam().slots);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, MaterialsFileSlotCount,
-    ::testing::Values(SlotCountCase{"empty", 0, 0}, SlotCountCase{"below_half", 4301, 0},
-                      SlotCountCase{"exact_half_rounds_to_even_zero", 4302, 0},
-                      SlotCountCase{"above_half", 4303, 1},
-                      SlotCountCase{"data_bytes_only", 4322, 1},
-                      SlotCountCase{"one_slot", kSlot, 1},
-                      SlotCountCase{"one_and_a_half_rounds_to_two", kSlot + 4302, 2},
-                      SlotCountCase{"two_and_a_half_rounds_to_two", 2 * kSlot + 4302, 2},
-                      SlotCountCase{"three_slots", 3 * kSlot, 3}),
-    testing::RowLabel());
-
 // --- edge cases ----------------------------------------------------------------------------
 
 using MaterialsFileEdges = MaterialsFileTest;
 
-TEST_F(MaterialsFileEdges, MissingFileIsEmptyAndFirstAddWritesSlotOne) {
-    MaterialsFileStatus status;
-    EXPECT_EQ(FindMaterial(path, "Anything", &status), -1);
-    EXPECT_TRUE(status.Ok());
-    EXPECT_TRUE(ListMaterialNames(path, "All", "All").empty());
-    EXPECT_TRUE(ListSubCategories(path, "ALL").empty());
-    EXPECT_EQ(ReadMaterial(path, "Anything").InUse, kMaterialFree);
-    EXPECT_EQ(FileLength(path), 0);  // the first open created it empty
-    ASSERT_TRUE(AddMaterial(path, Material("6061-T6")));
-    EXPECT_EQ(FindMaterial(path, "6061-T6"), 1);
-    EXPECT_EQ(FileLength(path), kSlot);
-}
-
-TEST_F(MaterialsFileEdges, PartialLastSlotStillCounts) {
-    ASSERT_TRUE(AddMaterial(path, Material("First")));
-    ASSERT_TRUE(AddMaterial(path, Material("Second")));
-    std::string bytes = ReadBytes(path);
-    bytes.resize(kSlot + 4322);  // the last slot keeps only its data bytes
-    WriteBytes(path, bytes);
-    EXPECT_EQ(FindMaterial(path, "Second"), 2);
-    EXPECT_EQ(ReadMaterial(path, "Second").StrengthUnit, "Ksi");
-    // A new record goes after the partial slot, which becomes whole.
-    ASSERT_TRUE(AddMaterial(path, Material("Third")));
-    EXPECT_EQ(FindMaterial(path, "Third"), 3);
-    EXPECT_EQ(FileLength(path), 3 * kSlot);
-    EXPECT_EQ(FindMaterial(path, "Second"), 2);
-}
-
-struct DuplicateCase {
-    const char* label;
-    const char* secondName;
-    bool added;
-};
-
 using MaterialsFileDuplicates = MaterialsFileRows<DuplicateCase>;
-
-TEST_P(MaterialsFileDuplicates, NamesCompareUpperCasedWithoutTrailingBlanks) {
-    ASSERT_TRUE(AddMaterial(path, Material("Acrylic")));
-    MaterialsFileStatus status;
-    EXPECT_EQ(AddMaterial(path, Material(GetParam().secondName), &status), GetParam().added);
-    EXPECT_TRUE(status.Ok());
-    EXPECT_EQ(FileLength(path), GetParam().added ? 2 * kSlot : kSlot);
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, MaterialsFileDuplicates,
-                         ::testing::Values(DuplicateCase{"same_name", "Acrylic", false},
-                                           DuplicateCase{"upper_case", "ACRYLIC", false},
-                                           DuplicateCase{"lower_case", "acrylic", false},
-                                           DuplicateCase{"trailing_blanks", "Acrylic   ", false},
-                                           DuplicateCase{"leading_blank", " Acrylic", true},
-                                           DuplicateCase{"other_name", "Acrylic cast", true}),
-                         testing::RowLabel());
 
 TEST_F(MaterialsFileEdges, FreedSlotIsReusedWithoutGrowingTheFile) {
     for (const char* name : {"One", "Two", "Three"}) ASSERT_TRUE(AddMaterial(path, Material(name)));
@@ -300,15 +212,6 @@ TEST_F(MaterialsFileEdges, FreedSlotIsReusedWithoutGrowingTheFile) {
     ASSERT_TRUE(AddMaterial(path, Material("Five")));
     EXPECT_EQ(FindMaterial(path, "Five"), 4);
     EXPECT_EQ(FileLength(path), 4 * kSlot);
-}
-
-TEST_F(MaterialsFileEdges, SixtyCharacterNameIsCutToFifty) {
-    const std::string sixty = "0123456789ABCDEFGHIJ0123456789abcdefghij0123456789klmnopqrst";
-    ASSERT_EQ(sixty.size(), 60u);
-    ASSERT_TRUE(AddMaterial(path, Material(sixty)));
-    EXPECT_EQ(FindMaterial(path, sixty), -1);
-    EXPECT_EQ(FindMaterial(path, sixty.substr(0, 50)), 1);
-    EXPECT_EQ(ListMaterialNames(path, "All", "All"), NameList{sixty.substr(0, 50)});
 }
 
 TEST_F(MaterialsFileEdges, UpdateOverwritesTheSlotFoundByName) {
@@ -327,35 +230,6 @@ TEST_F(MaterialsFileEdges, UpdateOverwritesTheSlotFoundByName) {
     const std::string before = ReadBytes(path);
     EXPECT_FALSE(UpdateMaterial(path, Material("Three")));
     EXPECT_EQ(ReadBytes(path), before);
-}
-
-TEST_F(MaterialsFileEdges, TextOutsideTheCodePageIsRefused) {
-    ASSERT_TRUE(AddMaterial(path, Material("Steel")));
-    const std::string before = ReadBytes(path);
-    MaterialsFileStatus status;
-    EXPECT_FALSE(AddMaterial(path, Material("Alloy \xCE\xA9"), &status));  // Greek omega
-    EXPECT_FALSE(status.Ok());
-    MaterialRecord update = Material("Steel");
-    update.Comment = "\xE2\x9C\x93";  // check mark
-    EXPECT_FALSE(UpdateMaterial(path, update, &status));
-    EXPECT_NE(status.error.find("cannot store"), std::string::npos);
-    EXPECT_EQ(ReadBytes(path), before);
-}
-
-TEST_F(MaterialsFileEdges, UnreachableFileReportsAnError) {
-    const std::string inMissingFolder = folder.File("no-such-folder/DesMat.Dat");
-    MaterialsFileStatus status;
-    EXPECT_FALSE(AddMaterial(inMissingFolder, Material("Steel"), &status));
-    EXPECT_FALSE(status.Ok());
-    EXPECT_NE(status.error.find("could not be written"), std::string::npos);
-
-    const std::string folderPath = folder.Path().string();
-    EXPECT_EQ(FindMaterial(folderPath, "Steel", &status), -1);
-    EXPECT_NE(status.error.find("it is a folder"), std::string::npos);
-    EXPECT_TRUE(ListMaterialNames(folderPath, "All", "All", &status).empty());
-    EXPECT_FALSE(status.Ok());
-    EXPECT_FALSE(DeleteMaterial(folderPath, "Steel", &status));
-    EXPECT_FALSE(status.Ok());
 }
 
 TEST_F(MaterialsFileEdges, NoTemporaryFileIsLeftBehind) {

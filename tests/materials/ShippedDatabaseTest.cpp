@@ -47,41 +47,6 @@ std::vector<MaterialsCsvRow> CsvRows() {
     return csv.rows;
 }
 
-std::vector<std::string> NamesOfClass(const std::vector<MaterialsCsvRow>& rows,
-                                      const std::string& mainCategory) {
-    std::vector<std::string> names;
-    for (const MaterialsCsvRow& row : rows) {
-        if (mainCategory == "All" || row.record.MainCategory == mainCategory) {
-            names.push_back(row.record.Name);
-        }
-    }
-    return names;
-}
-
-TEST(ShippedDatabase, SourceHasEnoughMaterialsEachWithASource) {
-    const std::vector<MaterialsCsvRow> rows = CsvRows();
-    EXPECT_GE(rows.size(), 30u);
-    std::map<std::string, std::set<std::string>> subCategories;
-    for (const MaterialsCsvRow& row : rows) {
-        EXPECT_FALSE(row.source.empty()) << row.record.Name;
-        subCategories[row.record.MainCategory].insert(row.record.SubCategory);
-    }
-    for (const char* mainCategory : {"Metals", "Plastics", "Glass", "Ceramics"}) {
-        EXPECT_GE(subCategories[mainCategory].size(), 3u) << mainCategory;
-    }
-}
-
-class ShippedDatabaseClass : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(ShippedDatabaseClass, ListedUnderItsOwnCategory) {
-    const std::vector<std::string> expected = NamesOfClass(CsvRows(), GetParam());
-    ASSERT_FALSE(expected.empty());
-    EXPECT_EQ(ListMaterialNames(kDatabasePath, GetParam(), "All"), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Classes, ShippedDatabaseClass,
-                         ::testing::Values("Metals", "Plastics", "Glass", "Ceramics"));
-
 struct ShippedMaterialCase {
     const char* label;
     const char* name;
@@ -147,18 +112,6 @@ TEST(ShippedDatabase, EveryMaterialLoadsWithoutComplaint) {
 
 std::string Csv(const std::string& rows) {
     return std::string(kMaterialsCsvHeader) + "\n" + rows;
-}
-
-TEST(MaterialsCsvReader, QuotedFieldsAndSourceInTheComment) {
-    const MaterialsCsv csv = ReadMaterialsCsv(
-        Csv("\"Steel, \"\"mild\"\"\",Metals,Steel,36,Ksi,,,29,Mpsi,0.284,lb/cu in,0.26,"
-            "\"Two\nlines\",Handbook\r\n\n"));
-    ASSERT_EQ(csv.error, "");
-    ASSERT_EQ(csv.rows.size(), 1u);
-    EXPECT_EQ(csv.rows[0].record.Name, "Steel, \"mild\"");
-    EXPECT_EQ(csv.rows[0].record.Comment, "Two\nlines Source: Handbook");
-    EXPECT_EQ(csv.rows[0].record.StrengthValue, 36);
-    EXPECT_EQ(csv.rows[0].line, 2);
 }
 
 struct CsvFaultCase {

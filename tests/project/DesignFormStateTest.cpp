@@ -28,29 +28,5 @@ TEST(ApplyUiActions, NewProjectEmptiesTheBoxesAndSelectsTube) {
     EXPECT_EQ(form.restraintSelection, -1);
 }
 
-struct BodyIndexRow {
-    const char* name;
-    int16_t bodyType;
-    int16_t endcapType;
-    int index;
-};
-
-class BodyListIndexTest : public ::testing::TestWithParam<BodyIndexRow> {};
-
-TEST_P(BodyListIndexTest, MapsCodesToTheList) {
-    DesignRecord design;
-    design.BodyType = GetParam().bodyType;
-    design.EndcapType = GetParam().endcapType;
-    EXPECT_EQ(BodyListIndexOf(design), GetParam().index);
-}
-
-INSTANTIATE_TEST_SUITE_P(Codes, BodyListIndexTest,
-                         ::testing::Values(BodyIndexRow{"Tube", 10, 0, 0},
-                                           BodyIndexRow{"Sphere", 9, 0, 1},
-                                           BodyIndexRow{"EndcapOnly", 0, 3, 2},
-                                           BodyIndexRow{"Nothing", 0, 0, -1},
-                                           BodyIndexRow{"RetiredHemisphere", 8, 0, -1}),
-                         [](const auto& row) { return std::string(row.param.name); });
-
 }  // namespace
 }  // namespace tidewell

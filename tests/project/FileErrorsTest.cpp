@@ -42,26 +42,5 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorRow{"Unknown", 7, "Unknown error number  7", false}),
     [](const auto& row) { return std::string(row.param.name); });
 
-struct PlatformRow {
-    const char* name;
-    std::errc error;
-    int number;
-};
-
-class PlatformErrorTest : public ::testing::TestWithParam<PlatformRow> {};
-
-TEST_P(PlatformErrorTest, MapsToTheNearestListedNumber) {
-    EXPECT_EQ(FileErrorNumber(std::make_error_code(GetParam().error)), GetParam().number);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, PlatformErrorTest,
-    ::testing::Values(PlatformRow{"NoSpace", std::errc::no_space_on_device, 61},
-                      PlatformRow{"Missing", std::errc::no_such_file_or_directory, 53},
-                      PlatformRow{"NameTooLong", std::errc::filename_too_long, 52},
-                      PlatformRow{"PermissionDenied", std::errc::permission_denied, 54},
-                      PlatformRow{"IsAFolder", std::errc::is_a_directory, 54}),
-    [](const auto& row) { return std::string(row.param.name); });
-
 }  // namespace
 }  // namespace tidewell

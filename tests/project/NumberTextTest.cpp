@@ -26,23 +26,17 @@ TEST_P(ProjectNumberTextTest, WritesTheFileForm) {
 INSTANTIATE_TEST_SUITE_P(
     Forms, ProjectNumberTextTest,
     ::testing::Values(
-        NumberTextRow{"Ten", 10, " 10"}, NumberTextRow{"MinusOne", -1, "-1"},
-        NumberTextRow{"Zero", 0, " 0"}, NumberTextRow{"NegativeZero", -0.0, " 0"},
+        NumberTextRow{"MinusOne", -1, "-1"}, NumberTextRow{"NegativeZero", -0.0, " 0"},
         NumberTextRow{"Quarter", 0.25, " .25"}, NumberTextRow{"MinusHalf", -0.5, "-.5"},
-        NumberTextRow{"Version", 4.6, " 4.6"}, NumberTextRow{"Twips", 4125, " 4125"},
-        NumberTextRow{"OneE15", 1e15, " 1E+15"},
+        NumberTextRow{"Twips", 4125, " 4125"}, NumberTextRow{"OneE15", 1e15, " 1E+15"},
         NumberTextRow{"OneAndHalfEMinus5", 1.5e-5, " 1.5E-05"},
-        NumberTextRow{"OneEMinus5", 1e-5, " 1E-05"}, NumberTextRow{"OneEMinus4", 1e-4, " .0001"},
+        NumberTextRow{"OneEMinus4", 1e-4, " .0001"},
         NumberTextRow{"LargestPlain", 999999999999999, " 999999999999999"},
-        NumberTextRow{"HundredTrillion", 1e14, " 100000000000000"},
         NumberTextRow{"SeventeenDigits", 0.1 + 0.2, " .30000000000000004"},
-        NumberTextRow{"LargeSeventeen", 123456789012345678.0, " 1.2345678901234568E+17"},
         NumberTextRow{"HugeNegative", -2.5e300, "-2.5E+300"},
-        NumberTextRow{"TinyNegative", -2.5e-300, "-2.5E-300"},
         NumberTextRow{"LargestDouble", std::numeric_limits<double>::max(),
                       " 1.7976931348623157E+308"},
         NumberTextRow{"SmallestSubnormal", std::numeric_limits<double>::denorm_min(), " 5E-324"},
-        NumberTextRow{"FractionalTwelve", 12.375, " 12.375"},
         NumberTextRow{"NotANumber", std::nan(""), " 0"},
         NumberTextRow{"Infinity", std::numeric_limits<double>::infinity(), " 0"}),
     [](const auto& row) { return std::string(row.param.name); });
@@ -86,42 +80,16 @@ INSTANTIATE_TEST_SUITE_P(
     Fields, NumberFieldTest,
     ::testing::Values(
         FieldRow{"LeadingBlank", " 5", true, 5}, FieldRow{"TrailingBlank", " 5 ", true, 5},
-        FieldRow{"NoBlank", "5", true, 5}, FieldRow{"Tab", "\t7", true, 7},
         FieldRow{"EndsAtComma", "5,6", true, 5}, FieldRow{"EndsAtBlank", "12 apples", true, 12},
-        FieldRow{"Empty", "", true, 0}, FieldRow{"AllBlank", "   ", true, 0},
-        FieldRow{"Negative", "-1", true, -1}, FieldRow{"Plus", "+3", true, 3},
+        FieldRow{"AllBlank", "   ", true, 0}, FieldRow{"Plus", "+3", true, 3},
         FieldRow{"BarePoint", " .25", true, 0.25},
         FieldRow{"NegativeBarePoint", "-.25", true, -0.25},
-        FieldRow{"TrailingPoint", "4.", true, 4}, FieldRow{"Exponent", " 1E+15", true, 1e15},
-        FieldRow{"SmallExponent", " 1.5E-05", true, 1.5e-5},
-        FieldRow{"LowerExponent", "2e3", true, 2000}, FieldRow{"Word", "abc", false, 0},
+        FieldRow{"Exponent", " 1E+15", true, 1e15},
+        FieldRow{"SmallExponent", " 1.5E-05", true, 1.5e-5}, FieldRow{"Word", "abc", false, 0},
         FieldRow{"Infinity", "inf", false, 0}, FieldRow{"NotANumber", "nan", false, 0},
-        FieldRow{"Hexadecimal", "0x10", false, 0}, FieldRow{"TooLarge", "1e400", false, 0},
-        FieldRow{"Vanishing", "1e-400", false, 0},
+        FieldRow{"TooLarge", "1e400", false, 0}, FieldRow{"Vanishing", "1e-400", false, 0},
         FieldRow{"ExponentWithoutDigits", "1e", false, 0}, FieldRow{"PointAlone", ".", false, 0},
-        FieldRow{"SignAlone", "-", false, 0}, FieldRow{"LetterAfter", "5x", false, 0},
-        FieldRow{"QuotedNumber", "\"5\"", false, 0}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-struct LeadingRow {
-    const char* name;
-    const char* text;
-    double value;
-};
-
-class LeadingNumberTest : public ::testing::TestWithParam<LeadingRow> {};
-
-TEST_P(LeadingNumberTest, ReadsTheLeadingNumber) {
-    EXPECT_EQ(LeadingNumber(GetParam().text), GetParam().value);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, LeadingNumberTest,
-    ::testing::Values(LeadingRow{"BlankThenNumber", " 7", 7}, LeadingRow{"Word", "abc", 0},
-                      LeadingRow{"NumberThenWord", "7abc", 7}, LeadingRow{"Empty", "", 0},
-                      LeadingRow{"Negative", "-2.5", -2.5}, LeadingRow{"Exponent", "1e3x", 1000},
-                      LeadingRow{"BrokenExponent", "1e", 1}, LeadingRow{"BarePoint", ".5", 0.5},
-                      LeadingRow{"TooLarge", "1e999", 0}),
+        FieldRow{"LetterAfter", "5x", false, 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(RoundToInt16, RoundsHalvesToEven) {

@@ -28,11 +28,6 @@ void Put(MemorySettingsStore& store, const std::string& key, const std::string& 
     store.values[{"Tidewell", "Newest_Testing", key}] = value;
 }
 
-std::string Stored(const MemorySettingsStore& store, const std::string& key) {
-    const auto found = store.values.find({"Tidewell", "Newest_Testing", key});
-    return found == store.values.end() ? "<missing>" : found->second;
-}
-
 TEST(LoadPreferences, FirstRunOnAnEmptyStore) {
     MemorySettingsStore store;
     Start start(store);
@@ -106,44 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"RangeTooLarge", "DEFAULTPRESSURERANGE", " 70000", &DesignRecord::PressureRange, 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
-struct BodyRow {
-    const char* name;
-    const char* body;
-    const char* endcap;
-    int16_t bodyType;
-    int16_t endcapType;
-    int bodySelection;
-    int endcapSelection;
-};
-
-class PreferenceBodyTest : public ::testing::TestWithParam<BodyRow> {};
-
-TEST_P(PreferenceBodyTest, SelectsTheBodyAndEndcap) {
-    MemorySettingsStore store;
-    Put(store, "DEFAULTBODY", GetParam().body);
-    Put(store, "DEFAULTENDCAP", GetParam().endcap);
-    Start start(store);
-    EXPECT_TRUE(start.result.ok);
-    EXPECT_EQ(start.design.BodyType, GetParam().bodyType);
-    EXPECT_EQ(start.design.EndcapType, GetParam().endcapType);
-    EXPECT_EQ(start.form.bodySelection, GetParam().bodySelection);
-    EXPECT_EQ(start.form.endcapSelection, GetParam().endcapSelection);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Choices, PreferenceBodyTest,
-    ::testing::Values(BodyRow{"Tube", "TUBE", "CONIC", 10, 0, 0, -1},
-                      BodyRow{"Sphere", "SPHERE", "", 9, 0, 1, -1},
-                      BodyRow{"HemisphereIsAnEndcap", "HEMISPHERE", "ANNULAR", 0, 3, 2, 2},
-                      BodyRow{"EndcapAnnular", "ENDCAP ONLY", "ANNULAR", 0, 1, 2, 0},
-                      BodyRow{"EndcapConical", "ENDCAP ONLY", "CONICAL", 0, 2, 2, 1},
-                      BodyRow{"EndcapHemispherical", "ENDCAP ONLY", "HEMISPHERICAL", 0, 3, 2, 2},
-                      BodyRow{"EndcapFlatCircular", "ENDCAP ONLY", "FLAT CIRCULAR", 0, 4, 2, 3},
-                      // "Endcap Only" on its own already selects the flat circular plate.
-                      BodyRow{"EndcapUnknown", "ENDCAP ONLY", "conic", 0, 4, 2, 3},
-                      BodyRow{"LowerCaseKeepsTube", "sphere", "", 10, 0, 0, -1}),
-    [](const auto& row) { return std::string(row.param.name); });
-
 // The store breaks down at operation `failAt`; the reads are, in order: RECENTFILE0 to 3 (0-3),
 // DESIGNER (4), DEFAULTMATERIAL (5), DEFAULTUNITS (6), DEFAULTPRESSURESOURCE (7),
 // FORCETHICKEQ'S (8), USEWORKINGSTRENGTH (9), DEFAULTBODY (10), DEFAULTENDCAP (11),
@@ -196,21 +153,6 @@ TEST_P(FailingStoreTest, StopsWhereTheStoreFailedAndSaysSo) {
 
 INSTANTIATE_TEST_SUITE_P(AtEveryRead, FailingStoreTest, ::testing::Range(0, 16));
 
-DesignFormState EndOfRunForm() {
-    DesignFormState form;
-    form.title = "Deep probe";
-    form.description = "A cone";
-    form.designer = "Ana M\xC3\xBCller";
-    form.materialLabel = "Acrylic";
-    form.unitOption = 0;
-    form.pressureSourceOption = 0;
-    form.forceThickCheck = 1;
-    form.workStrengthCheck = 0;
-    form.bodySelection = 2;
-    form.endcapSelection = 1;
-    return form;
-}
-
 TEST(Preferences, EndOfRunSaveIsTheNextStart) {
     MemorySettingsStore store;
     {
@@ -252,19 +194,6 @@ TEST(Preferences, EndOfRunSaveIsTheNextStart) {
     EXPECT_EQ(next.design.PressureRange, 6);
     // The title is not carried over.
     EXPECT_EQ(next.form.title, "");
-}
-
-TEST(Registry, ReportsAFailingStore) {
-    MemorySettingsStore store;
-    store.values[{"Tidewell", "Newest_Testing", "DESIGNER"}] = "Ana";
-    store.FailFrom(0);
-    Registry registry(store);
-    std::string value = "stale";
-    EXPECT_FALSE(ReadPreference(registry, "DESIGNER", value));
-    EXPECT_EQ(value, "");
-    EXPECT_FALSE(WritePreference(registry, "DESIGNER", "Bo"));
-    EXPECT_FALSE(registry.RegDel());
-    EXPECT_EQ(store.values.at({"Tidewell", "Newest_Testing", "DESIGNER"}), "Ana");
 }
 
 }  // namespace

@@ -51,23 +51,6 @@ TEST(LocateProgramFolder, FirstRunCopiesTheInstalledDatabase) {
     EXPECT_EQ(testing::EntryCount(install.user), 1);
 }
 
-TEST(LocateProgramFolder, NoInstalledDatabaseIsAProblemButStillAFolder) {
-    Installation install;
-    const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
-    EXPECT_EQ(location.folder, install.user);
-    EXPECT_FALSE(location.seeded);
-    EXPECT_FALSE(location.problem.empty());
-    EXPECT_TRUE(fs::is_directory(install.user));
-}
-
-TEST(LocateProgramFolder, UserFolderThatCannotBeMadeFallsBackToTheExecutableFolder) {
-    Installation install;
-    WriteBytes(install.root.path() / "home", "a file where a folder should be");
-    const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
-    EXPECT_EQ(location.folder, install.bin);
-    EXPECT_FALSE(location.problem.empty());
-}
-
 TEST(LocateProgramFolder, ReadOnlyDatabaseBesideTheExecutableIsSeededFrom) {
     Installation install;
     WriteBytes(install.bin / "DesMat.Dat", "installed next to the program");

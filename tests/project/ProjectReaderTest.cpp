@@ -64,15 +64,6 @@ void OpenTubeWith(Opened& opened, const std::vector<std::pair<std::size_t, std::
     OpenBytes(CrLfText(lines), opened);
 }
 
-// The tube file in the older layout, without the two check-box lines, under the given header.
-std::string OlderLayoutText(const std::string& header) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[0] = header;
-    lines.erase(lines.begin() + 12, lines.begin() + 14);
-    EXPECT_EQ(lines.size(), 73u);
-    return CrLfText(lines);
-}
-
 // A refused file marks the failure and leaves everything else of the starting design alone.
 void ExpectRefused(const Opened& opened) {
     EXPECT_FALSE(opened.data.has_value());
@@ -124,23 +115,6 @@ TEST(ReadProject, RefusesAWrongHeaderAndChangesNothing) {
     EXPECT_EQ(shown.icon, MessageIcon::Critical);
 }
 
-TEST(ReadProject, ReadsVersion395OfTheOlderLayoutWithoutTheCheckBoxLines) {
-    Opened opened;
-    opened.design.UseWorkingStrength = 1;  // the boxes keep what they showed
-    opened.form.workStrengthCheck = 1;
-    OpenBytes(OlderLayoutText("Tidewell Ver 3.95 - Brackwater"), opened);
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_TRUE(opened.data->olderLayout);
-    EXPECT_EQ(opened.data->fileVersion, 3.95);
-    EXPECT_EQ(opened.design.UseWorkingStrength, 1);
-    EXPECT_EQ(opened.form.workStrengthCheck, 1);
-    EXPECT_EQ(opened.design.ForceThickWall, 0);
-    EXPECT_EQ(opened.design.PressureRange, 4);
-    EXPECT_EQ(opened.design.HomeFormTop, 300);
-    EXPECT_EQ(opened.design.BodyDim[2], 0.375);
-    EXPECT_EQ(opened.design.AngleUnit, "Degrees");
-}
-
 TEST(ReadProject, HemisphereBodyOpensAsHemisphericalEndcapWithItsNote) {
     Opened opened;
     OpenTubeWith(opened, {{7, " 8"}});
@@ -156,23 +130,6 @@ TEST(ReadProject, HemisphereBodyOpensAsHemisphericalEndcapWithItsNote) {
     EXPECT_EQ(opened.messages.shown[0].title, "Tidewell");
     // The geometry is the file's, not the cleared geometry of the selection.
     EXPECT_EQ(opened.design.EndcapDim[0], 0.25);
-}
-
-TEST(ReadProject, AnnularPlateSelectsTheFileRestraint) {
-    Opened opened;
-    OpenBytes(CrLfText(AnnularPlateLines()), opened);
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.BodyType, kNoBody);
-    EXPECT_EQ(opened.design.EndcapType, kFlatAnnularEndcap);
-    EXPECT_EQ(opened.design.EdgeRestraint, 7);
-    EXPECT_EQ(opened.design.EndcapDim[0], 3);
-    EXPECT_EQ(opened.design.EndcapDim[1], 5);
-    EXPECT_EQ(opened.form.bodySelection, 2);
-    EXPECT_EQ(opened.form.endcapSelection, 0);
-    EXPECT_EQ(opened.form.restraintSelection, 7);
-    ASSERT_TRUE(opened.actions.restraintList.has_value());
-    EXPECT_EQ(opened.actions.restraintList->entries.size(), 12u);
-    EXPECT_EQ(opened.actions.restraintSelection, 7);
 }
 
 struct DigitsRow {
@@ -265,23 +222,6 @@ TEST_F(ReadProjectFromFolder, MissingFileIsReportedAndFails) {
     EXPECT_EQ(design.ProjectLoadFailed, kTrue);
     EXPECT_EQ(Snapshot(design), before);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
-}
-
-TEST(ApplyProject, RestraintOutsideTheShownListEmptiesTheSelection) {
-    // A file that selects no configuration leaves the form's endcap as it was.
-    ProjectParse parse = ParseProject(CrLfText(HandWrittenTubeLines()));
-    ASSERT_EQ(parse.status, ProjectParseStatus::Read);
-    parse.data.bodyType = kNoBody;
-    parse.data.endcapType = kNoEndcap;
-    parse.data.edgeRestraint = 9;
-    DesignRecord design = StartingDesign();
-    DesignFormState form;
-    SelectBody(design, 2);  // endcap only: a flat circular plate with its two restraints
-    ScriptedMessages messages;
-    ApplyProject(parse.data, design, form, messages);
-    EXPECT_EQ(design.EndcapType, kFlatCircularEndcap);
-    EXPECT_EQ(design.EdgeRestraint, -1);
-    EXPECT_EQ(form.restraintSelection, -1);
 }
 
 }  // namespace

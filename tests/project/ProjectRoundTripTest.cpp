@@ -87,10 +87,6 @@ void ExpectRoundTrip(const DesignRecord& original) {
     EXPECT_EQ(form.materialLabel, original.MaterialName);
 }
 
-TEST(ProjectRoundTrip, TitaniumTube) {
-    ExpectRoundTrip(SampleTubeDesign());
-}
-
 TEST(ProjectRoundTrip, SphereWithNegativeZeroTinyAndHugeValues) {
     DesignRecord design = SampleTubeDesign();
     SelectBody(design, 1);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <filesystem>
 #include <limits>
@@ -35,27 +37,6 @@ TEST(ProjectWriter, WritesTheHandWrittenFileByteForByte) {
     EXPECT_EQ(design.ProjectChanged, kFalse);
     EXPECT_EQ(design.HomeFormLeft, 250);
     EXPECT_EQ(design.HomeFormTop, 300);
-}
-
-TEST(ProjectWriter, WritesUtf8WhenATextDoesNotFitWindows1252) {
-    ScratchFolder folder;
-    DesignRecord design = SampleTubeDesign();
-    design.DesignerName = "\xE6\xB7\xB1\xE6\xB5\xB7";  // two CJK characters
-    ScriptedMessages messages;
-    ASSERT_TRUE(WriteProject(design, folder.File("cjk.prj"), messages));
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[3] = "\xE6\xB7\xB1\xE6\xB5\xB7";
-    // Every other line is ASCII, so the whole file equals the lines in UTF-8.
-    std::string expected = CrLfText(lines);
-    EXPECT_EQ(ReadBytes(folder.File("cjk.prj")), expected);
-}
-
-TEST(ProjectWriter, QuotesUnitTextsThatAFieldWouldCut) {
-    DesignRecord design = SampleTubeDesign();
-    design.RangeUnit = "a, b";
-    design.FailureUnit = " padded ";
-    const std::string text = ProjectFileText(design);
-    EXPECT_NE(text.find("\r\n\"a, b\"\r\n\" padded \"\r\n"), std::string::npos);
 }
 
 // A file system whose files fail after a set number of bytes, or whose close or rename fails.
@@ -187,13 +168,21 @@ TEST(ProjectWriter, DoesNotReplaceAReadOnlyFile) {
 }
 
 TEST(ProjectWriter, ReplacesAnExistingFileCompletely) {
+    // A description longer than two write chunks: every chunk lands, in order, and nothing of the
+    // longer old file is left.
     ScratchFolder folder;
     const std::string path = folder.File("probe.prj");
-    WriteBytes(path, std::string(5000, 'x'));
+    WriteBytes(path, std::string(20000, 'x'));
     DesignRecord design = SampleTubeDesign();
+    std::string description;
+    for (int i = 0; i < 2000; ++i) description += std::to_string(i) + ' ';
+    const std::string shortDescription = design.ProjectDescription;
+    design.ProjectDescription = description;
     ScriptedMessages messages;
     ASSERT_TRUE(WriteProject(design, path, messages));
     std::vector<std::string> lines = HandWrittenTubeLines();
+    std::replace(lines.begin(), lines.end(), shortDescription, description);
+    EXPECT_GT(ReadBytes(path).size(), 8192u);
     EXPECT_EQ(ReadBytes(path), CrLfText(lines));
 }
 

@@ -40,19 +40,5 @@ INSTANTIATE_TEST_SUITE_P(
             "FifthDropsTheOldest", "/d/e.prj", {"/d/e.prj", "/d/a.prj", "/d/b.prj", "/d/c.prj"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(AddRecentProject, ComparesAccentedLettersIgnoringCase) {
-    RecentProjects recent = {"/d/\xC3\xA9t\xC3\xA9.prj", "/d/b.prj", "", ""};
-    AddRecentProject(recent, "/D/\xC3\x89T\xC3\x89.PRJ");  // upper-case E acute
-    EXPECT_EQ(recent[0], "/d/\xC3\xA9t\xC3\xA9.prj");
-    EXPECT_EQ(recent[1], "/d/b.prj");
-}
-
-TEST(AddRecentProject, ReturnsTheRefreshedCaptions) {
-    RecentProjects recent = Sample();
-    const RecentMenuCaptions captions = AddRecentProject(recent, "/d/e.prj");
-    EXPECT_EQ(captions[0], "&1 /d/e.prj");
-    EXPECT_EQ(captions[3], "&4 /d/c.prj");
-}
-
 }  // namespace
 }  // namespace tidewell

@@ -47,33 +47,6 @@ struct UnitCase {
     const char* text;
 };
 
-struct RestraintCase {
-    const char* name;
-    int16_t endcap;
-    int16_t restraint;
-    const char* text;
-};
-
-class EdgeRestraint : public ::testing::TestWithParam<RestraintCase> {};
-
-TEST_P(EdgeRestraint, TheDesignFormsEntry) {
-    DesignRecord design;
-    design.EndcapType = GetParam().endcap;
-    design.EdgeRestraint = GetParam().restraint;
-    EXPECT_EQ(EdgeRestraintText(design), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Entries, EdgeRestraint,
-    ::testing::Values(RestraintCase{"AnnularDefault", 1, 4, "Simply Supported/Free"},
-                      RestraintCase{"AnnularLast", 1, 11, "Free/Fixed"},
-                      RestraintCase{"CircularFixed", 4, 1, "Fixed"},
-                      RestraintCase{"CircularSimple", 4, 0, "Simply Supported"},
-                      RestraintCase{"NoneChosen", 4, -1, ""},
-                      RestraintCase{"BeyondTheList", 4, 2, ""},
-                      RestraintCase{"ConeHasNoChoice", 2, 0, ""}),
-    [](const ::testing::TestParamInfo<RestraintCase>& row) { return row.param.name; });
-
 MaterialFieldTexts AcrylicTexts() {
     MaterialFieldTexts texts;
     texts.strength = "10";

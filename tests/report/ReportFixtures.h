@@ -279,12 +279,4 @@ inline ReportInput FlatAnnularInput() {
     return in;
 }
 
-// A component code the report does not know.
-inline ReportInput UnknownComponentInput() {
-    ReportInput in = TubeInput();
-    in.componentCode = 5;
-    in.grid = {{"Pressure", "Depth"}, {"psi", "Ft (sea)"}, {"1.0000", "2.2522"}};
-    return in;
-}
-
 }  // namespace tidewell::testing
