@@ -15,7 +15,12 @@ seconds=${FUZZ_SECONDS:-30}
 jobs=${FUZZ_JOBS:-2}
 sanitizers="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
 
-cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+fi
+cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
   -DTIDEWELL_FUZZ=ON -DTIDEWELL_BUILD_UI=OFF -DTIDEWELL_BUILD_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="$sanitizers -fno-omit-frame-pointer" >/dev/null
 cmake --build "$build" --target project_reader_fuzz -j"$jobs"

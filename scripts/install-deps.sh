@@ -11,6 +11,7 @@ packages=(
   clang
   xvfb openbox
   libcli11-dev
+  ccache
 )
 
 if [ "${1:-}" = "--list" ]; then
