@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +10,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/TestFiles.h"
 
 namespace {
 
@@ -61,19 +62,6 @@ std::string Example(const std::string& name) {
 
 class CliRun : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // Parameterised test names hold "/": one flat folder per test, nothing nested.
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        for (char& c : name) {
-            if (c == '/') c = '_';
-        }
-        folder_ = fs::temp_directory_path() /
-                  ("tidewell-cli-test-" + std::to_string(::getpid()) + "-" + name);
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     // Runs the program in the test's folder; environment given as NAME=value texts. The report's
     // time is fixed unless the test sets SOURCE_DATE_EPOCH itself.
     CliResult Run(const std::vector<std::string>& arguments,
@@ -106,7 +94,8 @@ protected:
         return path.string();
     }
 
-    fs::path folder_;
+    tidewell::testing::ScratchFolder scratch_;
+    const fs::path folder_ = scratch_.path();
 };
 
 const std::string kMaterials = TIDEWELL_MATERIALS_DATABASE;

@@ -236,7 +236,7 @@ TEST_F(MaterialsFileEdges, NoTemporaryFileIsLeftBehind) {
     ASSERT_TRUE(AddMaterial(path, Material("One")));
     ASSERT_TRUE(UpdateMaterial(path, Material("One")));
     ASSERT_TRUE(DeleteMaterial(path, "One"));
-    EXPECT_EQ(testing::EntryCount(folder.Path()), 1);
+    EXPECT_EQ(testing::EntryCount(folder.path()), 1);
 }
 
 // --- lists ---------------------------------------------------------------------------------

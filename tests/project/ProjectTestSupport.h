@@ -1,48 +1,11 @@
 #pragma once
-// Helpers shared by the project tests: a scratch folder removed afterwards, and whole-file reads
-// and writes of raw bytes.
+// Helpers shared by the project tests: the scratch folder and byte helpers, and CR LF text.
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 
+#include "tests/TestFiles.h"
+
 namespace tidewell::testing {
-
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() /
-                ("tidewell-project-test-" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // Joins lines, each ended by CR LF.
 template <typename Lines>
@@ -53,12 +16,6 @@ std::string CrLfText(const Lines& lines) {
         text += "\r\n";
     }
     return text;
-}
-
-// How many files and folders stand directly in a folder.
-inline int EntryCount(const std::filesystem::path& folder) {
-    return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder),
-                                          std::filesystem::directory_iterator()));
 }
 
 }  // namespace tidewell::testing

@@ -1,0 +1,53 @@
+#pragma once
+// File helpers shared by the core tests: a private folder under the system's temporary folder,
+// removed with everything in it at the end, and whole-file reads and writes of raw bytes.
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+namespace tidewell::testing {
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::random_device seed;
+        path_ = std::filesystem::temp_directory_path() /
+                ("tidewell-test-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// How many files and folders stand directly in a folder.
+inline int EntryCount(const std::filesystem::path& folder) {
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder),
+                                          std::filesystem::directory_iterator()));
+}
+
+}  // namespace tidewell::testing
