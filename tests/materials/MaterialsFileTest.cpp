@@ -194,13 +194,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTripCase{"empty_texts", EmptyTextsRecord()}),
     testing::RowLabel());
 
-// --- slot counting -------------------------------------------------------------------------
-
 // --- edge cases ----------------------------------------------------------------------------
 
 using MaterialsFileEdges = MaterialsFileTest;
-
-using MaterialsFileDuplicates = MaterialsFileRows<DuplicateCase>;
 
 TEST_F(MaterialsFileEdges, FreedSlotIsReusedWithoutGrowingTheFile) {
     for (const char* name : {"One", "Two", "Three"}) ASSERT_TRUE(AddMaterial(path, Material(name)));
