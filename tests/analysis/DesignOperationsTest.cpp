@@ -12,54 +12,6 @@ DesignRecord NewDesign() {
     return design;
 }
 
-TEST(NewProject, StartsAnUnchangedUnsavedTube) {
-    DesignRecord design;
-    design.ProjectFilePath = "/tmp/a.prj";
-    design.ProjectChanged = kTrue;
-    design.AnalysisScope = 2;
-    design.ForceThickWall = 1;
-    const DesignUiActions actions = NewProject(design);
-    EXPECT_EQ(design.ProjectTitle, "Project1");
-    EXPECT_EQ(design.BodyType, kTubeBody);
-    EXPECT_EQ(design.EndcapType, kNoEndcap);
-    EXPECT_EQ(design.ProjectChanged, kFalse);
-    EXPECT_TRUE(design.ProjectFilePath.empty());
-    EXPECT_EQ(design.UniformLoadOn, kTrue);
-    EXPECT_EQ(design.ForceThickWall, 0);
-    EXPECT_EQ(design.AnalysisScope, 0);
-    EXPECT_TRUE(actions.closeResults);
-    EXPECT_TRUE(actions.closeMaterials);
-    EXPECT_EQ(actions.homeCaption.value_or(""), "(Not saved)");
-    EXPECT_EQ(actions.titleText.value_or(""), "Project1");
-    EXPECT_EQ(actions.bodySelection.value_or(-9), 0);
-}
-
-TEST(SelectBody, TubeAgainKeepsGeometryButDropsEndcap) {
-    DesignRecord design = NewDesign();
-    design.BodyDim[1] = 6;
-    design.EndcapType = kFlatCircularEndcap;
-    const DesignUiActions actions = SelectBody(design, 0);
-    EXPECT_EQ(design.BodyDim[1], 6);
-    EXPECT_EQ(design.EndcapType, kNoEndcap);
-    EXPECT_EQ(design.EdgeRestraint, -1);
-    EXPECT_EQ(design.ProjectChanged, kTrue);
-    EXPECT_TRUE(actions.closeEndcapEditor);
-}
-
-TEST(SelectBody, SphereClearsBodyGeometryOnlyWhenNew) {
-    DesignRecord design = NewDesign();
-    design.BodyDim[1] = 6;
-    SelectBody(design, 1);
-    EXPECT_EQ(design.BodyType, kSphereBody);
-    EXPECT_EQ(design.BodyDim[1], 0);
-    design.BodyDim[1] = 8;
-    design.ProjectChanged = kFalse;
-    const DesignUiActions again = SelectBody(design, 1);
-    EXPECT_EQ(design.BodyDim[1], 8);
-    EXPECT_EQ(design.ProjectChanged, kFalse);
-    EXPECT_FALSE(again.closeResults);
-}
-
 TEST(SelectBody, EndcapOnlySelectsFlatCircularWhenNoEndcap) {
     DesignRecord design = NewDesign();
     const DesignUiActions actions = SelectBody(design, 2);
@@ -73,45 +25,35 @@ TEST(SelectBody, EndcapOnlySelectsFlatCircularWhenNoEndcap) {
     EXPECT_TRUE(actions.closeResults);
 }
 
-struct EndcapCase {
-    const char* name;
-    int listIndex;
-    int16_t code;
-    bool restraintVisible;
-    int restraint;
-    size_t entries;
-};
-
-class SelectEndcapTest : public ::testing::TestWithParam<EndcapCase> {};
-
-TEST_P(SelectEndcapTest, RebuildsTheRestraintList) {
-    const EndcapCase c = GetParam();
-    DesignRecord design = NewDesign();
-    SelectBody(design, 2);
-    if (design.EndcapType == c.code) SelectEndcap(design, c.listIndex == 0 ? 1 : 0);
-    design.EndcapDim[2] = 1;
-    const DesignUiActions actions = SelectEndcap(design, c.listIndex);
-    EXPECT_EQ(design.EndcapType, c.code);
-    EXPECT_EQ(design.EndcapDim[2], 0);
-    EXPECT_EQ(design.EdgeRestraint, c.restraint);
-    ASSERT_TRUE(actions.restraintList.has_value());
-    EXPECT_EQ(actions.restraintList->visible, c.restraintVisible);
-    EXPECT_EQ(actions.restraintList->entries.size(), c.entries);
-    EXPECT_TRUE(actions.closeResults);
-    // Choosing the same endcap again does nothing.
-    design.ProjectChanged = kFalse;
-    const DesignUiActions again = SelectEndcap(design, c.listIndex);
-    EXPECT_EQ(design.ProjectChanged, kFalse);
-    EXPECT_FALSE(again.closeResults);
+TEST(ClearDesign, GivesTheClearedState) {
+    DesignRecord design;
+    design.SecondaryStrength = 1234;
+    design.MaterialClass = "PLASTICS";
+    design.YieldStrength = 5;
+    design.EndcapDim[5] = 77;
+    design.AngleUnit = "Radians";
+    design.BodyDimUnit[2] = 3;
+    design.MaterialNoticesShown = 3;
+    ClearDesign(design);
+    EXPECT_EQ(design.SecondaryStrength, 1234);  // kept until a new material load
+    EXPECT_EQ(design.MaterialClass, "PLASTICS");
+    EXPECT_EQ(design.YieldStrength, 0);
+    EXPECT_EQ(design.EndcapDimEntered[5], 50);
+    EXPECT_EQ(design.EndcapDim[5], 0);
+    EXPECT_EQ(design.AngleUnit, "Degrees");
+    EXPECT_EQ(design.BodyDimUnit[2], -1);
+    EXPECT_EQ(design.EndcapDimUnit[4], -1.0);
+    EXPECT_EQ(design.PressureRange, 4);
+    EXPECT_EQ(design.UniformLoadOn, 1);
+    EXPECT_EQ(design.LineLoadOn, -1);
+    EXPECT_EQ(design.EdgeRestraint, 0);
+    EXPECT_EQ(design.BodyFormHeight, 0);
+    EXPECT_EQ(design.MaterialNoticesShown, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Endcaps, SelectEndcapTest,
-    ::testing::Values(EndcapCase{"FlatAnnular", 0, kFlatAnnularEndcap, true, 4, 12},
-                      EndcapCase{"Conical", 1, kConicalEndcap, false, -1, 0},
-                      EndcapCase{"Hemispherical", 2, kHemisphericalEndcap, false, -1, 0},
-                      EndcapCase{"FlatCircular", 3, kFlatCircularEndcap, true, 0, 2}),
-    [](const auto& row) { return std::string(row.param.name); });
+TEST(ProgramVersion, IsMajorPlusTenthsOfMinor) {
+    EXPECT_EQ(ProgramVersionText(), "4.6");
+}
 
 }  // namespace
 }  // namespace tidewell

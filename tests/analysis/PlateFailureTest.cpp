@@ -201,57 +201,6 @@ TEST_P(PlateFailureRows, FindsEveryModeAndTheGoverningOne) {
 INSTANTIATE_TEST_SUITE_P(PlateFailure, PlateFailureRows, ::testing::ValuesIn(kPlateCases),
                          RowName<PlateCase>);
 
-TEST(PlateFailure, GlassBendsToItsTensileAndBearsWithItsCompressiveStrength) {
-    DesignRecord design = AnnularDesign(11, true, false, true);
-    design.MaterialClass = "CERAMICS";
-    design.YieldStrength = 7000;
-    design.SecondaryStrength = 100000;
-    AnalysisState s;
-    ASSERT_FALSE(RunPlateFailure(s, design, {"CERAMICS", "psi", 0, 50, false}).error);
-    EXPECT_NEAR(
-        s.PlateFailurePressures[5] / (100000 * (kRp * kRp - kA * kA) / (kRp * kRp - kB * kB)), 1,
-        1e-4);
-    AnalysisState at = LoadAnalysisState(design, DefaultResultsRequest(design));
-    ComputeSelectedPlateLoads(at, s.PlateFailurePressures[1], s.PlateFailureRadii[1]);
-    EXPECT_NEAR(std::fabs(at.PlateRadialStressAtR) / 7000, 1, 1e-4);
-}
-
-struct IncrementCase {
-    const char* name;
-    double stored;
-    int expected;
-};
-
-class RadialIncrementRows : public ::testing::TestWithParam<IncrementCase> {};
-
-TEST_P(RadialIncrementRows, BoundsAndRoundsTheCount) {
-    EXPECT_EQ(RadialIncrements(GetParam().stored), GetParam().expected);
-    const DesignRecord design = AnnularDesign(4, true, true, true);
-    AnalysisState s;
-    PlateFailureSettings settings{"Metals", "psi", 0, RadialIncrements(GetParam().stored), false};
-    ASSERT_FALSE(RunPlateFailure(s, design, settings).error);
-    ASSERT_EQ(s.PlateStressTable.size(), static_cast<size_t>(GetParam().expected));
-    EXPECT_EQ(s.PlateStressTable.back().Radius, static_cast<float>(kA));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    PlateFailure, RadialIncrementRows,
-    ::testing::Values(IncrementCase{"One", 1, 2}, IncrementCase{"HalfRoundsUp", 10.5, 11},
-                      IncrementCase{"Default", 50, 50}, IncrementCase{"Max", 1000, 1000},
-                      IncrementCase{"AboveMax", 5000, 1000},
-                      IncrementCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), 2}),
-    RowName<IncrementCase>);
-
-TEST(PlateFailure, SettingsBelowTwoIncrementsAreRaisedInsteadOfDividingByZero) {
-    const DesignRecord design = AnnularDesign(4, true, true, true);
-    AnalysisState s;
-    const PlateFailureResult result = RunPlateFailure(s, design, {"Metals", "psi", 0, 1, false});
-    ASSERT_FALSE(result.error);
-    ASSERT_EQ(s.PlateStressTable.size(), 2u);
-    EXPECT_EQ(s.PlateStressTable[0].Radius, static_cast<float>(kB));
-    EXPECT_EQ(s.PlateStressTable[1].Radius, static_cast<float>(kA));
-}
-
 TEST(PlateFailure, HoleAsLargeAsThePlateStopsWithAMessage) {
     DesignRecord design = AnnularDesign(4, true, true, true);
     design.EndcapDim[3] = design.EndcapDim[0];  // hole = free diameter

@@ -124,21 +124,6 @@ INSTANTIATE_TEST_SUITE_P(
         FailureRowCase{"AboveTheRange", 250, 2, 22, -1, {"10.000", "20.000"}}),
     RowName<FailureRowCase>);
 
-TEST(ResultsTableRows, InsertedRowShowsTheStressesAtTheFailurePressure) {
-    ScriptedMessages messages;
-    const ResultsView view = Build(
-        PlasticTubeFailingAt(250),
-        [](ResultsRequest& r) {
-            r.pressureRange = 3;
-            r.stressUnit = "psi";
-        },
-        messages);
-    ASSERT_TRUE(view.Ok());
-    // At 250 psi the hoop stress is 20 x 250 = the strength.
-    EXPECT_EQ(view.Cell(4, 3), "5000.0");
-    EXPECT_EQ(view.Cell(4, 4), "N/A");  // no equivalent stress for a plastic
-}
-
 // ---- Evaluation diameter of the annular plate ----
 
 TEST(ResultsTableRows, AnnularTableIsEvaluatedAtTheGoverningRadiusNotItsRoundedText) {
@@ -266,14 +251,6 @@ const StopCase kStopCases[] = {
          return d;
      },
      "strength"},
-    {"AnnularPlateWithoutLoads",
-     [] {
-         DesignRecord d = Annular();
-         d.UniformLoadOn = kFalse;
-         d.LineLoadOn = kFalse;
-         return d;
-     },
-     "No loading"},
 };
 
 INSTANTIATE_TEST_SUITE_P(ResultsTableRows, StoppedRunRows, ::testing::ValuesIn(kStopCases),

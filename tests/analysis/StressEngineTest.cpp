@@ -32,85 +32,6 @@ AnalysisState Shell(int16_t code, double innerRadius, double outerRadius, double
     return s;
 }
 
-struct WallTheoryCase {
-    std::string name;
-    int16_t code;
-    double innerRadius, outerRadius, thickness;
-    bool forceThick;
-    bool expectThin;
-};
-
-class WallTheoryTest : public ::testing::TestWithParam<WallTheoryCase> {};
-
-TEST_P(WallTheoryTest, CopiesTheChosenSetAndNamesIt) {
-    const WallTheoryCase c = GetParam();
-    AnalysisState s = Shell(c.code, c.innerRadius, c.outerRadius, c.thickness);
-    s.ForceThickWall = c.forceThick;
-    ComputeStresses(s, 1000, c.innerRadius, 0, 0, 2, 0);
-
-    EXPECT_EQ(s.WallTheory, c.expectThin ? "Thin Wall" : "Thick Wall");
-    if (c.expectThin) {
-        EXPECT_EQ(s.AxialStress, s.ThinAxialStress);
-        EXPECT_EQ(s.HoopStress, s.ThinHoopStress);
-        EXPECT_EQ(s.RadialStress, 0.0);
-        EXPECT_EQ(s.EquivalentStress, s.ThinEquivalentStress);
-        EXPECT_EQ(s.InnerRadiusChange, s.ThinInnerRadiusChange);
-        EXPECT_EQ(s.OuterRadiusChange, s.ThinOuterRadiusChange);
-        EXPECT_EQ(s.LengthChange, s.ThinLengthChange);
-    } else {
-        EXPECT_EQ(s.AxialStress, s.ThickAxialStress);
-        EXPECT_EQ(s.HoopStress, s.ThickHoopStress);
-        EXPECT_EQ(s.RadialStress, s.ThickRadialStress);
-        EXPECT_EQ(s.EquivalentStress, s.ThickEquivalentStress);
-        EXPECT_EQ(s.InnerRadiusChange, s.ThickInnerRadiusChange);
-        EXPECT_EQ(s.OuterRadiusChange, s.ThickOuterRadiusChange);
-        EXPECT_EQ(s.LengthChange, s.ThickLengthChange);
-    }
-    // Both sets are computed whichever is shown (the cone has no thick-wall set).
-    EXPECT_NE(s.ThinHoopStress, 0.0);
-    if (c.code != kConeComponent) {
-        EXPECT_NE(s.ThickHoopStress, 0.0);
-    }
-    EXPECT_FALSE(s.ResultNotFinite);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Selection, WallTheoryTest,
-    ::testing::Values(
-        // R / t = 12
-        WallTheoryCase{"TubeRatio12", kTubeComponent, 5.75, 6.25, 0.5, false, true},
-        WallTheoryCase{"TubeRatio12Forced", kTubeComponent, 5.75, 6.25, 0.5, true, false},
-        // R / t = 10 exactly counts as thick
-        WallTheoryCase{"TubeRatio10", kTubeComponent, 4.75, 5.25, 0.5, false, false},
-        WallTheoryCase{"SphereRatio20", kSphereComponent, 9.75, 10.25, 0.5, false, true},
-        WallTheoryCase{"HemiEndcapRatio20Forced", kHemiEndcapComponent, 9.75, 10.25, 0.5, true,
-                       false},
-        // The cone has only membrane formulas: thin whatever the option and the ratio.
-        WallTheoryCase{"ConeRatio5Forced", kConeComponent, 2.25, 2.75, 0.5, true, true}),
-    RowName<WallTheoryCase>);
-
-TEST(WallTheory, PlatesAreThickWallAndLeaveTheShellSetAlone) {
-    for (int16_t code : {kAnnularPlateComponent, kCircularPlateComponent}) {
-        AnalysisState s;
-        s.ComponentCode = code;
-        s.OuterRadius = 4;
-        s.InnerRadius = code == kCircularPlateComponent ? 5 : 1;
-        s.PlateOuterRadius = 5;
-        s.WallThickness = 0.5;
-        s.MeanRadius = (s.OuterRadius + s.InnerRadius) / 2;
-        s.YoungsModulus = 30e6;
-        s.PoissonRatio = 0.3;
-        s.EdgeRestraint = 0;
-        s.HoopStress = 123;
-        s.AxialStress = 456;
-        ComputeStresses(s, 100, 2, 1, 0, 2, 0);
-        EXPECT_EQ(s.WallTheory, "Thick Wall") << code;
-        EXPECT_EQ(s.HoopStress, 123) << code;
-        EXPECT_EQ(s.AxialStress, 456) << code;
-        EXPECT_FALSE(s.ResultNotFinite) << code;
-    }
-}
-
 struct NotFiniteCase {
     std::string name;
     int16_t code;
@@ -155,6 +76,57 @@ INSTANTIATE_TEST_SUITE_P(
         NotFiniteCase{"AnnularPlateRestraint12", kAnnularPlateComponent, 1, 4, 0.5, 12, true, true},
         NotFiniteCase{"TubeSound", kTubeComponent, 2, 3, 1, 0, false, false}),
     RowName<NotFiniteCase>);
+
+TEST(ResetResults, ClearsTheSetsAndKeepsTheRest) {
+    AnalysisState s = Shell(kTubeComponent, 2, 2.5, 0.5);
+    s.PressureDirection = kInternalPressure;
+    s.PressureSign = 1;
+    ComputeStresses(s, 1000, 2, 0, 0, 5, 0);
+    s.LobeCount = 7;
+    s.BucklingPressure = 9;
+    s.ShellFailurePressure = 8;
+    s.SeatStress = 6;
+    s.PlateRadialStressAtR = 5;
+    const double equivalent = s.EquivalentStress;
+    const double thinEquivalent = s.ThinEquivalentStress;
+    const double thickEquivalent = s.ThickEquivalentStress;
+    const double hoopAtR = s.HoopStressAtR;
+
+    ResetResults(s);
+
+    EXPECT_EQ(s.LobeCount, 2);
+    for (double v : {s.BucklingPressure,
+                     s.ShellFailurePressure,
+                     s.WeightInAir,
+                     s.WeightInWater,
+                     s.ThinAxialStress,
+                     s.ThinHoopStress,
+                     s.ThinRadialStress,
+                     s.ThinInnerRadiusChange,
+                     s.ThinOuterRadiusChange,
+                     s.ThinLengthChange,
+                     s.ThickAxialStress,
+                     s.ThickHoopStress,
+                     s.ThickRadialStress,
+                     s.ThickInnerRadiusChange,
+                     s.ThickOuterRadiusChange,
+                     s.ThickLengthChange,
+                     s.AxialStress,
+                     s.HoopStress,
+                     s.RadialStress,
+                     s.MaxShearStress,
+                     s.InnerRadiusChange,
+                     s.OuterRadiusChange,
+                     s.LengthChange}) {
+        EXPECT_EQ(v, 0.0);
+    }
+    EXPECT_EQ(s.EquivalentStress, equivalent);
+    EXPECT_EQ(s.ThinEquivalentStress, thinEquivalent);
+    EXPECT_EQ(s.ThickEquivalentStress, thickEquivalent);
+    EXPECT_EQ(s.HoopStressAtR, hoopAtR);
+    EXPECT_EQ(s.SeatStress, 6);
+    EXPECT_EQ(s.PlateRadialStressAtR, 5);
+}
 
 }  // namespace
 }  // namespace tidewell

@@ -66,18 +66,6 @@ struct TubeLame {
     }
 };
 
-// Thick-walled sphere (Lame): radial A - 2B / r^3, tangential A + B / r^3.
-struct SphereLame {
-    double a, b, pi, po;
-    double A() const { return (pi * a * a * a - po * b * b * b) / (b * b * b - a * a * a); }
-    double B() const { return (pi - po) * a * a * a * b * b * b / (2 * (b * b * b - a * a * a)); }
-    double Radial(double r) const { return A() - 2 * B() / (r * r * r); }
-    double Tangential(double r) const { return A() + B() / (r * r * r); }
-    double Displacement(double r, double E, double nu) const {
-        return r / E * ((1 - nu) * Tangential(r) - nu * Radial(r));
-    }
-};
-
 // The state of a case after one stress run at its pressure and evaluation radius.
 AnalysisState Computed(const ShellCase& c) {
     AnalysisState s = StateFor(c);
@@ -121,35 +109,6 @@ TEST_P(TubeLameTest, ThickWallMatchesLame) {
     EXPECT_FALSE(s.ResultNotFinite);
 }
 
-TEST_P(TubeLameTest, ThinWallIsMembraneEquilibrium) {
-    const ShellCase c = GetParam();
-    AnalysisState s = Computed(c);
-    const double sp = (c.internal ? 1 : -1) * c.pressure;
-    const double R = (c.innerRadius + c.outerRadius) / 2;
-    const double t = c.outerRadius - c.innerRadius;
-    // End load p * pi R^2 over the wall 2 pi R t; half-cylinder: p * 2R = 2 * hoop * t.
-    const double axial = sp * kPiExact * R * R / (2 * kPiExact * R * t);
-    const double hoop = sp * 2 * R / (2 * t);
-    ExpectRel(s.ThinAxialStress, axial, 1e-12, "thin axial");
-    ExpectRel(s.ThinHoopStress, hoop, 1e-12, "thin hoop");
-    EXPECT_EQ(s.ThinRadialStress, 0.0);
-    ExpectRel(s.ThinEquivalentStress, VonMises(axial, hoop, 0), 1e-12, "thin equivalent");
-    // Hooke: radius grows by R * hoop strain, length by L * axial strain.
-    ExpectRel(s.ThinOuterRadiusChange, R * (hoop - c.nu * axial) / c.E, 1e-12, "thin dR");
-    EXPECT_DOUBLE_EQ(s.ThinInnerRadiusChange, s.ThinOuterRadiusChange);
-    ExpectRel(s.ThinLengthChange, c.length * (axial - c.nu * hoop) / c.E, 1e-12, "thin dL");
-}
-
-TEST_P(TubeLameTest, WeightsAreWallAndDisplacedCylinder) {
-    const ShellCase c = GetParam();
-    AnalysisState s = Computed(c);
-    const double a = c.innerRadius, b = c.outerRadius;
-    const double wall = kPiExact * (b * b - a * a) * c.length;
-    const double outer = kPiExact * b * b * c.length;
-    ExpectRel(s.WeightInAir, wall * c.density, 1e-9, "air");
-    ExpectRel(s.WeightInWater, wall * c.density - outer * 0.03704, 1e-9, "water");
-}
-
 INSTANTIATE_TEST_SUITE_P(Tubes, TubeLameTest,
                          ::testing::Values(ShellCase{"SteelInternalBore", kTubeComponent, 2.0, 2.5,
                                                      20, 30e6, 0.3, 0.283, true, 1500, 2.0},
@@ -163,65 +122,6 @@ INSTANTIATE_TEST_SUITE_P(Tubes, TubeLameTest,
                          RowName<ShellCase>);
 
 class SphereLameTest : public ::testing::TestWithParam<ShellCase> {};
-
-TEST_P(SphereLameTest, ThickWallMatchesLame) {
-    const ShellCase c = GetParam();
-    AnalysisState s = Computed(c);
-    const double p = c.pressure;
-    const SphereLame lame{c.innerRadius, c.outerRadius, c.internal ? p : 0, c.internal ? 0 : p};
-    const double r = c.evalRadius;
-    const double a = c.innerRadius;
-    const double b = c.outerRadius;
-
-    ExpectRel(s.AxialStressAtR, lame.Tangential(r), 1e-12, "meridional at r");
-    ExpectRel(s.HoopStressAtR, lame.Tangential(r), 1e-12, "hoop at r");
-    ExpectRel(s.RadialStressAtR, lame.Radial(r), 1e-12, "radial at r");
-    ExpectRel(s.ThickEquivalentStress,
-              VonMises(lame.Tangential(r), lame.Tangential(r), lame.Radial(r)), 1e-12,
-              "equivalent at r");
-    ExpectRel(s.ThickAxialStress, lame.Tangential(a), 1e-12, "tangential at bore");
-    EXPECT_DOUBLE_EQ(s.ThickHoopStress, s.ThickAxialStress);
-    EXPECT_DOUBLE_EQ(s.ThickRadialStress, -p);
-    ExpectRel(s.ThickInnerRadiusChange, lame.Displacement(a, c.E, c.nu), 1e-12, "inner u");
-    ExpectRel(s.ThickOuterRadiusChange, lame.Displacement(b, c.E, c.nu), 1e-12, "outer u");
-    if (c.internal) {
-        ExpectRel(s.MaxShearStress, (lame.Tangential(a) - lame.Radial(a)) / 2, 1e-12, "max shear");
-    } else {
-        EXPECT_EQ(s.MaxShearStress, 0.0) << "external pressure leaves the shear untouched";
-    }
-    // Seat: the load on the full outer circle over the annular rim.
-    const double sp = (c.internal ? 1 : -1) * p;
-    ExpectRel(s.SeatStress, sp * kPiExact * b * b / (kPiExact * (b * b - a * a)), 1e-12, "seat");
-    EXPECT_EQ(s.ThickLengthChange, 0.0);
-    EXPECT_FALSE(s.ResultNotFinite);
-}
-
-TEST_P(SphereLameTest, ThinWallIsMembraneEquilibrium) {
-    const ShellCase c = GetParam();
-    AnalysisState s = Computed(c);
-    const double sp = (c.internal ? 1 : -1) * c.pressure;
-    const double R = (c.innerRadius + c.outerRadius) / 2;
-    const double t = c.outerRadius - c.innerRadius;
-    // Half sphere: p * pi R^2 = stress * 2 pi R t.
-    const double membrane = sp * kPiExact * R * R / (2 * kPiExact * R * t);
-    ExpectRel(s.ThinAxialStress, membrane, 1e-12, "meridional");
-    ExpectRel(s.ThinHoopStress, membrane, 1e-12, "hoop");
-    ExpectRel(s.ThinEquivalentStress, std::fabs(membrane), 1e-12, "equivalent");
-    ExpectRel(s.ThinOuterRadiusChange, R * (1 - c.nu) * membrane / c.E, 1e-12, "dR");
-    EXPECT_DOUBLE_EQ(s.ThinInnerRadiusChange, s.ThinOuterRadiusChange);
-    EXPECT_EQ(s.ThinLengthChange, 0.0);
-}
-
-TEST_P(SphereLameTest, WeightsAreShellAndDisplacedVolume) {
-    const ShellCase c = GetParam();
-    AnalysisState s = Computed(c);
-    const double a = c.innerRadius, b = c.outerRadius;
-    const double halves = c.code == kSphereComponent ? 2 : 1;
-    const double shell = halves * 2.0 / 3.0 * kPiExact * (b * b * b - a * a * a);
-    const double outer = halves * 2.0 / 3.0 * kPiExact * b * b * b;
-    ExpectRel(s.WeightInAir, shell * c.density, 1e-9, "air");
-    ExpectRel(s.WeightInWater, shell * c.density - outer * 0.03704, 1e-9, "water");
-}
 
 INSTANTIATE_TEST_SUITE_P(
     Spheres, SphereLameTest,
@@ -268,10 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
         BucklingCase{"TubeTwoLobes", kTubeComponent, 1, 0.1, 10, 30e6, 0.3, 2, 9461, 5},
         // x = 30/pi: f = 1/(9*92.19^2) + 0.0082418*1.0221 = 8.437e-3; * 3e6*0.8/1.00548 = 20139
         // 0.365 * 30e6 * 0.01 / 1
-        BucklingCase{"Sphere", kSphereComponent, 1, 0.1, 0, 30e6, 0.3, 2, 109500, 1e-6},
-        // 0.365 * 10e6 * 0.0625 / 100
-        BucklingCase{"HemiEndcap", kHemiEndcapComponent, 10, 0.25, 0, 10e6, 0.33, 2, 2281.25,
-                     1e-6}),
+        BucklingCase{"Sphere", kSphereComponent, 1, 0.1, 0, 30e6, 0.3, 2, 109500, 1e-6}),
     RowName<BucklingCase>);
 
 }  // namespace

@@ -91,7 +91,6 @@ TEST_P(ValidationRows, ListsTheFaultsInOrder) {
 
 const ValidationCase kValidationCases[] = {
     {"ValidTube", ValidTube, {}},
-    {"ValidAnnular", ValidAnnular, {}},
     {"EmptyTitle",
      [] {
          DesignRecord d = ValidTube();
@@ -139,14 +138,6 @@ const ValidationCase kValidationCases[] = {
          return d;
      },
      {"     Poisson's ratio", "     Density"}},
-    {"BodyScopeSkipsEndcap",
-     [] {
-         DesignRecord d = ValidTube();
-         d.EndcapType = kConicalEndcap;  // a stale endcap with nothing entered
-         d.AnalysisScope = kBodyEditorScope;
-         return d;
-     },
-     {}},
     {"WholeDesignChecksBoth",
      [] {
          DesignRecord d = ValidCone();
@@ -175,21 +166,6 @@ const ValidationCase kValidationCases[] = {
       "     Endcap thickness", "     Center hole", "     Number of iterations",
       "     Line load application diameter", "     Uniform loading I.D.",
       "     Line loading O.D."}},
-    {"AnnularOneLoadIsEnough",
-     [] {
-         DesignRecord d = ValidAnnular();
-         d.UniformLoadOn = 0;
-         return d;
-     },
-     {}},
-    {"StaleNoLoadStateDoesNotBlockCircular",
-     [] {
-         DesignRecord d = ValidCircular();
-         d.UniformLoadOn = 0;
-         d.LineLoadOn = 0;
-         return d;
-     },
-     {}},
     {"AnnularWithoutRestraint",
      [] {
          DesignRecord d = ValidAnnular();
@@ -239,52 +215,10 @@ const ValidationCase kValidationCases[] = {
          return d;
      },
      {"     Compressive strength"}},
-    {"GlassInternalUsesOnlyTensile",
-     [] {
-         DesignRecord d = ValidTube();
-         d.MaterialClass = "Glass";
-         d.PressureSource = 0;
-         return d;
-     },
-     {}},
-    {"MetalNeedsNoSecondStrength",
-     [] {
-         DesignRecord d = ValidTube();
-         d.PressureSource = 1;
-         d.UseWorkingStrength = 1;
-         return d;
-     },
-     {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Validation, ValidationRows, ::testing::ValuesIn(kValidationCases),
                          RowName<ValidationCase>);
-
-struct ComponentCase {
-    const char* name;
-    int16_t body;
-    int16_t endcap;
-    int16_t scope;
-    int16_t expected;
-};
-
-class AnalysedComponentRows : public ::testing::TestWithParam<ComponentCase> {};
-
-TEST_P(AnalysedComponentRows, PicksBodyOrEndcap) {
-    DesignRecord d;
-    d.BodyType = GetParam().body;
-    d.EndcapType = GetParam().endcap;
-    d.AnalysisScope = GetParam().scope;
-    EXPECT_EQ(AnalysedComponent(d), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Validation, AnalysedComponentRows,
-    ::testing::Values(ComponentCase{"Tube", kTubeBody, kNoEndcap, 0, 10},
-                      ComponentCase{"Sphere", kSphereBody, kNoEndcap, 1, 9},
-                      ComponentCase{"EndcapOnly", kNoBody, kConicalEndcap, 0, 2},
-                      ComponentCase{"EndcapEditorRun", kTubeBody, kFlatAnnularEndcap, 2, 1}),
-    RowName<ComponentCase>);
 
 }  // namespace
 }  // namespace tidewell

@@ -389,5 +389,25 @@ TEST_F(CatalogueSession, CancelAfterBrowsingRestoresTheMaterialOnEntry) {
     EXPECT_TRUE(catalogue->TakeRequests().stepBack);
 }
 
+TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
+    OpenOnHy80();
+    catalogue->AddClicked();
+    EXPECT_TRUE(catalogue->AddMode());
+    EXPECT_FALSE(catalogue->EditMode());
+    EXPECT_TRUE(catalogue->ValuePanelsEnabled());
+    EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::BtnEdit));
+    EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::btnDelete));
+    EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::SearchButton));
+    EXPECT_TRUE(catalogue->ButtonEnabled(CatalogueButton::btnAdd));
+    EXPECT_EQ(catalogue->List(List::CategoryList).selected, -1);
+    EXPECT_EQ(Entries(List::SubCategoryList).size(), 7u);  // every sub-category to pick from
+    EXPECT_TRUE(Entries(List::MaterialList).empty());
+    EXPECT_EQ(FieldText(Field::YsVal), "");
+    EXPECT_EQ(design.MaterialName, "");
+    EXPECT_EQ(catalogue->TakeRequests().focus, List::CategoryList);
+    catalogue->AddClicked();
+    EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
+}
+
 }  // namespace
 }  // namespace tidewell

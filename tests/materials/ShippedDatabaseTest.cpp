@@ -170,5 +170,17 @@ INSTANTIATE_TEST_SUITE_P(
                      "line 2: unknown secondary strength unit"}),
     testing::RowLabel());
 
+TEST(MaterialsCsvReader, QuotedFieldsAndSourceInTheComment) {
+    const MaterialsCsv csv = ReadMaterialsCsv(
+        Csv("\"Steel, \"\"mild\"\"\",Metals,Steel,36,Ksi,,,29,Mpsi,0.284,lb/cu in,0.26,"
+            "\"Two\nlines\",Handbook\r\n\n"));
+    ASSERT_EQ(csv.error, "");
+    ASSERT_EQ(csv.rows.size(), 1u);
+    EXPECT_EQ(csv.rows[0].record.Name, "Steel, \"mild\"");
+    EXPECT_EQ(csv.rows[0].record.Comment, "Two\nlines Source: Handbook");
+    EXPECT_EQ(csv.rows[0].record.StrengthValue, 36);
+    EXPECT_EQ(csv.rows[0].line, 2);
+}
+
 }  // namespace
 }  // namespace tidewell

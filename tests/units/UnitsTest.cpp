@@ -101,95 +101,12 @@ TEST(UnitLists, EveryEntryIsRecognised) {
 
 using Names = std::vector<std::string>;
 
-// Sea-water pressure at a depth of D feet: the law the depth figures must satisfy.
-double SeaPressurePsi(double depthFeet) {
-    return 0.444 * depthFeet + 0.3e-6 * depthFeet * depthFeet;
-}
-
-struct DepthRow {
-    const char* name;
-    double pressurePsi;
-    const char* unit;
-    double feetOfSea;    // depth of sea water, from a separate hand calculation
-    double unitPerFoot;  // shown value per foot of sea water
-};
-
 std::ostream& operator<<(std::ostream& out, const DepthRow& row) {
     return out << row.name;
 }
 
-class DepthLaw : public ::testing::TestWithParam<DepthRow> {};
-
-TEST_P(DepthLaw, ShownDepthSatisfiesThePressureLaw) {
-    const DepthRow& row = GetParam();
-    ScriptedMessages messages;
-    const double shown = row.pressurePsi * DepthConversion(row.pressurePsi, row.unit, messages);
-    const double feet = shown / row.unitPerFoot;
-    EXPECT_NEAR(feet, row.feetOfSea, 1e-6 * std::fabs(row.feetOfSea));
-    // Plugged back into the law, the depth gives the pressure it came from.
-    EXPECT_NEAR(SeaPressurePsi(feet), row.pressurePsi, 1e-9 * std::fabs(row.pressurePsi));
-    EXPECT_TRUE(messages.Empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DepthLaw,
-    ::testing::Values(DepthRow{"ThousandPsiSeaFeet", 1000.0, "Ft (sea)", 2248.8351848949, 1.0},
-                      DepthRow{"ThousandPsiFreshMetres", 1000.0, "m (fresh)", 2248.8351848949,
-                               0.3048 / 0.984},
-                      DepthRow{"TenThousandPsi", 10000.0, "Ft (sea)", 22189.827623889, 1.0},
-                      DepthRow{"SuctionThousandPsi", -1000.0, "Ft (sea)", -2255.6901834710, 1.0}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-TEST(DepthConversion, TinyPressureKeepsTheLinearLimit) {
-    // Near the surface the quadratic term vanishes: 1 ÷ 0.444 feet per psi, to full precision.
-    ScriptedMessages m;
-    EXPECT_NEAR(DepthConversion(1e-9, "Ft (sea)", m), 1.0 / 0.444, 1e-12);
-    EXPECT_NEAR(DepthConversion(1e-300, "Ft (sea)", m), 1.0 / 0.444, 1e-12);
-}
-
-TEST(DepthConversion, UnknownUnitWarnsAndUsesOne) {
-    ScriptedMessages m;
-    EXPECT_EQ(DepthConversion(1000.0, "FT (SEA)", m), 1.0);
-    EXPECT_EQ(m.Texts(), (Names{"Unrecognized Units (FT (SEA)) in Conversion function"}));
-}
-
-struct LengthRow {
-    const char* name;
-    double value;
-    int oldPosition;
-    const char* newUnit;
-    double expected;
-};
-
 std::ostream& operator<<(std::ostream& out, const LengthRow& row) {
     return out << row.name;
-}
-
-class ConvertLength : public ::testing::TestWithParam<LengthRow> {};
-
-TEST_P(ConvertLength, ReExpressed) {
-    ScriptedMessages m;
-    const LengthRow& row = GetParam();
-    EXPECT_NEAR(ConvertLengthEntry(row.value, row.newUnit, row.oldPosition, m), row.expected,
-                1e-12 * std::fabs(row.expected));
-    EXPECT_TRUE(m.Empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ConvertLength,
-    ::testing::Values(LengthRow{"InchToMillimetre", 1.0, 0, "mm", 25.4},
-                      LengthRow{"InchesToFeet", 12.0, 0, "Ft", 1.0},
-                      LengthRow{"FeetToMetres", 10.0, 2, "m", 3.048},
-                      LengthRow{"CentimetresToMetre", 100.0, 4, "m", 1.0},
-                      LengthRow{"NegativeValue", -2.0, 0, "cm", -5.08},
-                      LengthRow{"PositionBeyondListIsInch", 1.0, 5, "mm", 25.4},
-                      LengthRow{"NegativePositionIsInch", 2.0, -1, "cm", 5.08}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-TEST(ConvertLength, UnknownNewUnitWarnsAndActsAsInch) {
-    ScriptedMessages m;
-    EXPECT_NEAR(ConvertLengthEntry(25.4, "FT", 1, m), 1.0, 1e-12);
-    EXPECT_EQ(m.Texts(), (Names{"Unrecognized Units (FT) in Conversion function"}));
 }
 
 struct SelectRow {
@@ -213,17 +130,12 @@ TEST_P(SelectUnitRows, Selects) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SelectUnitRows,
-    ::testing::Values(SelectRow{"ExactName", PressUnitList(), "Bar", 0, 3},
-                      SelectRow{"Capitals", PressUnitList(), "KSI", 1, 0},
-                      SelectRow{"MixedCaseDepth", DepthUnitList(), "m (FRESH)", 0, 3},
+    ::testing::Values(SelectRow{"Capitals", PressUnitList(), "KSI", 1, 0},
                       SelectRow{"EmptyEnglish", StressUnitList(), "", 0, 0},
                       SelectRow{"EmptyMetric", StressUnitList(), "", 1, 1},
                       SelectRow{"UnknownEnglish", PressUnitList(), "furlongs", 0, 0},
                       SelectRow{"UnknownMetric", PressUnitList(), "furlongs", 1, 1},
-                      SelectRow{"NameOfOtherList", DeflectionUnitList(), "Ksi", 0, 0},
-                      SelectRow{"FirstOfEqualEntries", Names{"psi", "PSI"}, "Psi", 1, 0},
-                      SelectRow{"EmptyListEnglish", Names{}, "", 0, std::nullopt},
-                      SelectRow{"ShortListMetric", Names{"psi"}, "", 1, std::nullopt}),
+                      SelectRow{"NameOfOtherList", DeflectionUnitList(), "Ksi", 0, 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
