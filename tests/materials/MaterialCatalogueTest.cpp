@@ -243,62 +243,6 @@ TEST_F(CatalogueSession, AddedPlasticNeedsItsWorkingStrength) {
     EXPECT_NEAR(design.SecondaryStrength, 2 * 145.0377, 0.001);
 }
 
-TEST_F(CatalogueSession, AddingAnExistingNameIsRefused) {
-    Open();
-    catalogue->AddClicked();
-    catalogue->SelectListEntry(List::CategoryList, kMetalsEntry);
-    catalogue->TypeListText(List::MaterialList, "hy-80 ");
-    FillMetalFields();
-    const std::string before = ReadBytes(path);
-    catalogue->DoneClicked();
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"The material \"hy-80 \" already exists in the database."});
-    EXPECT_EQ(LastTitle(), "Unable to save changes");
-    EXPECT_TRUE(catalogue->AddMode());
-    EXPECT_EQ(ReadBytes(path), before);
-}
-
-struct TooLongCase {
-    const char* label;
-    List list;  // the list whose text is too long, or MaterialList for the comment row
-    bool comment;
-    std::string text;
-    const char* title;
-};
-
-class CatalogueTextLimits : public CatalogueSession,
-                            public ::testing::WithParamInterface<TooLongCase> {};
-
-TEST_P(CatalogueTextLimits, TextTheFileCannotHoldIsRefused) {
-    Open();
-    catalogue->AddClicked();
-    catalogue->SelectListEntry(List::CategoryList, kMetalsEntry);
-    catalogue->TypeListText(List::MaterialList, "Fine Name");
-    FillMetalFields();
-    if (GetParam().comment) {
-        catalogue->SetFieldText(Field::MatComment, GetParam().text);
-    } else {
-        catalogue->TypeListText(GetParam().list, GetParam().text);
-    }
-    const std::string before = ReadBytes(path);
-    catalogue->DoneClicked();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, GetParam().title);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
-    EXPECT_TRUE(catalogue->AddMode());
-    EXPECT_EQ(ReadBytes(path), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, CatalogueTextLimits,
-                         ::testing::Values(TooLongCase{"name_of_51", List::MaterialList, false,
-                                                       std::string(51, 'n'), "Material Name?"},
-                                           TooLongCase{"sub_category_of_51", List::SubCategoryList,
-                                                       false, std::string(51, 's'),
-                                                       "Sub-Category?"},
-                                           TooLongCase{"comment_of_4001", List::MaterialList, true,
-                                                       std::string(4001, 'x'), "Comment?"}),
-                         testing::RowLabel());
-
 // --- editing -------------------------------------------------------------------------------
 
 TEST_F(CatalogueSession, EditChangesTheRecordAndReloadsIt) {
@@ -407,6 +351,14 @@ TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
     EXPECT_EQ(catalogue->TakeRequests().focus, List::CategoryList);
     catalogue->AddClicked();
     EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
+}
+
+TEST_F(CatalogueSession, TypedMaterialNotInTheListIsRefused) {
+    OpenOnHy80();
+    catalogue->TypeListText(List::MaterialList, "hy-80x");
+    catalogue->LeaveList(List::MaterialList);
+    EXPECT_EQ(LastText(), "You must choose a valid selection from the list");
+    EXPECT_EQ(design.MaterialName, "");  // the emptied selection forgets the material
 }
 
 }  // namespace

@@ -65,39 +65,5 @@ TEST_F(LoadByName, FoundIgnoringCaseLoadsTheStoredName) {
     EXPECT_DOUBLE_EQ(design.SecondaryStrength, 0);
 }
 
-struct MissingCase {
-    const char* label;
-    const char* name;
-    std::vector<std::string> messages;
-};
-
-class LoadMaterialByNameMissing : public LoadByName,
-                                  public ::testing::WithParamInterface<MissingCase> {};
-
-TEST_P(LoadMaterialByNameMissing, ClearsTheDesignsMaterial) {
-    EXPECT_FALSE(LoadMaterialByName(design, path, GetParam().name, messages));
-    EXPECT_EQ(messages.Texts(), GetParam().messages);
-    EXPECT_EQ(design.MaterialName, "");
-    EXPECT_EQ(design.LoadedMaterialName, "");
-    EXPECT_EQ(design.YieldStrength, 0.0);
-    EXPECT_EQ(design.YoungsModulus, 0.0);
-    EXPECT_EQ(design.Density, 0.0);
-    EXPECT_EQ(design.PoissonsRatio, 0.0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, LoadMaterialByNameMissing,
-    ::testing::Values(MissingCase{"unknown",
-                                  "Unobtainium",
-                                  {"The material \"Unobtainium\" not found in database."}},
-                      MissingCase{"trailing_blanks_left_out_of_the_message",
-                                  "Unobtainium   ",
-                                  {"The material \"Unobtainium\" not found in database."}},
-                      MissingCase{"leading_blank_is_another_name",
-                                  " HY-80 Steel",
-                                  {"The material \" HY-80 Steel\" not found in database."}},
-                      MissingCase{"empty_name_quietly", "", {}}),
-    testing::RowLabel());
-
 }  // namespace
 }  // namespace tidewell

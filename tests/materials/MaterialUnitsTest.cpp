@@ -17,33 +17,9 @@ namespace {
 // Pounds per square inch in one unit, and pounds per cubic inch in one gram per cubic centimetre,
 // from the usual engineering tables (not from the program's unit table).
 constexpr double kPsiPerKsi = 1000.0;
-constexpr double kPsiPerMpsi = 1.0e6;
 constexpr double kPsiPerMPa = 145.0377;
 constexpr double kPsiPerGPa = 145037.7;
 constexpr double kLbPerCuInPerGramPerCuCm = 0.0361273;
-
-struct NumberTextCase {
-    const char* label;
-    double value;
-    const char* text;
-};
-
-class MaterialNumberTexts : public ::testing::TestWithParam<NumberTextCase> {};
-
-TEST_P(MaterialNumberTexts, FifteenSignificantDigitsShortestForm) {
-    EXPECT_EQ(MaterialNumberText(GetParam().value), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, MaterialNumberTexts,
-    ::testing::Values(
-        NumberTextCase{"integer", 80, "80"}, NumberTextCase{"zero", 0, "0"},
-        NumberTextCase{"binary_noise_rounded", 0.1 + 0.2, "0.3"},
-        NumberTextCase{"sixteen_digits_cut", 1234567890123456789.0, "1.23456789012346e+18"},
-        NumberTextCase{"small", 0.00001, "1e-05"},
-        NumberTextCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(), "nan"},
-        NumberTextCase{"infinity", std::numeric_limits<double>::infinity(), "inf"}),
-    testing::RowLabel());
 
 MaterialRecord Record(const std::string& category) {
     MaterialRecord record;
@@ -93,22 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{"glass_compressive_strength", "Glass", 1.5 * kPsiPerKsi},
                       LoadCase{"unknown_class_has_no_secondary", "Woods", 0.0}),
     testing::RowLabel());
-
-TEST(MaterialLoadIntoDesign, UnlistedUnitConvertsWithThePreviousSelection) {
-    MaterialRecord record = Record("Metals");
-    record.StrengthValue = 80;
-    record.StrengthUnit = "furlongs";
-    record.ModulusValue = 30;
-    record.ModulusUnit = "Mpsi";
-    MaterialUnitSelection previous;
-    previous.strength = 0;  // Ksi
-    DesignRecord design;
-    ScriptedMessages messages;
-    LoadRecordIntoDesign(design, record, previous, messages);
-    EXPECT_DOUBLE_EQ(design.YieldStrength, 80 * kPsiPerKsi);
-    EXPECT_DOUBLE_EQ(design.YoungsModulus, 30 * kPsiPerMpsi);
-    EXPECT_TRUE(messages.Empty());
-}
 
 struct UnreadableCase {
     const char* label;

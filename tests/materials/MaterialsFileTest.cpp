@@ -14,8 +14,6 @@
 namespace tidewell {
 namespace {
 
-using testing::FileLength;
-using testing::ReadBytes;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
@@ -196,92 +194,32 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- edge cases ----------------------------------------------------------------------------
 
-using MaterialsFileEdges = MaterialsFileTest;
-
-TEST_F(MaterialsFileEdges, FreedSlotIsReusedWithoutGrowingTheFile) {
-    for (const char* name : {"One", "Two", "Three"}) ASSERT_TRUE(AddMaterial(path, Material(name)));
-    ASSERT_TRUE(DeleteMaterial(path, "two"));
-    EXPECT_EQ(FileLength(path), 3 * kSlot);
-    ASSERT_TRUE(AddMaterial(path, Material("Four")));
-    EXPECT_EQ(FindMaterial(path, "Four"), 2);
-    EXPECT_EQ(FileLength(path), 3 * kSlot);
-    ASSERT_TRUE(AddMaterial(path, Material("Five")));
-    EXPECT_EQ(FindMaterial(path, "Five"), 4);
-    EXPECT_EQ(FileLength(path), 4 * kSlot);
-}
-
-TEST_F(MaterialsFileEdges, UpdateOverwritesTheSlotFoundByName) {
-    ASSERT_TRUE(AddMaterial(path, Material("One")));
-    ASSERT_TRUE(AddMaterial(path, Material("Two")));
-    MaterialRecord changed = Material("TWO", "Plastics", "Acrylic");
-    changed.StrengthValue = 9.5;
-    ASSERT_TRUE(UpdateMaterial(path, changed));
-    const MaterialRecord read = ReadMaterial(path, "two");
-    EXPECT_EQ(read.Name, "TWO");
-    EXPECT_EQ(read.StrengthValue, 9.5);
-    EXPECT_EQ(read.MainCategory, "Plastics");
-    EXPECT_EQ(FindMaterial(path, "Two"), 2);
-    EXPECT_EQ(FileLength(path), 2 * kSlot);
-
-    const std::string before = ReadBytes(path);
-    EXPECT_FALSE(UpdateMaterial(path, Material("Three")));
-    EXPECT_EQ(ReadBytes(path), before);
-}
-
-TEST_F(MaterialsFileEdges, NoTemporaryFileIsLeftBehind) {
-    ASSERT_TRUE(AddMaterial(path, Material("One")));
-    ASSERT_TRUE(UpdateMaterial(path, Material("One")));
-    ASSERT_TRUE(DeleteMaterial(path, "One"));
-    EXPECT_EQ(testing::EntryCount(folder.path()), 1);
-}
-
-// --- lists ---------------------------------------------------------------------------------
-
-// Six records in this file order; "Glass" has one record without sub-category.
-std::string ListFixture(const ScratchFolder& folder) {
-    const std::string path = folder.File("DesMat.Dat");
-    const MaterialRecord records[] = {
-        Material("HY-80", "Metals", "Steel"),      Material("Acrylic", "Plastics", "Acrylic"),
-        Material("6061-T6", "Metals", "Aluminum"), Material("Borosilicate", "Glass", ""),
-        Material("4340", "metals", "STEEL"),       Material("Alumina", "Ceramics", "Oxide"),
-    };
-    for (const MaterialRecord& record : records) AddMaterial(path, record);
-    return path;
-}
-
-struct NamesCase {
+struct SlotCountCase {
     const char* label;
-    const char* mainCategory;
-    const char* subCategory;
-    NameList expected;
+    long long length;
+    long long slots;
 };
 
-class MaterialsFileNames : public ::testing::TestWithParam<NamesCase> {};
+class MaterialsFileSlotCount : public ::testing::TestWithParam<SlotCountCase> {};
 
-TEST_P(MaterialsFileNames, ListsMatchingRecordsInFileOrder) {
-    ScratchFolder folder;
-    const std::string path = ListFixture(folder);
-    EXPECT_EQ(ListMaterialNames(path, GetParam().mainCategory, GetParam().subCategory),
-              GetParam().expected);
+TEST_P(MaterialsFileSlotCount, NearestWholeSlotHalfToEven) {
+    EXPECT_EQ(SlotCountForLength(GetParam().length), GetParam().slots);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Filters, MaterialsFileNames,
-    ::testing::Values(
-        NamesCase{"all_all",
-                  "All",
-                  "All",
-                  {"HY-80", "Acrylic", "6061-T6", "Borosilicate", "4340", "Alumina"}},
-        NamesCase{"category_all", "Metals", "All", {"HY-80", "6061-T6", "4340"}},
-        NamesCase{"category_upper_case", "METALS", "All", {"HY-80", "6061-T6", "4340"}},
-        NamesCase{"category_trailing_blank", "Metals ", "All", {"HY-80", "6061-T6", "4340"}},
-        NamesCase{"category_and_sub", "Metals", "steel", {"HY-80", "4340"}},
-        NamesCase{"all_and_sub", "All", "Aluminum", {"6061-T6"}},
-        NamesCase{"all_and_empty_sub", "All", "", {"Borosilicate"}},
-        NamesCase{"wildcard_is_case_sensitive", "ALL", "All", {}},
-        NamesCase{"unknown_category", "Woods", "All", {}},
-        NamesCase{"sub_of_other_category", "Plastics", "Steel", {}}),
+    Lengths, MaterialsFileSlotCount,
+    ::testing::Values(SlotCountCase{"empty", 0, 0}, SlotCountCase{"below_half", 4301, 0},
+                      SlotCountCase{"exact_half_rounds_to_even_zero", 4302, 0},
+                      SlotCountCase{"above_half", 4303, 1},
+                      SlotCountCase{"data_bytes_only", 4322, 1},
+                      SlotCountCase{"one_slot", kSlot, 1},
+                      SlotCountCase{"one_and_a_half_rounds_to_two", kSlot + 4302, 2},
+                      SlotCountCase{"two_and_a_half_rounds_to_two", 2 * kSlot + 4302, 2},
+                      SlotCountCase{"three_slots", 3 * kSlot, 3}),
     testing::RowLabel());
+
+
+// --- lists ---------------------------------------------------------------------------------
 
 // --- damaged files -------------------------------------------------------------------------
 
