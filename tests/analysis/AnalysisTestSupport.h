@@ -71,23 +71,4 @@ inline DesignRecord TitledMetal() {
     return d;
 }
 
-// A steel annular plate under external pressure, ready for a stress run: free radius 5, hole
-// radius 1.5, seat out to 5.5, thickness 0.5 in.
-inline AnalysisState SteelAnnularPlate(int16_t restraint) {
-    AnalysisState s;
-    s.ComponentCode = kAnnularPlateComponent;
-    s.OuterRadius = 5;
-    s.InnerRadius = 1.5;
-    s.PlateOuterRadius = 5.5;
-    s.WallThickness = 0.5;
-    s.MeanRadius = 3.25;
-    s.YoungsModulus = 30e6;
-    s.PoissonRatio = 0.3;
-    s.Density = 0.283;
-    s.PressureDirection = kExternalPressure;
-    s.PressureSign = -1;
-    s.EdgeRestraint = restraint;
-    return s;
-}
-
 }  // namespace tidewell::testing

@@ -25,20 +25,15 @@ TEST_P(ProjectNumberTextTest, WritesTheFileForm) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, ProjectNumberTextTest,
-    ::testing::Values(
-        NumberTextRow{"MinusOne", -1, "-1"}, NumberTextRow{"NegativeZero", -0.0, " 0"},
-        NumberTextRow{"Quarter", 0.25, " .25"}, NumberTextRow{"MinusHalf", -0.5, "-.5"},
-        NumberTextRow{"Twips", 4125, " 4125"}, NumberTextRow{"OneE15", 1e15, " 1E+15"},
-        NumberTextRow{"OneAndHalfEMinus5", 1.5e-5, " 1.5E-05"},
-        NumberTextRow{"OneEMinus4", 1e-4, " .0001"},
-        NumberTextRow{"LargestPlain", 999999999999999, " 999999999999999"},
-        NumberTextRow{"SeventeenDigits", 0.1 + 0.2, " .30000000000000004"},
-        NumberTextRow{"HugeNegative", -2.5e300, "-2.5E+300"},
-        NumberTextRow{"LargestDouble", std::numeric_limits<double>::max(),
-                      " 1.7976931348623157E+308"},
-        NumberTextRow{"SmallestSubnormal", std::numeric_limits<double>::denorm_min(), " 5E-324"},
-        NumberTextRow{"NotANumber", std::nan(""), " 0"},
-        NumberTextRow{"Infinity", std::numeric_limits<double>::infinity(), " 0"}),
+    ::testing::Values(NumberTextRow{"NegativeZero", -0.0, " 0"},
+                      NumberTextRow{"MinusHalf", -0.5, "-.5"},
+                      NumberTextRow{"OneE15", 1e15, " 1E+15"},
+                      NumberTextRow{"OneEMinus4", 1e-4, " .0001"},
+                      NumberTextRow{"SeventeenDigits", 0.1 + 0.2, " .30000000000000004"},
+                      NumberTextRow{"LargestDouble", std::numeric_limits<double>::max(),
+                                    " 1.7976931348623157E+308"},
+                      NumberTextRow{"NotANumber", std::nan(""), " 0"},
+                      NumberTextRow{"Infinity", std::numeric_limits<double>::infinity(), " 0"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Every double written reads back as exactly the same double, through both readers.
@@ -76,30 +71,18 @@ TEST_P(NumberFieldTest, ReadsDelimitedField) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, NumberFieldTest,
-    ::testing::Values(
-        FieldRow{"LeadingBlank", " 5", true, 5}, FieldRow{"TrailingBlank", " 5 ", true, 5},
-        FieldRow{"EndsAtComma", "5,6", true, 5}, FieldRow{"EndsAtBlank", "12 apples", true, 12},
-        FieldRow{"AllBlank", "   ", true, 0}, FieldRow{"Plus", "+3", true, 3},
-        FieldRow{"BarePoint", " .25", true, 0.25},
-        FieldRow{"NegativeBarePoint", "-.25", true, -0.25},
-        FieldRow{"Exponent", " 1E+15", true, 1e15},
-        FieldRow{"SmallExponent", " 1.5E-05", true, 1.5e-5}, FieldRow{"Word", "abc", false, 0},
-        FieldRow{"Infinity", "inf", false, 0}, FieldRow{"NotANumber", "nan", false, 0},
-        FieldRow{"TooLarge", "1e400", false, 0}, FieldRow{"Vanishing", "1e-400", false, 0},
-        FieldRow{"ExponentWithoutDigits", "1e", false, 0}, FieldRow{"PointAlone", ".", false, 0},
-        FieldRow{"LetterAfter", "5x", false, 0}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-TEST(RoundToInt16, RoundsHalvesToEven) {
-    EXPECT_EQ(RoundToInt16(4.5), 4);
-    EXPECT_EQ(RoundToInt16(5.5), 6);
-    EXPECT_EQ(RoundToInt16(-1.5), -2);
-    EXPECT_EQ(RoundToInt16(4.6), 5);
-    EXPECT_EQ(RoundToInt16(32767.4), 32767);
-    EXPECT_EQ(RoundToInt16(-32768), -32768);
-}
+INSTANTIATE_TEST_SUITE_P(Fields, NumberFieldTest,
+                         ::testing::Values(FieldRow{"TrailingBlank", " 5 ", true, 5},
+                                           FieldRow{"EndsAtBlank", "12 apples", true, 12},
+                                           FieldRow{"Plus", "+3", true, 3},
+                                           FieldRow{"Exponent", " 1E+15", true, 1e15},
+                                           FieldRow{"Word", "abc", false, 0},
+                                           FieldRow{"Infinity", "inf", false, 0},
+                                           FieldRow{"NotANumber", "nan", false, 0},
+                                           FieldRow{"Vanishing", "1e-400", false, 0},
+                                           FieldRow{"PointAlone", ".", false, 0},
+                                           FieldRow{"LetterAfter", "5x", false, 0}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace tidewell

@@ -73,35 +73,5 @@ TEST(OpenProject, ReadsTheFileAndFetchesItsMaterial) {
     EXPECT_FALSE(result.openEndcapEditor);
 }
 
-TEST(OpenProject, MaterialMissingFromTheDatabaseIsClearedWithTheCataloguesMessage) {
-    Desk desk;
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines[9] = "Unobtainium";
-    WriteBytes(desk.folder.path() / "probe.prj", CrLfText(lines));
-    const OpenProjectResult result = desk.Open(desk.folder.File("probe.prj"));
-    ASSERT_TRUE(result.opened);
-    EXPECT_EQ(desk.messages.Texts(),
-              std::vector<std::string>{"The material \"Unobtainium\" not found in database."});
-    EXPECT_EQ(desk.design.MaterialName, "");
-    EXPECT_EQ(desk.design.YieldStrength, 0);
-    EXPECT_EQ(desk.form.materialLabel, "");
-    EXPECT_EQ(desk.design.ProjectChanged, kFalse);
-}
-
-TEST(OpenProject, TruncatedFileLeavesTheNewProject) {
-    Desk desk;
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    lines.resize(40);
-    WriteBytes(desk.folder.path() / "cut.prj", CrLfText(lines));
-    const OpenProjectResult result = desk.Open(desk.folder.File("cut.prj"));
-    EXPECT_FALSE(result.opened);
-    EXPECT_EQ(desk.design.ProjectFilePath, "");
-    EXPECT_EQ(desk.design.ProjectTitle, "Project1");
-    EXPECT_EQ(desk.design.BodyDim[0], 0);
-    EXPECT_EQ(desk.form.title, "Project1");
-    EXPECT_EQ(desk.messages.Texts(),
-              std::vector<std::string>{"Input past end of file or Invalid file type"});
-}
-
 }  // namespace
 }  // namespace tidewell

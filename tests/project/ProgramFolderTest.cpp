@@ -26,17 +26,6 @@ struct Installation {
     }
 };
 
-TEST(LocateProgramFolder, ExecutableFolderWithItsOwnDatabase) {
-    Installation install;
-    WriteBytes(install.bin / "DesMat.Dat", "build tree");
-    const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
-    EXPECT_EQ(location.folder, install.bin);
-    EXPECT_EQ(location.materialsFile, install.bin / "DesMat.Dat");
-    EXPECT_FALSE(location.seeded);
-    EXPECT_TRUE(location.problem.empty());
-    EXPECT_FALSE(fs::exists(install.user));
-}
-
 TEST(LocateProgramFolder, FirstRunCopiesTheInstalledDatabase) {
     Installation install;
     const std::string database("record\0with\xFF bytes", 18);
@@ -49,19 +38,6 @@ TEST(LocateProgramFolder, FirstRunCopiesTheInstalledDatabase) {
     EXPECT_EQ(ReadBytes(install.user / "DesMat.Dat"), database);
     // Nothing but the database is left in the new folder.
     EXPECT_EQ(testing::EntryCount(install.user), 1);
-}
-
-TEST(LocateProgramFolder, ReadOnlyDatabaseBesideTheExecutableIsSeededFrom) {
-    Installation install;
-    WriteBytes(install.bin / "DesMat.Dat", "installed next to the program");
-    fs::permissions(install.bin / "DesMat.Dat", fs::perms::owner_read | fs::perms::group_read);
-    if (std::ofstream(install.bin / "DesMat.Dat", std::ios::app)) {
-        GTEST_SKIP() << "read-only files are writable for this user";
-    }
-    const ProgramFolder location = LocateProgramFolder(install.bin, install.user);
-    EXPECT_EQ(location.folder, install.user);
-    EXPECT_TRUE(location.seeded);
-    EXPECT_EQ(ReadBytes(install.user / "DesMat.Dat"), "installed next to the program");
 }
 
 }  // namespace

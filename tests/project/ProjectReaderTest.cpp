@@ -115,47 +115,6 @@ TEST(ReadProject, RefusesAWrongHeaderAndChangesNothing) {
     EXPECT_EQ(shown.icon, MessageIcon::Critical);
 }
 
-TEST(ReadProject, HemisphereBodyOpensAsHemisphericalEndcapWithItsNote) {
-    Opened opened;
-    OpenTubeWith(opened, {{7, " 8"}});
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.BodyType, kNoBody);
-    EXPECT_EQ(opened.design.EndcapType, kHemisphericalEndcap);
-    EXPECT_EQ(opened.form.bodySelection, 2);
-    EXPECT_EQ(opened.form.endcapSelection, 2);
-    ASSERT_EQ(opened.messages.shown.size(), 1u);
-    EXPECT_EQ(opened.messages.shown[0].text,
-              "Note:  Hemisphere is now supported as an endcap only.");
-    EXPECT_EQ(opened.messages.shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(opened.messages.shown[0].title, "Tidewell");
-    // The geometry is the file's, not the cleared geometry of the selection.
-    EXPECT_EQ(opened.design.EndcapDim[0], 0.25);
-}
-
-struct DigitsRow {
-    const char* name;
-    const char* line;
-    int16_t digits;
-};
-
-class SignificantDigitsTest : public ::testing::TestWithParam<DigitsRow> {};
-
-TEST_P(SignificantDigitsTest, OutsideOneToTwelveBecomesFive) {
-    Opened opened;
-    OpenTubeWith(opened, {{6, GetParam().line}});
-    ASSERT_TRUE(opened.data.has_value());
-    EXPECT_EQ(opened.design.SignificantDigits, GetParam().digits);
-}
-
-INSTANTIATE_TEST_SUITE_P(Counts, SignificantDigitsTest,
-                         ::testing::Values(DigitsRow{"Zero", " 0", 5}, DigitsRow{"One", " 1", 1},
-                                           DigitsRow{"Seven", " 7", 7},
-                                           DigitsRow{"Twelve", " 12", 12},
-                                           DigitsRow{"Thirteen", " 13", 5},
-                                           DigitsRow{"Negative", "-4", 5},
-                                           DigitsRow{"Large", " 30000", 5}),
-                         [](const auto& row) { return std::string(row.param.name); });
-
 struct BadLineRow {
     const char* name;
     std::size_t index;  // zero-based line
@@ -206,23 +165,6 @@ TEST_P(TruncatedFileTest, LeavesTheDesignUntouched) {
 // file.
 INSTANTIATE_TEST_SUITE_P(AtEveryLine, TruncatedFileTest, ::testing::Range<std::size_t>(0, 67));
 INSTANTIATE_TEST_SUITE_P(InTheUnitLines, TruncatedFileTest, ::testing::Range<std::size_t>(68, 75));
-
-// Reads from a scratch folder that stands for the program folder.
-class ReadProjectFromFolder : public ::testing::Test {
-protected:
-    ScratchFolder folder;
-    DesignRecord design = StartingDesign();
-    ScriptedMessages messages;
-};
-
-TEST_F(ReadProjectFromFolder, MissingFileIsReportedAndFails) {
-    const std::string before = Snapshot(design);
-    std::string path = folder.File("absent.prj");
-    EXPECT_FALSE(ReadProject(path, folder.path().string(), design, messages).has_value());
-    EXPECT_EQ(design.ProjectLoadFailed, kTrue);
-    EXPECT_EQ(Snapshot(design), before);
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
-}
 
 }  // namespace
 }  // namespace tidewell

@@ -127,25 +127,5 @@ TEST(ProjectRoundTrip, AnnularPlateWithEveryEndcapField) {
     ExpectRoundTrip(design);
 }
 
-TEST(ProjectRoundTrip, ConicalEndcapWithTextsOfCommasAndOtherScripts) {
-    DesignRecord design = SampleTubeDesign();
-    SelectBody(design, 2);
-    SelectEndcap(design, 1);
-    design.ProjectTitle = "Cone, 30\xC2\xB0, \"deep\"";
-    design.ProjectDescription = "  leading blanks, trailing blanks  ";
-    design.DesignerName =
-        "\xE5\xB1\xB1\xE7\x94\xB0 \xCE\xA9 \xD0\x96";  // Japanese, Greek, Cyrillic
-    design.ProjectReserved1 = ",";
-    design.ProjectReserved2 = "Tidewell Ver. 4.6  Brackwater";
-    design.MaterialName = "Acrylic, cast (\xE2\x82\xAC)";
-    design.RangeUnit = "a, b";
-    design.FailureUnit = " padded ";
-    design.WeightUnit = "";
-    design.AngleUnit = "Radians";
-    design.ForceThickWall = 1;
-    design.UseWorkingStrength = 1;
-    ExpectRoundTrip(design);
-}
-
 }  // namespace
 }  // namespace tidewell

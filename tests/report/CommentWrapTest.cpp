@@ -84,10 +84,5 @@ INSTANTIATE_TEST_SUITE_P(
                                "12345678901234" + std::string(14, ' ') + "x"}),
     [](const ::testing::TestParamInfo<ZoneCase>& row) { return row.param.name; });
 
-struct VersionCase {
-    const char* text;
-    const char* printed;
-};
-
 }  // namespace
 }  // namespace tidewell

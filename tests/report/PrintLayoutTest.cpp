@@ -128,16 +128,5 @@ TEST(PrintedReport, LaterPagesCarryHeaderDistortionTitleAndTheirBlock) {
               first.end());
 }
 
-TEST(PrintedReport, ColumnWiderThanThePagePrintsAlone) {
-    ReportInput in = testing::TubeInput();
-    in.grid = {{"P", "D"}, {"u", "v"}, {std::string(79, '9'), "1"}};
-    ScriptedMessages messages;
-    const PrintLayout layout = LayOutPrintedReport(in, messages);
-    EXPECT_EQ(layout.columnsPerPage, 1);
-    ASSERT_EQ(layout.pageCount, 2);
-    EXPECT_EQ(layout.pages[0].lines.back(), std::string(79, '9'));
-    EXPECT_EQ(layout.pages[1].lines.back(), "1");
-}
-
 }  // namespace
 }  // namespace tidewell

@@ -9,44 +9,6 @@
 namespace tidewell {
 namespace {
 
-struct FieldCase {
-    const char* name;
-    double value;
-    int16_t digits;
-    int16_t notation;
-    const char* text;
-};
-
-class GeometryField : public ::testing::TestWithParam<FieldCase> {};
-
-TEST_P(GeometryField, ShowsTheTypedValueAsTheEditorDoes) {
-    DesignRecord design;
-    design.SignificantDigits = GetParam().digits;
-    design.NumericFormat = GetParam().notation;
-    EXPECT_EQ(GeometryFieldText(GetParam().value, design), GetParam().text);
-    // The design's own settings are not corrected by formatting a field.
-    EXPECT_EQ(design.SignificantDigits, GetParam().digits);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, GeometryField,
-                         ::testing::Values(FieldCase{"FiveDigitsFixed", 5, 5, 2, "5.0000"},
-                                           FieldCase{"FractionFixed", 0.5, 5, 2, "0.50000"},
-                                           FieldCase{"ThreeDigits", 24, 3, 2, "24.0"},
-                                           FieldCase{"Scientific", 152.4, 4, 0, "1.524E+02"},
-                                           FieldCase{"LargeFixed", 123456, 4, 2, "123500"},
-                                           FieldCase{"ZeroIsEmpty", 0, 5, 2, ""},
-                                           FieldCase{"NegativeIsEmpty", -3, 5, 2, ""}),
-                         [](const ::testing::TestParamInfo<FieldCase>& row) {
-                             return row.param.name;
-                         });
-
-struct UnitCase {
-    const char* name;
-    double index;
-    int16_t unitSystem;
-    const char* text;
-};
-
 MaterialFieldTexts AcrylicTexts() {
     MaterialFieldTexts texts;
     texts.strength = "10";
@@ -171,25 +133,6 @@ TEST(ReportAssembly, TubeTakesTheBodyFieldsAndHidesTheSecondStrengthOfAMetal) {
     EXPECT_TRUE(in.failureOptions[0].selected);
     EXPECT_EQ(in.edgeRestraint, "");
     EXPECT_EQ(in.distortionCaption1, "");
-}
-
-TEST(ReportAssembly, FlatCircularPlateQuotesBothEvaluationLabels) {
-    DesignRecord design;
-    design.EndcapType = kFlatCircularEndcap;
-    design.EdgeRestraint = 1;
-    design.MaterialClass = "Glass";
-    ResultsView view;
-    view.componentCode = kCircularPlateComponent;
-    view.failure.evalRadiusLabel = "label one";
-    view.failure.evalRadiusLabel2 = "label two";
-    const ReportInput in = AssembleReportInput(design, MaterialFieldTexts{}, view,
-                                               ResultsWindowTexts{}, ReportClock{});
-    EXPECT_EQ(in.edgeRestraint, "Fixed");
-    EXPECT_EQ(in.distortionCaption1, "label one");
-    EXPECT_EQ(in.distortionCaption2, "label two");
-    EXPECT_EQ(in.strength.label, "Ult. Strength (tensile)");
-    EXPECT_EQ(in.secondStrength.label, "Ult. Strength (comp)");
-    EXPECT_TRUE(in.secondStrengthVisible);
 }
 
 }  // namespace

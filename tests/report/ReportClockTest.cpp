@@ -42,11 +42,5 @@ TEST(UtcClockLimits, OutsideTheCalendarIsRefused) {
     EXPECT_FALSE(UtcClockParts(253402300800LL).has_value());
 }
 
-struct EpochTextCase {
-    const char* text;
-    bool valid;
-    int64_t seconds;
-};
-
 }  // namespace
 }  // namespace tidewell
