@@ -121,18 +121,6 @@ INSTANTIATE_TEST_SUITE_P(Tubes, TubeLameTest,
                                                      5.1}),
                          RowName<ShellCase>);
 
-class SphereLameTest : public ::testing::TestWithParam<ShellCase> {};
-
-INSTANTIATE_TEST_SUITE_P(
-    Spheres, SphereLameTest,
-    ::testing::Values(ShellCase{"SphereInternal", kSphereComponent, 4.0, 4.6, 0, 30e6, 0.3, 0.283,
-                                true, 2000, 4.0},
-                      ShellCase{"HemisphereExternal", kHemisphereComponent, 6.0, 6.4, 0, 16e6, 0.34,
-                                0.16, false, 800, 6.0},
-                      ShellCase{"HemiEndcapInternalOuter", kHemiEndcapComponent, 6.0, 6.4, 0, 16e6,
-                                0.34, 0.16, true, 800, 6.4}),
-    RowName<ShellCase>);
-
 struct BucklingCase {
     std::string name;
     int16_t code;
