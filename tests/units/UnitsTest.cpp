@@ -101,14 +101,6 @@ TEST(UnitLists, EveryEntryIsRecognised) {
 
 using Names = std::vector<std::string>;
 
-std::ostream& operator<<(std::ostream& out, const DepthRow& row) {
-    return out << row.name;
-}
-
-std::ostream& operator<<(std::ostream& out, const LengthRow& row) {
-    return out << row.name;
-}
-
 struct SelectRow {
     const char* name;
     Names entries;
