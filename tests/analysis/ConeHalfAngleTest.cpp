@@ -1,6 +1,4 @@
-// The cone half-angle iteration: it settles on atan(D2 / (2 h)), including flat cones whose
-// first steps swing to negative angles, and it reports failure instead of looping when it
-// cannot settle.
+// The cone half-angle iteration reports failure instead of looping when it cannot settle.
 
 #include <gtest/gtest.h>
 

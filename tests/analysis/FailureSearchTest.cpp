@@ -1,6 +1,5 @@
-// Failure pressure searches of the shells and the flat circular plate, checked against closed-form
-// mechanics: the expected failure pressure of each mode is the strength divided by the stress per
-// psi of that mode.
+// Failure pressure search of the flat circular plate, checked against closed-form mechanics: the
+// failure pressure of each mode is the strength divided by the stress per psi of that mode.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-// Pressure rows of the results table (ranges, the failure row, marking and highlighting), the
-// evaluation diameter of the annular plate, unit names, and runs that must stop.
+// Pressure rows of the results table (the failure row, marking and highlighting), the evaluation
+// diameter of the annular plate, and runs that must stop.
 
 #include <gtest/gtest.h>
 

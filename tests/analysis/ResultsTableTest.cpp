@@ -1,6 +1,4 @@
-// The complete results view of one run per component and case: caption, material labels, frame,
-// failure options, header rows, "N/A" columns, failure marking, highlighted block, notices and
-// weights; and one data row per component checked against hand formulas.
+// One data row of the results table per component, checked against hand formulas.
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,5 @@
-// Conical endcap and flat circular plate checked against mechanics computed here: membrane
-// equilibrium and the membrane strains integrated along the cone's meridian; for the plate the
-// plate equation, its moment-curvature and shear relations by finite differences, the edge
-// conditions and the handbook hand values for the solid plate.
+// Conical endcap checked against membrane equilibrium and the membrane strains integrated along the
+// meridian, its weight from solid geometry, and the fixed circular plate against its hand values.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-// The engine's entry: wall-theory selection, the reset of the result state, the dispatch on the
-// component code and the flag that tells the caller a result is not finite.
+// The engine's entry: the reset of the result state and the flag that tells the caller a result
+// is not finite.
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
-// Tube and spherical shells checked against mechanics computed here: the Lame thick-wall
-// solutions (stresses anywhere in the wall, radial displacement from Hooke's law), membrane
-// equilibrium for the thin-wall set, solid-geometry weights, and hand values for buckling.
+// The thick-walled tube against the Lame solution (stresses anywhere in the wall, radial
+// displacement from Hooke's law), and buckling pressures against hand values.
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// The command line of tidewell-cli: accepted forms, refused forms, and the small text helpers.
+// The command line of tidewell-cli: accepted forms, refused forms, and CSV quoting.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-// Scripted sessions of the materials window's logic: browsing, picking, adding with every
-// validation fault, editing, renaming, deleting, cancelling.
+// Scripted sessions of the materials window's logic: picking, adding with every validation fault,
+// editing, deleting, cancelling.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// The editor's number texts, unit lists and captions, and the one conversion of a stored material
-// into the design's base units.
+// The one conversion of a stored material into the design's base units, unreadable values included.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// The record layer of the materials file: byte layout, round trips, lookups, lists, free slots and
-// damaged files.
+// The record layer of the materials file: byte layout, round trips, slot counts and damaged files.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-// The shipped materials database: built from data/materials.csv, it lists every class and loads
-// each material with the values of its source row.
+// The shipped materials database: built from data/materials.csv, it loads each material with the
+// values of its source row; and the faults the reader of the source file refuses.
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// Wrapping of the material comment in the report, and the small text helpers of the report.
+// Wrapping of the material comment in the report, and the print zones of its fields.
 
 #include <gtest/gtest.h>
 

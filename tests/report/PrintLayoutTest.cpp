@@ -1,5 +1,5 @@
-// Page layout of the printed report: column width, columns per page, page count, page headers
-// and the footnote carried to later pages.
+// Page layout of the printed report: column width, page count, page headers and the footnote
+// carried to later pages.
 
 #include <gtest/gtest.h>
 

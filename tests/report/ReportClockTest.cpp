@@ -1,4 +1,4 @@
-// The report's time stamp: calendar dates of known instants and the SOURCE_DATE_EPOCH reader.
+// The report's time stamp: calendar dates of known instants and the ends of the calendar.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-// The number formatter: both notations, rounding of the typed decimal, carries, settings
-// corrected in place, and the ends of the double range.
+// The number formatter: both notations, rounding of the typed decimal, settings corrected in
+// place, the ends of the double range, values that are not numbers, and reading back.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// Unit names and factors entry by entry, the sea-water depth law, re-expressed lengths and the
-// choice of a results unit.
+// Unit names and factors entry by entry, unknown names, and the choice of a results unit.
 
 #include <gtest/gtest.h>
 
