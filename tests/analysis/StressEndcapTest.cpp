@@ -140,6 +140,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Flat circular plate ----
 
+struct CircularPlateCase {
+    std::string name;
+    int16_t restraint;  // 0 simply supported, 1 fixed
+    double freeRadius, plateRadius, thickness;
+    double E, nu;
+    double pressure;
+};
+
 AnalysisState PlateState(const CircularPlateCase& c, bool internal = false) {
     AnalysisState s;
     s.ComponentCode = kCircularPlateComponent;
