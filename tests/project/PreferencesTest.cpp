@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"WorkingTrue", "USEWORKINGSTRENGTH", "TRUE", &DesignRecord::UseWorkingStrength, 1},
         KeyRow{"DigitsSeven", "SIGNIFICANTDIGITS", " 7", &DesignRecord::SignificantDigits, 7},
         KeyRow{"DigitsNegative", "SIGNIFICANTDIGITS", "-3", &DesignRecord::SignificantDigits, 5},
+        KeyRow{"DigitsHuge", "SIGNIFICANTDIGITS", "1E+9", &DesignRecord::SignificantDigits, 5},
         KeyRow{"FormatZeroBecomesTwo", "NUMERICFORMAT", " 0", &DesignRecord::NumericFormat, 2},
         KeyRow{"RangeTooLarge", "DEFAULTPRESSURERANGE", " 70000", &DesignRecord::PressureRange, 0}),
     [](const auto& row) { return std::string(row.param.name); });
@@ -66,6 +67,41 @@ INSTANTIATE_TEST_SUITE_P(
 // DESIGNER (4), DEFAULTMATERIAL (5), DEFAULTUNITS (6), DEFAULTPRESSURESOURCE (7),
 // FORCETHICKEQ'S (8), USEWORKINGSTRENGTH (9), DEFAULTBODY (10), DEFAULTENDCAP (11),
 // SIGNIFICANTDIGITS (12), NUMERICFORMAT (13), DEFAULTPRESSURERANGE (14).
+struct BodyRow {
+    const char* name;
+    const char* body;
+    const char* endcap;
+    int16_t bodyType;
+    int16_t endcapType;
+    int bodySelection;
+    int endcapSelection;
+};
+
+class PreferenceBodyTest : public ::testing::TestWithParam<BodyRow> {};
+
+TEST_P(PreferenceBodyTest, SelectsTheBodyAndEndcap) {
+    MemorySettingsStore store;
+    Put(store, "DEFAULTBODY", GetParam().body);
+    Put(store, "DEFAULTENDCAP", GetParam().endcap);
+    Start start(store);
+    EXPECT_TRUE(start.result.ok);
+    EXPECT_EQ(start.design.BodyType, GetParam().bodyType);
+    EXPECT_EQ(start.design.EndcapType, GetParam().endcapType);
+    EXPECT_EQ(start.form.bodySelection, GetParam().bodySelection);
+    EXPECT_EQ(start.form.endcapSelection, GetParam().endcapSelection);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, PreferenceBodyTest,
+    ::testing::Values(BodyRow{"Tube", "TUBE", "CONIC", 10, 0, 0, -1},
+                      BodyRow{"Sphere", "SPHERE", "", 9, 0, 1, -1},
+                      BodyRow{"HemisphereIsAnEndcap", "HEMISPHERE", "ANNULAR", 0, 3, 2, 2},
+                      BodyRow{"EndcapAnnular", "ENDCAP ONLY", "ANNULAR", 0, 1, 2, 0},
+                      BodyRow{"EndcapFlatCircular", "ENDCAP ONLY", "FLAT CIRCULAR", 0, 4, 2, 3},
+                      // "Endcap Only" on its own already selects the flat circular plate.
+                      BodyRow{"EndcapUnknown", "ENDCAP ONLY", "conic", 0, 4, 2, 3}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 class FailingStoreTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(FailingStoreTest, StopsWhereTheStoreFailedAndSaysSo) {

@@ -180,5 +180,13 @@ TEST(ProjectWriter, ReplacesAnExistingFileCompletely) {
     EXPECT_EQ(ReadBytes(path), CrLfText(lines));
 }
 
+TEST(ProjectWriter, ReportsAMissingFolder) {
+    ScratchFolder folder;
+    DesignRecord design = SampleTubeDesign();
+    ScriptedMessages messages;
+    EXPECT_FALSE(WriteProject(design, folder.File("no-such-folder/x.prj"), messages));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
+}
+
 }  // namespace
 }  // namespace tidewell
