@@ -51,6 +51,18 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+// True when the command line asks only for the help or the version text.
+bool AsksOnlyForText(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "-v" ||
+            argument == "--version") {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The project named on the command line (or by a file manager through the desktop entry), as an
 // absolute path; empty when there is none.
 QString ProjectToOpen(const QApplication& app) {
@@ -77,6 +89,9 @@ int main(int argc, char* argv[]) {
         QGuiApplication::setApplicationName(QStringLiteral("Tidewell"));
         QGuiApplication::setOrganizationName(QStringLiteral("Tidewell"));
         return tidewell::RunPdfExport(argc, argv);
+    }
+    if (AsksOnlyForText(argc, argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // the help or the version needs no display
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tidewell"));
