@@ -128,15 +128,5 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"EmptyOutput", {"report", "p", "-o", ""}, "the output file name is empty"}),
     [](const ::testing::TestParamInfo<RefusedCase>& row) { return row.param.name; });
 
-TEST(CliCsv, QuotesOnlyWhereNeeded) {
-    const std::vector<std::vector<std::string>> cells = {
-        {"Pressure", "Stress, psi", "say \"hi\""},
-        {"1.0 (fail)", " lead", ""},
-    };
-    EXPECT_EQ(CsvTable(cells),
-              "Pressure,\"Stress, psi\",\"say \"\"hi\"\"\"\r\n1.0 (fail),\" lead\",\r\n");
-    EXPECT_EQ(CsvTable({}), "");
-}
-
 }  // namespace
 }  // namespace tidewell::cli

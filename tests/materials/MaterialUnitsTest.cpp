@@ -13,13 +13,6 @@
 namespace tidewell {
 namespace {
 
-// Pounds per square inch in one unit, and pounds per cubic inch in one gram per cubic centimetre,
-// from the usual engineering tables (not from the program's unit table).
-constexpr double kPsiPerKsi = 1000.0;
-constexpr double kPsiPerMPa = 145.0377;
-constexpr double kPsiPerGPa = 145037.7;
-constexpr double kLbPerCuInPerGramPerCuCm = 0.0361273;
-
 MaterialRecord Record(const std::string& category) {
     MaterialRecord record;
     record.Name = "Sample";
@@ -37,37 +30,6 @@ MaterialRecord Record(const std::string& category) {
     record.InUse = kMaterialInUse;
     return record;
 }
-
-struct LoadCase {
-    const char* label;
-    const char* category;
-    double secondaryPsi;  // expected SecondaryStrength
-};
-
-class MaterialLoadIntoDesign : public ::testing::TestWithParam<LoadCase> {};
-
-TEST_P(MaterialLoadIntoDesign, BaseUnitsFromTheStoredUnits) {
-    DesignRecord design;
-    ScriptedMessages messages;
-    LoadRecordIntoDesign(design, Record(GetParam().category), {}, messages);
-    EXPECT_TRUE(messages.Empty());
-    EXPECT_EQ(design.MaterialName, "Sample");
-    EXPECT_EQ(design.LoadedMaterialName, "Sample");
-    EXPECT_EQ(design.MaterialClass, GetParam().category);
-    EXPECT_NEAR(design.YieldStrength, 215 * kPsiPerMPa, 215 * kPsiPerMPa * 1e-6);
-    EXPECT_NEAR(design.YoungsModulus, 71 * kPsiPerGPa, 71 * kPsiPerGPa * 1e-6);
-    EXPECT_NEAR(design.Density, 2.66 * kLbPerCuInPerGramPerCuCm, 2.66 * 0.0361273 * 1e-5);
-    EXPECT_DOUBLE_EQ(design.PoissonsRatio, 0.33);
-    EXPECT_DOUBLE_EQ(design.SecondaryStrength, GetParam().secondaryPsi);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Classes, MaterialLoadIntoDesign,
-    ::testing::Values(LoadCase{"metal_has_no_secondary", "Metals", 0.0},
-                      LoadCase{"plastic_working_strength", "Plastics", 1.5 * kPsiPerKsi},
-                      LoadCase{"glass_compressive_strength", "Glass", 1.5 * kPsiPerKsi},
-                      LoadCase{"unknown_class_has_no_secondary", "Woods", 0.0}),
-    testing::RowLabel());
 
 struct UnreadableCase {
     const char* label;

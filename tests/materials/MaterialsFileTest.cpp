@@ -223,32 +223,5 @@ INSTANTIATE_TEST_SUITE_P(
 
 using MaterialsFileRandomBytes = MaterialsFileRows<unsigned>;
 
-TEST_P(MaterialsFileRandomBytes, ReadsWithoutFailing) {
-    std::mt19937 generator(GetParam());
-    std::uniform_int_distribution<int> byte(0, 255);
-    const std::size_t length = 3 * 8604 + 5000 + GetParam() % 4000;
-    std::string bytes(length, '\0');
-    for (char& c : bytes) c = static_cast<char>(byte(generator));
-    // Mark the first slot in use so that its random fields are decoded too.
-    bytes[4320] = '\xFF';
-    bytes[4321] = '\xFF';
-    WriteBytes(path, bytes);
-
-    MaterialsFileStatus status;
-    const NameList names = ListMaterialNames(path, "All", "All", &status);
-    EXPECT_TRUE(status.Ok());
-    ASSERT_FALSE(names.empty());
-    const MaterialRecord first = ReadMaterial(path, names.front(), &status);
-    EXPECT_EQ(first.InUse, kMaterialInUse);
-    EXPECT_LE(first.Name.size(), 3 * 50u);  // UTF-8 of at most 50 characters
-    ListSubCategories(path, "ALL", &status);
-    EXPECT_TRUE(status.Ok());
-    ASSERT_TRUE(AddMaterial(path, Material("Fresh")));
-    EXPECT_EQ(ReadMaterial(path, "Fresh").StrengthUnit, "Ksi");
-    EXPECT_TRUE(DeleteMaterial(path, names.front()));
-}
-
-INSTANTIATE_TEST_SUITE_P(Seeds, MaterialsFileRandomBytes, ::testing::Values(7u));
-
 }  // namespace
 }  // namespace tidewell

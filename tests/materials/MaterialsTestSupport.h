@@ -18,10 +18,4 @@ struct RowLabel {
     }
 };
 
-inline long long FileLength(const std::string& path) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return error ? -1 : static_cast<long long>(size);
-}
-
 }  // namespace tidewell::testing

@@ -23,77 +23,11 @@ namespace {
 const std::string kDatabasePath = std::string(TIDEWELL_BINARY_DIR) + "/bin/DesMat.Dat";
 const std::string kCsvPath = std::string(TIDEWELL_SOURCE_DIR) + "/data/materials.csv";
 
-// Pounds per square inch in one unit and pounds per cubic inch in one unit, from the usual
-// engineering tables (1 MPa = 145.0377 psi, 1 g/cm3 = 0.0361273 lb/in3, 1 ft3 = 1728 in3).
-const std::map<std::string, double>& PsiPerUnit() {
-    static const std::map<std::string, double> table{
-        {"psi", 1.0},      {"Ksi", 1000.0},     {"Mpsi", 1.0e6},       {"MPa", 145.0377},
-        {"GPa", 145037.7}, {"Kbar", 1450377.0}, {"Mbar", 1.450377e10},
-    };
-    return table;
-}
-
-const std::map<std::string, double>& LbPerCuInPerUnit() {
-    static const std::map<std::string, double> table{
-        {"lb/cu in", 1.0},         {"lb/cu ft", 1.0 / 1728.0}, {"gr/cu cm", 0.0361273},
-        {"kg/cu m", 0.0361273e-3}, {"kg/cu cm", 36.1273},
-    };
-    return table;
-}
-
 std::vector<MaterialsCsvRow> CsvRows() {
     const MaterialsCsv csv = ReadMaterialsCsv(testing::ReadBytes(kCsvPath));
     EXPECT_EQ(csv.error, "");
     return csv.rows;
 }
-
-struct ShippedMaterialCase {
-    const char* label;
-    const char* name;
-};
-
-class ShippedDatabaseMaterial : public ::testing::TestWithParam<ShippedMaterialCase> {};
-
-TEST_P(ShippedDatabaseMaterial, LoadsTheBaseUnitValuesOfItsRow) {
-    const std::vector<MaterialsCsvRow> rows = CsvRows();
-    const std::string name = GetParam().name;
-    const auto row = std::find_if(rows.begin(), rows.end(), [&name](const MaterialsCsvRow& r) {
-        return r.record.Name == name;
-    });
-    ASSERT_NE(row, rows.end()) << GetParam().name;
-    const MaterialRecord& source = row->record;
-
-    DesignRecord design;
-    ScriptedMessages messages;
-    ASSERT_TRUE(LoadMaterialByName(design, kDatabasePath, GetParam().name, messages));
-    EXPECT_TRUE(messages.Empty());
-    EXPECT_EQ(design.MaterialName, source.Name);
-    EXPECT_EQ(design.MaterialClass, source.MainCategory);
-
-    const auto near = [](double actual, double expected) {
-        EXPECT_NEAR(actual, expected, std::fabs(expected) * 1e-5);
-    };
-    near(design.YieldStrength, source.StrengthValue * PsiPerUnit().at(source.StrengthUnit));
-    near(design.YoungsModulus, source.ModulusValue * PsiPerUnit().at(source.ModulusUnit));
-    near(design.Density, source.DensityValue * LbPerCuInPerUnit().at(source.DensityUnit));
-    EXPECT_DOUBLE_EQ(design.PoissonsRatio, source.PoissonValue);
-    if (source.MainCategory == "Metals") {
-        EXPECT_EQ(design.SecondaryStrength, 0.0);
-    } else {
-        near(design.SecondaryStrength,
-             source.Strength2Value * PsiPerUnit().at(source.Strength2Unit));
-    }
-}
-
-// One material of each class, in both unit families.
-INSTANTIATE_TEST_SUITE_P(Materials, ShippedDatabaseMaterial,
-                         ::testing::Values(ShippedMaterialCase{"metal_in_ksi", "HY-80 Steel"},
-                                           ShippedMaterialCase{"metal_in_mpa",
-                                                               "5083-H116 Aluminum"},
-                                           ShippedMaterialCase{"plastic", "Acrylic Cast Sheet"},
-                                           ShippedMaterialCase{"glass", "Fused Silica"},
-                                           ShippedMaterialCase{"ceramic", "Alumina 99.5%"}),
-                         testing::RowLabel());
 
 TEST(ShippedDatabase, EveryMaterialLoadsWithoutComplaint) {
     for (const MaterialsCsvRow& row : CsvRows()) {

@@ -102,54 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BodyRow{"EndcapUnknown", "ENDCAP ONLY", "conic", 0, 4, 2, 3}),
     [](const auto& row) { return std::string(row.param.name); });
 
-class FailingStoreTest : public ::testing::TestWithParam<int> {};
-
-TEST_P(FailingStoreTest, StopsWhereTheStoreFailedAndSaysSo) {
-    const int failAt = GetParam();
-    MemorySettingsStore store;
-    Put(store, "RECENTFILE0", "/d/a.prj");
-    Put(store, "RECENTFILE3", "/d/d.prj");
-    Put(store, "DESIGNER", "Ana");
-    Put(store, "DEFAULTMATERIAL", "Steel");
-    Put(store, "DEFAULTUNITS", "SI");
-    Put(store, "DEFAULTPRESSURESOURCE", "INTERNAL");
-    Put(store, "FORCETHICKEQ'S", "TRUE");
-    Put(store, "USEWORKINGSTRENGTH", "TRUE");
-    Put(store, "DEFAULTBODY", "ENDCAP ONLY");
-    Put(store, "DEFAULTENDCAP", "CONIC");
-    Put(store, "SIGNIFICANTDIGITS", " 7");
-    Put(store, "NUMERICFORMAT", " 2");
-    Put(store, "DEFAULTPRESSURERANGE", " 3");
-    store.FailFrom(static_cast<std::size_t>(failAt));
-    Start start(store);
-
-    const bool fails = failAt <= 14;
-    EXPECT_EQ(start.result.ok, !fails);
-    if (fails) {
-        ASSERT_EQ(start.messages.shown.size(), 1u);
-        EXPECT_EQ(start.messages.shown[0].text, "Error reading from the system registry.");
-        EXPECT_EQ(start.messages.shown[0].icon, MessageIcon::Information);
-        EXPECT_EQ(start.messages.shown[0].title, "Tidewell");
-    } else {
-        EXPECT_TRUE(start.messages.Empty());
-    }
-    EXPECT_EQ(start.recent[0], failAt > 0 ? "/d/a.prj" : "");
-    EXPECT_EQ(start.recent[3], failAt > 3 ? "/d/d.prj" : "");
-    EXPECT_EQ(start.design.DesignerName, failAt > 4 ? "Ana" : "");
-    EXPECT_EQ(start.form.materialLabel, failAt > 5 ? "Steel" : "");
-    // Values not read yet keep what the new project gave them.
-    EXPECT_EQ(start.design.UnitSystem, failAt > 6 ? 1 : 0);
-    EXPECT_EQ(start.design.ForceThickWall, failAt > 8 ? 1 : 0);
-    EXPECT_EQ(start.design.UseWorkingStrength, failAt > 9 ? 1 : 0);
-    EXPECT_EQ(start.design.BodyType, failAt > 10 ? kNoBody : kTubeBody);
-    EXPECT_EQ(start.design.EndcapType,
-              failAt > 11 ? kConicalEndcap : (failAt > 10 ? kFlatCircularEndcap : kNoEndcap));
-    EXPECT_EQ(start.design.SignificantDigits, failAt > 12 ? 7 : 5);
-    EXPECT_EQ(start.design.PressureRange, failAt > 14 ? 3 : 4);
-}
-
-INSTANTIATE_TEST_SUITE_P(AtEveryRead, FailingStoreTest, ::testing::Range(0, 16));
-
 TEST(Preferences, EndOfRunSaveIsTheNextStart) {
     MemorySettingsStore store;
     {

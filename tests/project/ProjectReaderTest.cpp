@@ -57,13 +57,6 @@ void OpenBytes(const std::string& bytes, Opened& opened, const std::string& name
     }
 }
 
-// Opens the hand-written tube file with some of its lines (zero-based) replaced.
-void OpenTubeWith(Opened& opened, const std::vector<std::pair<std::size_t, std::string>>& edits) {
-    std::vector<std::string> lines = HandWrittenTubeLines();
-    for (const auto& [index, line] : edits) lines.at(index) = line;
-    OpenBytes(CrLfText(lines), opened);
-}
-
 // A refused file marks the failure and leaves everything else of the starting design alone.
 void ExpectRefused(const Opened& opened) {
     EXPECT_FALSE(opened.data.has_value());
@@ -102,52 +95,6 @@ TEST(ReadProject, ReadsEveryFieldOfTheHandWrittenFile) {
     EXPECT_TRUE(opened.actions.moveHomeForm);
     EXPECT_FALSE(opened.actions.titleText.has_value());
 }
-
-TEST(ReadProject, RefusesAWrongHeaderAndChangesNothing) {
-    Opened opened;
-    OpenTubeWith(opened, {{0, "Tidewel Ver. 4.6  Brackwater"}});
-    ExpectRefused(opened);
-    ASSERT_EQ(opened.messages.shown.size(), 1u);
-    const Message& shown = opened.messages.shown[0];
-    EXPECT_EQ(shown.text,
-              "The file \"" + opened.path + "\" is not a valid project file for Tidewell Ver. 4.6");
-    EXPECT_EQ(shown.title, "Invalid File Format");
-    EXPECT_EQ(shown.icon, MessageIcon::Critical);
-}
-
-struct BadLineRow {
-    const char* name;
-    std::size_t index;  // zero-based line
-    const char* line;
-};
-
-class UnreadableLineTest : public ::testing::TestWithParam<BadLineRow> {};
-
-TEST_P(UnreadableLineTest, RefusesTheFileAndChangesNothing) {
-    std::vector<std::string> lines = AnnularPlateLines();
-    lines[GetParam().index] = GetParam().line;
-    Opened opened;
-    OpenBytes(CrLfText(lines), opened);
-    ExpectRefused(opened);
-    EXPECT_EQ(opened.messages.Texts(),
-              std::vector<std::string>{"Input past end of file or Invalid file type"});
-}
-
-INSTANTIATE_TEST_SUITE_P(Lines, UnreadableLineTest,
-                         ::testing::Values(BadLineRow{"DigitsWord", 6, "five"},
-                                           BadLineRow{"BodyCodeWord", 7, " tube"},
-                                           BadLineRow{"UnknownBodyCode", 7, " 5"},
-                                           BadLineRow{"UnknownEndcapCode", 8, " 9"},
-                                           BadLineRow{"NegativeEndcapCode", 8, "-1"},
-                                           BadLineRow{"RestraintBeyondList", 63, " 12"},
-                                           BadLineRow{"RestraintBelowList", 63, "-2"},
-                                           BadLineRow{"FieldBeyondInteger", 14, " 40000"},
-                                           BadLineRow{"LeftBeyondLong", 15, " 3E+10"},
-                                           BadLineRow{"CheckStateBeyondInteger", 12, " 1E+6"},
-                                           BadLineRow{"UnitIndexBeyondInteger", 19, " 99999"},
-                                           BadLineRow{"InfiniteField", 34, " inf"},
-                                           BadLineRow{"HugeField", 60, " 1E+400"}),
-                         [](const auto& row) { return std::string(row.param.name); });
 
 class TruncatedFileTest : public ::testing::TestWithParam<std::size_t> {};
 

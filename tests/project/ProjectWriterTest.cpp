@@ -146,21 +146,6 @@ INSTANTIATE_TEST_SUITE_P(
                                std::errc::read_only_file_system, "Error opening this file"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(ProjectWriter, DoesNotReplaceAReadOnlyFile) {
-    ScratchFolder folder;
-    const std::string path = folder.File("locked.prj");
-    WriteBytes(path, "old");
-    std::filesystem::permissions(
-        path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
-    DesignRecord design = SampleTubeDesign();
-    design.ProjectChanged = kTrue;
-    ScriptedMessages messages;
-    EXPECT_FALSE(WriteProject(design, path, messages));
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Error opening this file"});
-    EXPECT_EQ(ReadBytes(path), "old");
-    EXPECT_EQ(design.ProjectChanged, kTrue);
-}
-
 TEST(ProjectWriter, ReplacesAnExistingFileCompletely) {
     // A description longer than two write chunks: every chunk lands, in order, and nothing of the
     // longer old file is left.

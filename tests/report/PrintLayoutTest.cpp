@@ -99,34 +99,5 @@ TEST(PrintedReport, ExactlyEightyCharactersIsOnePageWithoutPageNumber) {
               "-1.2345678E+03");
 }
 
-TEST(PrintedReport, LaterPagesCarryHeaderDistortionTitleAndTheirBlock) {
-    ScriptedMessages messages;
-    const PrintLayout layout = LayOutPrintedReport(testing::FlatAnnularInput(), messages);
-    ASSERT_EQ(layout.pageCount, 3);
-    ASSERT_EQ(layout.pages.size(), 3U);
-    const std::string stamp = "Tidewell  Ver. 4.6" + std::string(10, ' ') + "14:05:09" +
-                              std::string(6, ' ') + "2024-03-18" + std::string(4, ' ');
-    EXPECT_EQ(layout.pages[0].lines[0], stamp + "Page 1 of 3");
-    for (int p = 2; p <= 3; ++p) {
-        const auto& lines = layout.pages[static_cast<size_t>(p - 1)].lines;
-        ASSERT_EQ(lines.size(), 8U);  // header, empty, title, empty, 4 grid rows
-        EXPECT_EQ(lines[0], stamp + "Page " + std::to_string(p) + " of 3");
-        EXPECT_EQ(lines[1], "");
-        EXPECT_EQ(lines[2], "Flat Annular Plate distortion: Table eval dia., De (inches): 2.0000");
-        EXPECT_EQ(lines[3], "");
-    }
-    // Page 2 holds columns 6 to 11, page 3 columns 12 to 17. Headings longer than the column
-    // run on without a blank.
-    EXPECT_EQ(layout.pages[1].lines[4],
-              "De Angular DeflHD Radial    HD TangentialHD Shear     HD Vert Defl HD Angular Defl");
-    EXPECT_EQ(layout.pages[2].lines[4],
-              "FD Radial    FD TangentialFD Shear     FD Vert Defl FD Angular DeflAvg Seat");
-    // The annular plate prints its edge restraint with the longer label.
-    const auto& first = layout.pages[0].lines;
-    EXPECT_NE(std::find(first.begin(), first.end(),
-                        std::string(14, ' ') + "Edge Restraint       :  Simply Supported/Free"),
-              first.end());
-}
-
 }  // namespace
 }  // namespace tidewell

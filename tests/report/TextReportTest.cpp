@@ -112,14 +112,5 @@ TEST_F(ReportFileTest, WritesTheReportAndReplacesAnOldFile) {
     EXPECT_FALSE(std::filesystem::exists(path + ".writing"));
 }
 
-TEST_F(ReportFileTest, UnwritablePlaceReportsAndWritesNothing) {
-    const std::string path = (folder_ / "missing-folder" / "Report.txt").string();
-    ScriptedMessages messages;
-    EXPECT_FALSE(WriteReportFile(testing::TubeInput(), path, messages));
-    ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].text, "There was an error in creating this file");
-    EXPECT_FALSE(std::filesystem::exists(path));
-}
-
 }  // namespace
 }  // namespace tidewell

@@ -82,22 +82,6 @@ TEST_P(ConversionUnknown, MessageAndFactorOne) {
 INSTANTIATE_TEST_SUITE_P(Names, ConversionUnknown,
                          ::testing::Values("FT", "ksi", " psi", "psi ", "", "Ft(sea)"));
 
-// Every entry of every list the windows fill is a name of the table.
-TEST(UnitLists, EveryEntryIsRecognised) {
-    const std::vector<const std::vector<std::string>*> lists{
-        &LengthUnitList(),         &PressUnitList(),
-        &DistortionUnitList(),     &DepthUnitList(),
-        &StressUnitList(),         &DeflectionUnitList(),
-        &AngleDeflectUnitList(),   &FailUnitList(),
-        &WeightUnitList(),         &MaterialPressureUnitList(),
-        &MaterialDensityUnitList()};
-    ScriptedMessages messages;
-    for (const auto* list : lists) {
-        for (const std::string& name : *list) Conversion(name, messages);
-    }
-    EXPECT_TRUE(messages.Empty());
-}
-
 using Names = std::vector<std::string>;
 
 struct SelectRow {
