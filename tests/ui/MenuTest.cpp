@@ -1,5 +1,5 @@
 // The main window's menus: every item with its caption, shortcut and initial state, the menu lock,
-// the shortcuts that win over a focused text box, the edit commands and the small commands.
+// the shortcuts that win over a focused text box and pasting into one-line boxes.
 
 #include <QClipboard>
 #include <QMdiArea>
@@ -22,25 +22,6 @@ private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(folder_.isValid());
-    }
-
-    void menusInOrder() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        QStringList names;
-        QStringList captions;
-        for (QAction* menu : run.main->menuBar()->actions()) {
-            names << menu->menu()->objectName();
-            captions << menu->text();
-        }
-        QCOMPARE(names, QStringList({QStringLiteral("mnuFile"), QStringLiteral("mnuEdit"),
-                                     QStringLiteral("mnuMaterials"), QStringLiteral("mnuWindow"),
-                                     QStringLiteral("mnuDesign"), QStringLiteral("mnuOption"),
-                                     QStringLiteral("mnuHelp")}));
-        QCOMPARE(captions, QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"),
-                                        QStringLiteral("&Materials"), QStringLiteral("&Window"),
-                                        QStringLiteral("&Design"), QStringLiteral("&Options"),
-                                        QStringLiteral("&Help")}));
     }
 
     void itemsAsStarted_data() {
@@ -101,44 +82,6 @@ private slots:
         QCOMPARE(item->isVisible(), visible);
     }
 
-    void separatorsByName() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        for (const char* name : {"mnuitmBlankFile", "mnuitmblnk", "mnuItmBlanklast", "mnuitemblank",
-                                 "mnuitmBlankWindows", "mnuitemHelpBlank"}) {
-            QAction* item = run.Item(name);
-            QVERIFY2(item && item->isSeparator(), name);
-        }
-        QVERIFY(!run.Item("mnuitemblank")->isVisible());
-    }
-
-    void lockLeavesHelpUsable() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
-        run.main->LockMenus();
-        for (QAction* menu : run.main->menuBar()->actions()) {
-            const bool isHelp = menu->menu()->objectName() == QStringLiteral("mnuHelp");
-            QCOMPARE(menu->menu()->isEnabled(), isHelp);
-        }
-        run.Item("mnuitemHelp")->trigger();
-        QWidget* help = DesktopRun::TopLevel("HelpForm");
-        QVERIFY(help && help->isVisible());
-        run.main->UnlockMenus();
-        for (QAction* menu : run.main->menuBar()->actions()) QVERIFY(menu->menu()->isEnabled());
-    }
-
-    void lockedItemDoesNotRun() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
-        run.Type("Title", QStringLiteral("Kept"));
-        run.main->LockMenus();
-        run.Item("mnuitmNew")->trigger();
-        QVERIFY(run.messages.Empty());
-        QCOMPARE(run.design.ProjectTitle, std::string("Kept"));
-    }
-
     void ctrlAInTextBoxRunsAnalysis() {
         MemorySettingsStore store;
         DesktopRun run(store, folder_.path());
@@ -167,29 +110,6 @@ private slots:
         QVERIFY(text.find("Material Properties:") != std::string::npos);
     }
 
-    void cutAndPasteWorkOnFocusedBox() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
-        auto* designer = run.Control<QLineEdit>("Designer");
-        run.Type("Designer", QStringLiteral("Ann Lee"));
-        designer->setSelection(0, 4);
-        run.design.ProjectChanged = kFalse;
-        run.Item("mnuitmCut")->trigger();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Ann "));
-        QCOMPARE(designer->text(), QStringLiteral("Lee"));
-        QCOMPARE(run.design.DesignerName, std::string("Lee"));
-        QCOMPARE(run.design.ProjectChanged, kTrue);
-        designer->setCursorPosition(0);
-        run.Item("mnuitmPaste")->trigger();
-        QCOMPARE(run.design.DesignerName, std::string("Ann Lee"));
-        designer->setSelection(0, 3);
-        run.Item("mnuitmCopy")->trigger();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Ann"));
-        run.Item("mnuitmDelete")->trigger();
-        QCOMPARE(run.design.DesignerName, std::string(" Lee"));
-    }
-
     void pastedLineBreakIsRefused() {
         MemorySettingsStore store;
         DesktopRun run(store, folder_.path());
@@ -207,66 +127,6 @@ private slots:
             QCOMPARE(edit->text(), before);
         }
         QCOMPARE(run.design.ProjectTitle, std::string("Project1"));
-    }
-
-    void revertToDefaults() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
-        run.design.SignificantDigits = 3;
-        run.design.NumericFormat = 0;
-        run.design.HomeFormLeft = 4000;
-        run.design.BodyFormTop = 9;
-        run.Item("MnuItmDefaults")->trigger();
-        QCOMPARE(run.design.ProjectChanged, kTrue);
-        QCOMPARE(run.design.SignificantDigits, int16_t{5});
-        QCOMPARE(run.design.NumericFormat, int16_t{2});
-        QCOMPARE(run.design.HomeFormLeft, 250);
-        QCOMPARE(run.design.BodyFormTop, 1000);
-        QCOMPARE(run.design.EndcapFormHeight, 4125);
-        auto* frame = qobject_cast<QMdiSubWindow*>(run.main->homeForm()->parentWidget());
-        QCOMPARE(frame->pos(), QPoint(250 / 15, 250 / 15));
-    }
-
-    void referencesAndHelp() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
-        run.Item("mnuitmReferences")->trigger();
-        QWidget* references = DesktopRun::TopLevel("ReferenceForm");
-        QVERIFY(references && references->isVisible());
-        QCOMPARE(references->windowTitle(), QStringLiteral("References"));
-        run.Item("mnuitemHelp")->trigger();
-        QWidget* help = DesktopRun::TopLevel("HelpForm");
-        QVERIFY(help && help->isVisible());
-    }
-
-    void activationCountsOnlyRealChanges() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        QSignalSpy changed(run.main.get(), &MainForm::activeChildChanged);
-        run.StartToDesignForm();
-        auto* area = run.main->findChild<QMdiArea*>(QStringLiteral("MdiArea"));
-        auto* frame = qobject_cast<QMdiSubWindow*>(run.main->homeForm()->parentWidget());
-        const int afterStart = changed.count();
-        QVERIFY(afterStart >= 1);
-        // The same window reported active again (after a message box, after another program).
-        emit area->subWindowActivated(frame);
-        emit area->subWindowActivated(frame);
-        QCOMPARE(changed.count(), afterStart);
-        emit area->subWindowActivated(nullptr);
-        emit area->subWindowActivated(frame);
-        QCOMPARE(changed.count(), afterStart + 2);
-    }
-
-    void designFormCannotBeClosed() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
-        auto* frame = qobject_cast<QMdiSubWindow*>(run.main->homeForm()->parentWidget());
-        frame->close();
-        QVERIFY(frame->isVisible());
-        QVERIFY(run.main->homeForm()->isVisible());
     }
 };
 
