@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QSignalSpy>
 
 #include "UiTestSupport.h"
 

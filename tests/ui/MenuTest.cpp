@@ -2,11 +2,7 @@
 // the shortcuts that win over a focused text box and pasting into one-line boxes.
 
 #include <QClipboard>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
-#include <QMenuBar>
-#include <QSignalSpy>
 
 #include "UiTestSupport.h"
 
@@ -114,7 +110,7 @@ private slots:
         MemorySettingsStore store;
         DesktopRun run(store, folder_.path());
         run.StartToDesignForm();
-        for (const char* box : {"Title", "Designer", "Description"}) {
+        for (const char* box : {"Title", "Description"}) {
             auto* edit = run.Control<QLineEdit>(box);
             edit->setFocus();
             edit->selectAll();

@@ -51,7 +51,6 @@ private slots:
         QTest::addColumn<int>("notationAfter");
         QTest::addColumn<QString>("sample");
         QTest::newRow("5 fixed") << 5 << 2 << "5" << 5 << 1 << 2 << "1234.6";
-        QTest::newRow("3 fixed") << 3 << 2 << "3" << 3 << 1 << 2 << "1230";
         // 8 is a count the formatter takes but the box does not: the box's rule gives 4.
         QTest::newRow("8 becomes 4") << 8 << 2 << "4" << 4 << 1 << 2 << "1235";
         // Outside 1 to 12 the dialog shows 5 before the first sample.
@@ -88,8 +87,6 @@ private slots:
                                      << "3" << 3 << "1230";
         QTest::newRow("0 gives 4") << "0"
                                    << "4" << 4 << "1235";
-        QTest::newRow("9 gives 4") << "9"
-                                   << "4" << 4 << "1235";
         QTest::newRow("letters give 4") << "ab"
                                         << "4" << 4 << "1235";
         QTest::newRow("5e0 is 5") << "5e0"
@@ -113,8 +110,6 @@ private slots:
     void sampleInput_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("sample");
-        QTest::newRow("small") << "0.05"
-                               << "0.050000";
         QTest::newRow("rounds up") << "99999.6"
                                    << "100000";
         QTest::newRow("empty is zero") << ""
