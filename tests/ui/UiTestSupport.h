@@ -1,6 +1,5 @@
 #pragma once
-// What the window tests share: scripted file dialogs, one run of the desktop program on scripted
-// seams, and lookups of controls and menu items by their names.
+// What the window tests share: scripted file dialogs, one run of the program, named lookups.
 
 #include <QAction>
 #include <QApplication>
@@ -60,9 +59,7 @@ inline bool CopyMaterialsDatabase(const QString& folder) {
     return QFile::copy(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/DesMat.Dat"), target);
 }
 
-// One run of the desktop program: its own design record, scripted messages and dialogs, a
-// settings store that may outlive it (to carry preferences to the next run) and a temporary
-// program folder.
+// One run of the desktop program on scripted seams, a settings store and a program folder.
 class DesktopRun {
 public:
     explicit DesktopRun(MemorySettingsStore& store, const QString& folder,
@@ -87,8 +84,7 @@ public:
         if (!QTest::qWaitForWindowActive(main.get())) qWarning("main window not active");
     }
 
-    // Picks an entry of a list as the user does from its drop-down (also the entry already
-    // shown: picking "Tube" twice runs the handling twice).
+    // Picks an entry of a list as the user does (also the entry already shown).
     static void Choose(QComboBox* box, int index) {
         box->setCurrentIndex(index);
         emit box->activated(index);
