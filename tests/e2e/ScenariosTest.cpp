@@ -12,6 +12,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/BodyForm.h"
+#include "ui/MATDBS.h"
 #include "ui/ResultForm.h"
 
 using namespace tidewell;
@@ -58,11 +59,10 @@ private slots:
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     }
 
-    // New design, the tube's geometry typed in its editor, the material the preferences name,
-    // the analysis, and the report saved as text.
+    // New design, the material chosen in the materials window, the tube's geometry typed in its
+    // editor, the analysis, and the report saved as text.
     void newTubeToReport() {
         MemorySettingsStore store;
-        store.values[{"Tidewell", "Newest_Testing", "DEFAULTMATERIAL"}] = "Ti-6Al-4V Annealed";
         DesktopRun run(store, folder_.path());
         run.main->StartUp();
         Photograph(DesktopRun::TopLevel("IntroForm"), "welcome");
@@ -71,6 +71,17 @@ private slots:
         DesktopRun::ClickTopLevel("DisclaimerForm", "ContinueOn");
         QVERIFY(QTest::qWaitForWindowActive(run.main.get()));
         run.Type("Title", QStringLiteral("Tutorial tube"));
+        run.Control<QPushButton>("Command1")->click();  // Choose
+        QWidget* materials = run.main->materialsForm();
+        QVERIFY(materials);
+        for (const auto& [list, entry] : {std::pair{"CategoryList", "Metals"},
+                                          {"SubCategoryList", "Titanium"},
+                                          {"MaterialList", "Ti-6Al-4V Annealed"}}) {
+            auto* box = materials->findChild<QComboBox*>(QLatin1String(list));
+            DesktopRun::Choose(box, box->findText(QLatin1String(entry)));
+        }
+        Photograph(materials, "materials");
+        materials->findChild<QPushButton*>(QStringLiteral("Done"))->click();
         QCOMPARE(run.Control<QLabel>("Material")->text(), QStringLiteral("Ti-6Al-4V Annealed"));
 
         Key(run.main.get(), Qt::Key_B);  // View/Edit Body
