@@ -113,4 +113,15 @@ RatingShown SafetyFactorsModel::Rate(const DesignRecord& design, const ResultsRe
     return shown;
 }
 
+std::vector<std::vector<std::string>> SafetyFactorsModel::ReportLines(
+    const DesignRecord& design, const ResultsRequest& request, UserMessages& messages) const {
+    const std::optional<SafetyFactors> factors = Factors();
+    if (!factors) return {};
+    const HousingRating housing = RateDesign(design, request, *factors, messages);
+    if (!housing.Ok()) return {};
+    ResultsFormatter format(design.SignificantDigits, design.NumericFormat, messages);
+    return RatingBlock(housing, *factors, RatingUnits{request.pressureUnit, request.depthUnit},
+                       format);
+}
+
 }  // namespace tidewell

@@ -55,6 +55,12 @@ public:
     RatingShown Rate(const DesignRecord& design, const ResultsRequest& request,
                      UserMessages& messages) const;
 
+    // The report's rating block (RatingBlock) with these factors; empty when no factor is given
+    // or a part could not be analysed.
+    std::vector<std::vector<std::string>> ReportLines(const DesignRecord& design,
+                                                      const ResultsRequest& request,
+                                                      UserMessages& messages) const;
+
 private:
     SettingsStore& store_;
     std::string texts_[2];

@@ -99,10 +99,12 @@ std::optional<ReportInput> MainForm::CurrentReportInput() {
         return std::nullopt;
     }
     const ResultFormModel& window = results_->Model();
-    return AssembleReportInput(
+    ReportInput input = AssembleReportInput(
         design_, *material, window.View(),
         ResultsWindowTexts{window.UnitList(ResultUnitList::WtUnits).Text(), window.EvalText()},
         DesktopReportClock());
+    input.ratingLines = results_->RatingReportLines();
+    return input;
 }
 
 }  // namespace tidewell

@@ -435,6 +435,10 @@ void ResultForm::ShowRating() {
     }
 }
 
+std::vector<std::vector<std::string>> ResultForm::RatingReportLines() {
+    return safety_.ReportLines(design_, model_.Request(), messages_);
+}
+
 void ResultForm::ChartButton_Click() {
     if (!model_.View().Ok() || model_.View().cells.empty()) return;
     ResultsChartForm chart(model_.View(), this);

@@ -44,6 +44,9 @@ public:
     void CopyCells();
     bool CopyFromGrid();
 
+    // The rating block the report adds after its failure results; empty without factors.
+    std::vector<std::vector<std::string>> RatingReportLines();
+
     // The "Report" button works once printing is wired to reportRequested.
     void SetReportAvailable(bool available);
 
