@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <string>
 
 #include "analysis/DesignValidation.h"
@@ -13,67 +12,48 @@
 namespace tidewell {
 namespace {
 
+enum Class { Metal, Plastic, PlasticUsingWorking, Glass };
+
 struct MaterialValueCase {
     const char* name;
-    std::function<void(DesignRecord&)> material;  // sets the class and spoils one value
-    std::string faults;                           // the expected text, lines after CRs
+    Class material;
+    double DesignRecord::*value;
+    double spoilt;
+    std::string faults;  // the line naming the value; empty when valid
 };
 
 class MaterialValueValidation : public ::testing::TestWithParam<MaterialValueCase> {};
 
 TEST_P(MaterialValueValidation, ListsTheValue) {
-    DesignRecord design = testing::TitledMetal();
-    design.BodyType = kTubeBody;
-    design.BodyDim = {4, 5, 0.5, 20, 0};
-    design.PressureSource = 1;  // external
-    GetParam().material(design);
-    EXPECT_EQ(ValidateDesign(design).text, GetParam().faults);
+    const MaterialValueCase& c = GetParam();
+    DesignRecord d = testing::TitledMetal();
+    d.BodyType = kTubeBody;
+    d.BodyDim = {4, 5, 0.5, 20, 0};
+    d.PressureSource = 1;  // external
+    if (c.material == Plastic || c.material == PlasticUsingWorking) testing::SetPlastic(d);
+    if (c.material == Glass) testing::SetGlass(d);
+    d.UseWorkingStrength = c.material == PlasticUsingWorking ? 1 : 0;
+    d.*c.value = c.spoilt;
+    EXPECT_EQ(ValidateDesign(d).text, c.faults.empty() ? "" : "\r     " + c.faults);
 }
 
+using D = DesignRecord;
 INSTANTIATE_TEST_SUITE_P(
     Rows, MaterialValueValidation,
     ::testing::Values(
-        MaterialValueCase{"NegativeModulus", [](DesignRecord& d) { d.YoungsModulus = -10e6; },
-                          "\r     Young's Modulus"},
-        MaterialValueCase{"NanModulus", [](DesignRecord& d) { d.YoungsModulus = std::nan(""); },
-                          "\r     Young's Modulus"},
-        MaterialValueCase{"NegativePoisson", [](DesignRecord& d) { d.PoissonsRatio = -0.1; },
-                          "\r     Poisson's ratio"},
-        MaterialValueCase{"PoissonOfOneHalf", [](DesignRecord& d) { d.PoissonsRatio = 0.5; },
-                          "\r     Poisson's ratio"},
-        MaterialValueCase{"PoissonJustBelowOneHalf",
-                          [](DesignRecord& d) { d.PoissonsRatio = 0.4999; }, ""},
-        MaterialValueCase{"PoissonOfPointSix", [](DesignRecord& d) { d.PoissonsRatio = 0.6; },
-                          "\r     Poisson's ratio"},
-        MaterialValueCase{"NegativeDensity", [](DesignRecord& d) { d.Density = -0.1; },
-                          "\r     Density"},
-        MaterialValueCase{"NegativeYield", [](DesignRecord& d) { d.YieldStrength = -35000; },
-                          "\r     Yield stress"},
-        MaterialValueCase{"NegativeWorkingStrengthInUse",
-                          [](DesignRecord& d) {
-                              testing::SetPlastic(d);
-                              d.UseWorkingStrength = 1;
-                              d.SecondaryStrength = -3000;
-                          },
-                          "\r     Working strength"},
-        MaterialValueCase{"NegativeWorkingStrengthUnused",
-                          [](DesignRecord& d) {
-                              testing::SetPlastic(d);
-                              d.SecondaryStrength = -3000;
-                          },
+        MaterialValueCase{"NegativeModulus", Metal, &D::YoungsModulus, -10e6, "Young's Modulus"},
+        MaterialValueCase{"NanModulus", Metal, &D::YoungsModulus, std::nan(""), "Young's Modulus"},
+        MaterialValueCase{"NegativePoisson", Metal, &D::PoissonsRatio, -0.1, "Poisson's ratio"},
+        MaterialValueCase{"PoissonOfOneHalf", Metal, &D::PoissonsRatio, 0.5, "Poisson's ratio"},
+        MaterialValueCase{"PoissonJustBelowOneHalf", Metal, &D::PoissonsRatio, 0.4999, ""},
+        MaterialValueCase{"NegativeDensity", Metal, &D::Density, -0.1, "Density"},
+        MaterialValueCase{"NegativeYield", Metal, &D::YieldStrength, -35000, "Yield stress"},
+        MaterialValueCase{"NegativeWorkingStrengthInUse", PlasticUsingWorking,
+                          &D::SecondaryStrength, -3000, "Working strength"},
+        MaterialValueCase{"NegativeWorkingStrengthUnused", Plastic, &D::SecondaryStrength, -3000,
                           ""},
-        MaterialValueCase{"NegativeCompressiveStrength",
-                          [](DesignRecord& d) {
-                              testing::SetGlass(d);
-                              d.SecondaryStrength = -1;
-                          },
-                          "\r     Compressive strength"},
-        MaterialValueCase{"EveryValueNegative",
-                          [](DesignRecord& d) {
-                              d.YoungsModulus = d.PoissonsRatio = d.Density = d.YieldStrength = -1;
-                          },
-                          "\r     Young's Modulus\r     Poisson's ratio\r     Density\r     "
-                          "Yield stress"}),
+        MaterialValueCase{"NegativeCompressiveStrength", Glass, &D::SecondaryStrength, -1,
+                          "Compressive strength"}),
     testing::RowName<MaterialValueCase>);
 
 }  // namespace

@@ -18,37 +18,28 @@ namespace {
 
 constexpr int kIn = 0, kMm = 1, kCm = 4;
 
-// One user step: type text into a field and leave it, choose a unit, or choose a fixed option.
-struct Step {
-    enum Kind { Type, Unit, Fixed } kind;
-    int index;
-    std::string text;
-    int choice = 0;
-};
-Step Type(int field, const std::string& text) {
-    return {Step::Type, field, text};
-}
-Step Unit(int list, int entry) {
-    return {Step::Unit, list, "", entry};
-}
-Step Fixed(int option) {
-    return {Step::Fixed, 0, "", option};
-}
-
 template <typename Row>
 std::string Named(const ::testing::TestParamInfo<Row>& row) {
     return row.param.name;
 }
 
-void Drive(GeometryEditor& editor, const std::vector<Step>& steps) {
-    for (const Step& step : steps) {
-        if (step.kind == Step::Type) {
-            editor.FieldEdited(step.index, step.text);
-            editor.Commit();
-        } else if (step.kind == Step::Unit) {
-            editor.UnitChosen(step.index, step.choice);
+// The user's steps, separated by ';': "2=text" types into field 2 and leaves it, "u2=4" chooses
+// entry 4 of unit list 2, "f1" chooses fixed option 1.
+void Drive(GeometryEditor& editor, const std::string& steps) {
+    std::size_t from = 0;
+    while (from < steps.size()) {
+        std::size_t end = steps.find(';', from);
+        if (end == std::string::npos) end = steps.size();
+        const std::string step = steps.substr(from, end - from);
+        from = end + 1;
+        const std::size_t equals = step.find('=');
+        if (step[0] == 'f') {
+            editor.FixedOptionChosen(std::stoi(step.substr(1)));
+        } else if (step[0] == 'u') {
+            editor.UnitChosen(std::stoi(step.substr(1)), std::stoi(step.substr(equals + 1)));
         } else {
-            editor.FixedOptionChosen(step.choice);
+            editor.FieldEdited(std::stoi(step), step.substr(equals + 1));
+            editor.Commit();
         }
     }
 }
@@ -65,7 +56,7 @@ struct EditorRow {
     const char* name;
     int bodyList;    // 0 tube, 2 endcap only
     int endcapList;  // -1 body editor
-    std::vector<Step> steps;
+    const char* steps;
     std::vector<double> typed;  // expected typed values of fields 0 ...; -1 not checked
 };
 
@@ -92,42 +83,27 @@ TEST_P(EditorRows, StoreWhatTheUserMeant) {
     EXPECT_TRUE(messages.Empty());
 }
 
+// Units: 0 in, 1 mm, 4 cm.
+using R = EditorRow;
 INSTANTIATE_TEST_SUITE_P(
     Editors, EditorRows,
     ::testing::Values(
-        EditorRow{"WallFromTheDiameters", 0, -1, {Type(0, "4"), Type(1, "5")}, {4, 5, 0.5}},
+        R{"WallFromTheDiameters", 0, -1, "0=4;1=5", {4, 5, 0.5}},
         // The option starts at "Maintain I.D. constant": the edited wall moves the O.D.
-        EditorRow{
-            "WallMovesOdByDefault", 0, -1, {Type(0, "4"), Type(1, "5"), Type(2, "1")}, {4, 6, 1}},
-        EditorRow{"WallMovesIdWithOdKept",
-                  0,
-                  -1,
-                  {Fixed(1), Type(0, "4"), Type(1, "5"), Type(2, "1")},
-                  {3, 5, 1}},
+        R{"WallMovesOdByDefault", 0, -1, "0=4;1=5;2=1", {4, 6, 1}},
+        R{"WallMovesIdWithOdKept", 0, -1, "f1;0=4;1=5;2=1", {3, 5, 1}},
         // 127 mm - 100 mm = 27 mm, half of it 13.5 mm = 1.35 cm.
-        EditorRow{"WallInItsOwnUnit",
-                  0,
-                  -1,
-                  {Unit(0, kMm), Unit(2, kCm), Type(0, "100"), Type(1, "5")},
-                  {100, 5, 1.35}},
-        EditorRow{"ZeroAndNegativeEmpty", 0, -1, {Type(0, "0"), Type(1, "-3")}, {0, 0, 0}},
-        EditorRow{"EngineeringSuffix", 0, -1, {Type(3, "2 k")}, {-1, -1, -1, 2000}},
-        EditorRow{"ConeCompletesToo", 2, 1, {Type(1, "6"), Type(2, "0.5")}, {5, 6, 0.5}},
-        EditorRow{"FewestIncrements", 2, 0, {Type(5, "1")}, {-1, -1, -1, -1, -1, 2}},
-        EditorRow{"MostIncrements", 2, 0, {Type(5, "5000")}, {-1, -1, -1, -1, -1, 1000}},
-        EditorRow{"WholeIncrements", 2, 0, {Type(5, "49.6")}, {-1, -1, -1, -1, -1, 50}},
-        EditorRow{"HoleWiderThanPlate", 2, 0, {Type(1, "10"), Type(3, "12")}, {0, 10, 0, 0}},
-        EditorRow{"FreeDiameterBeyondPlate",
-                  2,
-                  0,
-                  {Type(1, "10"), Type(3, "2"), Type(0, "11")},
-                  {0, 10, 0, 2, 2, 50, 2, 2}},
-        EditorRow{"FreeDiameterInsideHole",
-                  2,
-                  0,
-                  {Type(1, "10"), Type(3, "2"), Type(0, "1")},
-                  {0, 10, 0, 2}},
-        EditorRow{"CircularFreeBeyondPlate", 2, 3, {Type(1, "10"), Type(0, "11")}, {0, 10}}),
+        R{"WallInItsOwnUnit", 0, -1, "u0=1;u2=4;0=100;1=5", {100, 5, 1.35}},
+        R{"ZeroAndNegativeEmpty", 0, -1, "0=0;1=-3", {0, 0, 0}},
+        R{"EngineeringSuffix", 0, -1, "3=2 k", {-1, -1, -1, 2000}},
+        R{"ConeCompletesToo", 2, 1, "1=6;2=0.5", {5, 6, 0.5}},
+        R{"FewestIncrements", 2, 0, "5=1", {-1, -1, -1, -1, -1, 2}},
+        R{"MostIncrements", 2, 0, "5=5000", {-1, -1, -1, -1, -1, 1000}},
+        R{"WholeIncrements", 2, 0, "5=49.6", {-1, -1, -1, -1, -1, 50}},
+        R{"HoleWiderThanPlate", 2, 0, "1=10;3=12", {0, 10, 0, 0}},
+        R{"FreeDiameterBeyondPlate", 2, 0, "1=10;3=2;0=11", {0, 10, 0, 2, 2, 50, 2, 2}},
+        R{"FreeDiameterInsideHole", 2, 0, "1=10;3=2;0=1", {0, 10, 0, 2}},
+        R{"CircularFreeBeyondPlate", 2, 3, "1=10;0=11", {0, 10}}),
     Named<EditorRow>);
 
 // --- the program's own changes never convert or rewrite ----------------------------------------
@@ -182,12 +158,12 @@ TEST(EditorScenario, CancelRestoresAndTheRestoredTubeIsValid) {
     ScriptedMessages messages;
     {
         BodyEditorModel body(design, messages);
-        Drive(body, {Type(0, "4"), Type(1, "5"), Type(3, "20")});
+        Drive(body, "0=4;1=5;3=20");
     }
     design.BodyGeometryValid = kFalse;  // whatever an earlier route left behind
     BodyEditorModel body(design, messages);
     body.Activate();
-    Drive(body, {Type(0, "3"), Unit(1, kMm), Type(3, "")});
+    Drive(body, "0=3;u1=1;3=");
     body.Cancel();
     EXPECT_EQ(design.BodyDimEntered, (std::array<double, 5>{4, 5, 0.5, 20, 0}));
     EXPECT_EQ(body.UnitSelection(1), kIn);
@@ -202,7 +178,7 @@ TEST(EditorScenario, AlignTakesTheSmallestNumber) {
     ScriptedMessages messages;
     EndcapEditorModel endcap(design, messages);
     endcap.LoadOptionChosen(kCustomLoading);
-    Drive(endcap, {Type(1, "20"), Type(3, "1"), Type(6, "2.5"), Type(4, "10"), Type(7, "3")});
+    Drive(endcap, "1=20;3=1;6=2.5;4=10;7=3");
     endcap.Align();
     for (const int field : {4, 6, 7}) EXPECT_DOUBLE_EQ(design.EndcapDimEntered[field], 2.5);
 }
@@ -212,7 +188,7 @@ TEST(EditorScenario, OneLoadUnitListServesThreeFields) {
     ScriptedMessages messages;
     EndcapEditorModel endcap(design, messages);
     endcap.LoadOptionChosen(kCustomLoading);
-    Drive(endcap, {Type(1, "20"), Type(3, "1"), Type(4, "4"), Type(6, "2"), Type(7, "5")});
+    Drive(endcap, "1=20;3=1;4=4;6=2;7=5");
     endcap.UnitChosen(4, kMm);
     EXPECT_EQ(design.EndcapDimEntered, (std::array<double, 8>{0, 20, 0, 1, 101.6, 50, 50.8, 127}));
     EXPECT_EQ(design.EndcapDim[6], 2);
@@ -224,7 +200,7 @@ TEST(EditorScenario, DefaultLoadsFollowTheHoleInItsUnit) {
     DesignRecord design = NewDesign(2, 0);
     ScriptedMessages messages;
     EndcapEditorModel endcap(design, messages);
-    Drive(endcap, {Unit(3, kCm), Type(1, "10"), Type(3, "2.54")});
+    Drive(endcap, "u3=4;1=10;3=2.54");
     EXPECT_EQ(endcap.UnitSelection(4), kCm);
     for (const int field : {4, 6, 7}) EXPECT_DOUBLE_EQ(design.EndcapDimEntered[field], 2.54);
     EXPECT_FALSE(endcap.Field(6).enabled);
@@ -266,15 +242,10 @@ TEST_P(PipeRows, MatchTheStandards) {
 
 INSTANTIATE_TEST_SUITE_P(Pipes, PipeRows,
                          ::testing::Values(PipeRow{"Two40", 6, 3, 2.375, 0.154},
-                                           PipeRow{"Two160", 8, 3, 2.375, 0.344},
                                            PipeRow{"OneHalf10S", 2, 2, 1.9, 0.109},
-                                           PipeRow{"Six160", 8, 7, 6.625, 0.719},
                                            PipeRow{"Ten80", 7, 9, 10.75, 0.594},
                                            PipeRow{"TwelveStandard", 1, 10, 12.75, 0.375},
-                                           PipeRow{"Twelve80", 7, 10, 12.75, 0.688},
-                                           PipeRow{"Twenty40", 6, 14, 20, 0.594},
-                                           PipeRow{"TwentyFour40", 6, 16, 24, 0.688},
-                                           PipeRow{"ThirtyTwo40", 6, 20, 32, 0.688}),
+                                           PipeRow{"TwentyFour40", 6, 16, 24, 0.688}),
                          Named<PipeRow>);
 
 TEST(PipeTable, APickFillsTheTubeInInchesAndAnEmptyCellDoesNothing) {

@@ -3,7 +3,6 @@
 // table filling the tube, and a name for every control a screen reader can reach.
 
 #include <QAbstractScrollArea>
-#include <QCheckBox>
 #include <QMdiSubWindow>
 
 #include "UiTestSupport.h"
@@ -70,17 +69,6 @@ private slots:
         QCOMPARE(run_->main->endCapForm()->windowTitle(),
                  QStringLiteral("Flat Circular Endcap - Simply Supported"));
         AllNamed(run_->main->endCapForm());
-        // An annular plate without loads cannot be analysed, until the design changes.
-        DesktopRun::Choose(run_->Control<QComboBox>("EndCapBox"), 0);
-        QTRY_VERIFY(!run_->main->endCapForm());
-        run_->Item("mnuitmEndcap")->trigger();
-        EndCapForm* endcap = run_->main->endCapForm();
-        In<QCheckBox>(endcap, "UniformLoadCheck")->click();
-        In<QCheckBox>(endcap, "LineLoadCheck")->click();
-        QVERIFY(!In<QPushButton>(endcap, "AnalysisButton")->isEnabled());
-        QVERIFY(!run_->Item("mnuitmAnalyze")->isEnabled());
-        DesktopRun::Choose(run_->Control<QComboBox>("BodyBox"), 0);
-        QVERIFY(run_->Item("mnuitmAnalyze")->isEnabled());
     }
 
     void whatWasTypedIsSavedAndAnalysed() {
