@@ -126,31 +126,23 @@ TEST(EditorScenario, DisplayDigitsNeverRoundTheStoredPipe) {
     EXPECT_NEAR(design.BodyDimEntered[0], 2.067, 1e-12);
 }
 
-TEST(EditorScenario, OpeningAMetricDesignConvertsNothing) {
+TEST(EditorScenario, OpeningAMetricDesignConvertsAndRecomputesNothing) {
     DesignRecord design = NewDesign(0);
     design.UnitSystem = 1;
-    design.BodyDimEntered = {100, 0, 0, 0, 0};
-    design.BodyDim = {100 / 25.4, 0, 0, 0, 0};
-    design.BodyDimUnit = {1, -1, -1, -1, -1};
+    design.BodyDimEntered = {100, 127, 20, 500, 0};  // a wall the diameters do not give
+    design.BodyDim = {100 / 25.4, 127 / 25.4, 20 / 25.4, 500 / 25.4, 0};
+    design.BodyDimUnit = {1, -1, 1, 1, -1};
     ScriptedMessages messages;
     BodyEditorModel body(design, messages);
     body.Activate();
     EXPECT_EQ(body.UnitSelection(0), kMm);
     EXPECT_EQ(body.UnitSelection(1), kMm);  // the metric default
-    EXPECT_DOUBLE_EQ(design.BodyDimEntered[0], 100);
-    body.Cancel();
-    EXPECT_DOUBLE_EQ(design.BodyDimEntered[0], 100);
-}
-
-TEST(EditorScenario, LoadedGeometryIsNotRecomputed) {
-    DesignRecord design = NewDesign(0);
-    design.BodyDimEntered = design.BodyDim = {4, 5, 1, 20, 0};
-    ScriptedMessages messages;
-    BodyEditorModel body(design, messages);
-    body.Activate();
-    body.Commit();
-    EXPECT_DOUBLE_EQ(design.BodyDim[2], 1);
-    EXPECT_DOUBLE_EQ(design.BodyDim[1], 5);
+    // Neither leaving a field unedited nor Cancel recomputes or converts the loaded geometry.
+    for (const bool cancel : {false, true}) {
+        cancel ? body.Cancel() : body.Commit();
+        EXPECT_EQ(design.BodyDimEntered, (std::array<double, 5>{100, 127, 20, 500, 0}));
+        EXPECT_DOUBLE_EQ(design.BodyDim[2], 20 / 25.4);
+    }
 }
 
 TEST(EditorScenario, CancelRestoresAndTheRestoredTubeIsValid) {

@@ -20,27 +20,10 @@ namespace {
 using List = CatalogueList;
 using Field = MaterialField;
 
-MaterialRecord Acrylic() {
-    MaterialRecord r;
-    r.Name = "Acrylic";
-    r.MainCategory = "Plastics";
-    r.SubCategory = "Acrylic";
-    r.StrengthValue = 10.5;
-    r.StrengthUnit = r.Strength2Unit = "Ksi";
-    r.Strength2Value = 1.5;
-    r.ModulusValue = 0.45;
-    r.ModulusUnit = "Mpsi";
-    r.DensityValue = 0.043;
-    r.DensityUnit = "lb/cu in";
-    r.PoissonValue = 0.37;
-    r.InUse = kMaterialInUse;
-    return r;
-}
-
 class Safeguards : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(WriteMaterialsFile(path, {Acrylic()}));
+        ASSERT_TRUE(WriteMaterialsFile(path, {}));
         catalogue.FormLoad();
         catalogue.Activate();
     }
@@ -170,16 +153,16 @@ TEST_F(Safeguards, OtherCategoryIsLoadedAndFoundAgainByName) {
 }
 
 TEST_F(Safeguards, ResultsQuoteTheMaterialAsLoadedWhileItIsEdited) {
-    catalogue.SelectListEntry(List::CategoryList, 4);
-    catalogue.SelectListEntry(List::SubCategoryList, 0);  // loads Acrylic
+    Add("Acrylic");
+    catalogue.DoneClicked();
     catalogue.EditClicked();
     catalogue.SetFieldText(Field::YsVal, "12");
     catalogue.SelectListEntry(List::CategoryList, 3);  // "Metals": no secondary panel
     ResultsRequest request;
     QuoteLoadedMaterial(catalogue.LoadedMaterial(), request);
-    EXPECT_EQ(request.primaryStrengthValue, "10.5");
+    EXPECT_EQ(request.primaryStrengthValue, "9");
     EXPECT_EQ(request.secondaryStrengthCaption, "Working Strength");
-    EXPECT_EQ(request.secondaryStrengthValue, "1.5");
+    EXPECT_EQ(request.secondaryStrengthValue, "2");
     EXPECT_EQ(request.secondaryStrengthUnit, "Ksi");
     EXPECT_EQ(catalogue.LoadedMaterial().fields.units.strength, 0);  // "Ksi"
 }
