@@ -91,13 +91,6 @@ private slots:
         run_->Type("Title", QStringLiteral("Fixed"));
         QCOMPARE(run_->design.ProjectTitle, std::string("Fixed"));
     }
-
-    void windowsNotYetBuiltStayDisabled() {
-        QVERIFY(run_->Control<QPushButton>("ShowBody")->isEnabled());
-        QVERIFY(run_->Item("mnuitmBody")->isEnabled());
-        DesktopRun::Choose(Box("BodyBox"), 2);
-        QVERIFY(run_->Item("mnuitmEndcap")->isEnabled());
-    }
 };
 
 QTEST_MAIN(HomeFormTest)

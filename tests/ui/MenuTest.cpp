@@ -20,62 +20,20 @@ private slots:
         QVERIFY(folder_.isValid());
     }
 
-    void itemsAsStarted_data() {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shortcut");
-        // A hidden item is also unusable: its shortcut does nothing.
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<bool>("visible");
-        auto row = [](const char* item, const char* menu, const char* caption, const char* shortcut,
-                      bool enabled, bool visible) {
-            QTest::newRow(item) << QString::fromLatin1(menu) << QString::fromLatin1(caption)
-                                << QString::fromLatin1(shortcut) << enabled << visible;
-        };
-        row("mnuitmNew", "mnuFile", "&New Design", "Ctrl+N", true, true);
-        row("mnuItmOpen", "mnuFile", "&Open Design", "Ctrl+O", true, true);
-        row("mnuitmSave", "mnuFile", "&Save Design", "Ctrl+S", true, true);
-        row("mnuitmSaveAs", "mnuFile", "Save &As. . .", "", true, true);
-        row("mnuitmPrintSetup", "mnuFile", "Print S&etup . . .", "", false, true);
-        row("mnuitmPrint", "mnuFile", "&Print . . .", "Ctrl+P", false, true);
-        row("mnuitmQuit", "mnuFile", "&Quit", "Ctrl+Q", true, true);
-        row("mnuItmOpenProj_0", "mnuFile", "1st", "", false, false);
-        row("mnuItmOpenProj_1", "mnuFile", "2nd", "", true, true);
-        row("mnuItmOpenProj_2", "mnuFile", "3rd", "", true, true);
-        row("mnuItmOpenProj_3", "mnuFile", "4th", "", true, true);
-        row("mnuitmUndo", "mnuEdit", "&Undo", "Ctrl+Z", false, false);
-        row("mnuitmCut", "mnuEdit", "Cu&t", "Ctrl+X", true, true);
-        row("mnuitmCopy", "mnuEdit", "&Copy", "Ctrl+C", true, true);
-        row("mnuitmPaste", "mnuEdit", "&Paste", "Ctrl+V", true, true);
-        row("mnuitmDelete", "mnuEdit", "&Delete", "Ctrl+D", true, true);
-        row("mnuitmCopyReport", "mnuEdit", "&Copy Analysis to Clipboard", "Ctrl+R", false, false);
-        row("mnuitmViewProp", "mnuMaterials", "&View Materials", "", true, true);
-        row("mnuitmReferences", "mnuWindow", "&References", "", true, true);
-        row("mnuitmDisclaimer", "mnuWindow", "&Disclaimer", "", true, true);
-        row("mnuitmBody", "mnuDesign", "View/Edit &Body", "Ctrl+B", false, true);
-        row("mnuitmEndcap", "mnuDesign", "View/Edit &Endcap", "Ctrl+E", false, true);
-        row("mnuitmAnalyze", "mnuDesign", "Perform &Analysis", "Ctrl+A", true, true);
-        row("mnuitmFormat", "mnuOption", "Display Format. . .", "", true, true);
-        row("MnuItmDefaults", "mnuOption", "Revert to defaults", "", true, true);
-        row("mnuitemHelp", "mnuHelp", "Help", "", true, true);
-        row("mnuitemAbout", "mnuHelp", "&About Tidewell", "", true, true);
-    }
-
     void itemsAsStarted() {
-        QFETCH(QString, menu);
-        QFETCH(QString, caption);
-        QFETCH(QString, shortcut);
-        QFETCH(bool, enabled);
-        QFETCH(bool, visible);
+        // Before a results window or a body exists, the report items and the editors are
+        // unusable; a hidden item's shortcut does nothing either.
         MemorySettingsStore store;
         DesktopRun run(store, folder_.path());
-        QAction* item = run.Item(QTest::currentDataTag());
-        QVERIFY(item);
-        QVERIFY(run.main->findChild<QMenu*>(menu)->actions().contains(item));
-        QCOMPARE(item->text(), caption);
-        QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), shortcut);
-        QCOMPARE(item->isEnabled(), enabled);
-        QCOMPARE(item->isVisible(), visible);
+        for (const char* name : {"mnuitmPrintSetup", "mnuitmPrint", "mnuItmOpenProj_0",
+                                 "mnuitmUndo", "mnuitmCopyReport", "mnuitmBody", "mnuitmEndcap"})
+            QVERIFY2(!run.Item(name)->isEnabled() || !run.Item(name)->isVisible(), name);
+        for (const char* name : {"mnuitmNew", "mnuItmOpen", "mnuitmSave", "mnuitmSaveAs",
+                                 "mnuitmQuit", "mnuitmCut", "mnuitmCopy", "mnuitmPaste",
+                                 "mnuitmDelete", "mnuitmViewProp", "mnuitmAnalyze", "mnuitmFormat"})
+            QVERIFY2(run.Item(name)->isEnabled() && run.Item(name)->isVisible(), name);
+        QCOMPARE(run.Item("mnuitmPrint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QCOMPARE(run.Item("mnuitmAnalyze")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
     }
 
     void ctrlAInTextBoxRunsAnalysis() {
