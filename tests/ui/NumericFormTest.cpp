@@ -78,56 +78,46 @@ private slots:
         QVERIFY(dialog.messages.Empty());
     }
 
+    // Typing into the count box or the sample box; an empty text is a deletion.
     void typedDigits_data() {
+        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("sample");
-        QTest::newRow("3.7 keeps 3") << "3.7"
-                                     << "3" << 3 << "1230";
-        QTest::newRow("0 gives 4") << "0"
-                                   << "4" << 4 << "1235";
-        QTest::newRow("letters give 4") << "ab"
-                                        << "4" << 4 << "1235";
-        QTest::newRow("5e0 is 5") << "5e0"
-                                  << "5" << 5 << "1234.6";
+        auto row = [](const char* tag, const char* box, const char* typed, const char* shown,
+                      int stored, const char* sample) {
+            QTest::newRow(tag) << QString::fromLatin1(box) << QString::fromLatin1(typed)
+                               << QString::fromLatin1(shown) << stored
+                               << QString::fromLatin1(sample);
+        };
+        row("3.7 keeps 3", "SigDigs", "3.7", "3", 3, "1230");
+        row("0 gives 4", "SigDigs", "0", "4", 4, "1235");
+        row("letters give 4", "SigDigs", "ab", "4", 4, "1235");
+        row("5e0 is 5", "SigDigs", "5e0", "5", 5, "1234.6");
+        row("sample rounds up", "SampleInput", "99999.6", "5", 5, "100000");
+        row("empty sample is zero", "SampleInput", "", "5", 5, "0.0000");
     }
 
     void typedDigits() {
+        QFETCH(QString, box);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(int, stored);
         QFETCH(QString, sample);
         Dialog dialog(5, 2);
-        dialog.Type("SigDigs", typed);
+        const QByteArray name = box.toLatin1();
+        if (typed.isEmpty()) {
+            dialog.Box(name.constData())->selectAll();
+            dialog.Box(name.constData())->del();
+        } else {
+            dialog.Type(name.constData(), typed);
+        }
         QCOMPARE(dialog.Box("SigDigs")->text(), shown);
         QCOMPARE(int{dialog.design.SignificantDigits}, stored);
         QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
         // The rule reads the box itself: nothing it refuses reaches the user as a message.
         QVERIFY(dialog.messages.Empty());
-    }
-
-    void sampleInput_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("sample");
-        QTest::newRow("rounds up") << "99999.6"
-                                   << "100000";
-        QTest::newRow("empty is zero") << ""
-                                       << "0.0000";
-    }
-
-    void sampleInput() {
-        QFETCH(QString, typed);
-        QFETCH(QString, sample);
-        Dialog dialog(5, 2);
-        if (typed.isEmpty()) {
-            // Clearing the box is an edit too.
-            dialog.Box("SampleInput")->selectAll();
-            dialog.Box("SampleInput")->del();
-        } else {
-            dialog.Type("SampleInput", typed);
-        }
-        QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
     }
 
     void openedFromMenuAndDoneMarksProjectChanged() {
