@@ -2,7 +2,6 @@
 // a typed value reaching the design record even when a shortcut moved no focus, the pipe size
 // table filling the tube, and a name for every control a screen reader can reach.
 
-#include <QAbstractScrollArea>
 #include <QMdiSubWindow>
 
 #include "UiTestSupport.h"
@@ -25,21 +24,6 @@ private:
         return editor->findChild<T*>(QLatin1String(name));
     }
 
-    // Every control that takes the focus carries a name for assistive tools.
-    static void AllNamed(QWidget* window) {
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(window)) continue;
-            // The parts of a list or a grid are named by it.
-            bool part = false;
-            for (QWidget* up = control->parentWidget(); up != window; up = up->parentWidget()) {
-                part =
-                    part || qobject_cast<QComboBox*>(up) || qobject_cast<QAbstractScrollArea*>(up);
-            }
-            if (part) continue;
-            QVERIFY2(!control->accessibleName().isEmpty(), control->metaObject()->className());
-        }
-    }
-
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
@@ -59,7 +43,7 @@ private slots:
         run_->Control<QPushButton>("ShowBody")->click();
         QVERIFY(run_->main->bodyForm());
         QCOMPARE(run_->main->bodyForm()->windowTitle(), QStringLiteral("Tube"));
-        AllNamed(run_->main->bodyForm());
+        VerifyEveryControlNamed(run_->main->bodyForm());
         // Another analysis type closes the body editor; the endcap comes from the menu.
         DesktopRun::Choose(run_->Control<QComboBox>("BodyBox"), 2);
         QTRY_VERIFY(!run_->main->bodyForm());
@@ -68,7 +52,7 @@ private slots:
         QVERIFY(run_->main->endCapForm());
         QCOMPARE(run_->main->endCapForm()->windowTitle(),
                  QStringLiteral("Flat Circular Endcap - Simply Supported"));
-        AllNamed(run_->main->endCapForm());
+        VerifyEveryControlNamed(run_->main->endCapForm());
     }
 
     void whatWasTypedIsSavedAndAnalysed() {
@@ -97,7 +81,7 @@ private slots:
         In<QPushButton>(body, "PipeButton")->click();
         QPointer<PIPEIDFORM> table = body->PipeTable();
         QVERIFY(table && table->isVisible());
-        AllNamed(table);
+        VerifyEveryControlNamed(table);
         table->PickCell(7, 12);  // no such pipe: nothing happens
         QVERIFY(table->isVisible());
         table->PickCell(6, 3);  // Sch 40, 2 in

@@ -139,13 +139,7 @@ private slots:
         run_->Control<QPushButton>("Command1")->click();
         QCOMPARE(run_->main->findChildren<MATDBS*>().size(), qsizetype{1});
         QCOMPARE(run_->main->findChild<QMdiArea*>()->activeSubWindow()->widget(), Window());
-        for (QWidget* control : Window()->findChildren<QWidget*>()) {
-            if (control->objectName().isEmpty() ||
-                control->objectName().startsWith(QLatin1String("qt_"))) {
-                continue;
-            }
-            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
-        }
+        VerifyEveryControlNamed(Window());
     }
 
     void textTheFileCannotHoldIsRefusedAndNewAsksAboutTheAdd() {

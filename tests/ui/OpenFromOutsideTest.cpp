@@ -43,7 +43,6 @@ private slots:
         QCOMPARE(run.design.ProjectFilePath, path);
         QCOMPARE(run.Control<QLineEdit>("Title")->text(),
                  QString::fromStdString(run.design.ProjectTitle));
-        QVERIFY(!run.design.ProjectTitle.empty());
         QCOMPARE(Caption(run), QStringLiteral("GlassSphereFloat.prj"));
         QCOMPARE(run.design.ProjectChanged, kFalse);
         QCOMPARE(run.main->Recent()[0], path);

@@ -1,6 +1,7 @@
 #pragma once
 // What the window tests share: scripted file dialogs, one run of the program, named lookups.
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -130,6 +131,19 @@ public:
 // The design form's caption.
 inline QString Caption(const DesktopRun& run) {
     return run.main->homeForm()->windowTitle();
+}
+
+// Every control of a window that takes the focus carries a name for assistive tools; the parts of a
+// list or a grid are named by it.
+inline void VerifyEveryControlNamed(QWidget* window) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(window)) continue;
+        bool part = false;
+        for (QWidget* up = control->parentWidget(); up != window; up = up->parentWidget())
+            part = part || qobject_cast<QComboBox*>(up) || qobject_cast<QAbstractScrollArea*>(up);
+        if (!part)
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
 }
 
 }  // namespace tidewell
