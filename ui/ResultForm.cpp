@@ -82,11 +82,13 @@ ResultForm::ResultForm(DesignRecord& design, UserMessages& messages, FileDialogs
     setAccessibleName(QStringLiteral("Analysis results"));
     setWindowTitle(QStringLiteral("Analysis"));
     BuildControls();
-    // The size at loading, or what this platform's fonts need to show every control.
+    FillLists();
+    // The size at loading, or what this platform's fonts need to show every control once the lists
+    // hold their entries; never so small that captions are cut.
     resize(QSize(kLoadWidthTwips / kTwipsPerPixel, kLoadHeightTwips / kTwipsPerPixel)
                .expandedTo(sizeHint()));
-    setMinimumSize(kMinWidthTwips / kTwipsPerPixel, kMinHeightTwips / kTwipsPerPixel);
-    FillLists();
+    setMinimumSize(QSize(kMinWidthTwips / kTwipsPerPixel, kMinHeightTwips / kTwipsPerPixel)
+                       .expandedTo(minimumSizeHint()));
 }
 
 QComboBox* ResultForm::AddUnitList(ResultUnitList list, const char* name,

@@ -1,5 +1,8 @@
 #include "ui/ResultsChartForm.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -68,6 +71,29 @@ void ResultsChartForm::Redraw() {
     chart->addAxis(y, Qt::AlignLeft);
     line->attachAxis(x);
     line->attachAxis(y);
+    // Round tick values; a column of one value (zero stresses) still gets an axis of some height.
+    if (!series.points.empty()) {
+        double xLow = series.points.front().x, xHigh = xLow;
+        double yLow = series.points.front().y, yHigh = yLow;
+        for (const ChartPoint& point : series.points) {
+            xLow = std::min(xLow, point.x);
+            xHigh = std::max(xHigh, point.x);
+            yLow = std::min(yLow, point.y);
+            yHigh = std::max(yHigh, point.y);
+        }
+        const auto spread = [](double& low, double& high) {
+            if (high > low) return;
+            const double margin = low == 0 ? 1 : std::abs(low) * 0.1;
+            low -= margin;
+            high += margin;
+        };
+        spread(xLow, xHigh);
+        spread(yLow, yHigh);
+        x->setRange(xLow, xHigh);
+        y->setRange(yLow, yHigh);
+        x->applyNiceNumbers();
+        y->applyNiceNumbers();
+    }
     if (series.failure) {
         auto* failure = new QScatterSeries;
         failure->setName(QStringLiteral("Failure"));
