@@ -137,6 +137,22 @@ std::string GoverningFailureMode(const PartRating& part) {
     return RateModes(part.modes, SafetyFactors{}).governingMode;
 }
 
+namespace {
+
+// The part with the lowest rated pressure governs the housing (the first of equal ones).
+void ChooseGoverningPart(HousingRating& housing) {
+    housing.governingPart = 0;
+    for (size_t i = 1; i < housing.parts.size(); ++i) {
+        const Rating& best = housing.Governing().rating;
+        const Rating& other = housing.parts[i].rating;
+        if (other.rated && (!best.rated || other.ratedPressure < best.ratedPressure)) {
+            housing.governingPart = static_cast<int>(i);
+        }
+    }
+}
+
+}  // namespace
+
 HousingRating RateDesign(const DesignRecord& design, const ResultsRequest& request,
                          const SafetyFactors& factors, UserMessages& messages) {
     HousingRating housing;
@@ -155,13 +171,32 @@ HousingRating RateDesign(const DesignRecord& design, const ResultsRequest& reque
         }
         housing.parts.push_back(std::move(rated));
     }
-    for (size_t i = 1; i < housing.parts.size(); ++i) {
-        const Rating& best = housing.Governing().rating;
-        const Rating& other = housing.parts[i].rating;
-        if (other.rated && (!best.rated || other.ratedPressure < best.ratedPressure)) {
-            housing.governingPart = static_cast<int>(i);
-        }
+    ChooseGoverningPart(housing);
+    return housing;
+}
+
+HousingRating RateHousing(const DesignRecord& bodyDesign, const ResultsRequest& bodyRequest,
+                          const DesignRecord& endcapDesign, const SafetyFactors& factors,
+                          UserMessages& messages) {
+    HousingRating housing;
+    if (bodyDesign.BodyType <= 0) {
+        housing.error = "The housing's first project has no body (tube or sphere).";
+        return housing;
     }
+    if (endcapDesign.EndcapType <= 0) {
+        housing.error = "The housing's endcap project has no endcap.";
+        return housing;
+    }
+    housing = RateDesign(bodyDesign, bodyRequest, factors, messages);
+    if (!housing.Ok()) return housing;
+    PartRating endcap;
+    if (auto why = RatePart(endcapDesign, kEndcapEditorScope, DefaultResultsRequest(endcapDesign),
+                            factors, messages, endcap)) {
+        housing.error = *why;
+        return housing;
+    }
+    housing.parts.push_back(std::move(endcap));
+    ChooseGoverningPart(housing);
     return housing;
 }
 

@@ -117,6 +117,13 @@ std::string GoverningFailureMode(const PartRating& part);
 HousingRating RateDesign(const DesignRecord& design, const ResultsRequest& request,
                          const SafetyFactors& factors, UserMessages& messages);
 
+// A housing kept in two projects, as the design form keeps one part per project: the body of
+// bodyDesign (rated with bodyRequest) and the endcap of endcapDesign, each rated with its own
+// material and options. Refused when the first has no body or the second no endcap.
+HousingRating RateHousing(const DesignRecord& bodyDesign, const ResultsRequest& bodyRequest,
+                          const DesignRecord& endcapDesign, const SafetyFactors& factors,
+                          UserMessages& messages);
+
 // "Body" or "Endcap".
 const char* PartName(const PartRating& part);
 

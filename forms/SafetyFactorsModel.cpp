@@ -2,7 +2,10 @@
 
 #include <cmath>
 
+#include "analysis/DesignOperations.h"
+#include "analysis/DesignValidation.h"
 #include "analysis/ResultsFormat.h"
+#include "project/OpenProject.h"
 #include "project/Registry.h"
 #include "report/RatingReport.h"
 #include "units/NumberFormat.h"
@@ -60,6 +63,54 @@ void SafetyFactorsModel::Load() {
             values_[field] = *value;
         }
     }
+    endcapProject_.clear();
+    ReadPreference(registry, kHousingEndcapKey, endcapProject_);
+}
+
+void SafetyFactorsModel::SetPlaces(const std::string& programFolder,
+                                   const std::string& materialsFile) {
+    programFolder_ = programFolder;
+    materialsFile_ = materialsFile;
+}
+
+void SafetyFactorsModel::SetEndcapProject(const std::string& path) {
+    endcapProject_ = path;
+    Registry registry(store_);
+    WritePreference(registry, kHousingEndcapKey, path);
+}
+
+HousingRating SafetyFactorsModel::RateParts(const DesignRecord& design,
+                                            const ResultsRequest& request,
+                                            const SafetyFactors& factors,
+                                            UserMessages& messages) const {
+    if (endcapProject_.empty() || design.BodyType <= 0) {
+        return RateDesign(design, request, factors, messages);
+    }
+    // The endcap project is read afresh for every rating, so its own edits count. Its notices were
+    // shown when it was analysed on its own; what stops the rating comes back as the error.
+    HousingRating housing;
+    QuietMessages quiet;
+    DesignRecord endcap;
+    ResetLayout(endcap);
+    NewProject(endcap);
+    DesignFormState form;
+    const OpenProjectResult opened =
+        OpenProject(endcapProject_, programFolder_, materialsFile_, endcap, form, quiet);
+    if (!opened.opened) {
+        housing.error = "The housing's endcap project \"" + endcapProject_ + "\" cannot be read.";
+        return housing;
+    }
+    const ValidationResult check = ValidateDesign(endcap);
+    if (!check.IsValid()) {
+        std::string faults = check.text;
+        for (char& c : faults) {
+            if (c == '\r') c = '\n';
+        }
+        housing.error =
+            "The housing's endcap project " + opened.caption + " is not a valid design:" + faults;
+        return housing;
+    }
+    return RateHousing(design, request, endcap, factors, quiet);
 }
 
 const std::string& SafetyFactorsModel::Text(SafetyField field) const {
@@ -97,7 +148,7 @@ RatingShown SafetyFactorsModel::Rate(const DesignRecord& design, const ResultsRe
     const std::optional<SafetyFactors> factors = Factors();
     if (!factors) return shown;
     shown.on = true;
-    const HousingRating housing = RateDesign(design, request, *factors, messages);
+    const HousingRating housing = RateParts(design, request, *factors, messages);
     if (!housing.Ok()) {
         shown.error = housing.error;
         return shown;
@@ -117,7 +168,7 @@ std::vector<std::vector<std::string>> SafetyFactorsModel::ReportLines(
     const DesignRecord& design, const ResultsRequest& request, UserMessages& messages) const {
     const std::optional<SafetyFactors> factors = Factors();
     if (!factors) return {};
-    const HousingRating housing = RateDesign(design, request, *factors, messages);
+    const HousingRating housing = RateParts(design, request, *factors, messages);
     if (!housing.Ok()) return {};
     ResultsFormatter format(design.SignificantDigits, design.NumericFormat, messages);
     return RatingBlock(housing, *factors, RatingUnits{request.pressureUnit, request.depthUnit},

@@ -15,9 +15,10 @@
 
 namespace tidewell {
 
-// Preference keys of the two factors.
+// Preference keys of the two factors and of the housing's endcap project.
 inline const char* const kSafetyStrengthKey = "SAFETYSTRENGTH";
 inline const char* const kSafetyBucklingKey = "SAFETYBUCKLING";
+inline const char* const kHousingEndcapKey = "HOUSINGENDCAP";
 
 enum class SafetyField { Strength = 0, Buckling = 1 };
 
@@ -36,9 +37,18 @@ class SafetyFactorsModel {
 public:
     explicit SafetyFactorsModel(SettingsStore& store) : store_(store) {}
 
-    // Reads the factors from the preferences; a stored text that is not a usable factor is
-    // ignored (the field stays empty).
+    // Reads the factors and the housing's endcap project from the preferences; a stored text that
+    // is not a usable factor is ignored (the field stays empty).
     void Load();
+
+    // Where a project is opened from: the program folder (for bare names) and the materials file.
+    void SetPlaces(const std::string& programFolder, const std::string& materialsFile);
+
+    // The housing's endcap, kept in a project of its own since a design has one part: with a
+    // tube or sphere design, the rating covers the body and this endcap, each with its own
+    // material. Empty = none. Kept in the preferences.
+    const std::string& EndcapProject() const { return endcapProject_; }
+    void SetEndcapProject(const std::string& path);
 
     const std::string& Text(SafetyField field) const;
 
@@ -62,7 +72,14 @@ public:
                                                       UserMessages& messages) const;
 
 private:
+    // The design alone, or with a tube or sphere and an endcap project, the housing.
+    HousingRating RateParts(const DesignRecord& design, const ResultsRequest& request,
+                            const SafetyFactors& factors, UserMessages& messages) const;
+
     SettingsStore& store_;
+    std::string programFolder_;
+    std::string materialsFile_;
+    std::string endcapProject_;
     std::string texts_[2];
     double values_[2] = {0, 0};
 };

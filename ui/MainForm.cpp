@@ -573,6 +573,7 @@ void MainForm::ShowResults() {
     }
     results_ = new ResultForm(design_, messages_, dialogs_, nullptr, services_.settings);
     results_->SetReportAvailable(reportCommandsReady_);
+    results_->SetProjectPlaces(services_.programFolder, services_.materialsFile);
     resultsWindow_ = mdi_->addSubWindow(results_);
     resultsWindow_->setObjectName(QStringLiteral("ResultFormWindow"));
     resultsWindow_->setAttribute(Qt::WA_DeleteOnClose);

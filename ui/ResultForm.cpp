@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -398,13 +399,37 @@ QGroupBox* ResultForm::BuildSafetyFrame() {
         connect(field, &QLineEdit::editingFinished, this,
                 [this, i] { SafetyText_Commit(static_cast<SafetyField>(i)); });
     }
+    // A tube or sphere is rated with its endcap, kept in a project of its own, as one housing.
+    housingEndcapText_ = new QLineEdit(frame);
+    housingEndcapText_->setObjectName(QStringLiteral("HousingEndcapText"));
+    housingEndcapText_->setAccessibleName(QStringLiteral("Housing endcap project"));
+    housingEndcapText_->setReadOnly(true);
+    housingEndcapText_->setPlaceholderText(QStringLiteral("none"));
+    auto* choose = new QPushButton(QStringLiteral("Choose..."), frame);
+    choose->setObjectName(QStringLiteral("HousingEndcapButton"));
+    choose->setAccessibleName(QStringLiteral("Choose the housing's endcap project"));
+    housingEndcapClear_ = new QPushButton(QStringLiteral("Clear"), frame);
+    housingEndcapClear_->setObjectName(QStringLiteral("HousingEndcapClear"));
+    housingEndcapClear_->setAccessibleName(QStringLiteral("No housing endcap"));
+    connect(choose, &QPushButton::clicked, this, &ResultForm::HousingEndcap_Click);
+    connect(housingEndcapClear_, &QPushButton::clicked, this,
+            &ResultForm::HousingEndcapClear_Click);
+    auto* endcapRow = new QHBoxLayout;
+    endcapRow->addWidget(housingEndcapText_, 1);
+    endcapRow->addWidget(choose);
+    endcapRow->addWidget(housingEndcapClear_);
+    grid->addWidget(NamedLabel("HousingEndcapLbl", QStringLiteral("Endcap:"), frame), 1, 0);
+    grid->addLayout(endcapRow, 1, 1, 1, 3);
+    ShowHousingEndcap();
+
     ratedPressureLbl_ = NamedLabel("RatedPressureLbl", QString(), frame);
     ratedDepthLbl_ = NamedLabel("RatedDepthLbl", QString(), frame);
     governingModeLbl_ = NamedLabel("GoverningModeLbl", QString(), frame);
     housingRatingLbl_ = NamedLabel("HousingRatingLbl", QString(), frame);
     advisoryLbl_ = NamedLabel("AdvisoryLbl", QString(), frame);
+    housingRatingLbl_->setWordWrap(true);
     advisoryLbl_->setWordWrap(true);
-    int row = 1;
+    int row = 2;
     for (QLabel* label :
          {ratedPressureLbl_, ratedDepthLbl_, governingModeLbl_, housingRatingLbl_, advisoryLbl_}) {
         grid->addWidget(label, row++, 0, 1, 4);
@@ -417,6 +442,36 @@ void ResultForm::SafetyText_Commit(SafetyField field) {
     const bool changed = safety_.FieldCommitted(field, FromQ(edit->text()), messages_);
     edit->setText(ToQ(safety_.Text(field)));
     if (changed && model_.View().Ok()) ShowRating();
+}
+
+void ResultForm::SetProjectPlaces(const std::string& programFolder,
+                                  const std::string& materialsFile) {
+    safety_.SetPlaces(programFolder, materialsFile);
+}
+
+void ResultForm::HousingEndcap_Click() {
+    FileDialogSetup setup;
+    setup.filter = "Project (*.prj)|*.prj";
+    setup.defaultExtension = "prj";
+    setup.fileName = safety_.EndcapProject();
+    const std::optional<std::string> chosen = dialogs_.OpenFile(setup);
+    if (!chosen) return;
+    safety_.SetEndcapProject(*chosen);
+    ShowHousingEndcap();
+    if (model_.View().Ok()) ShowRating();
+}
+
+void ResultForm::HousingEndcapClear_Click() {
+    safety_.SetEndcapProject("");
+    ShowHousingEndcap();
+    if (model_.View().Ok()) ShowRating();
+}
+
+void ResultForm::ShowHousingEndcap() {
+    const QString path = ToQ(safety_.EndcapProject());
+    housingEndcapText_->setText(QFileInfo(path).fileName());
+    housingEndcapText_->setToolTip(path);
+    housingEndcapClear_->setEnabled(!path.isEmpty());
 }
 
 void ResultForm::ShowRating() {

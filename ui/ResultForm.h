@@ -50,6 +50,9 @@ public:
     // The "Report" button works once printing is wired to reportRequested.
     void SetReportAvailable(bool available);
 
+    // Where the housing's endcap project is opened from.
+    void SetProjectPlaces(const std::string& programFolder, const std::string& materialsFile);
+
 signals:
     void reportRequested();
     // The window is about to close (its frame still stands).
@@ -74,6 +77,9 @@ private:
     void CloseLater();
     QGroupBox* BuildSafetyFrame();
     void SafetyText_Commit(SafetyField field);
+    void HousingEndcap_Click();
+    void HousingEndcapClear_Click();
+    void ShowHousingEndcap();
     void ShowRating();
     void ChartButton_Click();
 
@@ -109,6 +115,8 @@ private:
     QLabel* ratedDepthLbl_ = nullptr;
     QLabel* governingModeLbl_ = nullptr;
     QLabel* housingRatingLbl_ = nullptr;
+    QLineEdit* housingEndcapText_ = nullptr;
+    QPushButton* housingEndcapClear_ = nullptr;
     QLabel* advisoryLbl_ = nullptr;
     QPushButton* chartButton_ = nullptr;
 };

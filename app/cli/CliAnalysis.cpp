@@ -28,11 +28,13 @@ std::string MaterialNamedIn(const std::string& path) {
 
 // With --safety: the rating and its advisories. Without it nothing is added, so every existing
 // output stays as it was.
-int Rate(const DesignRecord& design, const CliOptions& options, AnalysisRun& run,
-         CliMessages& messages) {
+int Rate(const DesignRecord& design, const DesignRecord* endcapDesign, const CliOptions& options,
+         AnalysisRun& run, CliMessages& messages) {
     if (!options.safety) return kExitOk;
     const SafetyFactors factors = *options.safety;
-    const HousingRating housing = RateDesign(design, run.request, factors, messages);
+    const HousingRating housing =
+        endcapDesign != nullptr ? RateHousing(design, run.request, *endcapDesign, factors, messages)
+                                : RateDesign(design, run.request, factors, messages);
     if (!housing.Ok()) {
         messages.Show(StopMessage(*housing.error));
         return kExitInputError;
@@ -81,7 +83,8 @@ int CheckDesign(const DesignRecord& design, CliMessages& messages) {
     return kExitInvalidDesign;
 }
 
-AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMessages& messages) {
+AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMessages& messages,
+                        const DesignRecord* endcapDesign) {
     AnalysisRun run;
     if (options.digits) design.SignificantDigits = static_cast<int16_t>(*options.digits);
     if (options.notation) design.NumericFormat = static_cast<int16_t>(*options.notation);
@@ -125,7 +128,7 @@ AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMess
     run.weightUnit = request.weightUnit;
     run.evalDiameterText = request.evalDiameterText;
     run.request = request;
-    run.exitCode = Rate(design, options, run, messages);
+    run.exitCode = Rate(design, endcapDesign, options, run, messages);
     return run;
 }
 

@@ -41,7 +41,9 @@ struct AnalysisRun {
 // applied to the design first; range, range unit and evaluation diameter to the run. Notices go
 // to standard error as notes. With --safety the design is rated as well, and the advisories where
 // buckling and strength interact or a tube is long are notes too.
-AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMessages& messages);
+// With --endcap, endcapDesign is the housing's endcap project, rated with the design's body.
+AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMessages& messages,
+                        const DesignRecord* endcapDesign = nullptr);
 
 // The units of the rating: the run's pressure unit, and --depth-unit or the run's depth unit.
 RatingUnits RatingUnitsFor(const ResultsRequest& request, const CliOptions& options);

@@ -33,14 +33,15 @@ struct CliOptions {
     std::string category = "All";              // materials --category C
     std::string subCategory = "All";           // materials --sub S
 
-    std::optional<SafetyFactors> safety;   // --safety S[,B] (report, table, size, sweep)
-    std::optional<std::string> depthUnit;  // --depth-unit U: the unit of rated depths
-    DimensionChoice vary;                  // size, sweep: --vary wall|od|id|length, --keep id|od
-    double targetDepth = 0;                // size --depth D
-    double from = 0;                       // sweep --from A
-    double to = 0;                         // sweep --to B
-    int steps = 0;                         // sweep --steps N: N + 1 values from A to B
-    std::optional<std::string> valueUnit;  // sweep --unit U: length unit of A and B
+    std::optional<SafetyFactors> safety;    // --safety S[,B] (report, table, size, sweep)
+    std::optional<std::string> depthUnit;   // --depth-unit U: the unit of rated depths
+    std::optional<std::string> endcapPath;  // --endcap FILE: the housing's endcap project
+    DimensionChoice vary;                   // size, sweep: --vary wall|od|id|length, --keep id|od
+    double targetDepth = 0;                 // size --depth D
+    double from = 0;                        // sweep --from A
+    double to = 0;                          // sweep --to B
+    int steps = 0;                          // sweep --steps N: N + 1 values from A to B
+    std::optional<std::string> valueUnit;   // sweep --unit U: length unit of A and B
 
     std::string helpText;  // Help: the text to show
 };

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -57,7 +58,17 @@ int Run(const CliOptions& options, const char* argv0, CliMessages& messages) {
 
     if (options.command == Command::Size) return SizeCommand(opened.design, options, messages);
     if (options.command == Command::Sweep) return SweepCommand(opened.design, options, messages);
-    const AnalysisRun run = RunAnalysis(opened.design, options, messages);
+    // A housing's endcap kept in a project of its own is opened and checked as the design is.
+    std::optional<OpenedDesign> endcap;
+    if (options.endcapPath) {
+        endcap = OpenDesign(AbsoluteProjectPath(*options.endcapPath), places.programFolder,
+                            places.materialsFile, messages);
+        if (endcap->exitCode != kExitOk) return endcap->exitCode;
+        const int endcapCheck = CheckDesign(endcap->design, messages);
+        if (endcapCheck != kExitOk) return endcapCheck;
+    }
+    const AnalysisRun run =
+        RunAnalysis(opened.design, options, messages, endcap ? &endcap->design : nullptr);
     if (run.exitCode != kExitOk) return run.exitCode;
     if (options.command == Command::Table) return WriteTable(run, options, messages);
     return WriteReport(opened.design, run, options, places.materialsFile, clock, messages);

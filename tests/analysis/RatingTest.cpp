@@ -118,6 +118,23 @@ INSTANTIATE_TEST_SUITE_P(
                                 35000 * 2.04 / 27.04 / 1.5, "Endcap", "Seat failure"}),
     RowName<DesignRow>);
 
+// A housing kept in two projects: the endcap is rated with its own, weaker material (seat
+// Y (b^2 - a^2) / b^2 with Y = 17500), and a first project without a body is refused.
+TEST(RateHousing, EndcapProjectRatedWithItsOwnMaterial) {
+    const DesignRecord tube = AluminiumTube(5);
+    DesignRecord endcap = TubeWithThinEndcap();
+    endcap.BodyType = 0;
+    endcap.YieldStrength = 17500;
+    ScriptedMessages messages;
+    const HousingRating rating =
+        RateHousing(tube, DefaultResultsRequest(tube), endcap, {1.5, 3}, messages);
+    ASSERT_TRUE(rating.Ok()) << rating.error.value_or("");
+    EXPECT_NEAR(rating.Governing().rating.ratedPressure, 17500 * 2.04 / 27.04 / 1.5, 1e-6);
+    EXPECT_STREQ(PartName(rating.Governing()), "Endcap");
+    EXPECT_FALSE(
+        RateHousing(endcap, DefaultResultsRequest(endcap), endcap, {1.5, 3}, messages).Ok());
+}
+
 // A sphere's state after its search, with the two pressures that compete.
 AnalysisState Searched(int16_t code, double buckling, double strength) {
     AnalysisState s;

@@ -102,4 +102,22 @@ TEST_F(CliSizing, SweepWritesOneWellFormedRowPerValue) {
     EXPECT_EQ(count, 6);
 }
 
+// A housing kept in two projects: the tube with the endcap of another project, each with its own
+// material (the aluminium endcap buckles at 15800 psi: 5266.7 psi, 11768 ft = 3587.0 m rated);
+// --endcap needs --safety; a first project without a body is refused.
+TEST_F(CliSizing, HousingOfTwoProjects) {
+    const std::string endcap = " --endcap " + Example("AluminumHemisphericalEndcap.prj");
+    const Outcome housing =
+        Run("table " + Example("TitaniumTube6000m.prj") + " --safety 1.5,3" + endcap);
+    EXPECT_EQ(housing.status, 0) << housing.err;
+    EXPECT_NE(
+        housing.out.find("Housing: 3587.0 m (sea), governed by the endcap (Thin Wall Buckling)"),
+        std::string::npos);
+    EXPECT_EQ(Run("table " + Example("TitaniumTube6000m.prj") + endcap).status, 64);
+    const Outcome noBody =
+        Run("table " + Example("AcrylicAnnularPort.prj") + " --safety 2" + endcap);
+    EXPECT_EQ(noBody.status, 2);
+    EXPECT_NE(noBody.err.find("has no body"), std::string::npos);
+}
+
 }  // namespace

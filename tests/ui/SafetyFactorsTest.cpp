@@ -1,6 +1,6 @@
 // The results window's safety factors and chart wiring: factors from the preferences rate the
-// analysed tube as the command-line program does, clearing them hides the rating and clears the
-// preferences, and the chart lists the table's columns.
+// analysed tube as the command-line program does, with an endcap project as one housing;
+// clearing them hides the rating and clears the preferences; the chart lists the table's columns.
 
 #include <QLabel>
 #include <QTimer>
@@ -42,6 +42,21 @@ private slots:
         QCOMPARE(depth->text(), QStringLiteral("Rated depth: 11645 m (sea)"));
         QCOMPARE(form->findChild<QLabel*>(QStringLiteral("GoverningModeLbl"))->text(),
                  QStringLiteral("Governing: Shell failure"));
+
+        // The housing's endcap from its own project, as tidewell-cli --endcap rates it; kept in
+        // the preferences until cleared.
+        auto* housing = form->findChild<QLabel*>(QStringLiteral("HousingRatingLbl"));
+        run.dialogs.openAnswers.push_back(TIDEWELL_SOURCE_DIR
+                                          "/data/examples/AluminumHemisphericalEndcap.prj");
+        form->findChild<QPushButton*>(QStringLiteral("HousingEndcapButton"))->click();
+        QCOMPARE(housing->text(),
+                 QStringLiteral("Housing: 3587.0 m (sea), governed by the endcap (Thin Wall "
+                                "Buckling)"));
+        form->findChild<QPushButton*>(QStringLiteral("HousingEndcapClear"))->click();
+        QVERIFY(housing->isHidden());
+        std::string endcap = "?";
+        ReadPreference(registry, kHousingEndcapKey, endcap);
+        QCOMPARE(endcap, std::string());
 
         for (const char* name : {"SafetyStrengthText", "SafetyBucklingText"}) {
             auto* field = form->findChild<QLineEdit*>(QLatin1String(name));
