@@ -199,8 +199,8 @@ void BuildCommands(Commands& commands, CliOptions& options, GivenTexts& given) {
         AddTextOptions(*sub, AnalysisTextOptions(), given);
         AddRatingOptions(*sub, options, given);
     }
-    for (CLI::App* sub : {report, table}) {
-        AddTextOptions(*sub, TableTextOptions(), given);
+    for (CLI::App* sub : {report, table}) AddTextOptions(*sub, TableTextOptions(), given);
+    for (CLI::App* sub : {report, table, size}) {
         sub->add_option("--endcap", options.endcapPath,
                         "The housing's endcap project: rates the body with this endcap")
             ->type_name("ENDCAP.prj")
@@ -441,11 +441,12 @@ Options of report and table:
                                  plate bending), B on buckling; one number sets both.
                                  Adds the rating: rated pressure and depth, the mode
                                  (and, for a body with an endcap, the part) governing it.
-  --endcap ENDCAP.prj            (report, table, with --safety) The housing's endcap, kept
-                                 in its own project: the body of PROJECT.prj and this
-                                 endcap are each rated with their own material, and the
-                                 housing's rated depth is the lower, with the part and
-                                 mode that govern it.
+  --endcap ENDCAP.prj            (report, table, size, with --safety) The housing's
+                                 endcap, kept in its own project: the body of PROJECT.prj
+                                 and this endcap are each rated with their own material,
+                                 and the housing's rated depth is the lower, with the part
+                                 and mode that govern it. size notes an endcap that rates
+                                 below the target.
   --depth-unit U                 Unit of rated depths: "Ft (sea)", "Ft (fresh)",
                                  "m (sea)" or "m (fresh)" (default: the project's).
 

@@ -124,10 +124,13 @@ std::string RefusalText(const SizingResult& result, const std::string& dimension
 }
 
 // Notes on the other part of a housing when it rates below the target.
-void NoteOtherPart(const DesignRecord& resized, const Session& session,
-                   const SafetyFactors& factors, double targetPressure, ResultsFormatter& format,
-                   CliMessages& messages) {
-    const HousingRating housing = RateDesign(resized, session.request, factors, messages);
+void NoteOtherPart(const DesignRecord& resized, const DesignRecord* endcapDesign,
+                   const Session& session, const SafetyFactors& factors, double targetPressure,
+                   ResultsFormatter& format, CliMessages& messages) {
+    const HousingRating housing =
+        endcapDesign != nullptr
+            ? RateHousing(resized, session.request, *endcapDesign, factors, messages)
+            : RateDesign(resized, session.request, factors, messages);
     if (!housing.Ok() || !housing.IsHousing()) return;
     const PartRating& other = housing.parts.back();
     if (other.rating.rated && other.rating.ratedPressure < targetPressure) {
@@ -139,7 +142,8 @@ void NoteOtherPart(const DesignRecord& resized, const Session& session,
 
 }  // namespace
 
-int SizeCommand(const DesignRecord& design, const CliOptions& options, CliMessages& messages) {
+int SizeCommand(const DesignRecord& design, const CliOptions& options, CliMessages& messages,
+                const DesignRecord* endcapDesign) {
     if (auto problem = DimensionProblem(design, options.vary)) {
         messages.Line(*problem);
         return kExitInputError;
@@ -169,7 +173,7 @@ int SizeCommand(const DesignRecord& design, const CliOptions& options, CliMessag
     if (status != kExitOk) return status;
 
     DesignRecord resized = WithDimension(design, options.vary, result.value);
-    NoteOtherPart(resized, session, factors, target, format, messages);
+    NoteOtherPart(resized, endcapDesign, session, factors, target, format, messages);
     if (options.outputPath && !WriteProject(resized, *options.outputPath, messages)) {
         return kExitInputError;
     }

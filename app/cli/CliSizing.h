@@ -12,8 +12,10 @@ inline constexpr int kExitInterrupted = 130;
 
 // Finds the value of the dimension at which the rated depth reaches --depth, prints it with the
 // depth reached and the governing mode, and writes the resized project when -o is given. A size
-// that cannot be found is explained on standard error (kExitInputError).
-int SizeCommand(const DesignRecord& design, const CliOptions& options, CliMessages& messages);
+// that cannot be found is explained on standard error (kExitInputError). With the housing's
+// endcap project (--endcap), an endcap rating below the target is noted.
+int SizeCommand(const DesignRecord& design, const CliOptions& options, CliMessages& messages,
+                const DesignRecord* endcapDesign = nullptr);
 
 // One row per value from --from to --to: the failure pressure of every mode, the governing mode
 // and, with --safety, the rated depth. Progress on standard error per 10 % of a sweep of 100

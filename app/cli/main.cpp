@@ -56,8 +56,6 @@ int Run(const CliOptions& options, const char* argv0, CliMessages& messages) {
         return check;
     }
 
-    if (options.command == Command::Size) return SizeCommand(opened.design, options, messages);
-    if (options.command == Command::Sweep) return SweepCommand(opened.design, options, messages);
     // A housing's endcap kept in a project of its own is opened and checked as the design is.
     std::optional<OpenedDesign> endcap;
     if (options.endcapPath) {
@@ -67,8 +65,13 @@ int Run(const CliOptions& options, const char* argv0, CliMessages& messages) {
         const int endcapCheck = CheckDesign(endcap->design, messages);
         if (endcapCheck != kExitOk) return endcapCheck;
     }
-    const AnalysisRun run =
-        RunAnalysis(opened.design, options, messages, endcap ? &endcap->design : nullptr);
+    const tidewell::DesignRecord* endcapDesign = endcap ? &endcap->design : nullptr;
+
+    if (options.command == Command::Size) {
+        return SizeCommand(opened.design, options, messages, endcapDesign);
+    }
+    if (options.command == Command::Sweep) return SweepCommand(opened.design, options, messages);
+    const AnalysisRun run = RunAnalysis(opened.design, options, messages, endcapDesign);
     if (run.exitCode != kExitOk) return run.exitCode;
     if (options.command == Command::Table) return WriteTable(run, options, messages);
     return WriteReport(opened.design, run, options, places.materialsFile, clock, messages);

@@ -104,7 +104,8 @@ TEST_F(CliSizing, SweepWritesOneWellFormedRowPerValue) {
 
 // A housing kept in two projects: the tube with the endcap of another project, each with its own
 // material (the aluminium endcap buckles at 15800 psi: 5266.7 psi, 11768 ft = 3587.0 m rated);
-// --endcap needs --safety; a first project without a body is refused.
+// --endcap needs --safety; size notes the endcap short of 6000 m; a first project without a body
+// is refused.
 TEST_F(CliSizing, HousingOfTwoProjects) {
     const std::string endcap = " --endcap " + Example("AluminumHemisphericalEndcap.prj");
     const Outcome housing =
@@ -114,6 +115,10 @@ TEST_F(CliSizing, HousingOfTwoProjects) {
         housing.out.find("Housing: 3587.0 m (sea), governed by the endcap (Thin Wall Buckling)"),
         std::string::npos);
     EXPECT_EQ(Run("table " + Example("TitaniumTube6000m.prj") + endcap).status, 64);
+    const Outcome sized = Run("size " + Example("TitaniumTube6000m.prj") +
+                              " --depth 6000 --vary wall --safety 1.5,3" + endcap);
+    EXPECT_NE(sized.err.find("note: The endcap rates to 3587.0 m (sea) (Thin Wall Buckling)"),
+              std::string::npos);
     const Outcome noBody =
         Run("table " + Example("AcrylicAnnularPort.prj") + " --safety 2" + endcap);
     EXPECT_EQ(noBody.status, 2);
