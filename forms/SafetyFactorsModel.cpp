@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "analysis/DesignOperations.h"
 #include "analysis/DesignValidation.h"
 #include "analysis/ResultsFormat.h"
 #include "project/OpenProject.h"
@@ -90,13 +89,10 @@ HousingRating SafetyFactorsModel::RateParts(const DesignRecord& design,
     // shown when it was analysed on its own; what stops the rating comes back as the error.
     HousingRating housing;
     QuietMessages quiet;
-    DesignRecord endcap;
-    ResetLayout(endcap);
-    NewProject(endcap);
-    DesignFormState form;
-    const OpenProjectResult opened =
-        OpenProject(endcapProject_, programFolder_, materialsFile_, endcap, form, quiet);
-    if (!opened.opened) {
+    const ProjectOpenedAfresh opened =
+        OpenProjectAfresh(endcapProject_, programFolder_, materialsFile_, quiet);
+    const DesignRecord& endcap = opened.design;
+    if (!opened.result.opened) {
         housing.error = "The housing's endcap project \"" + endcapProject_ + "\" cannot be read.";
         return housing;
     }
@@ -106,8 +102,8 @@ HousingRating SafetyFactorsModel::RateParts(const DesignRecord& design,
         for (char& c : faults) {
             if (c == '\r') c = '\n';
         }
-        housing.error =
-            "The housing's endcap project " + opened.caption + " is not a valid design:" + faults;
+        housing.error = "The housing's endcap project " + opened.result.caption +
+                        " is not a valid design:" + faults;
         return housing;
     }
     return RateHousing(design, request, endcap, factors, quiet);

@@ -48,4 +48,16 @@ OpenProjectResult OpenProject(const std::string& path, const std::string& progra
     return result;
 }
 
+ProjectOpenedAfresh OpenProjectAfresh(const std::string& path, const std::string& programFolder,
+                                      const std::string& materialsFilePath,
+                                      UserMessages& messages) {
+    ProjectOpenedAfresh opened;
+    ResetLayout(opened.design);
+    NewProject(opened.design);
+    DesignFormState form;
+    opened.result =
+        OpenProject(path, programFolder, materialsFilePath, opened.design, form, messages);
+    return opened;
+}
+
 }  // namespace tidewell

@@ -36,4 +36,13 @@ OpenProjectResult OpenProject(const std::string& path, const std::string& progra
                               DesignFormState& form, UserMessages& messages,
                               const MaterialLoader& loadMaterial = nullptr);
 
+// Opens the project into a design started afresh (the default layout, a new project), as a
+// program without a design form does.
+struct ProjectOpenedAfresh {
+    DesignRecord design;
+    OpenProjectResult result;
+};
+ProjectOpenedAfresh OpenProjectAfresh(const std::string& path, const std::string& programFolder,
+                                      const std::string& materialsFilePath, UserMessages& messages);
+
 }  // namespace tidewell

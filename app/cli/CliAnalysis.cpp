@@ -2,8 +2,8 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
 
-#include "analysis/DesignOperations.h"
 #include "analysis/DesignValidation.h"
 #include "analysis/Rating.h"
 #include "analysis/ResultsTable.h"
@@ -57,14 +57,11 @@ RatingUnits RatingUnitsFor(const ResultsRequest& request, const CliOptions& opti
 OpenedDesign OpenDesign(const std::string& projectPath, const std::string& programFolder,
                         const std::string& materialsFile, CliMessages& messages) {
     OpenedDesign opened;
-    DesignRecord& design = opened.design;
-    // As the design form starts: default layout, a new project.
-    ResetLayout(design);
-    NewProject(design);
-    DesignFormState form;
-    const OpenProjectResult result =
-        OpenProject(projectPath, programFolder, materialsFile, design, form, messages);
-    if (!result.opened) {
+    ProjectOpenedAfresh afresh =
+        OpenProjectAfresh(projectPath, programFolder, materialsFile, messages);
+    opened.design = std::move(afresh.design);
+    const DesignRecord& design = opened.design;
+    if (!afresh.result.opened) {
         opened.exitCode = kExitInputError;
         return opened;
     }
