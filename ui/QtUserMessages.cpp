@@ -1,7 +1,10 @@
 #include "ui/QtUserMessages.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "ui/QtText.h"
 
@@ -68,6 +71,15 @@ MessageAnswer QtUserMessages::Show(const Message& message) {
             break;
     }
     box.setDefaultButton(ToQtButton(message.defaultButton.value_or(FirstButton(message.buttons))));
+    // A window manager cuts a title wider than its box ("Invalid...meters"): the box is made wide
+    // enough for the title and the frame's buttons beside it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 120;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;
