@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "analysis/DesignValidation.h"
 #include "analysis/ResultsTable.h"
@@ -196,6 +197,7 @@ HousingRating RateHousing(const DesignRecord& bodyDesign, const ResultsRequest& 
         return housing;
     }
     housing.parts.push_back(std::move(endcap));
+    housing.endcapProject = std::filesystem::path(endcapDesign.ProjectFilePath).filename().string();
     ChooseGoverningPart(housing);
     return housing;
 }

@@ -95,6 +95,7 @@ struct HousingRating {
     std::optional<std::string> error;  // why a part could not be analysed
     std::vector<PartRating> parts;     // the body first, then the endcap
     int governingPart = 0;             // index into parts of the lower rating
+    std::string endcapProject;         // the file name of the endcap's own project, if it has one
 
     bool Ok() const { return !error.has_value(); }
     bool IsHousing() const { return parts.size() > 1; }

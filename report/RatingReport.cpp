@@ -47,8 +47,11 @@ std::string RatingHeading(const SafetyFactors& factors) {
 std::string HousingText(const HousingRating& housing, const RatingUnits& units,
                         ResultsFormatter& format) {
     const PartRating& part = housing.Governing();
-    if (!part.rating.rated) return "Housing: N/A";
-    return "Housing: " + RatedDepthText(part.rating, units, format) + ", governed by the " +
+    const std::string lead = housing.endcapProject.empty()
+                                 ? "Housing: "
+                                 : "Housing (endcap " + housing.endcapProject + "): ";
+    if (!part.rating.rated) return lead + "N/A";
+    return lead + RatedDepthText(part.rating, units, format) + ", governed by the " +
            Lowered(PartName(part)) + " (" + part.rating.governingMode + ")";
 }
 

@@ -111,9 +111,9 @@ TEST_F(CliSizing, HousingOfTwoProjects) {
     const Outcome housing =
         Run("table " + Example("TitaniumTube6000m.prj") + " --safety 1.5,3" + endcap);
     EXPECT_EQ(housing.status, 0) << housing.err;
-    EXPECT_NE(
-        housing.out.find("Housing: 3587.0 m (sea), governed by the endcap (Thin Wall Buckling)"),
-        std::string::npos);
+    EXPECT_NE(housing.out.find("Housing (endcap AluminumHemisphericalEndcap.prj): 3587.0 m (sea), "
+                               "governed by the endcap (Thin Wall Buckling)"),
+              std::string::npos);
     EXPECT_EQ(Run("table " + Example("TitaniumTube6000m.prj") + endcap).status, 64);
     const Outcome sized = Run("size " + Example("TitaniumTube6000m.prj") +
                               " --depth 6000 --vary wall --safety 1.5,3" + endcap);

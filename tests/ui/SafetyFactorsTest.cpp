@@ -50,8 +50,8 @@ private slots:
                                           "/data/examples/AluminumHemisphericalEndcap.prj");
         form->findChild<QPushButton*>(QStringLiteral("HousingEndcapButton"))->click();
         QCOMPARE(housing->text(),
-                 QStringLiteral("Housing: 3587.0 m (sea), governed by the endcap (Thin Wall "
-                                "Buckling)"));
+                 QStringLiteral("Housing (endcap AluminumHemisphericalEndcap.prj): 3587.0 m "
+                                "(sea), governed by the endcap (Thin Wall Buckling)"));
         form->findChild<QPushButton*>(QStringLiteral("HousingEndcapClear"))->click();
         QVERIFY(housing->isHidden());
         std::string endcap = "?";
