@@ -18,7 +18,9 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -374,6 +376,27 @@ void ResultForm::ShowView(const ResultsView& view) {
     ShowFailureFrame(view);
     FillGrid(view);
     ShowRating();
+    KeepCaptionsWhole();
+}
+
+void ResultForm::KeepCaptionsWhole() {
+    // The run fills captions (failure options, the evaluation label, the rating) and shows one of
+    // the failure frames, which can need more room than the window had when it was built: once
+    // the layout has taken them in, the window grows rather than cut them, and stays on the area.
+    QTimer::singleShot(0, this, [this] {
+        const QSize needed =
+            minimumSizeHint().expandedTo(QSize(kMinWidthTwips / kTwipsPerPixel, 0));
+        const int grow = needed.width() - width();
+        QWidget* outer = parentWidget() != nullptr ? parentWidget() : this;
+        if (grow > 0) outer->resize(outer->width() + grow, outer->height());
+        setMinimumWidth(needed.width());
+        if (grow <= 0) return;
+        if (QWidget* area = outer->parentWidget()) {
+            const int right = outer->x() + outer->width();
+            if (right > area->width())
+                outer->move(std::max(0, area->width() - outer->width()), outer->y());
+        }
+    });
 }
 
 QGroupBox* ResultForm::BuildSafetyFrame() {
@@ -390,6 +413,8 @@ QGroupBox* ResultForm::BuildSafetyFrame() {
         field->setAccessibleName(QStringLiteral("Safety factor on ") +
                                  captions[i].chopped(1).toLower());
         field->setPlaceholderText(QStringLiteral("off"));
+        // A factor is a short number: the field leaves the room to the failure captions.
+        field->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 16);
         field->setText(ToQ(safety_.Text(static_cast<SafetyField>(i))));
         safetyText_[static_cast<size_t>(i)] = field;
         grid->addWidget(
@@ -405,6 +430,7 @@ QGroupBox* ResultForm::BuildSafetyFrame() {
     housingEndcapText_->setAccessibleName(QStringLiteral("Housing endcap project"));
     housingEndcapText_->setReadOnly(true);
     housingEndcapText_->setPlaceholderText(QStringLiteral("none"));
+    housingEndcapText_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("M")) * 8);
     auto* choose = new QPushButton(QStringLiteral("Choose..."), frame);
     choose->setObjectName(QStringLiteral("HousingEndcapButton"));
     choose->setAccessibleName(QStringLiteral("Choose the housing's endcap project"));
@@ -418,8 +444,13 @@ QGroupBox* ResultForm::BuildSafetyFrame() {
     endcapRow->addWidget(housingEndcapText_, 1);
     endcapRow->addWidget(choose);
     endcapRow->addWidget(housingEndcapClear_);
-    grid->addWidget(NamedLabel("HousingEndcapLbl", QStringLiteral("Endcap:"), frame), 1, 0);
-    grid->addLayout(endcapRow, 1, 1, 1, 3);
+    housingEndcapLbl_ = NamedLabel("HousingEndcapLbl", QStringLiteral("Endcap:"), frame);
+    housingEndcapRow_ = new QWidget(frame);
+    housingEndcapRow_->setLayout(endcapRow);
+    endcapRow->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(housingEndcapLbl_, 1, 0);
+    grid->addWidget(housingEndcapRow_, 1, 1, 1, 4);
+    grid->setColumnStretch(4, 1);  // the factor fields stay together on the left
     ShowHousingEndcap();
 
     ratedPressureLbl_ = NamedLabel("RatedPressureLbl", QString(), frame);
@@ -432,7 +463,7 @@ QGroupBox* ResultForm::BuildSafetyFrame() {
     int row = 2;
     for (QLabel* label :
          {ratedPressureLbl_, ratedDepthLbl_, governingModeLbl_, housingRatingLbl_, advisoryLbl_}) {
-        grid->addWidget(label, row++, 0, 1, 4);
+        grid->addWidget(label, row++, 0, 1, 5);
     }
     return frame;
 }
@@ -475,6 +506,10 @@ void ResultForm::ShowHousingEndcap() {
 }
 
 void ResultForm::ShowRating() {
+    // An endcap project completes a housing only for a tube or sphere.
+    const bool hasBody = design_.BodyType > 0;
+    housingEndcapLbl_->setVisible(hasBody);
+    housingEndcapRow_->setVisible(hasBody);
     const RatingShown shown = safety_.Rate(design_, model_.Request(), messages_);
     std::string advisories = shown.error.value_or("");
     for (const std::string& text : shown.advisories) {

@@ -80,6 +80,7 @@ private:
     void HousingEndcap_Click();
     void HousingEndcapClear_Click();
     void ShowHousingEndcap();
+    void KeepCaptionsWhole();
     void ShowRating();
     void ChartButton_Click();
 
@@ -115,6 +116,8 @@ private:
     QLabel* ratedDepthLbl_ = nullptr;
     QLabel* governingModeLbl_ = nullptr;
     QLabel* housingRatingLbl_ = nullptr;
+    QLabel* housingEndcapLbl_ = nullptr;
+    QWidget* housingEndcapRow_ = nullptr;
     QLineEdit* housingEndcapText_ = nullptr;
     QPushButton* housingEndcapClear_ = nullptr;
     QLabel* advisoryLbl_ = nullptr;
