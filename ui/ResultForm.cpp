@@ -414,7 +414,7 @@ QGroupBox* ResultForm::BuildSafetyFrame() {
                                  captions[i].chopped(1).toLower());
         field->setPlaceholderText(QStringLiteral("off"));
         // A factor is a short number: the field leaves the room to the failure captions.
-        field->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 16);
+        field->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 16);
         field->setText(ToQ(safety_.Text(static_cast<SafetyField>(i))));
         safetyText_[static_cast<size_t>(i)] = field;
         grid->addWidget(
