@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -62,12 +64,52 @@ inline void SetGlass(DesignRecord& d) {
     d.SecondaryStrength = 100000;  // compressive
 }
 
+// A component's state as the engine receives it: radii, wall, material, pressure side.
+inline AnalysisState EngineState(int16_t code, double inner, double outer, double t, double E,
+                                 double nu, bool internal = false) {
+    AnalysisState s;
+    s.ComponentCode = code;
+    s.InnerRadius = inner;
+    s.OuterRadius = outer;
+    s.WallThickness = t;
+    s.MeanRadius = (inner + outer) / 2;
+    s.YoungsModulus = E;
+    s.PoissonRatio = nu;
+    s.Density = 0.283;
+    s.PressureDirection = internal ? kInternalPressure : kExternalPressure;
+    s.PressureSign = internal ? 1 : -1;
+    return s;
+}
+
+// Relative closeness, with a floor for values that should be zero.
+inline void ExpectRel(double actual, double expected, double tol, const std::string& what) {
+    EXPECT_NEAR(actual, expected, tol * std::fabs(expected) + 1e-12) << what;
+}
+
 // A titled design of the metal whose body geometry has been accepted; no component chosen yet.
 inline DesignRecord TitledMetal() {
     DesignRecord d;
     d.ProjectTitle = "Housing";
     d.BodyGeometryValid = kTrue;
     SetMetal(d);
+    return d;
+}
+
+// A titled metal endcap of the given type, dimensions and edge restraint.
+inline DesignRecord MetalEndcap(int16_t type, std::array<double, 8> dims, int16_t restraint = 0) {
+    DesignRecord d = TitledMetal();
+    d.EndcapType = type;
+    d.EndcapDim = dims;
+    d.EdgeRestraint = restraint;
+    return d;
+}
+
+// A flat annular plate under external pressure, uniform and line load on, outer edge simply
+// supported and hole edge free: free diameter 6, O.D. 7, thickness 0.5, hole 1, line load at 4.
+inline DesignRecord AnnularMetal() {
+    DesignRecord d = MetalEndcap(kFlatAnnularEndcap, {6, 7, 0.5, 1, 4, 50, 1, 5}, 4);
+    d.UniformLoadOn = d.LineLoadOn = kTrue;
+    d.PressureSource = 1;
     return d;
 }
 

@@ -60,20 +60,10 @@ std::string CaseName(const PlateCase& c) {
     return std::string(kRestraints[c.restraint].name) + (c.lineLoad ? "Line" : "Uniform");
 }
 
-AnalysisState PlateState(int16_t restraint, double holeRadius = kB) {
-    AnalysisState s;
-    s.ComponentCode = kAnnularPlateComponent;
-    s.OuterRadius = kA;
-    s.InnerRadius = holeRadius;
+AnalysisState PlateState(int16_t restraint) {
+    AnalysisState s = testing::EngineState(kAnnularPlateComponent, kB, kA, kT, kE, kNu, false);
     s.PlateOuterRadius = kRp;
-    s.WallThickness = kT;
-    s.MeanRadius = (kA + holeRadius) / 2;
-    s.YoungsModulus = kE;
-    s.PoissonRatio = kNu;
-    s.Density = 0.283;
     s.EdgeRestraint = restraint;
-    s.PressureDirection = kExternalPressure;
-    s.PressureSign = -1;
     return s;
 }
 
@@ -84,29 +74,21 @@ struct Probe {
     double yb, slopeB, Mrb, Mtb, Qb;
 };
 
-Probe Evaluate(const PlateCase& c, double r, double holeRadius = kB) {
-    AnalysisState s = PlateState(c.restraint, holeRadius);
+Probe Evaluate(const PlateCase& c, double r) {
+    AnalysisState s = PlateState(c.restraint);
     const double p = c.lineLoad ? 0.0 : c.load;
     const double w = c.lineLoad ? c.load : 0.0;
     ComputeStresses(s, p, r, c.r0, w, 2, c.lineLoad ? -1 : 0);
     EXPECT_FALSE(s.ResultNotFinite);
     const double m = kT * kT / 6;  // stress to moment per unit length
-    Probe v;
-    v.y = s.PlateDeflectionAtR;
-    v.slope = s.PlateSlopeAtR;
-    v.Mr = s.RadialMomentAtR;
-    v.Mt = s.TangentialMomentAtR;
-    v.Q = s.ShearForceAtR;
-    v.ya = s.OuterEdgeDeflection;
-    v.slopeA = s.OuterEdgeSlope;
-    v.Mra = s.OuterEdgeRadialStress * m;
-    v.Mta = s.OuterEdgeTangentialStress * m;
-    v.Qa = s.OuterEdgeShearStress * kT;
-    v.yb = s.InnerEdgeDeflection;
-    v.slopeB = s.InnerEdgeSlope;
-    v.Mrb = s.InnerEdgeRadialStress * m;
-    v.Mtb = s.InnerEdgeTangentialStress * m;
-    v.Qb = s.InnerEdgeShearStress * kT;
+    // clang-format off
+    const Probe v{s.PlateDeflectionAtR, s.PlateSlopeAtR, s.RadialMomentAtR, s.TangentialMomentAtR,
+                  s.ShearForceAtR,
+                  s.OuterEdgeDeflection, s.OuterEdgeSlope, s.OuterEdgeRadialStress * m,
+                  s.OuterEdgeTangentialStress * m, s.OuterEdgeShearStress * kT,
+                  s.InnerEdgeDeflection, s.InnerEdgeSlope, s.InnerEdgeRadialStress * m,
+                  s.InnerEdgeTangentialStress * m, s.InnerEdgeShearStress * kT};
+    // clang-format on
     // The stresses at r are the moments and shear at r over the section.
     EXPECT_NEAR(s.PlateRadialStressAtR * m, v.Mr, 1e-9 * (std::fabs(v.Mr) + 1));
     EXPECT_NEAR(s.PlateTangentialStressAtR * m, v.Mt, 1e-9 * (std::fabs(v.Mt) + 1));
@@ -201,10 +183,6 @@ INSTANTIATE_TEST_SUITE_P(WholeFace, AnnularPlateCaseTest,
                          [](const ::testing::TestParamInfo<PlateCase>& row) {
                              return CaseName(row.param);
                          });
-
-// ---- Solid-plate limit ----
-
-// ---- Edge cases of the plate ----
 
 struct SeatCase {
     std::string name;

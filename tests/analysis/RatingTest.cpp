@@ -1,14 +1,16 @@
-// Rated pressure with safety factors, the whole housing, and the interaction advisories, against
-// values worked by hand from the thin-wall and buckling formulas.
+// Rated pressure with safety factors, the whole housing, the interaction advisories and the sizing
+// of a tube's wall to a target rating, against values worked by hand from the thin-wall and
+// buckling formulas.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "AnalysisTestSupport.h"
 #include "analysis/Rating.h"
 #include "analysis/ResultsTable.h"
+#include "analysis/Sizing.h"
+#include "tests/analysis/AnalysisTestSupport.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {
@@ -186,6 +188,48 @@ TEST(Depth, PressureAtDepthFollowsTheSeaWaterLaw) {
                 1e-9);
     EXPECT_EQ(PressureAtDepth(0, "m (sea)", messages), 0.0);
 }
+
+// Where the thin-wall yield governs, t / (ID/2 + t/2) = k with k = S p sqrt(3)/2 / Y; where
+// buckling governs, the wall at which the lowest-lobe buckling pressure is B p.
+struct SizingRow {
+    const char* name;
+    double length;          // in
+    double targetPressure;  // psi
+    SafetyFactors factors;
+    double wall;  // in, worked by hand; 0: no wall reaches the target
+    const char* mode;
+};
+
+class WallSizing : public ::testing::TestWithParam<SizingRow> {};
+
+TEST_P(WallSizing, ReachesTheHandWorkedWall) {
+    const SizingRow& row = GetParam();
+    const DesignRecord d = AluminiumTube(row.length);
+    ScriptedMessages messages;
+    const SizingResult result = SizeDimension(d, DefaultResultsRequest(d), DimensionChoice{},
+                                              row.factors, row.targetPressure, messages);
+    if (row.wall == 0) {
+        EXPECT_FALSE(result.found);
+        EXPECT_EQ(result.refusal, SizingResult::Refusal::NoneReaches);
+        EXPECT_LT(result.bestRatedPressure, row.targetPressure);
+        return;
+    }
+    ASSERT_TRUE(result.found);
+    EXPECT_NEAR(result.value, row.wall, 1e-6 * row.wall);
+    EXPECT_EQ(result.part.rating.governingMode, row.mode);
+    EXPECT_GE(result.part.rating.ratedPressure, row.targetPressure);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WallSizing,
+    ::testing::Values(
+        // k = 1.5 * 2000 * 0.8660254 / 35000; t = 5k / (1 - k/2).
+        SizingRow{"ThinWallYield", 5, 2000, {1.5, 3}, 0.38546024583810784, "Shell failure"},
+        // 900 psi of buckling at 2 lobes, 200 in long.
+        SizingRow{"Buckling", 200, 300, {1.5, 3}, 0.3462610264393389, "Thin Wall Buckling"},
+        // A thick tube under external pressure fails below half its yield strength.
+        SizingRow{"NoWallReachesTheTarget", 5, 20000, {1, 1}, 0, ""}),
+    RowName<SizingRow>);
 
 }  // namespace
 }  // namespace tidewell

@@ -1,5 +1,6 @@
 // Pressure rows of the results table (the failure row, marking and highlighting), the evaluation
-// diameter of the annular plate, and runs that must stop.
+// diameter of the annular plate, and runs that must stop: among them the plate evaluation of an
+// annular plate whose hole is as large as the plate.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/PlateFailure.h"
 #include "analysis/ResultsTable.h"
 #include "analysis/StressEngine.h"
 #include "tests/analysis/AnalysisTestSupport.h"
@@ -33,16 +35,7 @@ DesignRecord PlasticTubeFailingAt(double failurePsi) {
     return d;
 }
 
-DesignRecord Annular() {
-    DesignRecord d = TitledMetal();
-    d.EndcapType = kFlatAnnularEndcap;
-    d.EdgeRestraint = 4;
-    d.UniformLoadOn = kTrue;
-    d.LineLoadOn = kTrue;
-    d.PressureSource = 1;
-    d.EndcapDim = {6, 7, 0.5, 1, 4, 50, 1, 5};
-    return d;
-}
+using testing::AnnularMetal;
 
 ResultsView Build(const DesignRecord& design, const std::function<void(ResultsRequest&)>& adjust,
                   ScriptedMessages& messages, AnalysisState* state = nullptr) {
@@ -51,8 +44,6 @@ ResultsView Build(const DesignRecord& design, const std::function<void(ResultsRe
     AnalysisState local;
     return BuildResultsTable(design, request, messages, state ? *state : local);
 }
-
-// ---- Pressure ranges ----
 
 // ---- The failure row ----
 
@@ -102,27 +93,21 @@ TEST_P(FailureRowRows, InsertsMarksAndHighlights) {
     EXPECT_EQ(view.highlighted.lastColumn, 7);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     ResultsTableRows, FailureRowRows,
     ::testing::Values(
-        FailureRowCase{"BetweenRowsOfTheSmallestRange",
-                       0.25,
-                       0,
-                       23,
-                       4,
+        FailureRowCase{"BetweenRowsOfTheSmallestRange", 0.25, 0, 23, 4,
                        {"0.10000", "0.20000", "0.25000 (fail)", "0.30000 (fail)"}},
-        FailureRowCase{
-            "BetweenRows", 250, 3, 23, 4, {"100.00", "200.00", "250.00 (fail)", "300.00 (fail)"}},
-        FailureRowCase{"OnARow",
-                       400,
-                       3,
-                       22,
-                       5,
+        FailureRowCase{"BetweenRows", 250, 3, 23, 4,
+                       {"100.00", "200.00", "250.00 (fail)", "300.00 (fail)"}},
+        FailureRowCase{"OnARow", 400, 3, 22, 5,
                        {"100.00", "200.00", "300.00", "400.00 (fail)", "500.00 (fail)"}},
         FailureRowCase{"OnTheFirstRow", 100, 3, 22, 2, {"100.00 (fail)", "200.00 (fail)"}},
         FailureRowCase{"BelowTheRange", 250, 4, 22, 2, {"1000.0 (fail)", "2000.0 (fail)"}},
         FailureRowCase{"AboveTheRange", 250, 2, 22, -1, {"10.000", "20.000"}}),
     RowName<FailureRowCase>);
+// clang-format on
 
 // ---- Evaluation diameter of the annular plate ----
 
@@ -130,7 +115,7 @@ TEST(ResultsTableRows, AnnularTableIsEvaluatedAtTheGoverningRadiusNotItsRoundedT
     // The plate fails first at its free edge, 3.55 in across; with two significant digits the
     // box proposes "3.6", a diameter outside the plate. The table itself must show the stresses
     // at the free edge.
-    DesignRecord design = Annular();
+    DesignRecord design = AnnularMetal();
     design.EdgeRestraint = 0;  // fixed outer edge, free hole edge
     design.LineLoadOn = kFalse;
     design.EndcapDim = {3.55, 4.5, 0.25, 1, 2, 50, 1, 3};
@@ -159,7 +144,7 @@ class EvalDiameterRows : public ::testing::TestWithParam<EvalCase> {};
 
 TEST_P(EvalDiameterRows, RecalculatesAtATypedDiameterInsideThePlate) {
     const EvalCase& c = GetParam();
-    DesignRecord design = Annular();
+    DesignRecord design = AnnularMetal();
     design.UnitSystem = c.unitSystem;
     ScriptedMessages messages;
     AnalysisState s;
@@ -200,21 +185,22 @@ INSTANTIATE_TEST_SUITE_P(
                  "and the free diameter (152.40 mm)."}),
     RowName<EvalCase>);
 
-// ---- Radial increments from a project file ----
-
 // ---- Runs that must stop ----
 
 struct StopCase {
     const char* name;
-    std::function<DesignRecord()> design;
+    DesignRecord (*base)();
+    void (*spoil)(DesignRecord&);
     const char* mentions;
 };
 
 class StoppedRunRows : public ::testing::TestWithParam<StopCase> {};
 
 TEST_P(StoppedRunRows, ShowOneMessageAndNoHalfTable) {
+    DesignRecord design = GetParam().base();
+    GetParam().spoil(design);
     ScriptedMessages messages;
-    const ResultsView view = Build(GetParam().design(), nullptr, messages);
+    const ResultsView view = Build(design, nullptr, messages);
     ASSERT_FALSE(view.Ok());
     EXPECT_EQ(view.error->title, "Tidewell");
     EXPECT_EQ(view.error->icon, MessageIcon::Critical);
@@ -228,37 +214,33 @@ TEST_P(StoppedRunRows, ShowOneMessageAndNoHalfTable) {
     EXPECT_EQ(view.materialNoticeBits, 0);
 }
 
+// clang-format off
 const StopCase kStopCases[] = {
-    {"ConeHalfAngleNotFound",
-     [] {
-         DesignRecord d = TitledMetal();
-         d.EndcapType = kConicalEndcap;
-         d.EndcapDim = {1e-9, 10, 0.25, 1, 0, 0, 0, 0};
-         return d;
-     },
+    {"ConeHalfAngleNotFound", TitledMetal,
+     [](DesignRecord& d) { d.EndcapType = kConicalEndcap; d.EndcapDim = {1e-9, 10, 0.25, 1}; },
      "half-angle"},
-    {"AnnularLineLoadAtTheCentre",
-     [] {
-         DesignRecord d = Annular();
-         d.EndcapDim[4] = 0;
-         return d;
-     },
+    {"AnnularLineLoadAtTheCentre", AnnularMetal, [](DesignRecord& d) { d.EndcapDim[4] = 0; },
      "line load application diameter"},
-    {"StrengthNotANumber",
-     [] {
-         DesignRecord d = Annular();
-         d.YieldStrength = std::nan("");
-         return d;
-     },
+    {"StrengthNotANumber", AnnularMetal, [](DesignRecord& d) { d.YieldStrength = std::nan(""); },
      "strength"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(ResultsTableRows, StoppedRunRows, ::testing::ValuesIn(kStopCases),
                          RowName<StopCase>);
 
-// ---- Unit names ----
-
-// ---- The request a window fills by default ----
+TEST(PlateFailure, HoleAsLargeAsThePlateStopsWithAMessage) {
+    DesignRecord design = AnnularMetal();
+    design.EndcapDim[3] = design.EndcapDim[0];  // hole = free diameter
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    const PlateFailureResult result =
+        FindPlateFailurePressures(s, {"Metals", "psi", 0, 50, false}, format);
+    EXPECT_TRUE(messages.Empty());
+    ASSERT_TRUE(result.error);
+    EXPECT_NE(result.error->find("center hole"), std::string::npos) << *result.error;
+}
 
 }  // namespace
 }  // namespace tidewell

@@ -1,14 +1,16 @@
-// One data row of the results table per component, checked against hand formulas.
+// One data row of the results table per component, checked against hand formulas; and the
+// failure pressure search of the flat circular plate: the failure pressure of each mode is the
+// strength divided by the stress per psi of that mode.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
-#include <set>
 #include <string>
 #include <vector>
 
+#include "analysis/FailureSearch.h"
 #include "analysis/ResultsTable.h"
+#include "analysis/StressEngine.h"
 #include "tests/analysis/AnalysisTestSupport.h"
 #include "units/NumberFormat.h"
 #include "units/ScriptedMessages.h"
@@ -17,38 +19,17 @@ namespace tidewell {
 namespace {
 
 using testing::kPiValue;
+using testing::MetalEndcap;
 using testing::RowName;
-using testing::SetGlass;
-using testing::SetPlastic;
 using testing::TitledMetal;
 
-DesignRecord Tube(bool external) {
+// A body of the metal under external pressure.
+DesignRecord ExternalBody(int16_t type, std::array<double, 5> dims) {
     DesignRecord d = TitledMetal();
-    d.BodyType = kTubeBody;
-    d.BodyDim = {4.8, 5, 0.1, 20, 0};
-    d.PressureSource = external ? 1 : 0;
+    d.BodyType = type;
+    d.BodyDim = dims;
+    d.PressureSource = 1;
     return d;
-}
-
-DesignRecord Sphere(bool external) {
-    DesignRecord d = TitledMetal();
-    d.BodyType = kSphereBody;
-    d.BodyDim = {9, 10, 0.5, 0, 0};
-    d.PressureSource = external ? 1 : 0;
-    return d;
-}
-
-DesignRecord Endcap(int16_t type, std::array<double, 8> dims, int16_t restraint, bool external) {
-    DesignRecord d = TitledMetal();
-    d.EndcapType = type;
-    d.EndcapDim = dims;
-    d.EdgeRestraint = restraint;
-    d.PressureSource = external ? 1 : 0;
-    return d;
-}
-
-DesignRecord Circular(int16_t restraint, bool external) {
-    return Endcap(kFlatCircularEndcap, {6, 7, 0.5, 0, 0, 0, 0, 0}, restraint, external);
 }
 
 // ---- One data row per component, against hand formulas ----
@@ -59,13 +40,11 @@ std::string Fmt(double v, int16_t digits = 5) {
     return SigDigFormat(v, n, f);
 }
 
-ResultsView RunAtRange(const DesignRecord& design, int range,
-                       const std::string& pressureUnit = "psi",
-                       const std::string& stressUnit = "psi") {
+// The table from 100 psi on, stresses in psi.
+ResultsView RunAtRange(const DesignRecord& design, int range) {
     ResultsRequest request = DefaultResultsRequest(design);
     request.pressureRange = range;
-    request.pressureUnit = pressureUnit;
-    request.stressUnit = stressUnit;
+    request.pressureUnit = request.stressUnit = "psi";
     ScriptedMessages messages;
     ResultsView view = BuildResultsTable(design, request, messages);
     EXPECT_TRUE(messages.Empty());
@@ -74,7 +53,7 @@ ResultsView RunAtRange(const DesignRecord& design, int range,
 
 TEST(ResultsTableHandValues, ThinTubeUnderExternalPressure) {
     // 100 psi on a tube of mean radius 2.45 in, wall 0.1 in, length 20 in.
-    const ResultsView view = RunAtRange(Tube(true), 3);
+    const ResultsView view = RunAtRange(ExternalBody(kTubeBody, {4.8, 5, 0.1, 20, 0}), 3);
     ASSERT_TRUE(view.Ok());
     const double p = 100, R = 2.45, t = 0.1, L = 20, E = 10e6, nu = 0.33;
     const std::vector<std::string> expected = {"100.00",
@@ -99,7 +78,7 @@ TEST(ResultsTableHandValues, ThinTubeUnderExternalPressure) {
 }
 
 TEST(ResultsTableHandValues, ThickSphereUnderExternalPressure) {
-    const ResultsView view = RunAtRange(Sphere(true), 3);
+    const ResultsView view = RunAtRange(ExternalBody(kSphereBody, {9, 10, 0.5, 0, 0}), 3);
     ASSERT_TRUE(view.Ok());
     const double p = 100, a = 4.5, b = 5, a3 = a * a * a, b3 = b * b * b, E = 10e6, nu = 0.33;
     const double tangential = -3 * p * b3 / (2 * (b3 - a3));  // largest, at the bore
@@ -114,7 +93,9 @@ TEST(ResultsTableHandValues, ThickSphereUnderExternalPressure) {
 }
 
 TEST(ResultsTableHandValues, SimplySupportedCircularPlateAtItsCentre) {
-    const ResultsView view = RunAtRange(Circular(0, true), 3);
+    DesignRecord plate = MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5, 0, 0, 0, 0, 0});
+    plate.PressureSource = 1;
+    const ResultsView view = RunAtRange(plate, 3);
     ASSERT_TRUE(view.Ok());
     const double p = 100, a = 3, Rp = 3.5, t = 0.5, E = 10e6, nu = 0.33;
     const double D = E * t * t * t / (12 * (1 - nu * nu));
@@ -128,6 +109,71 @@ TEST(ResultsTableHandValues, SimplySupportedCircularPlateAtItsCentre) {
     const double air = Rp * Rp * kPiValue * t * 0.098;
     EXPECT_EQ(view.weightInAir, Fmt(air));
 }
+
+// ---- Failure search of the flat circular plate ----
+
+// Flat circular plate, a = 3 in free radius, Rp = 3.5 in plate radius, t = 0.5 in, nu = 0.33.
+struct PlateCase {
+    const char* name;
+    int16_t restraint;
+    int16_t unitSystem;
+    const char* radialSuffix;
+    const char* evalLabel;
+    double radialPerPsi, tangentialPerPsi;  // stress per psi of the radial and tangential modes
+};
+
+constexpr double kA = 3, kRp = 3.5, kT = 0.5, kNu = 0.33;
+// Simply supported: centre moment pa²(3+nu)/16; fixed: centre pa²(1+nu)/16, edge pa²/8.
+constexpr double kSimpleCentre = 6 * kA * kA * (3 + kNu) / (16 * kT * kT);
+constexpr double kFixedCentre = 6 * kA * kA * (1 + kNu) / (16 * kT * kT);
+constexpr double kFixedEdge = 0.75 * kA * kA / (kT * kT);
+constexpr double kSeat = kRp * kRp / (kRp * kRp - kA * kA);
+
+const PlateCase kPlateCases[] = {
+    {"SimplySupportedExternal", 0, 0, " (plate center)",
+     "Table eval dia., De = plate center for Max Radial", kSimpleCentre, kSimpleCentre},
+    {"FixedExternalMillimetres", 1, 1, " (free dia. = 152.40 mm)",
+     "Table eval dia., De = plate free diameter for Max Radial", kFixedEdge, kFixedCentre},
+};
+
+class CircularPlateSearchRows : public ::testing::TestWithParam<PlateCase> {};
+
+TEST_P(CircularPlateSearchRows, FindsRadialTangentialAndSeat) {
+    const PlateCase& c = GetParam();
+    DesignRecord design =
+        MetalEndcap(kFlatCircularEndcap, {2 * kA, 2 * kRp, kT, 0, 0, 0, 0, 0}, c.restraint);
+    design.UnitSystem = c.unitSystem;
+    design.PressureSource = 1;
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    const FailureSearchResult result =
+        FindFailurePressures(s, {"Metals", "Ksi", c.unitSystem}, format);
+    ASSERT_FALSE(result.error);
+    const double Y = design.YieldStrength;
+    EXPECT_NEAR(s.PlateRadialFailurePressure / (Y / c.radialPerPsi), 1, 1e-4);
+    EXPECT_NEAR(s.PlateTangentialFailurePressure / (Y / c.tangentialPerPsi), 1, 1e-4);
+    EXPECT_NEAR(s.SeatFailurePressure / (Y / kSeat), 1, 1e-4);
+    int16_t digits = 5, notation = 2;
+    auto ksi = [&](double p) { return SigDigFormat(p / 1000, digits, notation) + " Ksi"; };
+    ASSERT_EQ(result.frame.options.size(), 4u);
+    EXPECT_EQ(result.frame.options[0].caption,
+              "Radial Stress Failure at " + ksi(Y / c.radialPerPsi) + c.radialSuffix);
+    EXPECT_EQ(result.frame.options[1].caption,
+              "Tangential Stress Failure at " + ksi(Y / c.tangentialPerPsi) + " (plate center)");
+    EXPECT_EQ(result.frame.options[2].caption, "Seat failure at " + ksi(Y / kSeat));
+    EXPECT_FALSE(result.frame.options[3].visible);
+    EXPECT_TRUE(result.frame.options[0].visible);
+    // Equal radial and tangential pressures (simply supported centre) go to radial.
+    EXPECT_EQ(result.frame.selected, 1);
+    EXPECT_EQ(result.frame.evalRadiusLabel, c.evalLabel);
+    EXPECT_EQ(result.frame.evalRadiusLabel2,
+              "Table eval dia., De = plate center for Max Tangential");
+    EXPECT_EQ(s.TableEvalRadius, c.restraint == 1 ? kA : 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(FailureSearch, CircularPlateSearchRows, ::testing::ValuesIn(kPlateCases),
+                         RowName<PlateCase>);
 
 }  // namespace
 }  // namespace tidewell

@@ -1,5 +1,8 @@
+// The fault list of a design: each fault on its own line, in order, and nothing changed.
+
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,28 +25,15 @@ DesignRecord ValidTube() {
 }
 
 DesignRecord ValidAnnular() {
-    DesignRecord d = TitledMetal();
-    d.EndcapType = kFlatAnnularEndcap;
-    d.EdgeRestraint = 4;
-    d.UniformLoadOn = kTrue;
-    d.LineLoadOn = kTrue;
-    d.EndcapDim = {6, 7, 0.5, 1, 4, 50, 1, 5};
-    return d;
+    return testing::AnnularMetal();
 }
 
 DesignRecord ValidCircular() {
-    DesignRecord d = TitledMetal();
-    d.EndcapType = kFlatCircularEndcap;
-    d.EdgeRestraint = 0;
-    d.EndcapDim = {6, 7, 0.5, 0, 0, 0, 0, 0};
-    return d;
+    return testing::MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5, 0, 0, 0, 0, 0});
 }
 
 DesignRecord ValidCone() {
-    DesignRecord d = TitledMetal();
-    d.EndcapType = kConicalEndcap;
-    d.EndcapDim = {4, 5, 0.25, 3, 0, 0, 0, 0};
-    return d;
+    return testing::MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3, 0, 0, 0, 0});
 }
 
 // The fault lines of a text, without the carriage returns that introduce them.
@@ -61,9 +51,12 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+using D = DesignRecord;
+
 struct ValidationCase {
     const char* name;
-    std::function<DesignRecord()> design;
+    DesignRecord (*base)();
+    std::function<void(DesignRecord&)> spoil;
     std::vector<std::string> expected;  // empty: valid
 };
 
@@ -71,7 +64,8 @@ class ValidationRows : public ::testing::TestWithParam<ValidationCase> {};
 
 TEST_P(ValidationRows, ListsTheFaultsInOrder) {
     const ValidationCase& c = GetParam();
-    const DesignRecord design = c.design();
+    DesignRecord design = c.base();
+    if (c.spoil) c.spoil(design);
     const DesignRecord before = design;
     const ValidationResult result = ValidateDesign(design);
     EXPECT_EQ(result.title, "Invalid Design Parameters");
@@ -89,133 +83,73 @@ TEST_P(ValidationRows, ListsTheFaultsInOrder) {
     EXPECT_EQ(design.EdgeRestraint, before.EdgeRestraint);
 }
 
+DesignRecord Untitled() {
+    DesignRecord d;
+    d.ProjectTitle = "Housing";
+    d.BodyType = kTubeBody;
+    d.BodyGeometryValid = kFalse;
+    return d;
+}
+
+const std::string kModulus = "     Young's Modulus", kPoisson = "     Poisson's ratio";
+const std::string kRestraint = "     Edge restraint";
+
+// clang-format off
 const ValidationCase kValidationCases[] = {
-    {"ValidTube", ValidTube, {}},
-    {"EmptyTitle",
-     [] {
-         DesignRecord d = ValidTube();
-         d.ProjectTitle.clear();
-         return d;
-     },
-     {"Title"}},
-    {"NoBodyNoEndcap",
-     [] {
-         DesignRecord d = TitledMetal();
-         return d;
-     },
-     {"No Body or Endcap selected"}},
-    {"TubeNothingEntered",
-     [] {
-         DesignRecord d;
-         d.ProjectTitle = "Housing";
-         d.BodyType = kTubeBody;
-         d.BodyGeometryValid = kFalse;
-         return d;
-     },
+    {"ValidTube", ValidTube, nullptr, {}},
+    {"EmptyTitle", ValidTube, [](D& d) { d.ProjectTitle.clear(); }, {"Title"}},
+    {"NoBodyNoEndcap", TitledMetal, nullptr, {"No Body or Endcap selected"}},
+    {"TubeNothingEntered", Untitled, nullptr,
      {"Body Geometry Invalid:", "     Body I.D.", "     Body O.D.", "     Body wall thickness",
-      "     Body length", "Material Properties:", "     Young's Modulus", "     Poisson's ratio",
-      "     Density", "     Yield stress"}},
-    {"HeadingWithoutIndentedLines",
-     [] {
-         DesignRecord d = ValidTube();
-         d.BodyGeometryValid = kFalse;
-         d.MaterialName.clear();
-         return d;
-     },
+      "     Body length", "Material Properties:", kModulus, kPoisson, "     Density",
+      "     Yield stress"}},
+    {"HeadingWithoutIndentedLines", ValidTube,
+     [](D& d) { d.BodyGeometryValid = kFalse; d.MaterialName.clear(); }, {"Material Properties:"}},
+    {"LoadedNameMissing", ValidTube, [](D& d) { d.LoadedMaterialName.clear(); },
      {"Material Properties:"}},
-    {"LoadedNameMissing",
-     [] {
-         DesignRecord d = ValidTube();
-         d.LoadedMaterialName.clear();
-         return d;
-     },
-     {"Material Properties:"}},
-    {"NegativeMaterialValuesFail",
-     [] {
-         DesignRecord d = ValidTube();
-         d.PoissonsRatio = -0.1;
-         d.Density = -1;
-         return d;
-     },
-     {"     Poisson's ratio", "     Density"}},
-    {"WholeDesignChecksBoth",
-     [] {
-         DesignRecord d = ValidCone();
-         d.BodyType = kTubeBody;
-         d.EndcapDim[3] = 0;
-         return d;
-     },
+    {"NegativeMaterialValuesFail", ValidTube,
+     [](D& d) { d.PoissonsRatio = -0.1; d.Density = -1; }, {kPoisson, "     Density"}},
+    {"WholeDesignChecksBoth", ValidCone, [](D& d) { d.BodyType = kTubeBody; d.EndcapDim[3] = 0; },
      {"Body Geometry Invalid:", "     Body I.D.", "     Body O.D.", "     Body wall thickness",
       "     Body length", "     Endcap height"}},
-    {"CircularNothingEntered",
-     [] {
-         DesignRecord d = ValidCircular();
-         d.EndcapDim = {};
-         return d;
-     },
+    {"CircularNothingEntered", ValidCircular, [](D& d) { d.EndcapDim = {}; },
      {"     Endcap free diameter", "     Endcap O.D.", "     Endcap thickness"}},
-    {"AnnularNothingEntered",
-     [] {
-         DesignRecord d = ValidAnnular();
-         d.EndcapDim = {};
-         d.UniformLoadOn = 0;
-         d.LineLoadOn = 0;
-         return d;
-     },
+    {"AnnularNothingEntered", ValidAnnular,
+     [](D& d) { d.EndcapDim = {}; d.UniformLoadOn = d.LineLoadOn = 0; },
      {"No loading selected for endcap", "     Endcap free diameter", "     Endcap O.D.",
       "     Endcap thickness", "     Center hole", "     Number of iterations",
       "     Line load application diameter", "     Uniform loading I.D.",
       "     Line loading O.D."}},
-    {"AnnularWithoutRestraint",
-     [] {
-         DesignRecord d = ValidAnnular();
-         d.EdgeRestraint = -1;
-         d.EndcapDim[2] = 0;
-         d.EndcapDim[3] = 0;
-         return d;
-     },
-     {"     Endcap thickness", "     Edge restraint", "     Center hole"}},
-    {"AnnularRestraintBeyondList",
-     [] {
-         DesignRecord d = ValidAnnular();
-         d.EdgeRestraint = 12;
-         return d;
-     },
-     {"     Edge restraint"}},
-    {"CircularWithoutRestraint",
-     [] {
-         DesignRecord d = ValidCircular();
-         d.EdgeRestraint = -1;
-         return d;
-     },
-     {"     Edge restraint"}},
-    {"CircularHasOnlyTwoRestraints",
-     [] {
-         DesignRecord d = ValidCircular();
-         d.EdgeRestraint = 2;
-         return d;
-     },
-     {"     Edge restraint"}},
-    {"PlasticWorkingStrengthZero",
-     [] {
-         DesignRecord d = ValidTube();
-         d.MaterialClass = "Plastics";
-         d.UseWorkingStrength = 1;
-         d.SecondaryStrength = 0;
-         d.YieldStrength = 0;
-         return d;
-     },
+    {"AnnularWithoutRestraint", ValidAnnular,
+     [](D& d) { d.EdgeRestraint = -1; d.EndcapDim[2] = d.EndcapDim[3] = 0; },
+     {"     Endcap thickness", kRestraint, "     Center hole"}},
+    {"AnnularRestraintBeyondList", ValidAnnular, [](D& d) { d.EdgeRestraint = 12; }, {kRestraint}},
+    {"CircularWithoutRestraint", ValidCircular, [](D& d) { d.EdgeRestraint = -1; }, {kRestraint}},
+    {"CircularHasOnlyTwoRestraints", ValidCircular, [](D& d) { d.EdgeRestraint = 2; },
+     {kRestraint}},
+    {"PlasticWorkingStrengthZero", ValidTube,
+     [](D& d) { d.MaterialClass = "Plastics"; d.UseWorkingStrength = 1;
+                d.SecondaryStrength = d.YieldStrength = 0; },
      {"     Yield stress", "     Working strength"}},
-    {"GlassCompressiveStrengthZeroExternal",
-     [] {
-         DesignRecord d = ValidTube();
-         d.MaterialClass = "Glass";
-         d.PressureSource = 1;
-         d.SecondaryStrength = 0;
-         return d;
-     },
+    {"GlassCompressiveStrengthZeroExternal", ValidTube,
+     [](D& d) { d.MaterialClass = "Glass"; d.PressureSource = 1; d.SecondaryStrength = 0; },
+     {"     Compressive strength"}},
+    // Material values of 0 or less (and a Poisson's ratio of 0.5 or more) however they arrived.
+    {"NegativeModulus", ValidTube, [](D& d) { d.YoungsModulus = -10e6; }, {kModulus}},
+    {"NanModulus", ValidTube, [](D& d) { d.YoungsModulus = std::nan(""); }, {kModulus}},
+    {"PoissonOfOneHalf", ValidTube, [](D& d) { d.PoissonsRatio = 0.5; }, {kPoisson}},
+    {"PoissonJustBelowOneHalf", ValidTube, [](D& d) { d.PoissonsRatio = 0.4999; }, {}},
+    {"NegativeYield", ValidTube, [](D& d) { d.YieldStrength = -35000; }, {"     Yield stress"}},
+    {"NegativeWorkingStrengthInUse", ValidTube,
+     [](D& d) { testing::SetPlastic(d); d.UseWorkingStrength = 1; d.SecondaryStrength = -3000; },
+     {"     Working strength"}},
+    {"NegativeWorkingStrengthUnused", ValidTube,
+     [](D& d) { testing::SetPlastic(d); d.SecondaryStrength = -3000; }, {}},
+    {"NegativeCompressiveStrength", ValidTube,
+     [](D& d) { testing::SetGlass(d); d.PressureSource = 1; d.SecondaryStrength = -1; },
      {"     Compressive strength"}},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Validation, ValidationRows, ::testing::ValuesIn(kValidationCases),
                          RowName<ValidationCase>);
