@@ -1,12 +1,39 @@
+// A start of the program: the new project shown on the form, then the preferences read with
+// their fallbacks, and the end-of-run save that the next start reads.
+
 #include <gtest/gtest.h>
 
 #include "analysis/DesignOperations.h"
+#include "project/DesignFormState.h"
 #include "project/MemorySettingsStore.h"
 #include "project/Preferences.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {
 namespace {
+
+TEST(ApplyUiActions, NewProjectEmptiesTheBoxesAndSelectsTube) {
+    DesignFormState form;
+    form.title = "old";
+    form.description = "old";
+    form.designer = "old";
+    form.materialLabel = "Steel";
+    form.forceThickCheck = 1;
+    form.workStrengthCheck = 1;
+    form.endcapSelection = 2;
+    form.restraintSelection = 3;
+    DesignRecord design;
+    ApplyUiActions(NewProject(design), form);
+    EXPECT_EQ(form.title, "Project1");
+    EXPECT_EQ(form.description, "");
+    EXPECT_EQ(form.designer, "");
+    EXPECT_EQ(form.materialLabel, "");
+    EXPECT_EQ(form.forceThickCheck, 0);
+    EXPECT_EQ(form.workStrengthCheck, 0);
+    EXPECT_EQ(form.bodySelection, 0);
+    EXPECT_EQ(form.endcapSelection, -1);
+    EXPECT_EQ(form.restraintSelection, -1);
+}
 
 // A start of the program: ResetLayout, NewProject, then the preferences.
 struct Start {

@@ -1,0 +1,340 @@
+// The project file: read field by field from a file written out by hand, written byte for byte,
+// refused whole when cut short, written whole or not at all, and read back as written.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "project/ProjectFile.h"
+#include "project/ProjectWriter.h"
+#include "tests/project/ProjectSamples.h"
+#include "tests/project/ProjectTestSupport.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+using testing::AnnularPlateLines;
+using testing::CrLfText;
+using testing::HandWrittenTubeLines;
+using testing::ReadBytes;
+using testing::SampleTubeDesign;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+// ---- Reading ----
+
+// Everything of a design a reader may change, as one comparable text.
+std::string Snapshot(const DesignRecord& design) {
+    return ProjectFileText(design) + "|" + design.ProjectFilePath + "|" +
+           std::to_string(design.ProjectChanged) + "|" + design.LoadedMaterialName;
+}
+
+// A design in the state Open starts from, with marks that a read must not disturb.
+DesignRecord StartingDesign() {
+    DesignRecord design;
+    design.ProgramVersion = "4.6";
+    NewProject(design);
+    design.StressUnit = "Kbar";
+    design.ProjectFilePath = "/somewhere/chosen.prj";
+    return design;
+}
+
+// Bytes read as a project file into that design and, when they read, applied to it.
+struct Opened {
+    std::optional<ProjectData> data;
+    DesignRecord design = StartingDesign();
+    DesignFormState form;
+    DesignUiActions actions;
+    ScriptedMessages messages;
+
+    explicit Opened(const std::string& bytes) {
+        ScratchFolder folder;
+        WriteBytes(folder.path() / "p.prj", bytes);
+        std::string path = folder.File("p.prj");
+        data = ReadProject(path, folder.path().string(), design, messages);
+        if (data) actions = ApplyProject(*data, design, form, messages);
+    }
+};
+
+TEST(ReadProject, ReadsEveryFieldOfTheHandWrittenFile) {
+    const Opened opened(CrLfText(HandWrittenTubeLines()));
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_TRUE(opened.messages.Empty());
+    const DesignRecord& d = opened.design;
+    const DesignRecord expected = SampleTubeDesign();
+    EXPECT_EQ(ProjectFileText(d), ProjectFileText(expected));
+    EXPECT_EQ(d.ProjectLoadFailed, kFalse);
+    EXPECT_EQ(d.DesignerName, "Ana M\xC3\xBCller");  // Windows-1252 read into UTF-8
+    EXPECT_EQ(d.EndcapDimEntered[0], 1e15);
+    EXPECT_EQ(d.EndcapDim[1], 1.5e-5);
+    // The form shows the file without its edit handling: the chosen path stays.
+    EXPECT_EQ(d.ProjectFilePath, "/somewhere/chosen.prj");
+    EXPECT_EQ(opened.form.title, "Deep probe, mark 2");
+    EXPECT_EQ(opened.form.description, "Titanium housing, 6000 m rated");
+    EXPECT_EQ(opened.form.designer, "Ana M\xC3\xBCller");
+    EXPECT_EQ(opened.form.materialLabel, "Titanium 6Al-4V");
+    EXPECT_EQ(opened.form.pressureSourceOption, 1);
+    EXPECT_EQ(opened.form.unitOption, 0);
+    EXPECT_EQ(opened.form.forceThickCheck, 1);
+    EXPECT_EQ(opened.form.workStrengthCheck, 0);
+    EXPECT_EQ(opened.form.bodySelection, 0);
+    EXPECT_EQ(opened.form.endcapSelection, -1);
+    EXPECT_TRUE(opened.actions.moveHomeForm);
+    EXPECT_FALSE(opened.actions.titleText.has_value());
+}
+
+class TruncatedFileTest : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(TruncatedFileTest, LeavesTheDesignUntouched) {
+    std::vector<std::string> lines = AnnularPlateLines();
+    lines.resize(GetParam());
+    const Opened opened(CrLfText(lines));
+    // A refused file marks the failure and leaves everything else of the starting design alone.
+    EXPECT_FALSE(opened.data.has_value());
+    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
+    EXPECT_EQ(Snapshot(opened.design), Snapshot(StartingDesign()));
+    EXPECT_EQ(opened.messages.Texts(),
+              std::vector<std::string>{"Input past end of file or Invalid file type"});
+}
+
+// Every length short of the layout, except 67 (no unit lines, which is allowed); 0 is an empty
+// file.
+INSTANTIATE_TEST_SUITE_P(AtEveryLine, TruncatedFileTest, ::testing::Range<std::size_t>(0, 67));
+INSTANTIATE_TEST_SUITE_P(InTheUnitLines, TruncatedFileTest, ::testing::Range<std::size_t>(68, 75));
+
+// ---- Writing ----
+
+TEST(ProjectWriter, WritesTheHandWrittenFileByteForByte) {
+    ScratchFolder folder;
+    DesignRecord design = SampleTubeDesign();
+    design.HomeFormLeft = 1;  // the form's current position wins
+    design.ProjectChanged = kTrue;
+    ScriptedMessages messages;
+    const std::string path = folder.File("probe.prj");
+    ASSERT_TRUE(WriteProject(design, path, messages, FormPosition{250, 300}));
+    EXPECT_TRUE(messages.Empty());
+    const std::vector<std::string> lines = HandWrittenTubeLines();
+    ASSERT_EQ(lines.size(), 75u);
+    EXPECT_EQ(ReadBytes(path), CrLfText(lines));
+    EXPECT_EQ(design.ProjectChanged, kFalse);
+    EXPECT_EQ(design.HomeFormLeft, 250);
+    EXPECT_EQ(design.HomeFormTop, 300);
+}
+
+// A file system whose files fail after a set number of bytes, or whose create or rename fails.
+class FailingFileSystem : public FileSystem {
+public:
+    enum class Step { Write, Rename, Create };
+
+    FailingFileSystem(Step step, std::size_t failAfterBytes, std::errc error)
+        : step_(step), failAfter_(failAfterBytes), error_(error) {}
+
+    std::unique_ptr<OutputFile> CreateNew(const std::filesystem::path& path,
+                                          std::error_code& error) override {
+        if (step_ == Step::Create) {
+            error = std::make_error_code(error_);
+            return nullptr;
+        }
+        std::unique_ptr<OutputFile> file = real_.CreateNew(path, error);
+        if (!file) return nullptr;
+        return std::make_unique<FailingFile>(std::move(file), *this);
+    }
+
+    std::error_code Replace(const std::filesystem::path& from,
+                            const std::filesystem::path& to) override {
+        if (step_ == Step::Rename) return std::make_error_code(error_);
+        return real_.Replace(from, to);
+    }
+
+    void Remove(const std::filesystem::path& path) override { real_.Remove(path); }
+
+    std::size_t written = 0;
+
+private:
+    class FailingFile : public OutputFile {
+    public:
+        FailingFile(std::unique_ptr<OutputFile> file, FailingFileSystem& owner)
+            : file_(std::move(file)), owner_(owner) {}
+        std::error_code Write(std::string_view bytes) override {
+            if (owner_.step_ == Step::Write) {
+                const std::size_t room = owner_.failAfter_ - owner_.written;
+                if (bytes.size() > room) {
+                    // Half a write lands on the disk before the disk is full.
+                    file_->Write(bytes.substr(0, room));
+                    owner_.written += room;
+                    return std::make_error_code(owner_.error_);
+                }
+            }
+            owner_.written += bytes.size();
+            return file_->Write(bytes);
+        }
+        std::error_code Close() override { return file_->Close(); }
+
+    private:
+        std::unique_ptr<OutputFile> file_;
+        FailingFileSystem& owner_;
+    };
+
+    LocalFileSystem real_;
+    Step step_;
+    std::size_t failAfter_;
+    std::errc error_;
+};
+
+struct FaultRow {
+    const char* name;
+    FailingFileSystem::Step step;
+    std::size_t failAfterBytes;
+    std::errc error;
+    const char* message;
+};
+
+class WriteFaultTest : public ::testing::TestWithParam<FaultRow> {};
+
+TEST_P(WriteFaultTest, LeavesTheOldFileIntactAndReports) {
+    ScratchFolder folder;
+    const std::string path = folder.File("probe.prj");
+    const std::string oldContent = "Tidewell Ver. 4.6  Brackwater\r\nthe old project\r\n";
+    WriteBytes(path, oldContent);
+
+    DesignRecord design = SampleTubeDesign();
+    design.ProjectChanged = kTrue;
+    FailingFileSystem files(GetParam().step, GetParam().failAfterBytes, GetParam().error);
+    ScriptedMessages messages;
+    EXPECT_FALSE(WriteProject(design, path, messages, std::nullopt, &files));
+
+    EXPECT_EQ(ReadBytes(path), oldContent);
+    EXPECT_EQ(design.ProjectChanged, kTrue);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, GetParam().message);
+    EXPECT_EQ(messages.shown[0].title, "Tidewell");
+    // No temporary file is left behind.
+    EXPECT_EQ(testing::EntryCount(folder.path()), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, WriteFaultTest,
+    ::testing::Values(FaultRow{"DiskFullAtOnce", FailingFileSystem::Step::Write, 0,
+                               std::errc::no_space_on_device, "Disk Full"},
+                      FaultRow{"DiskFullOnLastLine", FailingFileSystem::Step::Write, 470,
+                               std::errc::no_space_on_device, "Disk Full"},
+                      FaultRow{"RenameFails", FailingFileSystem::Step::Rename, 0,
+                               std::errc::permission_denied, "Error opening this file"},
+                      FaultRow{"FolderReadOnly", FailingFileSystem::Step::Create, 0,
+                               std::errc::read_only_file_system, "Error opening this file"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ProjectWriter, ReplacesAnExistingFileCompletely) {
+    // A description longer than two write chunks: every chunk lands, in order, and nothing of the
+    // longer old file is left.
+    ScratchFolder folder;
+    const std::string path = folder.File("probe.prj");
+    WriteBytes(path, std::string(20000, 'x'));
+    DesignRecord design = SampleTubeDesign();
+    std::string description;
+    for (int i = 0; i < 2000; ++i) description += std::to_string(i) + ' ';
+    const std::string shortDescription = design.ProjectDescription;
+    design.ProjectDescription = description;
+    ScriptedMessages messages;
+    ASSERT_TRUE(WriteProject(design, path, messages));
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    std::replace(lines.begin(), lines.end(), shortDescription, description);
+    EXPECT_GT(ReadBytes(path).size(), 8192u);
+    EXPECT_EQ(ReadBytes(path), CrLfText(lines));
+}
+
+TEST(ProjectWriter, ReportsAMissingFolder) {
+    ScratchFolder folder;
+    DesignRecord design = SampleTubeDesign();
+    ScriptedMessages messages;
+    EXPECT_FALSE(WriteProject(design, folder.File("no-such-folder/x.prj"), messages));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
+}
+
+// ---- Round trips ----
+
+// Every field the file holds, compared as values (a lossy writer would spoil a text comparison
+// on both sides alike).
+auto FileFields(const DesignRecord& d) {
+    return std::tie(d.ProjectTitle, d.ProjectDescription, d.DesignerName, d.ProjectReserved1,
+                    d.ProjectReserved2, d.SignificantDigits, d.BodyType, d.EndcapType,
+                    d.MaterialName, d.PressureSource, d.UnitSystem, d.ForceThickWall,
+                    d.UseWorkingStrength, d.PressureRange, d.HomeFormLeft, d.HomeFormTop, d.BodyDim,
+                    d.BodyDimEntered, d.BodyDimUnit, d.BodyVolume, d.BodyReserved, d.BodyFormLeft,
+                    d.BodyFormTop, d.BodyFormHeight, d.EndcapDim, d.EndcapDimEntered,
+                    d.EndcapDimUnit, d.EndcapVolume, d.EndcapReserved, d.UniformLoadOn,
+                    d.LineLoadOn, d.LoadOption, d.EdgeRestraint, d.EndcapFormLeft, d.EndcapFormTop,
+                    d.EndcapFormHeight, d.RangeUnit, d.FailureUnit, d.WeightUnit, d.PressureUnit,
+                    d.DepthUnit, d.StressUnit, d.DeflectionUnit, d.AngleUnit);
+}
+
+// Writes the design to a file, opens it into a fresh design and compares.
+void ExpectRoundTrip(const DesignRecord& original) {
+    ScratchFolder folder;
+    DesignRecord written = original;
+    ScriptedMessages messages;
+    std::string path = folder.File("round.prj");
+    ASSERT_TRUE(WriteProject(written, path, messages));
+    DesignRecord read;
+    read.ProgramVersion = "4.6";
+    NewProject(read);
+    DesignFormState form;
+    const std::optional<ProjectData> data = ReadProject(path, "", read, messages);
+    ASSERT_TRUE(data.has_value());
+    ApplyProject(*data, read, form, messages);
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(FileFields(read), FileFields(original));
+    EXPECT_EQ(form.title, original.ProjectTitle);
+    EXPECT_EQ(form.designer, original.DesignerName);
+    EXPECT_EQ(form.materialLabel, original.MaterialName);
+}
+
+TEST(ProjectRoundTrip, SphereWithNegativeZeroTinyAndHugeValues) {
+    DesignRecord design = SampleTubeDesign();
+    SelectBody(design, 1);
+    design.BodyDim = {-4.5, 0, std::numeric_limits<double>::denorm_min(),
+                      std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()};
+    design.BodyDimEntered = {1e-300, -1e-300, 0.1 + 0.2, 1.0 / 3.0, 123456789.123456789};
+    design.BodyDimUnit = {-32768, 32767, 0, -1, 4};
+    design.BodyVolume = -1.5e-5;
+    design.BodyReserved = 1e15;
+    design.PressureSource = 0;
+    design.UnitSystem = 1;
+    design.UseWorkingStrength = 1;
+    design.PressureRange = -3;
+    design.HomeFormLeft = -2147483647;
+    design.HomeFormTop = 2147483647;
+    design.EdgeRestraint = -7;
+    design.UniformLoadOn = 32767;
+    design.LoadOption = -1;
+    ExpectRoundTrip(design);
+}
+
+TEST(ProjectRoundTrip, AnnularPlateWithEveryEndcapField) {
+    DesignRecord design = SampleTubeDesign();
+    SelectBody(design, 2);
+    SelectEndcap(design, 0);
+    design.EndcapDim = {3, 5, 0.5, 1, 2.5, 50, 1.25, 4.75};
+    design.EndcapDimEntered = {76.2, 127, 12.7, 25.4, 63.5, 1000, 31.75, 120.65};
+    design.EndcapDimUnit = {1, 1, 1, 0, 4};
+    design.EndcapVolume = 9.8174770424681;
+    design.EndcapReserved = 0;
+    design.UniformLoadOn = -1;
+    design.LineLoadOn = 0;
+    design.LoadOption = -1;
+    design.EdgeRestraint = 11;
+    design.EndcapFormLeft = 0;
+    design.EndcapFormTop = -15;
+    design.EndcapFormHeight = 6000;
+    ExpectRoundTrip(design);
+}
+
+}  // namespace
+}  // namespace tidewell
