@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
-#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,32 +16,19 @@
 namespace tidewell {
 namespace {
 
-using testing::ReadBytes;
 using testing::ScratchFolder;
 using List = CatalogueList;
 using Field = MaterialField;
 
+// A stored material in use: texts and values in the file's order, the comment made from the name.
 MaterialRecord Stored(const std::string& name, const std::string& category,
                       const std::string& subCategory, double strength, const std::string& unit,
                       double strength2, const std::string& unit2, double modulus,
                       const std::string& modulusUnit, double density,
                       const std::string& densityUnit, double poisson) {
-    MaterialRecord r;
-    r.Name = name;
-    r.MainCategory = category;
-    r.SubCategory = subCategory;
-    r.StrengthValue = strength;
-    r.StrengthUnit = unit;
-    r.Strength2Value = strength2;
-    r.Strength2Unit = unit2;
-    r.ModulusValue = modulus;
-    r.ModulusUnit = modulusUnit;
-    r.DensityValue = density;
-    r.DensityUnit = densityUnit;
-    r.PoissonValue = poisson;
-    r.Comment = name + " comment";
-    r.InUse = kMaterialInUse;
-    return r;
+    return {name,     strength,    unit,    strength2,         unit2,
+            modulus,  modulusUnit, density, densityUnit,       poisson,
+            category, subCategory, "",      name + " comment", kMaterialInUse};
 }
 
 std::vector<MaterialRecord> FixtureRecords() {
@@ -102,20 +87,7 @@ protected:
         Pick(List::MaterialList, name);
     }
 
-    const std::vector<std::string>& Entries(List list) { return catalogue->List(list).entries; }
     const std::string& Text(List list) { return catalogue->List(list).text; }
-    const std::string& FieldText(Field field) { return catalogue->FieldText(field); }
-
-    // Fills every value field of a metal with readable numbers.
-    void FillMetalFields() {
-        catalogue->SetFieldText(Field::YsVal, "50");
-        catalogue->SetFieldText(Field::Youngs_Modulus, "29");
-        catalogue->SetFieldText(Field::Density, "0.28");
-        catalogue->SetFieldText(Field::Poisson_Ratio, "0.3");
-    }
-
-    std::string LastText() { return messages.shown.empty() ? "" : messages.shown.back().text; }
-    std::string LastTitle() { return messages.shown.empty() ? "" : messages.shown.back().title; }
 
     ScratchFolder folder;
     std::string path;
@@ -123,14 +95,6 @@ protected:
     ScriptedMessages messages;
     std::unique_ptr<MaterialCatalogue> catalogue;
 };
-
-// --- opening and browsing ------------------------------------------------------------------
-
-// --- list checks ---------------------------------------------------------------------------
-
-// --- adding --------------------------------------------------------------------------------
-
-// --- editing -------------------------------------------------------------------------------
 
 struct NoSubCategoryCase {
     const char* label;
@@ -169,8 +133,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NoSubCategoryCase{"yes_saves_without_sub", MessageAnswer::Yes, true}),
     testing::RowLabel());
 
-// --- deleting ------------------------------------------------------------------------------
-
 TEST_F(CatalogueSession, DeleteConfirmedRemovesTheRecord) {
     OpenOnHy80();
     messages.Answer(MessageAnswer::Ok);
@@ -182,8 +144,6 @@ TEST_F(CatalogueSession, DeleteConfirmedRemovesTheRecord) {
     EXPECT_EQ(Text(List::CategoryList), "All");
     EXPECT_EQ(design.MaterialName, "");
 }
-
-// --- cancel and done -----------------------------------------------------------------------
 
 TEST_F(CatalogueSession, CancelAfterBrowsingRestoresTheMaterialOnEntry) {
     design.MaterialName = "HY-80";
@@ -211,9 +171,10 @@ TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
     EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::SearchButton));
     EXPECT_TRUE(catalogue->ButtonEnabled(CatalogueButton::btnAdd));
     EXPECT_EQ(catalogue->List(List::CategoryList).selected, -1);
-    EXPECT_EQ(Entries(List::SubCategoryList).size(), 7u);  // every sub-category to pick from
-    EXPECT_TRUE(Entries(List::MaterialList).empty());
-    EXPECT_EQ(FieldText(Field::YsVal), "");
+    EXPECT_EQ(catalogue->List(List::SubCategoryList).entries.size(),
+              7u);  // every sub-category to pick from
+    EXPECT_TRUE(catalogue->List(List::MaterialList).entries.empty());
+    EXPECT_EQ(catalogue->FieldText(Field::YsVal), "");
     EXPECT_EQ(design.MaterialName, "");
     EXPECT_EQ(catalogue->TakeRequests().focus, List::CategoryList);
     catalogue->AddClicked();
@@ -224,7 +185,8 @@ TEST_F(CatalogueSession, TypedMaterialNotInTheListIsRefused) {
     OpenOnHy80();
     catalogue->TypeListText(List::MaterialList, "hy-80x");
     catalogue->LeaveList(List::MaterialList);
-    EXPECT_EQ(LastText(), "You must choose a valid selection from the list");
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"You must choose a valid selection from the list"});
     EXPECT_EQ(design.MaterialName, "");  // the emptied selection forgets the material
 }
 

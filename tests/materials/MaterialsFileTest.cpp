@@ -1,38 +1,28 @@
-// The record layer of the materials file: byte layout, round trips, slot counts and damaged files.
+// The record layer of the materials file: byte layout, round trips and slot counts; and the
+// conversion between the file's single-byte text and the program's UTF-8.
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "materials/MaterialsFile.h"
+#include "materials/Windows1252.h"
 #include "tests/materials/MaterialsTestSupport.h"
 
 namespace tidewell {
 namespace {
 
 using testing::ScratchFolder;
-using testing::WriteBytes;
 
 constexpr long long kSlot = 8604;
 
 MaterialRecord Material(const std::string& name, const std::string& category = "Metals",
                         const std::string& subCategory = "Steel") {
-    MaterialRecord record;
-    record.Name = name;
-    record.StrengthValue = 80;
-    record.StrengthUnit = "Ksi";
-    record.ModulusValue = 30;
-    record.ModulusUnit = "Mpsi";
-    record.DensityValue = 0.283;
-    record.DensityUnit = "lb/cu in";
-    record.PoissonValue = 0.3;
-    record.MainCategory = category;
-    record.SubCategory = subCategory;
-    record.InUse = kMaterialInUse;
-    return record;
+    return {name,       80,  "Ksi",    0,           "", 30, "Mpsi",        0.283,
+            "lb/cu in", 0.3, category, subCategory, "", "", kMaterialInUse};
 }
 
 // A materials file of its own in a fresh folder.
@@ -41,13 +31,6 @@ protected:
     ScratchFolder folder;
     const std::string path = folder.File("DesMat.Dat");
 };
-
-template <typename Row>
-class MaterialsFileRows : public MaterialsFileTest, public ::testing::WithParamInterface<Row> {};
-
-using MaterialsFileLayout = MaterialsFileTest;
-
-// --- byte layout ---------------------------------------------------------------------------
 
 // Expected slot bytes written out by offset, independently of the packer.
 class ExpectedSlot {
@@ -70,25 +53,12 @@ private:
     std::string bytes_;
 };
 
-MaterialRecord LayoutRecord() {
-    MaterialRecord record;
-    record.Name = "Titanium \xC3\xA9 \xC2\xB5\xC2\xB0";  // "Titanium é µ°"
-    record.StrengthValue = 128.0;
-    record.StrengthUnit = "Ksi";
-    record.Strength2Value = -3.0;
-    record.Strength2Unit = "MPa";
-    record.ModulusValue = 16.5;
-    record.ModulusUnit = "Mpsi";
-    record.DensityValue = 0.25;
-    record.DensityUnit = "lb/cu in";
-    record.PoissonValue = 0.5;
-    record.MainCategory = "Metals";
-    record.SubCategory = "Titanium";
-    record.Spare = "";
-    record.Comment = "Price \xE2\x82\xAC";  // "Price €"
-    record.InUse = kMaterialInUse;
-    return record;
-}
+// "Titanium é µ°", a negative value and "Price €" in its comment.
+// clang-format off
+const MaterialRecord kLayoutRecord{"Titanium \xC3\xA9 \xC2\xB5\xC2\xB0", 128.0, "Ksi", -3.0, "MPa",
+                                   16.5, "Mpsi", 0.25, "lb/cu in", 0.5, "Metals", "Titanium", "",
+                                   "Price \xE2\x82\xAC", kMaterialInUse};
+// clang-format on
 
 std::string LayoutExpectedBytes() {
     ExpectedSlot slot;
@@ -110,9 +80,9 @@ std::string LayoutExpectedBytes() {
     return slot.Get();
 }
 
-TEST_F(MaterialsFileLayout, PackedRecordMatchesTheByteLayout) {
+TEST(MaterialsFileLayout, PackedRecordMatchesTheByteLayout) {
     std::string packed;
-    ASSERT_TRUE(PackMaterialRecord(LayoutRecord(), packed));
+    ASSERT_TRUE(PackMaterialRecord(kLayoutRecord, packed));
     const std::string expected = LayoutExpectedBytes();
     ASSERT_EQ(packed.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -121,33 +91,24 @@ TEST_F(MaterialsFileLayout, PackedRecordMatchesTheByteLayout) {
     }
 }
 
-// --- round trips ---------------------------------------------------------------------------
-
 struct RoundTripCase {
     const char* label;
     MaterialRecord record;
 };
 
-using MaterialsFileRoundTrip = MaterialsFileRows<RoundTripCase>;
+class MaterialsFileRoundTrip : public MaterialsFileTest,
+                               public ::testing::WithParamInterface<RoundTripCase> {};
 
 TEST_P(MaterialsFileRoundTrip, EveryFieldComesBack) {
     const MaterialRecord& written = GetParam().record;
     ASSERT_TRUE(AddMaterial(path, written));
     const MaterialRecord read = ReadMaterial(path, written.Name);
-    EXPECT_EQ(read.Name, written.Name);
-    EXPECT_EQ(read.StrengthValue, written.StrengthValue);
-    EXPECT_EQ(read.StrengthUnit, written.StrengthUnit);
-    EXPECT_EQ(read.Strength2Value, written.Strength2Value);
-    EXPECT_EQ(read.Strength2Unit, written.Strength2Unit);
-    EXPECT_EQ(read.ModulusValue, written.ModulusValue);
-    EXPECT_EQ(read.ModulusUnit, written.ModulusUnit);
-    EXPECT_EQ(read.DensityValue, written.DensityValue);
-    EXPECT_EQ(read.DensityUnit, written.DensityUnit);
-    EXPECT_EQ(read.PoissonValue, written.PoissonValue);
-    EXPECT_EQ(read.MainCategory, written.MainCategory);
-    EXPECT_EQ(read.SubCategory, written.SubCategory);
-    EXPECT_EQ(read.Spare, written.Spare);
-    EXPECT_EQ(read.Comment, written.Comment);
+    auto fields = [](const MaterialRecord& r) {
+        return std::tie(r.Name, r.StrengthValue, r.StrengthUnit, r.Strength2Value, r.Strength2Unit,
+                        r.ModulusValue, r.ModulusUnit, r.DensityValue, r.DensityUnit,
+                        r.PoissonValue, r.MainCategory, r.SubCategory, r.Spare, r.Comment);
+    };
+    EXPECT_EQ(fields(read), fields(written));
     EXPECT_EQ(read.InUse, kMaterialInUse);
 }
 
@@ -191,8 +152,6 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTripCase{"empty_texts", EmptyTextsRecord()}),
     testing::RowLabel());
 
-// --- edge cases ----------------------------------------------------------------------------
-
 struct SlotCountCase {
     const char* label;
     long long length;
@@ -217,11 +176,13 @@ INSTANTIATE_TEST_SUITE_P(
                       SlotCountCase{"three_slots", 3 * kSlot, 3}),
     testing::RowLabel());
 
-// --- lists ---------------------------------------------------------------------------------
-
-// --- damaged files -------------------------------------------------------------------------
-
-using MaterialsFileRandomBytes = MaterialsFileRows<unsigned>;
+TEST(Windows1252, EveryByteSurvivesTheRoundTrip) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+    std::string back;
+    ASSERT_TRUE(Utf8ToWindows1252(Windows1252ToUtf8(all), back));
+    EXPECT_EQ(back, all);
+}
 
 }  // namespace
 }  // namespace tidewell

@@ -1,10 +1,12 @@
 // The shipped materials database: built from data/materials.csv, it loads each material with the
-// values of its source row; and the faults the reader of the source file refuses.
+// values of its source row; unreadable stored values load as zero with a message; and the faults
+// the reader of the source file refuses.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <set>
 #include <string>
@@ -12,6 +14,7 @@
 
 #include "materials/MaterialCatalogue.h"
 #include "materials/MaterialLoading.h"
+#include "materials/MaterialUnits.h"
 #include "materials/MaterialsCsv.h"
 #include "materials/MaterialsFile.h"
 #include "tests/materials/MaterialsTestSupport.h"
@@ -42,7 +45,44 @@ TEST(ShippedDatabase, EveryMaterialLoadsWithoutComplaint) {
     }
 }
 
-// --- the CSV reader ------------------------------------------------------------------------
+// The one conversion of a stored material into the design's base units.
+struct UnreadableCase {
+    const char* label;
+    double strength;
+    const char* strengthUnit;
+    const char* message;
+};
+
+class MaterialUnreadableValues : public ::testing::TestWithParam<UnreadableCase> {};
+
+TEST_P(MaterialUnreadableValues, LoadAsZeroWithAMessage) {
+    // Stored units compare ignoring case.
+    // clang-format off
+    const MaterialRecord record{"Sample", GetParam().strength, GetParam().strengthUnit, 1.5, "KSI",
+                                71, "GPa", 2.66, "gr/cu cm", 0.33, "Metals", "", "",
+                                "Marine grade", kMaterialInUse};
+    // clang-format on
+    DesignRecord design;
+    design.YieldStrength = 12345;
+    ScriptedMessages messages;
+    LoadRecordIntoDesign(design, record, {}, messages);
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{GetParam().message});
+    EXPECT_EQ(design.YieldStrength, 0.0);
+    EXPECT_TRUE(std::isfinite(design.YoungsModulus));
+    EXPECT_GT(design.YoungsModulus, 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, MaterialUnreadableValues,
+    ::testing::Values(UnreadableCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(),
+                                     "Ksi", "Can't parse nan."},
+                      UnreadableCase{"infinity", std::numeric_limits<double>::infinity(), "Ksi",
+                                     "Can't parse inf."},
+                      UnreadableCase{"overflows_in_base_units", 1e308, "GPa",
+                                     "Can't parse 1e+308."}),
+    testing::RowLabel());
+
+// The reader of the source file.
 
 std::string Csv(const std::string& rows) {
     return std::string(kMaterialsCsvHeader) + "\n" + rows;
