@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "report/ReportAssembly.h"
@@ -65,14 +66,9 @@ TEST(ReportAssembly, FlatAnnularPlateInMetricUnits) {
     EXPECT_EQ(in.dateText, "2024-01-02");
     EXPECT_EQ(in.componentCode, 1);
     EXPECT_TRUE(in.externalPressure);
-    EXPECT_EQ(in.fieldTexts[0], "254.00");
-    EXPECT_EQ(in.fieldTexts[1], "279.40");
-    EXPECT_EQ(in.fieldTexts[2], "25.400");
-    EXPECT_EQ(in.fieldTexts[3], "50.800");
-    EXPECT_EQ(in.fieldTexts[4], "76.200");
-    EXPECT_EQ(in.fieldTexts[5], "50.000");  // the increments field is reformatted like the others
-    EXPECT_EQ(in.fieldTexts[6], "101.60");
-    EXPECT_EQ(in.fieldTexts[7], "127.00");
+    // The increments field (50) is reformatted like the others.
+    EXPECT_EQ(in.fieldTexts, (std::array<std::string, 8>{"254.00", "279.40", "25.400", "50.800",
+                                                         "76.200", "50.000", "101.60", "127.00"}));
     EXPECT_EQ(in.unitTexts[0], "mm");
     EXPECT_EQ(in.unitTexts[1], "cm");
     EXPECT_EQ(in.unitTexts[3], "m");

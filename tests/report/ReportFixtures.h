@@ -20,6 +20,12 @@ inline ReportInput BaseInput() {
     return in;
 }
 
+inline void Weights(ReportInput& in, const char* air, const char* water, const char* unit) {
+    in.weightInAir = air;
+    in.weightInWater = water;
+    in.weightUnit = unit;
+}
+
 inline std::vector<ReportFailureOption> Options(std::vector<std::string> captions, int selected,
                                                 int hidden = 0) {
     std::vector<ReportFailureOption> options;
@@ -36,9 +42,7 @@ inline ReportInput TubeInput() {
     in.componentCode = kReportTubeBody;
     in.fieldTexts = {"5.0000", "6.0000", "0.50000", "24.000", "", "", "", ""};
     in.unitTexts = {"in", "in", "in", "in", ""};
-    in.weightInAir = "35.571";
-    in.weightInWater = "20.842";
-    in.weightUnit = "lbs";
+    Weights(in, "35.571", "20.842", "lbs");
     in.failureOptions = Options(
         {"Thin Wall Buckling at 15432 psi by 2 nodes",
          "Shell failure at 9876.5 psi (Thick wall eq's)", "Seat failure N/A", "Shear failure N/A"},
@@ -71,9 +75,7 @@ inline ReportInput SphereInput() {
     in.externalPressure = false;
     in.fieldTexts = {"15.400", "17.000", "0.80000", "", "", "", "", ""};
     in.unitTexts = {"in", "in", "in", "in", ""};
-    in.weightInAir = "27.310";
-    in.weightInWater = "-65.551";
-    in.weightUnit = "lbs";
+    Weights(in, "27.310", "-65.551", "lbs");
     in.failureOptions =
         Options({"Thin Wall Buckling N/A", "Shell failure at 1234.5 psi (Thin wall eq's)",
                  "Seat failure N/A", "Shear failure N/A"},
@@ -105,9 +107,7 @@ inline ReportInput HemisphereInput() {
     in.componentCode = kReportHemisphereBody;
     in.fieldTexts = {"200.00", "220.00", "10.000", "", "", "", "", ""};
     in.unitTexts = {"mm", "mm", "mm", "", ""};
-    in.weightInAir = "0.91234";
-    in.weightInWater = "0.52345";
-    in.weightUnit = "kg";
+    Weights(in, "0.91234", "0.52345", "kg");
     in.failureOptions =
         Options({"Thin Wall Buckling at 20000 psi", "Shell failure at 3500.0 psi (Thin wall eq's)",
                  "Seat failure at 5000.0 psi", "Shear failure N/A"},
@@ -139,9 +139,7 @@ inline ReportInput ConicalInput() {
     in.componentCode = kReportConicalEndcap;
     in.fieldTexts = {"100.00", "140.00", "20.000", "60.000", "", "", "", ""};
     in.unitTexts = {"mm", "mm", "mm", "mm", ""};
-    in.weightInAir = "0.34567";
-    in.weightInWater = "0.045678";
-    in.weightUnit = "kg";
+    Weights(in, "0.34567", "0.045678", "kg");
     in.failureOptions =
         Options({"Thin Wall Buckling N/A", "Shell failure at 110.00 Bar (Thick wall eq's)",
                  "Seat failure at 260.00 Bar", "Shear failure N/A"},
@@ -173,9 +171,7 @@ inline ReportInput HemisphericalInput() {
     in.componentCode = kReportHemisphericalEndcap;
     in.fieldTexts = {"6.0000", "6.5000", "0.25000", "", "", "", "", ""};
     in.unitTexts = {"in", "in", "in", "", ""};
-    in.weightInAir = "1.2345";
-    in.weightInWater = "0.98765";
-    in.weightUnit = "lbs";
+    Weights(in, "1.2345", "0.98765", "lbs");
     in.failureOptions =
         Options({"Thin Wall Buckling at 123456 psi", "Shell failure at 8765.4 psi (Thin wall eq's)",
                  "Seat failure at 9876.5 psi", "Shear failure N/A"},
@@ -209,9 +205,7 @@ inline ReportInput FlatCircularInput() {
     in.fieldTexts = {"10.000", "12.000", "1.0000", "", "", "", "", ""};
     in.unitTexts = {"in", "in", "in", "", ""};
     in.edgeRestraint = "Simply Supported";
-    in.weightInAir = "11.084";
-    in.weightInWater = "7.0005";
-    in.weightUnit = "lbs";
+    Weights(in, "11.084", "7.0005", "lbs");
     in.failureOptions = Options({"Radial Stress Failure at 1723.6 psi (plate center)",
                                  "Tangential Stress Failure at 1723.6 psi (plate center)",
                                  "Seat failure at 7000.0 psi", ""},
@@ -242,9 +236,7 @@ inline ReportInput FlatAnnularInput() {
     in.fieldTexts = {"10.000", "11.000", "1.0000", "2.0000", "3.5000", "50", "4.2500", "6.7500"};
     in.unitTexts = {"in", "mm", "cm", "Ft", "m"};
     in.edgeRestraint = "Simply Supported/Free";
-    in.weightInAir = "3.9876";
-    in.weightInWater = "0.32100";
-    in.weightUnit = "lbs";
+    Weights(in, "3.9876", "0.32100", "lbs");
     in.failureOptions = Options(
         {"Radial moment failure at 3456.7 psi (Dia. = 2.0000 inches)",
          "Tangential moment failure at 2345.6 psi (Dia. = 2.0000 inches)",

@@ -1,14 +1,16 @@
-// The text-file report of every component against reports written out by hand.
+// The text-file report of every component against reports written out by hand, its table rows
+// and the file written; the wrapping of the material comment and the print zones of its fields;
+// and the report's time stamp, from known instants to the ends of the calendar.
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+#include <vector>
 
+#include "report/ReportClock.h"
+#include "report/ReportLines.h"
 #include "report/TextReport.h"
+#include "tests/TestFiles.h"
 #include "tests/report/ReportFixtures.h"
 #include "units/ScriptedMessages.h"
 
@@ -17,15 +19,8 @@ namespace {
 
 using testing::Grid;
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::string ExpectedFile(const std::string& name) {
-    return ReadFile(std::string(TIDEWELL_SOURCE_DIR) + "/tests/report/expected/" + name);
+    return testing::ReadBytes(std::string(TIDEWELL_SOURCE_DIR) + "/tests/report/expected/" + name);
 }
 
 struct ComponentCase {
@@ -85,31 +80,122 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"ShortRowsGetEmptyCells", {{"a", "b", "c"}, {"d"}}, {"\ta\tb\tc", "\td\t\t"}}),
     [](const ::testing::TestParamInfo<TableCase>& row) { return row.param.name; });
 
-class ReportFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("tidewell-report-test-" +
-                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::filesystem::path folder_;
-};
-
-TEST_F(ReportFileTest, WritesTheReportAndReplacesAnOldFile) {
-    const std::string path = (folder_ / "Report.txt").string();
-    {
-        std::ofstream old(path);
-        old << "an older report that is much longer than nothing\n";
-    }
+TEST(ReportFile, WritesTheReportAndReplacesAnOldFile) {
+    testing::ScratchFolder folder;
+    const std::string path = folder.File("Report.txt");
+    testing::WriteBytes(path, "an older report that is much longer than nothing\n");
     ScriptedMessages messages;
     ASSERT_TRUE(WriteReportFile(testing::TubeInput(), path, messages));
-    EXPECT_EQ(ReadFile(path), ExpectedFile("tube.txt"));
+    EXPECT_EQ(testing::ReadBytes(path), ExpectedFile("tube.txt"));
     EXPECT_TRUE(messages.Empty());
     EXPECT_FALSE(std::filesystem::exists(path + ".writing"));
+}
+
+// ---- The material comment and print zones ----
+
+struct WrapCase {
+    const char* name;
+    std::string comment;
+    std::vector<std::string> lines;
+};
+
+class CommentWrap : public ::testing::TestWithParam<WrapCase> {};
+
+TEST_P(CommentWrap, BreaksLikeTheReport) {
+    EXPECT_EQ(WrapComment(GetParam().comment), GetParam().lines);
+}
+
+std::string Repeat(const std::string& text, int times) {
+    std::string s;
+    for (int i = 0; i < times; ++i) s += text;
+    return s;
+}
+
+const std::string k60 = "123456789012345678901234567890123456789012345678901234567890";
+
+INSTANTIATE_TEST_SUITE_P(
+    Comments, CommentWrap,
+    ::testing::Values(
+        WrapCase{"Short", "Annealed.", {"Annealed."}},
+        // 70 characters without a blank: 60, then the other 10.
+        WrapCase{"SeventyWithoutBlanks", k60 + "abcdefghij", {k60, "abcdefghij"}},
+        // Exactly 60 characters: the line is full, an empty line follows.
+        WrapCase{"ExactlySixty", k60, {k60, ""}},
+        // A blank as the 52nd character ends the line there, the blank kept at its end.
+        WrapCase{"BlankAt52", std::string(51, 'x') + " tail", {std::string(51, 'x') + " ", "tail"}},
+        // A blank as the 50th character already breaks; one as the 49th does not.
+        WrapCase{"BlankAt49NoBreak",
+                 std::string(48, 'x') + " " + std::string(20, 'y'),
+                 {std::string(48, 'x') + " " + std::string(11, 'y'), std::string(9, 'y')}},
+        WrapCase{"CarriageReturnLineFeed", "one\r\ntwo", {"one", "two"}},
+        WrapCase{"LineFeedOnly", "one\ntwo", {"one", "two"}},
+        // A line break restarts the count.
+        WrapCase{"BreakRestartsCount",
+                 std::string(40, 'a') + "\r\n" + std::string(40, 'b') + " c",
+                 {std::string(40, 'a'), std::string(40, 'b') + " c"}},
+        // Multi-byte characters count once: 60 "é" fill one line.
+        WrapCase{
+            "Utf8CountsCharacters", Repeat("\xC3\xA9", 61), {Repeat("\xC3\xA9", 60), "\xC3\xA9"}}),
+    [](const ::testing::TestParamInfo<WrapCase>& row) { return row.param.name; });
+
+struct ZoneCase {
+    const char* name;
+    ReportLine line;
+    std::string printed;
+};
+
+class PrintZones : public ::testing::TestWithParam<ZoneCase> {};
+
+TEST_P(PrintZones, FieldsStartAtTheNextZone) {
+    EXPECT_EQ(JoinInPrintZones(GetParam().line), GetParam().printed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, PrintZones,
+    ::testing::Values(ZoneCase{"Single", {"abc"}, "abc"},
+                      ZoneCase{"Header",
+                               {"Tidewell  Ver. 4.6", "10:00:00", "2024-01-01"},
+                               "Tidewell  Ver. 4.6" + std::string(10, ' ') + "10:00:00" +
+                                   std::string(6, ' ') + "2024-01-01"},
+                      // A field that ends on a zone boundary still moves one zone on.
+                      ZoneCase{"FullZone",
+                               {"12345678901234", "x"},
+                               "12345678901234" + std::string(14, ' ') + "x"}),
+    [](const ::testing::TestParamInfo<ZoneCase>& row) { return row.param.name; });
+
+// ---- The time stamp ----
+
+struct EpochCase {
+    const char* name;
+    int64_t seconds;
+    const char* time;
+    const char* date;
+};
+
+class UtcClock : public ::testing::TestWithParam<EpochCase> {};
+
+TEST_P(UtcClock, KnownInstants) {
+    const auto parts = UtcClockParts(GetParam().seconds);
+    ASSERT_TRUE(parts.has_value());
+    const ReportClock clock = ReportClockFor(*parts);
+    EXPECT_EQ(clock.timeText, GetParam().time);
+    EXPECT_EQ(clock.dateText, GetParam().date);
+}
+
+// Calendar values from published epoch tables.
+INSTANTIATE_TEST_SUITE_P(
+    Instants, UtcClock,
+    ::testing::Values(EpochCase{"Epoch", 0, "00:00:00", "1970-01-01"},
+                      EpochCase{"LeapDay2000", 951782400, "00:00:00", "2000-02-29"},
+                      EpochCase{"March2024", 1710770709, "14:05:09", "2024-03-18"},
+                      // 2100 is no leap year: 28 February is followed by 1 March.
+                      EpochCase{"Mar2100", 4107542400, "00:00:00", "2100-03-01"},
+                      EpochCase{"LastSecond", 253402300799LL, "23:59:59", "9999-12-31"}),
+    [](const ::testing::TestParamInfo<EpochCase>& row) { return row.param.name; });
+
+TEST(UtcClockLimits, OutsideTheCalendarIsRefused) {
+    EXPECT_FALSE(UtcClockParts(-1).has_value());
+    EXPECT_FALSE(UtcClockParts(253402300800LL).has_value());
 }
 
 }  // namespace
