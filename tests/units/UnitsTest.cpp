@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,10 +21,6 @@ struct FactorRow {
     const char* name;
     double factor;
 };
-
-std::ostream& operator<<(std::ostream& out, const FactorRow& row) {
-    return out << row.name;
-}
 
 class ConversionFactors : public ::testing::TestWithParam<FactorRow> {};
 
@@ -91,10 +86,6 @@ struct SelectRow {
     int16_t unitSystem;
     std::optional<int> expected;
 };
-
-std::ostream& operator<<(std::ostream& out, const SelectRow& row) {
-    return out << row.name;
-}
 
 class SelectUnitRows : public ::testing::TestWithParam<SelectRow> {};
 

@@ -1,0 +1,252 @@
+// The number formatter: both notations, rounding of the typed decimal, settings corrected in
+// place, the ends of the double range, values that are not numbers, and reading back; and the two
+// readers of typed numbers: what they accept, what they refuse and what the user is told.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "units/NumberFormat.h"
+#include "units/ScriptedMessages.h"
+
+namespace tidewell {
+namespace {
+
+const auto kRowName = [](const auto& row) { return std::string(row.param.name); };
+
+std::string Format(double value, int n, int notation) {
+    int16_t digits = static_cast<int16_t>(n);
+    int16_t code = static_cast<int16_t>(notation);
+    return SigDigFormat(value, digits, code);
+}
+
+std::string Zeros(int count) {
+    return std::string(static_cast<std::size_t>(count), '0');
+}
+
+struct FormatRow {
+    const char* name;
+    double value;
+    int digits;
+    std::string scientific;
+    std::string fixed;
+};
+
+class SigDigFormatRows : public ::testing::TestWithParam<FormatRow> {};
+
+TEST_P(SigDigFormatRows, BothNotations) {
+    const FormatRow& row = GetParam();
+    EXPECT_EQ(Format(row.value, row.digits, kScientificNotation), row.scientific);
+    EXPECT_EQ(Format(row.value, row.digits, kFixedNotation), row.fixed);
+}
+
+using F = FormatRow;
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SigDigFormatRows,
+    ::testing::Values(
+        F{"ThreeSixDigitsTwo", 456.7, 2, "4.6E+02", "460"},
+        F{"RoundsUpToInteger", 98.76, 2, "9.9E+01", "99"},
+        F{"FractionRounded", 123.46, 4, "1.235E+02", "123.5"},
+        F{"SmallFraction", 0.05, 2, "5.0E-02", "0.050"},
+        F{"NegativeHalf", -0.5, 3, "-5.00E-01", "-0.500"},
+        F{"MantissaToTen", 999.96, 4, "1.000E+03", "1000"},
+        // Half away from zero on the decimal the user would type, not on the binary fraction.
+        F{"TwoPointSixSevenFive", 2.675, 3, "2.68E+00", "2.68"},
+        F{"OneEighth", 0.125, 2, "1.3E-01", "0.13"},
+        F{"OnePointZeroZeroFive", 1.005, 3, "1.01E+00", "1.01"},
+        F{"NegativeHalfAway", -2.675, 3, "-2.68E+00", "-2.68"},
+        F{"JustBelowHalf", 2.67499, 3, "2.67E+00", "2.67"},
+        F{"HalfAtSixDigits", 1.234565, 6, "1.23457E+00", "1.23457"},
+        F{"OneThirdTwelve", 1.0 / 3.0, 12, "3.33333333333E-01", "0.333333333333"},
+        F{"CarryIntoNextExponentSmall", 0.0999, 2, "1.0E-01", "0.10"},
+        F{"CarryToTenNegative", -9.96, 2, "-1.0E+01", "-10"},
+        // Where the separator goes in fixed notation, across the exponent range.
+        F{"ExponentEqualsDigitsLessOne", 12345.0, 5, "1.2345E+04", "12345"},
+        F{"ExponentBeyondDigits", 1234567.0, 3, "1.23E+06", "1230000"},
+        F{"ExponentZero", 7.0, 3, "7.00E+00", "7.00"},
+        F{"ExponentMinusTwelve", 1.5e-12, 3, "1.50E-12", "0." + Zeros(11) + "150"},
+        F{"ExponentTwentyFive", 1.5e25, 2, "1.5E+25", "15" + Zeros(24)},
+        F{"ExponentTwentyTwelveDigits", 1.23456789012e20, 12, "1.23456789012E+20",
+          "123456789012000000000"},
+        // Three-digit exponents keep their sign and every digit; the extremes of the double range.
+        F{"TenToMinusThreeHundred", 1e-300, 5, "1.0000E-300", "0." + Zeros(299) + "10000"},
+        F{"TenToThreeHundred", 1e300, 5, "1.0000E+300", "1" + Zeros(300)},
+        F{"NegativeSmallExponent", -3.25e-7, 3, "-3.25E-07", "-0.000000325"},
+        F{"LargestDouble", std::numeric_limits<double>::max(), 4, "1.798E+308",
+          "1798" + Zeros(305)},
+        F{"SmallestSubnormal", std::numeric_limits<double>::denorm_min(), 3, "4.94E-324",
+          "0." + Zeros(323) + "494"},
+        F{"NegativeSubnormal", -std::numeric_limits<double>::denorm_min(), 2, "-4.9E-324",
+          "-0." + Zeros(323) + "49"},
+        F{"SubnormalCarry", 9.9999e-310, 2, "1.0E-309", "0." + Zeros(308) + "10"},
+        F{"NegativeZero", -0.0, 3, "0.00", "0.00"}),
+    kRowName);
+
+// Settings outside their range are corrected in place.
+struct SettingsRow {
+    const char* name;
+    int digits;
+    int notation;
+    int digitsAfter;
+    int notationAfter;
+    double value;
+    const char* text;
+};
+
+class SigDigFormatSettings : public ::testing::TestWithParam<SettingsRow> {};
+
+TEST_P(SigDigFormatSettings, CorrectedAndWrittenBack) {
+    const SettingsRow& row = GetParam();
+    int16_t digits = static_cast<int16_t>(row.digits);
+    int16_t notation = static_cast<int16_t>(row.notation);
+    EXPECT_EQ(SigDigFormat(row.value, digits, notation), row.text);
+    EXPECT_EQ(digits, row.digitsAfter);
+    EXPECT_EQ(notation, row.notationAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SigDigFormatSettings,
+    ::testing::Values(SettingsRow{"OneDigitBecomesTwo", 1, 0, 2, 0, 456.7, "4.6E+02"},
+                      SettingsRow{"NotationOneBecomesFixed", 4, 1, 4, 2, 1.2, "1.200"},
+                      SettingsRow{"BothCorrected", 1, 5, 2, 2, 98.76, "99"},
+                      SettingsRow{"ValidLeftAlone", 12, 0, 12, 0, 1.0, "1.00000000000E+00"},
+                      SettingsRow{"ThirteenIsError", 13, 0, 13, 0, 1.0, "ERROR"}),
+    kRowName);
+
+// Values that are not numbers are never shown as numbers.
+class SigDigFormatNotFinite : public ::testing::TestWithParam<double> {};
+
+TEST_P(SigDigFormatNotFinite, ShowsError) {
+    EXPECT_EQ(Format(GetParam(), 5, kScientificNotation), "ERROR");
+    EXPECT_EQ(Format(GetParam(), 5, kFixedNotation), "ERROR");
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SigDigFormatNotFinite,
+                         ::testing::Values(std::numeric_limits<double>::infinity(),
+                                           -std::numeric_limits<double>::infinity(),
+                                           std::numeric_limits<double>::quiet_NaN()));
+
+// What is shown reads back, through the program's own reader, as the value within half a unit
+// of the last digit shown.
+class SigDigFormatReadsBack : public ::testing::TestWithParam<int> {};
+
+TEST_P(SigDigFormatReadsBack, WithinHalfALastDigit) {
+    const int n = GetParam();
+    // Half a unit of the last digit, plus the rounding to fifteen digits that comes first.
+    const double bound = 0.5 * std::pow(10.0, 1 - n) + 1e-14;
+    ScriptedMessages messages;
+    // A spread of mantissas and exponents, walked deterministically.
+    double value = 1.2345678901234567e-40;
+    for (int i = 0; i < 400; ++i) {
+        value *= 1.6180339887498949;
+        const double signedValue = (i % 3 == 0) ? -value : value;
+        for (const int16_t notation : {kScientificNotation, kFixedNotation}) {
+            int16_t digits = static_cast<int16_t>(n);
+            int16_t code = notation;
+            const std::string text = SigDigFormat(signedValue, digits, code);
+            const double back = ParseNumber(text, messages);
+            EXPECT_LE(std::fabs(back - signedValue), bound * std::fabs(signedValue)) << text;
+        }
+    }
+    EXPECT_TRUE(messages.Empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDigitCount, SigDigFormatReadsBack, ::testing::Range(2, 13));
+
+// ---- Reading typed numbers ----
+
+// A row reads `text` as `value`; when `refusal` is not empty the reader must show exactly that
+// message (and give 0), otherwise it must show nothing.
+struct ReadRow {
+    const char* name;
+    std::string text;
+    double value;
+    std::string refusal;
+};
+
+void ExpectRead(double got, ScriptedMessages& messages, const ReadRow& row) {
+    if (row.value == 0.0) {
+        EXPECT_EQ(got, 0.0);
+    } else {
+        EXPECT_DOUBLE_EQ(got, row.value);
+    }
+    if (row.refusal.empty()) {
+        EXPECT_TRUE(messages.Empty()) << messages.Texts().front();
+        return;
+    }
+    ASSERT_EQ(messages.shown.size(), 1U);
+    const Message& shown = messages.shown.front();
+    EXPECT_EQ(shown.text, row.refusal);
+    EXPECT_EQ(shown.title, "Tidewell");
+    EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(shown.buttons, MessageButtons::Ok);
+}
+
+class ParseNumberRows : public ::testing::TestWithParam<ReadRow> {};
+
+TEST_P(ParseNumberRows, Reads) {
+    ScriptedMessages messages;
+    const double got = ParseNumber(GetParam().text, messages);
+    EXPECT_TRUE(std::isfinite(got));
+    ExpectRead(got, messages, GetParam());
+}
+
+using R = ReadRow;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ParseNumberRows,
+    ::testing::Values(
+        R{"Empty", "", 0.0, ""}, R{"Letters", "abc", 0.0, "Can't parse abc."},
+        // Digit grouping: "," only in the integer part, a first group of one to three digits and
+        // then groups of exactly three. A decimal comma is refused rather than read as a larger
+        // number.
+        R{"Thousands", "1,000", 1000.0, ""}, R{"Millions", "-12,345,678.25", -12345678.25, ""},
+        R{"DecimalComma", "1,5", 0.0, "Can't parse 1,5."},
+        R{"LeadingComma", ",100", 0.0, "Can't parse ,100."},
+        R{"Infinity", "inf", 0.0, "Can't parse inf."},
+        R{"NotANumber", "nan", 0.0, "Can't parse nan."},
+        R{"TooLarge", "1e400", 0.0, "Can't parse 1e400."},
+        R{"HugeExponent", "1e99999999999999999999", 0.0, "Can't parse 1e99999999999999999999."},
+        R{"NonAscii", "\xC2\xBD", 0.0, "Can't parse \xC2\xBD."},
+        R{"LargestDouble", "1.7976931348623157e308", std::numeric_limits<double>::max(), ""},
+        R{"SmallestSubnormal", "4.9406564584124654e-324",
+          std::numeric_limits<double>::denorm_min(), ""}),
+    kRowName);
+// clang-format on
+
+TEST(ParseNumberSign, NegativeZeroKeepsItsSign) {
+    ScriptedMessages messages;
+    const double value = ParseNumber("-0", messages);
+    EXPECT_EQ(value, 0.0);
+    EXPECT_TRUE(std::signbit(value));
+    EXPECT_TRUE(messages.Empty());
+}
+
+class EngValueRows : public ::testing::TestWithParam<ReadRow> {};
+
+TEST_P(EngValueRows, Reads) {
+    ScriptedMessages messages;
+    const double got = EngValue(GetParam().text, messages);
+    EXPECT_TRUE(std::isfinite(got));
+    ExpectRead(got, messages, GetParam());
+}
+
+// The scan skips digits, signs, exponent letters, separators and blanks, and only the first other
+// character counts. A readable number whose scaled value is beyond a double is refused, not shown
+// as infinity.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EngValueRows,
+    ::testing::Values(R{"Kilo", "1.5 k", 1.5e3, ""}, R{"PsiWordIsPico", "10 psi", 1e-11, ""},
+                      R{"KiloWithoutBlank", "10k", 0.0, "Can't parse 10k."},
+                      R{"Empty", "", 0.0, ""},
+                      R{"Unreadable", "abc", 0.0, "Can't parse abc."},
+                      R{"ScaledBeyondRange", " 1e300 T ", 0.0, "Can't parse 1e300 T."}),
+    kRowName);
+// clang-format on
+
+}  // namespace
+}  // namespace tidewell
