@@ -1,16 +1,19 @@
 // Runs the real tidewell-cli executable on the example projects and on broken inputs and checks
-// its exit status, standard output and standard error.
+// its exit status, standard output and standard error: reports of the examples, a material value
+// refused, and the size and sweep commands (refusals, and a resized project that reopens and rates
+// to its target).
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "materials/MaterialsFile.h"
 #include "tests/TestFiles.h"
 
 namespace {
@@ -22,13 +25,6 @@ struct CliResult {
     std::string out;
     std::string err;
 };
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -76,22 +72,9 @@ protected:
         const int raw = std::system(command.c_str());
         CliResult result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = ReadFile(folder_ / "stdout");
-        result.err = ReadFile(folder_ / "stderr");
+        result.out = tidewell::testing::ReadBytes(folder_ / "stdout");
+        result.err = tidewell::testing::ReadBytes(folder_ / "stderr");
         return result;
-    }
-
-    // Writes a project made from an example with some lines (1-based) replaced.
-    std::string Variant(const std::string& example, const std::string& name,
-                        const std::vector<std::pair<int, std::string>>& replaced) {
-        std::vector<std::string> lines = Lines(ReadFile(Example(example)));
-        for (const auto& [number, text] : replaced) {
-            lines.at(static_cast<size_t>(number - 1)) = text + "\r";
-        }
-        const fs::path path = folder_ / name;
-        std::ofstream out(path, std::ios::binary);
-        for (const std::string& line : lines) out << line << "\n";
-        return path.string();
     }
 
     tidewell::testing::ScratchFolder scratch_;
@@ -159,5 +142,89 @@ INSTANTIATE_TEST_SUITE_P(
                      "Failure Mode: Radial Stress Failure at 1751.8 psi (plate center)"},
                     ""}),
     [](const ::testing::TestParamInfo<ExampleCase>& row) { return row.param.name; });
+
+TEST_F(CliRun, NegativeModulusInTheMaterialsFileStopsTheRun) {
+    // The desktop program refuses such a project with the same validation line.
+    const std::string database = (folder_ / "DesMat.Dat").string();
+    fs::copy_file(kMaterials, database);
+    tidewell::MaterialRecord titanium = tidewell::ReadMaterial(database, "Ti-6Al-4V Annealed");
+    titanium.ModulusValue = -titanium.ModulusValue;
+    ASSERT_TRUE(tidewell::UpdateMaterial(database, titanium));
+    const CliResult result =
+        Run({"validate", Example("TitaniumTube6000m.prj"), "--materials", database});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Invalid Design Parameters:\n     Young's Modulus\n");
+}
+
+TEST_F(CliRun, ResizedProjectReopensAndRatesToTheTarget) {
+    const CliResult sized = Run({"size", Example("TitaniumTube6000m.prj"), "--depth", "6000",
+                                 "--depth-unit", "m (sea)", "--safety", "1.5,3", "--vary", "wall",
+                                 "-o", "resized.prj", "--materials", kMaterials});
+    ASSERT_EQ(sized.status, 0) << sized.err;
+    EXPECT_EQ(sized.out.rfind("Wall thickness: ", 0), 0U) << sized.out;
+    const CliResult rated = Run({"report", "resized.prj", "--safety", "1.5,3", "--depth-unit",
+                                 "m (sea)", "--digits", "9", "--materials", kMaterials});
+    ASSERT_EQ(rated.status, 0) << rated.err;
+    const std::string label = "Rated depth    :  ";
+    const size_t at = rated.out.find(label);
+    ASSERT_NE(at, std::string::npos) << rated.out;
+    const double depth = std::strtod(rated.out.c_str() + at + label.size(), nullptr);
+    EXPECT_GE(depth, 6000.0);
+    EXPECT_NEAR(depth, 6000.0, 6000.0 * 1e-6);
+}
+
+TEST_F(CliRun, SizingRefusalsSayWhy) {
+    const CliResult deep =
+        Run({"size", Example("TitaniumTube6000m.prj"), "--depth", "60000", "--depth-unit",
+             "m (sea)", "--vary", "wall", "--materials", kMaterials});
+    EXPECT_EQ(deep.status, 2);
+    EXPECT_EQ(deep.err.rfind("No wall thickness from ", 0), 0U) << deep.err;
+    EXPECT_NE(deep.err.find("the highest rated depth in that range is "), std::string::npos);
+    const CliResult sphere = Run({"size", Example("GlassSphereFloat.prj"), "--depth", "100",
+                                  "--vary", "length", "--materials", kMaterials});
+    EXPECT_EQ(sphere.status, 2);
+    EXPECT_EQ(sphere.err, "Only a tube has a length to vary.\n");
+}
+
+TEST_F(CliRun, SweepWritesOneWellFormedRowPerValue) {
+    const CliResult sweep = Run({"sweep", Example("TitaniumTube6000m.prj"), "--vary", "wall",
+                                 "--from", "2", "--to", "20", "--unit", "mm", "--steps", "4",
+                                 "--csv", "--safety", "1.5", "--materials", kMaterials});
+    ASSERT_EQ(sweep.status, 0) << sweep.err;
+    const std::vector<std::string> lines = Lines(sweep.out);
+    EXPECT_EQ(lines.size(), 6U);
+    for (const std::string& line : lines) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 6) << line;
+    }
+}
+
+// A housing kept in two projects: the tube with the endcap of another project, each with its own
+// material (the aluminium endcap buckles at 15800 psi: 5266.7 psi, 11768 ft = 3587.0 m rated);
+// --endcap needs --safety; size notes the endcap short of 6000 m; a first project without a body
+// is refused.
+TEST_F(CliRun, HousingOfTwoProjects) {
+    const std::string tube = Example("TitaniumTube6000m.prj");
+    auto run = [&](std::vector<std::string> arguments) {
+        for (const std::string& argument :
+             {std::string("--endcap"), Example("AluminumHemisphericalEndcap.prj"),
+              std::string("--materials"), kMaterials}) {
+            arguments.push_back(argument);
+        }
+        return Run(arguments);
+    };
+    const CliResult housing = run({"table", tube, "--safety", "1.5,3"});
+    EXPECT_EQ(housing.status, 0) << housing.err;
+    EXPECT_NE(housing.out.find("Housing (endcap AluminumHemisphericalEndcap.prj): 3587.0 m (sea), "
+                               "governed by the endcap (Thin Wall Buckling)"),
+              std::string::npos);
+    EXPECT_EQ(run({"table", tube}).status, 64);
+    const CliResult sized =
+        run({"size", tube, "--depth", "6000", "--vary", "wall", "--safety", "1.5,3"});
+    EXPECT_NE(sized.err.find("note: The endcap rates to 3587.0 m (sea) (Thin Wall Buckling)"),
+              std::string::npos);
+    const CliResult noBody = run({"table", Example("AcrylicAnnularPort.prj"), "--safety", "2"});
+    EXPECT_EQ(noBody.status, 2);
+    EXPECT_NE(noBody.err.find("has no body"), std::string::npos);
+}
 
 }  // namespace
