@@ -102,6 +102,8 @@ private slots:
             const auto run = Analysed(store, Example(name.toUtf8().constData()));
             QTableWidget* grid = Grid(*run);
             QVERIFY2(grid, qPrintable(name));
+            QCoreApplication::processEvents();  // the window fits the captions the run filled in
+            VerifyNoCaptionCut(run->main->resultForm());
             QProcess cli;
             cli.start(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"),
                       {QStringLiteral("table"), Example(name.toUtf8().constData()),

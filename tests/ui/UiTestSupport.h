@@ -1,11 +1,13 @@
 #pragma once
 // What the window tests share: scripted file dialogs, one run of the program, named lookups.
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -143,6 +145,19 @@ inline void VerifyEveryControlNamed(QWidget* window) {
             part = part || qobject_cast<QComboBox*>(up) || qobject_cast<QAbstractScrollArea*>(up);
         if (!part)
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+}
+
+// No caption of a window is cut: every shown label (one line) and button is as wide as its text.
+inline void VerifyNoCaptionCut(QWidget* window) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(control);
+        const bool captioned =
+            (label && !label->wordWrap()) || qobject_cast<QAbstractButton*>(control);
+        if (captioned && control->isVisibleTo(window)) {
+            QVERIFY2(control->width() >= control->minimumSizeHint().width(),
+                     qPrintable(control->objectName()));
+        }
     }
 }
 
