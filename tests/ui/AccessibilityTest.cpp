@@ -87,6 +87,7 @@ private slots:
         for (const auto& [control, name] : expected) {
             QCOMPARE(NameOf(home, control), QLatin1String(name));
         }
+        VerifyNoCaptionCut(home);
 
         run.Item("mnuitmFormat")->trigger();
         QWidget* format = DesktopRun::TopLevel("NumericForm");
@@ -96,6 +97,7 @@ private slots:
         QCOMPARE(NameOf(format, "FormatType"), QStringLiteral("Format to display in:"));
         QCOMPARE(NameOf(format, "SampleInput"), QStringLiteral("Example input:"));
         QCOMPARE(NameOf(format, "SampleOutput"), QStringLiteral("Example Output:"));
+        VerifyNoCaptionCut(format);
         run.Item("mnuitmReferences")->trigger();
         QWidget* references = DesktopRun::TopLevel("ReferenceForm");
         QCOMPARE(Reader(references)->role(), QAccessible::Dialog);

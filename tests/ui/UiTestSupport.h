@@ -135,19 +135,6 @@ inline QString Caption(const DesktopRun& run) {
     return run.main->homeForm()->windowTitle();
 }
 
-// Every control of a window that takes the focus carries a name for assistive tools; the parts of a
-// list or a grid are named by it.
-inline void VerifyEveryControlNamed(QWidget* window) {
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(window)) continue;
-        bool part = false;
-        for (QWidget* up = control->parentWidget(); up != window; up = up->parentWidget())
-            part = part || qobject_cast<QComboBox*>(up) || qobject_cast<QAbstractScrollArea*>(up);
-        if (!part)
-            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
-    }
-}
-
 // No caption of a window is cut: every shown label (one line) and button is as wide as its text.
 inline void VerifyNoCaptionCut(QWidget* window) {
     for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -159,6 +146,20 @@ inline void VerifyNoCaptionCut(QWidget* window) {
                      qPrintable(control->objectName()));
         }
     }
+}
+
+// Every control of a window that takes the focus carries a name for assistive tools (the parts of a
+// list or a grid are named by it), and no caption is cut.
+inline void VerifyEveryControlNamed(QWidget* window) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(window)) continue;
+        bool part = false;
+        for (QWidget* up = control->parentWidget(); up != window; up = up->parentWidget())
+            part = part || qobject_cast<QComboBox*>(up) || qobject_cast<QAbstractScrollArea*>(up);
+        if (!part)
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+    VerifyNoCaptionCut(window);
 }
 
 }  // namespace tidewell
