@@ -142,6 +142,34 @@ std::vector<std::string> DepthUnitNames() {
     return {"Ft (sea)", "Ft (fresh)", "m (sea)", "m (fresh)"};
 }
 
+// A depth or a length: a number above 0, said plainly when it is not (CLI11's own range message
+// prints the largest double in full).
+CLI::Validator PositiveValue() {
+    return CLI::Validator(
+        [](std::string& text) {
+            char* end = nullptr;
+            const double value = std::strtod(text.c_str(), &end);
+            const bool number = end != text.c_str() && *end == '\0' && std::isfinite(value);
+            return number && value > 0 ? std::string()
+                                       : "takes a number greater than 0, not '" + text + "'";
+        },
+        "NUMBER > 0");
+}
+
+CLI::Validator WholeNumberFrom1To(int largest) {
+    return CLI::Validator(
+        [largest](std::string& text) {
+            char* end = nullptr;
+            const long value = std::strtol(text.c_str(), &end, 10);
+            const bool whole = end != text.c_str() && *end == '\0';
+            return whole && value >= 1 && value <= largest
+                       ? std::string()
+                       : "takes a whole number from 1 to " + std::to_string(largest) + ", not '" +
+                             text + "'";
+        },
+        "1.." + std::to_string(largest));
+}
+
 // --safety and --depth-unit: the rating options.
 void AddRatingOptions(CLI::App& command, CliOptions& options, GivenTexts& given) {
     command
@@ -216,16 +244,16 @@ void BuildCommands(Commands& commands, CliOptions& options, GivenTexts& given) {
 
     for (CLI::App* sub : {size, sweep}) AddDimensionOptions(*sub, options, given);
     size->add_option("--depth", options.targetDepth, "The target rated depth")
-        ->check(CLI::PositiveNumber)
+        ->check(PositiveValue())
         ->required();
     sweep->add_option("--from", options.from, "First value of the dimension")
-        ->check(CLI::PositiveNumber)
+        ->check(PositiveValue())
         ->required();
     sweep->add_option("--to", options.to, "Last value of the dimension")
-        ->check(CLI::PositiveNumber)
+        ->check(PositiveValue())
         ->required();
     sweep->add_option("--steps", options.steps, "Steps from the first to the last value")
-        ->check(CLI::Range(1, 100000))
+        ->check(WholeNumberFrom1To(kMaxSweepSteps))
         ->required();
     sweep
         ->add_option("--unit", options.valueUnit,

@@ -17,6 +17,9 @@ inline constexpr int kExitInvalidDesign = 1;
 inline constexpr int kExitInputError = 2;
 inline constexpr int kExitUsage = 64;
 
+// The most steps a sweep takes.
+inline constexpr int kMaxSweepSteps = 100000;
+
 enum class Command { Help, Version, Report, Table, Validate, Materials, Size, Sweep };
 
 struct CliOptions {

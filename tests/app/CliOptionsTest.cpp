@@ -125,7 +125,13 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"RangeUnitCase",
                     {"report", "p", "--range-unit", "bar"},
                     "--range-unit takes psi or Bar, not 'bar'"},
-        RefusedCase{"EmptyOutput", {"report", "p", "-o", ""}, "the output file name is empty"}),
+        RefusedCase{"EmptyOutput", {"report", "p", "-o", ""}, "the output file name is empty"},
+        RefusedCase{"DepthNegative",
+                    {"size", "p", "--vary", "wall", "--depth", "-5"},
+                    "--depth: takes a number greater than 0, not '-5'"},
+        RefusedCase{"StepsFraction",
+                    {"sweep", "p", "--vary", "wall", "--from", "1", "--to", "2", "--steps", "2.5"},
+                    "--steps: takes a whole number from 1 to 100000, not '2.5'"}),
     [](const ::testing::TestParamInfo<RefusedCase>& row) { return row.param.name; });
 
 }  // namespace
