@@ -465,6 +465,7 @@ QGroupBox* ResultForm::BuildSafetyFrame() {
          {ratedPressureLbl_, ratedDepthLbl_, governingModeLbl_, housingRatingLbl_, advisoryLbl_}) {
         grid->addWidget(label, row++, 0, 1, 5);
     }
+    grid->setRowStretch(row, 1);  // the rows keep together at the top of the group
     return frame;
 }
 
@@ -593,6 +594,13 @@ void ResultForm::FillGrid(const ResultsView& view) {
                                 c <= failed.lastColumn;
             item->setBackground(shaded ? QBrush(kFailedShade) : QBrush());
         }
+    }
+    // No number is cut short: a column is widened to its widest cell or header.
+    const QAbstractItemView* cells = anaGrid_;  // the table's own measure of its cells
+    for (int c = 0; c < view.columnCount; ++c) {
+        const int widest = std::max(cells->sizeHintForColumn(c),
+                                    anaGrid_->horizontalHeader()->sectionSizeHint(c));
+        if (widest > anaGrid_->columnWidth(c)) anaGrid_->setColumnWidth(c, widest);
     }
     anaGrid_->setUpdatesEnabled(true);
 }

@@ -133,6 +133,15 @@ private slots:
         QCOMPARE(run->design.StressUnit, std::string("Ksi"));
         QCOMPARE(run->design.ProjectChanged, kTrue);
         QCOMPARE(Count(run->messages, kPlasticsNotice), size_t{2});
+
+        // Ten digits at the smallest range give long numbers: no cell is cut short.
+        run->design.SignificantDigits = 10;
+        DesktopRun::Choose(
+            run->main->resultForm()->findChild<QComboBox*>(QStringLiteral("DistortionRange")), 0);
+        const QAbstractItemView* cells = grid;
+        for (int c = 0; c < grid->columnCount(); ++c)
+            QVERIFY2(grid->columnWidth(c) >= cells->sizeHintForColumn(c),
+                     qPrintable(QString::number(c)));
     }
 
     void gridCopiesAsTabSeparatedText() {
