@@ -180,8 +180,8 @@ HousingRating RateHousing(const DesignRecord& bodyDesign, const ResultsRequest& 
                           const DesignRecord& endcapDesign, const SafetyFactors& factors,
                           UserMessages& messages) {
     HousingRating housing;
-    if (bodyDesign.BodyType <= 0) {
-        housing.error = "The housing's first project has no body (tube or sphere).";
+    if (bodyDesign.BodyType != kTubeBody) {
+        housing.error = "The housing's first project is not a tube (only a tube has endcaps).";
         return housing;
     }
     if (endcapDesign.EndcapType <= 0) {

@@ -120,7 +120,7 @@ HousingRating RateDesign(const DesignRecord& design, const ResultsRequest& reque
 
 // A housing kept in two projects, as the design form keeps one part per project: the body of
 // bodyDesign (rated with bodyRequest) and the endcap of endcapDesign, each rated with its own
-// material and options. Refused when the first has no body or the second no endcap.
+// material and options. Refused when the first is not a tube or the second has no endcap.
 HousingRating RateHousing(const DesignRecord& bodyDesign, const ResultsRequest& bodyRequest,
                           const DesignRecord& endcapDesign, const SafetyFactors& factors,
                           UserMessages& messages);

@@ -63,7 +63,9 @@ void SafetyFactorsModel::Load() {
         }
     }
     endcapProject_.clear();
+    housingBody_.clear();
     ReadPreference(registry, kHousingEndcapKey, endcapProject_);
+    ReadPreference(registry, kHousingBodyKey, housingBody_);
 }
 
 void SafetyFactorsModel::SetPlaces(const std::string& programFolder,
@@ -72,28 +74,34 @@ void SafetyFactorsModel::SetPlaces(const std::string& programFolder,
     materialsFile_ = materialsFile;
 }
 
-void SafetyFactorsModel::SetEndcapProject(const std::string& path) {
+std::string SafetyFactorsModel::EndcapProject(const DesignRecord& design) const {
+    return design.BodyType == kTubeBody && design.ProjectFilePath == housingBody_ ? endcapProject_
+                                                                                  : std::string();
+}
+
+void SafetyFactorsModel::SetEndcapProject(const DesignRecord& design, const std::string& path) {
     endcapProject_ = path;
+    housingBody_ = path.empty() ? std::string() : design.ProjectFilePath;
     Registry registry(store_);
-    WritePreference(registry, kHousingEndcapKey, path);
+    WritePreference(registry, kHousingEndcapKey, endcapProject_);
+    WritePreference(registry, kHousingBodyKey, housingBody_);
 }
 
 HousingRating SafetyFactorsModel::RateParts(const DesignRecord& design,
                                             const ResultsRequest& request,
                                             const SafetyFactors& factors,
                                             UserMessages& messages) const {
-    if (endcapProject_.empty() || design.BodyType <= 0) {
-        return RateDesign(design, request, factors, messages);
-    }
+    const std::string endcapProject = EndcapProject(design);
+    if (endcapProject.empty()) return RateDesign(design, request, factors, messages);
     // The endcap project is read afresh for every rating, so its own edits count. Its notices were
     // shown when it was analysed on its own; what stops the rating comes back as the error.
     HousingRating housing;
     QuietMessages quiet;
     const ProjectOpenedAfresh opened =
-        OpenProjectAfresh(endcapProject_, programFolder_, materialsFile_, quiet);
+        OpenProjectAfresh(endcapProject, programFolder_, materialsFile_, quiet);
     const DesignRecord& endcap = opened.design;
     if (!opened.result.opened) {
-        housing.error = "The housing's endcap project \"" + endcapProject_ + "\" cannot be read.";
+        housing.error = "The housing's endcap project \"" + endcapProject + "\" cannot be read.";
         return housing;
     }
     const ValidationResult check = ValidateDesign(endcap);

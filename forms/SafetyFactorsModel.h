@@ -19,6 +19,7 @@ namespace tidewell {
 inline const char* const kSafetyStrengthKey = "SAFETYSTRENGTH";
 inline const char* const kSafetyBucklingKey = "SAFETYBUCKLING";
 inline const char* const kHousingEndcapKey = "HOUSINGENDCAP";
+inline const char* const kHousingBodyKey = "HOUSINGBODY";
 
 enum class SafetyField { Strength = 0, Buckling = 1 };
 
@@ -45,10 +46,11 @@ public:
     void SetPlaces(const std::string& programFolder, const std::string& materialsFile);
 
     // The housing's endcap, kept in a project of its own since a design has one part: with a
-    // tube or sphere design, the rating covers the body and this endcap, each with its own
-    // material. Empty = none. Kept in the preferences.
-    const std::string& EndcapProject() const { return endcapProject_; }
-    void SetEndcapProject(const std::string& path);
+    // tube design, the rating covers the tube and this endcap, each with its own material. The
+    // choice belongs to the tube's project (its path) and is kept in the preferences; another
+    // project has none until one is chosen for it. Empty = none.
+    std::string EndcapProject(const DesignRecord& design) const;
+    void SetEndcapProject(const DesignRecord& design, const std::string& path);
 
     const std::string& Text(SafetyField field) const;
 
@@ -80,6 +82,7 @@ private:
     std::string programFolder_;
     std::string materialsFile_;
     std::string endcapProject_;
+    std::string housingBody_;  // the project path of the tube the endcap belongs to
     std::string texts_[2];
     double values_[2] = {0, 0};
 };

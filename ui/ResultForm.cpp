@@ -485,32 +485,33 @@ void ResultForm::HousingEndcap_Click() {
     FileDialogSetup setup;
     setup.filter = "Project (*.prj)|*.prj";
     setup.defaultExtension = "prj";
-    setup.fileName = safety_.EndcapProject();
+    setup.fileName = safety_.EndcapProject(design_);
     const std::optional<std::string> chosen = dialogs_.OpenFile(setup);
     if (!chosen) return;
-    safety_.SetEndcapProject(*chosen);
+    safety_.SetEndcapProject(design_, *chosen);
     ShowHousingEndcap();
     if (model_.View().Ok()) ShowRating();
 }
 
 void ResultForm::HousingEndcapClear_Click() {
-    safety_.SetEndcapProject("");
+    safety_.SetEndcapProject(design_, "");
     ShowHousingEndcap();
     if (model_.View().Ok()) ShowRating();
 }
 
 void ResultForm::ShowHousingEndcap() {
-    const QString path = ToQ(safety_.EndcapProject());
+    const QString path = ToQ(safety_.EndcapProject(design_));
     housingEndcapText_->setText(QFileInfo(path).fileName());
     housingEndcapText_->setToolTip(path);
     housingEndcapClear_->setEnabled(!path.isEmpty());
 }
 
 void ResultForm::ShowRating() {
-    // An endcap project completes a housing only for a tube or sphere.
-    const bool hasBody = design_.BodyType > 0;
-    housingEndcapLbl_->setVisible(hasBody);
-    housingEndcapRow_->setVisible(hasBody);
+    // An endcap project completes a housing only for a tube; the row shows this project's choice.
+    const bool tube = design_.BodyType == kTubeBody;
+    housingEndcapLbl_->setVisible(tube);
+    housingEndcapRow_->setVisible(tube);
+    ShowHousingEndcap();
     const RatingShown shown = safety_.Rate(design_, model_.Request(), messages_);
     std::string advisories = shown.error.value_or("");
     for (const std::string& text : shown.advisories) {
@@ -598,8 +599,8 @@ void ResultForm::FillGrid(const ResultsView& view) {
     // No number is cut short: a column is widened to its widest cell or header.
     const QAbstractItemView* cells = anaGrid_;  // the table's own measure of its cells
     for (int c = 0; c < view.columnCount; ++c) {
-        const int widest = std::max(cells->sizeHintForColumn(c),
-                                    anaGrid_->horizontalHeader()->sectionSizeHint(c));
+        const int widest =
+            std::max(cells->sizeHintForColumn(c), anaGrid_->horizontalHeader()->sectionSizeHint(c));
         if (widest > anaGrid_->columnWidth(c)) anaGrid_->setColumnWidth(c, widest);
     }
     anaGrid_->setUpdatesEnabled(true);

@@ -10,9 +10,11 @@
 #include "app/cli/CliAnalysis.h"
 #include "app/cli/CliMessages.h"
 #include "app/cli/CliOptions.h"
+#include "forms/SafetyFactorsModel.h"
 #include "report/PrintLayout.h"
 #include "report/ReportAssembly.h"
 #include "ui/ProgramPlaces.h"
+#include "ui/QSettingsStore.h"
 #include "ui/ReportCommands.h"
 #include "ui/ReportPrinting.h"
 
@@ -60,9 +62,16 @@ int RunPdfExport(int argc, char* argv[]) {
         messages.Line(problem);
         return cli::kExitInputError;
     }
-    const ReportInput input = AssembleReportInput(
+    ReportInput input = AssembleReportInput(
         opened.design, *material, run.view,
         ResultsWindowTexts{run.weightUnit, run.evalDiameterText}, DesktopReportClock());
+    // The rating the desktop's report carries: the safety factors (and a housing's endcap
+    // project) kept in the preferences, so that this PDF is the one Export PDF writes.
+    QSettingsStore settings;
+    SafetyFactorsModel safety(settings);
+    safety.Load();
+    safety.SetPlaces(places.folder.u8string(), materialsFile);
+    input.ratingLines = safety.ReportLines(opened.design, run.request, messages);
     const PrintLayout layout = LayOutPrintedReport(input, messages);
 
     // The paper and margins a new printer of the program has, as Export PDF uses them.

@@ -224,7 +224,7 @@ TEST_F(CliRun, HousingOfTwoProjects) {
               std::string::npos);
     const CliResult noBody = run({"table", Example("AcrylicAnnularPort.prj"), "--safety", "2"});
     EXPECT_EQ(noBody.status, 2);
-    EXPECT_NE(noBody.err.find("has no body"), std::string::npos);
+    EXPECT_NE(noBody.err.find("is not a tube"), std::string::npos);
 }
 
 }  // namespace

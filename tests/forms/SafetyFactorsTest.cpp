@@ -61,6 +61,24 @@ TEST(SafetyFactors, SessionKeepsFactorsInThePreferencesAndRefusesBadInput) {
     EXPECT_EQ(messages.shown.size(), 1U);
 }
 
+// The housing's endcap belongs to the tube's project: another project, or a sphere, has none.
+TEST(SafetyFactors, HousingEndcapBelongsToTheTubesProject) {
+    MemorySettingsStore store;
+    SafetyFactorsModel model(store);
+    DesignRecord tube = LongTube();
+    tube.ProjectFilePath = "/p/Tube.prj";
+    model.SetEndcapProject(tube, "/p/Cap.prj");
+    SafetyFactorsModel reloaded(store);
+    reloaded.Load();
+    EXPECT_EQ(reloaded.EndcapProject(tube), "/p/Cap.prj");
+    DesignRecord other = tube;
+    other.ProjectFilePath = "/p/Other.prj";
+    EXPECT_EQ(reloaded.EndcapProject(other), "");
+    DesignRecord sphere = tube;
+    sphere.BodyType = kSphereBody;
+    EXPECT_EQ(reloaded.EndcapProject(sphere), "");
+}
+
 TEST(ResultsChart, ColumnAgainstDepthWithTheFailedRowMarked) {
     ResultsView view;
     view.columnCount = 3;

@@ -265,6 +265,12 @@ private slots:
         run.commands.ExportPdf();
 
         QProcess program;
+        // The user's own preferences (safety factors) stay out of it: a home of its own.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), run.Path("home"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), run.Path("home/.config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), run.Path("home/.local/share"));
+        program.setProcessEnvironment(environment);
         program.start(QStringLiteral(TIDEWELL_DESKTOP_PATH),
                       {QStringLiteral("--export-pdf"), run.Path("command-line.pdf"),
                        kExamples + QStringLiteral("AcrylicAnnularPort.prj")});
