@@ -1,6 +1,9 @@
 #include "report/RatingReport.h"
 
+#include <cctype>
 #include <sstream>
+
+#include "report/ReportLines.h"
 
 namespace tidewell {
 
@@ -96,10 +99,46 @@ std::vector<std::vector<std::string>> RatingBlock(const HousingRating& housing,
     lines.push_back(
         {"", "Governing mode :  " +
                  (analysed.rating.rated ? analysed.rating.governingMode : std::string("N/A"))});
-    if (housing.IsHousing()) lines.push_back({"", HousingText(housing, units, format)});
+    // Long lines are broken between words: on paper the widest line sets the size of the print.
+    const auto add = [&lines](const std::string& text, const std::string& indent) {
+        for (const std::string& line : WrapWords(text, kRatingLineWidth, indent)) {
+            lines.push_back({"", line});
+        }
+    };
+    if (housing.IsHousing()) add(HousingText(housing, units, format), "   ");
     for (const std::string& text : AdvisoryTexts(housing, units, format)) {
-        lines.push_back({"", "note: " + text});
+        add("note: " + text, "      ");
     }
+    return lines;
+}
+
+std::vector<std::string> WrapWords(const std::string& text, int width, const std::string& indent) {
+    // A number and its unit ("3587.0 m (sea)", "12445 psi") stay on one line.
+    std::vector<std::string> groups;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        const bool unitOfPrevious =
+            !groups.empty() && (std::isdigit(static_cast<unsigned char>(groups.back().back())) ||
+                                word.rfind("(sea", 0) == 0 || word.rfind("(fresh", 0) == 0);
+        if (unitOfPrevious) {
+            groups.back() += " " + word;
+        } else {
+            groups.push_back(word);
+        }
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    bool lineHasWord = false;
+    for (const std::string& group : groups) {
+        if (lineHasWord && TextLength(line) + 1 + TextLength(group) > width) {
+            lines.push_back(line);
+            line = indent;
+            lineHasWord = false;
+        }
+        line += (lineHasWord ? " " : "") + group;
+        lineHasWord = true;
+    }
+    if (lineHasWord) lines.push_back(line);
     return lines;
 }
 

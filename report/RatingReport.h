@@ -34,9 +34,16 @@ std::string HousingText(const HousingRating& housing, const RatingUnits& units,
 std::vector<std::string> AdvisoryTexts(const HousingRating& housing, const RatingUnits& units,
                                        ResultsFormatter& format);
 
+// The width, in characters, at which the rating block's housing line and notes are broken.
+inline constexpr int kRatingLineWidth = 64;
+
+// The words of text on lines of at most width characters (a longer word stands alone), a number
+// kept with its unit ("3587.0 m (sea)"); every line after the first starts with indent.
+std::vector<std::string> WrapWords(const std::string& text, int width, const std::string& indent);
+
 // The block of the report, fields split at tabs: an empty line, the heading, the analysed part's
 // rated pressure, depth and mode, the housing's line when there are two parts, and each
-// advisory note.
+// advisory note, these two broken between words at kRatingLineWidth.
 std::vector<std::vector<std::string>> RatingBlock(const HousingRating& housing,
                                                   const SafetyFactors& factors,
                                                   const RatingUnits& units,
