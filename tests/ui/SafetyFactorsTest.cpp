@@ -73,6 +73,7 @@ private slots:
             QWidget* chart = QApplication::activeModalWidget();
             if (!chart) return;
             columns = chart->findChild<QComboBox*>(QStringLiteral("ChartColumnBox"))->count();
+            VerifyEveryControlNamed(chart);
             chart->close();
         });
         form->findChild<QPushButton*>(QStringLiteral("ChartButton"))->click();
