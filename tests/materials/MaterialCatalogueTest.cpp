@@ -1,5 +1,5 @@
-// Scripted sessions of the materials window's logic: picking, adding with every validation fault,
-// editing, deleting, cancelling.
+// Scripted sessions of the materials window's logic: adding, editing without a sub-category,
+// deleting, cancelling after browsing, and a typed name that is not in the list.
 
 #include <gtest/gtest.h>
 
