@@ -226,7 +226,9 @@ void MainForm::BuildMenus() {
            &MainForm::MnuItmDefaults_Click);
 
     QMenu* help = addMenu("mnuHelp", QStringLiteral("&Help"));
-    OnMenu(AddItem(help, "mnuitemHelp", QStringLiteral("Help")), &MainForm::mnuitemHelp_Click);
+    // F1 opens the manual, as on every desktop.
+    OnMenu(AddItem(help, "mnuitemHelp", QStringLiteral("Help"), QKeySequence(Qt::Key_F1)),
+           &MainForm::mnuitemHelp_Click);
     separator(help, "mnuitemHelpBlank");
     OnMenu(AddItem(help, "mnuitemAbout", QStringLiteral("&About Tidewell")),
            &MainForm::mnuitemAbout_Click);

@@ -33,6 +33,7 @@ private slots:
                                  "mnuitmDelete", "mnuitmViewProp", "mnuitmAnalyze", "mnuitmFormat"})
             QVERIFY2(run.Item(name)->isEnabled() && run.Item(name)->isVisible(), name);
         QCOMPARE(run.Item("mnuitmPrint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QCOMPARE(run.Item("mnuitemHelp")->shortcut(), QKeySequence(Qt::Key_F1));
     }
 
     void ctrlAInTextBoxRunsTheWholeAnalysis() {
