@@ -155,7 +155,11 @@ void ChooseGoverningPart(HousingRating& housing) {
 }  // namespace
 
 HousingRating RateDesign(const DesignRecord& design, const ResultsRequest& request,
-                         const SafetyFactors& factors, UserMessages& messages) {
+                         const SafetyFactors& factors, UserMessages& messages,
+                         const DesignRecord* endcapDesign) {
+    if (endcapDesign != nullptr) {
+        return RateHousing(design, request, *endcapDesign, factors, messages);
+    }
     HousingRating housing;
     std::vector<int16_t> scopes;
     if (design.BodyType > 0) scopes.push_back(kBodyEditorScope);

@@ -114,9 +114,11 @@ std::string GoverningFailureMode(const PartRating& part);
 
 // Rates every part the design has (the body and the endcap; one of them when the design has one).
 // The run of each part is the failure search of the analysis run of that part alone, with the
-// request's options. Messages the searches raise go to messages.
+// request's options. Messages the searches raise go to messages. With endcapDesign, the housing
+// of the design's tube and that endcap project (RateHousing).
 HousingRating RateDesign(const DesignRecord& design, const ResultsRequest& request,
-                         const SafetyFactors& factors, UserMessages& messages);
+                         const SafetyFactors& factors, UserMessages& messages,
+                         const DesignRecord* endcapDesign = nullptr);
 
 // A housing kept in two projects, as the design form keeps one part per project: the body of
 // bodyDesign (rated with bodyRequest) and the endcap of endcapDesign, each rated with its own

@@ -74,7 +74,7 @@ public:
                                                       UserMessages& messages) const;
 
 private:
-    // The design alone, or with a tube or sphere and an endcap project, the housing.
+    // The design alone, or for a tube with its endcap project chosen, the housing.
     HousingRating RateParts(const DesignRecord& design, const ResultsRequest& request,
                             const SafetyFactors& factors, UserMessages& messages) const;
 

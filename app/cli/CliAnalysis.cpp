@@ -32,9 +32,7 @@ int Rate(const DesignRecord& design, const DesignRecord* endcapDesign, const Cli
          AnalysisRun& run, CliMessages& messages) {
     if (!options.safety) return kExitOk;
     const SafetyFactors factors = *options.safety;
-    const HousingRating housing =
-        endcapDesign != nullptr ? RateHousing(design, run.request, *endcapDesign, factors, messages)
-                                : RateDesign(design, run.request, factors, messages);
+    const HousingRating housing = RateDesign(design, run.request, factors, messages, endcapDesign);
     if (!housing.Ok()) {
         messages.Show(StopMessage(*housing.error));
         return kExitInputError;

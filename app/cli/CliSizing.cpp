@@ -128,9 +128,7 @@ void NoteOtherPart(const DesignRecord& resized, const DesignRecord* endcapDesign
                    const Session& session, const SafetyFactors& factors, double targetPressure,
                    ResultsFormatter& format, CliMessages& messages) {
     const HousingRating housing =
-        endcapDesign != nullptr
-            ? RateHousing(resized, session.request, *endcapDesign, factors, messages)
-            : RateDesign(resized, session.request, factors, messages);
+        RateDesign(resized, session.request, factors, messages, endcapDesign);
     if (!housing.Ok() || !housing.IsHousing()) return;
     const PartRating& other = housing.parts.back();
     if (other.rating.rated && other.rating.ratedPressure < targetPressure) {
