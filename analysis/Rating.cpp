@@ -16,18 +16,8 @@ namespace {
 constexpr double kPsiPerFoot = 0.444;
 constexpr double kPsiPerSquareFoot = 0.3 / (1000.0 * 1000.0);
 
-// Within this ratio of each other, buckling and strength interact.
-constexpr double kInteractionRatio = 2.0;
-// Within this fraction of the infinitely long tube's pressure, a tube counts as long.
-constexpr double kLongTubeMargin = 0.10;
-
 ModeFailure Mode(const char* name, ModeKind kind, double pressure) {
     return ModeFailure{name, kind, pressure > 0 ? pressure : kNotApplicablePressure};
-}
-
-bool IsShellUnderBucklingCheck(int16_t code) {
-    return code == kTubeComponent || code == kSphereComponent || code == kHemisphereComponent ||
-           code == kHemiEndcapComponent || code == kConeComponent;
 }
 
 }  // namespace
@@ -37,7 +27,9 @@ bool FactorsUsable(const SafetyFactors& factors) {
            factors.strength >= kMinSafetyFactor && factors.buckling >= kMinSafetyFactor;
 }
 
-std::vector<ModeFailure> ModeFailures(const AnalysisState& s) {
+namespace {
+
+std::vector<ModeFailure> ClassicalModes(const AnalysisState& s) {
     const ModeKind strength = ModeKind::Strength;
     switch (s.ComponentCode) {
         case kAnnularPlateComponent: {
@@ -60,6 +52,15 @@ std::vector<ModeFailure> ModeFailures(const AnalysisState& s) {
     }
 }
 
+}  // namespace
+
+std::vector<ModeFailure> ModeFailures(const AnalysisState& s, const CollapseEstimate& collapse) {
+    std::vector<ModeFailure> modes = ClassicalModes(s);
+    modes.push_back(Mode(kCollapseModeName, ModeKind::Collapse,
+                         collapse.assessed ? collapse.estimate : kNotApplicablePressure));
+    return modes;
+}
+
 Rating RateModes(const std::vector<ModeFailure>& modes, const SafetyFactors& factors) {
     Rating rating;
     for (const ModeFailure& mode : modes) {
@@ -77,41 +78,6 @@ Rating RateModes(const std::vector<ModeFailure>& modes, const SafetyFactors& fac
     return rating;
 }
 
-double InteractionEstimate(double bucklingPressure, double strengthPressure) {
-    return 1.0 / (1.0 / bucklingPressure + 1.0 / strengthPressure);
-}
-
-double InfinitelyLongTubePressure(double youngsModulus, double poissonRatio, double thickness,
-                                  double meanDiameter) {
-    const double ratio = thickness / meanDiameter;
-    return 2.0 * youngsModulus / (1.0 - poissonRatio * poissonRatio) * ratio * ratio * ratio;
-}
-
-InteractionAdvice AdviseInteraction(const AnalysisState& s) {
-    InteractionAdvice advice;
-    if (s.PressureDirection != kExternalPressure || !IsShellUnderBucklingCheck(s.ComponentCode)) {
-        return advice;
-    }
-    const double buckling = s.BucklingPressure;
-    const double strength = s.ShellFailurePressure;
-    const bool bothApply = buckling > 0 && buckling < kNotApplicablePressure && strength > 0 &&
-                           strength < kNotApplicablePressure;
-    if (!bothApply) return advice;
-    advice.bucklingPressure = buckling;
-    advice.strengthPressure = strength;
-    advice.collapseEstimate = InteractionEstimate(buckling, strength);
-    advice.interaction =
-        std::max(buckling, strength) <= kInteractionRatio * std::min(buckling, strength);
-    if (s.ComponentCode == kTubeComponent) {
-        advice.infiniteTubePressure = InfinitelyLongTubePressure(
-            s.YoungsModulus, s.PoissonRatio, s.WallThickness, 2.0 * s.MeanRadius);
-        advice.longTube =
-            advice.infiniteTubePressure > 0 && std::fabs(buckling - advice.infiniteTubePressure) <=
-                                                   kLongTubeMargin * advice.infiniteTubePressure;
-    }
-    return advice;
-}
-
 double PressureAtDepth(double depth, const std::string& depthUnit, UserMessages& messages) {
     if (!(depth > 0)) return 0.0;
     const double feet = depth / Conversion(depthUnit, messages);
@@ -127,15 +93,21 @@ std::optional<std::string> RatePart(const DesignRecord& design, int16_t scope,
     if (auto why = SearchFailurePressures(part, request, messages, s)) return why;
     rated.componentCode = s.ComponentCode;
     rated.isEndcap = scope == kEndcapEditorScope;
-    rated.modes = ModeFailures(s);
+    rated.collapse = EstimateCollapse(s, part.MaterialClass, request.useWorkingStrength,
+                                      request.outOfRoundness);
+    rated.modes = ModeFailures(s, rated.collapse);
     rated.rating = RateModes(rated.modes, factors);
-    rated.advice = AdviseInteraction(s);
+    rated.advice = AdviseInteraction(s, rated.collapse);
     rated.failurePressure = s.FailurePressure;
     return std::nullopt;
 }
 
 std::string GoverningFailureMode(const PartRating& part) {
-    return RateModes(part.modes, SafetyFactors{}).governingMode;
+    std::vector<ModeFailure> classical;
+    for (const ModeFailure& mode : part.modes) {
+        if (mode.kind != ModeKind::Collapse) classical.push_back(mode);
+    }
+    return RateModes(classical, SafetyFactors{}).governingMode;
 }
 
 namespace {

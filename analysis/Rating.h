@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/Advisories.h"
 #include "analysis/AnalysisState.h"
+#include "analysis/CollapseEstimate.h"
 #include "analysis/DesignRecord.h"
 #include "analysis/ResultsRequest.h"
 #include "units/UserMessages.h"
@@ -28,7 +30,11 @@ struct SafetyFactors {
 // Both factors finite and at least 1.
 bool FactorsUsable(const SafetyFactors& factors);
 
-enum class ModeKind { Strength, Buckling };
+// The collapse estimate rates as a strength mode (its curve already allows for imperfections), but
+// it is not one of the classical failure modes: it never names the governing failure mode.
+enum class ModeKind { Strength, Buckling, Collapse };
+
+inline const char* const kCollapseModeName = "Collapse estimate";
 
 // One failure mode of an analysed component, named as its failure option names it.
 struct ModeFailure {
@@ -39,8 +45,9 @@ struct ModeFailure {
     bool Applies() const { return pressure > 0 && pressure < kNotApplicablePressure; }
 };
 
-// The modes of the component in s, after its failure search, in the order of its options.
-std::vector<ModeFailure> ModeFailures(const AnalysisState& s);
+// The modes of the component in s, after its failure search, in the order of its options, and
+// the collapse estimate last (not applicable where it is not assessed).
+std::vector<ModeFailure> ModeFailures(const AnalysisState& s, const CollapseEstimate& collapse);
 
 struct Rating {
     bool rated = false;                             // false when no mode applies
@@ -53,30 +60,6 @@ struct Rating {
 // The smallest failure pressure ÷ factor over the modes that apply; ties go to the earlier mode.
 Rating RateModes(const std::vector<ModeFailure>& modes, const SafetyFactors& factors);
 
-// Rankine-Merchant estimate of collapse where buckling and material strength interact (psi).
-double InteractionEstimate(double bucklingPressure, double strengthPressure);
-
-// Elastic buckling pressure of an infinitely long tube, 2E/(1 - nu^2) (t/D)^3, D the mean
-// diameter (psi).
-double InfinitelyLongTubePressure(double youngsModulus, double poissonRatio, double thickness,
-                                  double meanDiameter);
-
-// Advisories where the method is on its weakest ground; they change no figure.
-struct InteractionAdvice {
-    // Buckling and strength failure pressures within a factor of 2 of each other.
-    bool interaction = false;
-    double bucklingPressure = 0;  // psi
-    double strengthPressure = 0;  // psi
-    double collapseEstimate = 0;  // psi, InteractionEstimate of the two
-    // A tube so long that its buckling pressure is within 10 % of the infinitely long tube's.
-    bool longTube = false;
-    double infiniteTubePressure = 0;  // psi
-};
-
-// For the tube, sphere, hemisphere and the hemispherical and conical endcaps under external
-// pressure, after the failure search; nothing for other components or internal pressure.
-InteractionAdvice AdviseInteraction(const AnalysisState& s);
-
 // The pressure (psi) of a depth in one of the four depth units, by the sea-water law; 0 for a
 // depth of 0 or less.
 double PressureAtDepth(double depth, const std::string& depthUnit, UserMessages& messages);
@@ -88,6 +71,7 @@ struct PartRating {
     std::vector<ModeFailure> modes;
     Rating rating;
     InteractionAdvice advice;
+    CollapseEstimate collapse;
     double failurePressure = kNotApplicablePressure;  // the governing failure pressure, psi
 };
 
@@ -108,8 +92,8 @@ std::optional<std::string> RatePart(const DesignRecord& design, int16_t scope,
                                     const ResultsRequest& request, const SafetyFactors& factors,
                                     UserMessages& messages, PartRating& rated);
 
-// The mode whose failure pressure governs the part (the first of the lowest); empty when none
-// applies.
+// The classical mode whose failure pressure governs the part (the first of the lowest; the
+// collapse estimate is not one of them); empty when none applies.
 std::string GoverningFailureMode(const PartRating& part);
 
 // Rates every part the design has (the body and the endcap; one of them when the design has one).

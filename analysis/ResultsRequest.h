@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/CollapseEstimate.h"
 #include "analysis/DesignRecord.h"
 
 namespace tidewell {
@@ -36,6 +37,9 @@ struct ResultsRequest {
     // The design form's options, as check states 0/1.
     int16_t forceThickWall = 0;      // ForceThickChk
     int16_t useWorkingStrength = 0;  // WorkStrengthChk
+
+    // The out-of-roundness of a tube's collapse estimate, a fraction (the window shows percent).
+    double outOfRoundness = kDefaultOutOfRoundness;
 
     // The design form's material caption and the materials editor's texts.
     std::string materialCaption;

@@ -238,6 +238,10 @@ public:
         view.componentCode = s_.ComponentCode;
         SetResultsTitle(s_, request_, view);
         if (!RunFailureSearch(view)) return Stopped(*error_.text);
+        // Read before the table's runs overwrite the searched pressures.
+        view.collapse = EstimateCollapse(s_, materialClass_, request_.useWorkingStrength,
+                                         request_.outOfRoundness);
+        view.advice = AdviseInteraction(s_, view.collapse);
         WriteColumnHeaders(s_.ComponentCode, request_, view);
         if (!FillRows(view, span)) return Stopped(*error_.text);
         view.weightInAir = format_.Number(s_.WeightInAir * format_.Factor(request_.weightUnit));

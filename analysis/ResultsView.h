@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/Advisories.h"
 #include "analysis/AnalysisState.h"
+#include "analysis/CollapseEstimate.h"
 #include "units/UserMessages.h"
 
 namespace tidewell {
@@ -98,6 +100,11 @@ struct ResultsView {
 
     // Flat annular plate: radius and bending stresses across the plate at 1000 psi.
     std::vector<PlateStressRow> plateStressTable;
+
+    // The collapse estimate beside the failure pressures, and the advisories where the method is
+    // on its weakest ground (they change no figure and show with or without safety factors).
+    CollapseEstimate collapse;
+    InteractionAdvice advice;
 
     // Information notices to show after the table, in order.
     std::vector<Message> notices;

@@ -58,29 +58,46 @@ std::string HousingText(const HousingRating& housing, const RatingUnits& units,
            Lowered(PartName(part)) + " (" + part.rating.governingMode + ")";
 }
 
+std::vector<std::string> AdviceTexts(const InteractionAdvice& advice,
+                                     const std::string& pressureUnit, ResultsFormatter& format) {
+    std::vector<std::string> texts;
+    if (advice.interaction) {
+        std::string text = "Buckling (" + PressureText(advice.bucklingPressure, pressureUnit, format) +
+                           ") and material strength (" +
+                           PressureText(advice.strengthPressure, pressureUnit, format) +
+                           ") failure pressures are within a factor of 2; real shells collapse "
+                           "below both.";
+        if (advice.collapseEstimate > 0) {
+            text += " Collapse estimate: " +
+                    PressureText(advice.collapseEstimate, pressureUnit, format) + ".";
+        }
+        texts.push_back(text);
+    }
+    if (advice.longTube) {
+        texts.push_back(
+            "The tube is long: its buckling pressure is within 10 % of an infinitely long "
+            "tube's, 2E/(1-v^2)(t/D)^3 = " +
+            PressureText(advice.infiniteTubePressure, pressureUnit, format) +
+            ", where the 0.8 factor of the buckling formula leaves no margin.");
+    }
+    if (advice.collapseLow) {
+        texts.push_back("The collapse estimate (" +
+                        PressureText(advice.collapseEstimate, pressureUnit, format) +
+                        ") is below two thirds of the governing failure pressure (" +
+                        PressureText(advice.governingFailurePressure, pressureUnit, format) +
+                        "): a real shell with its imperfections may collapse well below the "
+                        "governing failure pressure.");
+    }
+    return texts;
+}
+
 std::vector<std::string> AdvisoryTexts(const HousingRating& housing, const RatingUnits& units,
                                        ResultsFormatter& format) {
     std::vector<std::string> texts;
     for (const PartRating& part : housing.parts) {
         const std::string lead = housing.IsHousing() ? std::string(PartName(part)) + ": " : "";
-        const InteractionAdvice& advice = part.advice;
-        if (advice.interaction) {
-            texts.push_back(
-                lead + "Buckling (" +
-                PressureText(advice.bucklingPressure, units.pressureUnit, format) +
-                ") and material strength (" +
-                PressureText(advice.strengthPressure, units.pressureUnit, format) +
-                ") failure pressures are within a factor of 2; real shells collapse below "
-                "both. Rankine-Merchant interaction estimate of collapse: " +
-                PressureText(advice.collapseEstimate, units.pressureUnit, format) + ".");
-        }
-        if (advice.longTube) {
-            texts.push_back(
-                lead +
-                "The tube is long: its buckling pressure is within 10 % of an infinitely "
-                "long tube's, 2E/(1-v^2)(t/D)^3 = " +
-                PressureText(advice.infiniteTubePressure, units.pressureUnit, format) +
-                ", where the 0.8 factor of the buckling formula leaves no margin.");
+        for (const std::string& text : AdviceTexts(part.advice, units.pressureUnit, format)) {
+            texts.push_back(lead + text);
         }
     }
     return texts;

@@ -30,6 +30,10 @@ std::string RatingHeading(const SafetyFactors& factors);
 std::string HousingText(const HousingRating& housing, const RatingUnits& units,
                         ResultsFormatter& format);
 
+// The advisory notes of one analysed part, without the "note: " lead, pressures in pressureUnit.
+std::vector<std::string> AdviceTexts(const InteractionAdvice& advice,
+                                     const std::string& pressureUnit, ResultsFormatter& format);
+
 // The advisory notes of every part, without the "note: " lead.
 std::vector<std::string> AdvisoryTexts(const HousingRating& housing, const RatingUnits& units,
                                        ResultsFormatter& format);

@@ -58,7 +58,11 @@ struct ReportInput {
     // annular plate, FailType 1 to 4 otherwise).
     std::vector<ReportFailureOption> failureOptions;
 
-    // Lines written right after the failure results, fields split at tabs: the rating with the
+    // Lines written right after the failure results, fields split at tabs: the collapse estimate
+    // when the results window shows it (or the command line asks for it). Empty otherwise.
+    std::vector<std::vector<std::string>> collapseLines;
+
+    // Lines written after those, fields split at tabs: the rating with the
     // designer's safety factors and its notes. Empty when no factors were given.
     std::vector<std::vector<std::string>> ratingLines;
 

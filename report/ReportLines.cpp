@@ -215,6 +215,7 @@ std::vector<ReportLine> ReportBodyLines(const ReportInput& in, ReportForm form,
     lines.push_back(ReportLine{"", "Weight in water:  " + in.weightInWater + "  " + in.weightUnit});
 
     AddFailureModes(in, lines);
+    for (const ReportLine& line : in.collapseLines) lines.push_back(line);
     for (const ReportLine& line : in.ratingLines) lines.push_back(line);
     AddMaterial(in, lines);
 

@@ -9,6 +9,7 @@
 #include "analysis/ResultsTable.h"
 #include "project/OpenProject.h"
 #include "project/ProjectFile.h"
+#include "report/CollapseReport.h"
 #include "report/RatingReport.h"
 #include "units/Units.h"
 
@@ -30,7 +31,15 @@ std::string MaterialNamedIn(const std::string& path) {
 // output stays as it was.
 int Rate(const DesignRecord& design, const DesignRecord* endcapDesign, const CliOptions& options,
          AnalysisRun& run, CliMessages& messages) {
-    if (!options.safety) return kExitOk;
+    if (!options.safety) {
+        // The advisories warn with or without factors.
+        ResultsFormatter format(design.SignificantDigits, design.NumericFormat, messages);
+        for (const std::string& text :
+             AdviceTexts(run.view.advice, run.request.pressureUnit, format)) {
+            messages.Line("note: " + text);
+        }
+        return kExitOk;
+    }
     const SafetyFactors factors = *options.safety;
     const HousingRating housing = RateDesign(design, run.request, factors, messages, endcapDesign);
     if (!housing.Ok()) {
@@ -87,6 +96,7 @@ AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMess
     ResultsRequest request = DefaultResultsRequest(design);
     if (options.range) request.pressureRange = *options.range;
     if (options.rangeUnit) request.rangeUnit = *options.rangeUnit;
+    if (options.outOfRoundness) request.outOfRoundness = *options.outOfRoundness;
 
     if (options.evalDiameter) {
         if (AnalysedComponent(design) != kFlatAnnularEndcap) {
@@ -123,6 +133,10 @@ AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMess
     run.weightUnit = request.weightUnit;
     run.evalDiameterText = request.evalDiameterText;
     run.request = request;
+    if (options.collapse) {
+        ResultsFormatter format(design.SignificantDigits, design.NumericFormat, messages);
+        run.collapseLines = CollapseBlock(run.view.collapse, request.failureUnit, format);
+    }
     run.exitCode = Rate(design, endcapDesign, options, run, messages);
     return run;
 }

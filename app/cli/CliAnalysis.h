@@ -35,12 +35,15 @@ struct AnalysisRun {
     ResultsRequest request;        // what the run was asked with
     // With --safety: the rating block of the report and table, fields split at tabs.
     std::vector<std::vector<std::string>> ratingLines;
+    // With --collapse: the collapse estimate's block of the report.
+    std::vector<std::vector<std::string>> collapseLines;
 };
 
 // Runs the analysis of an opened, valid design. The command line's digits and notation are
 // applied to the design first; range, range unit and evaluation diameter to the run. Notices go
-// to standard error as notes. With --safety the design is rated as well, and the advisories where
-// buckling and strength interact or a tube is long are notes too.
+// to standard error as notes, and so are the advisories where buckling and strength interact, a
+// tube is long or the collapse estimate lies well below the governing failure pressure (of every
+// part of the housing with --safety, which rates the design as well).
 // With --endcap, endcapDesign is the housing's endcap project, rated with the design's body.
 AnalysisRun RunAnalysis(DesignRecord& design, const CliOptions& options, CliMessages& messages,
                         const DesignRecord* endcapDesign = nullptr);

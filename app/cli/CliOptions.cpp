@@ -186,6 +186,17 @@ void AddRatingOptions(CLI::App& command, CliOptions& options, GivenTexts& given)
             "");
     command.add_option("--depth-unit", options.depthUnit, "Unit of the rated depths")
         ->check(CLI::IsMember(DepthUnitNames()));
+    command
+        .add_option("--out-of-round", given.values["--out-of-round"],
+                    "Out-of-roundness of a tube's collapse estimate, percent (default 0.5)")
+        ->type_name("PCT")
+        ->check(
+            [](const std::string& text) {
+                return ParseOutOfRoundPercent(text)
+                           ? std::string()
+                           : "takes a percentage above 0 and below 20, not '" + text + "'";
+            },
+            "");
 }
 
 void AddDimensionOptions(CLI::App& command, CliOptions& options, GivenTexts& given) {
@@ -234,6 +245,10 @@ void BuildCommands(Commands& commands, CliOptions& options, GivenTexts& given) {
             ->type_name("ENDCAP.prj")
             ->needs("--safety");
     }
+    report
+        ->add_flag("--collapse", options.collapse,
+                   "Add the collapse estimate after the failure pressures")
+        ->disable_flag_override();
     for (CLI::App* sub : {table, sweep}) {
         sub->add_flag("--csv", options.csv, "Comma-separated values")->disable_flag_override();
     }
@@ -324,6 +339,8 @@ std::string ApplyGiven(const GivenTexts& given, const CLI::App& sub, CliOptions&
         if (option == nullptr || option->count() == 0) continue;
         if (name == "--safety") {
             options.safety = ParseSafetyFactors(entry.second);
+        } else if (name == "--out-of-round") {
+            options.outOfRoundness = ParseOutOfRoundPercent(entry.second);
         } else if (name == "--vary") {
             for (int i = 0; i < 4; ++i) {
                 if (entry.second == kDimensionNames[i]) {
@@ -341,6 +358,14 @@ std::string ApplyGiven(const GivenTexts& given, const CLI::App& sub, CliOptions&
 }
 
 }  // namespace
+
+std::optional<double> ParseOutOfRoundPercent(const std::string& text) {
+    char* end = nullptr;
+    const double percent = std::strtod(text.c_str(), &end);
+    const bool number = !text.empty() && end != text.c_str() && *end == '\0';
+    if (!number || !(percent > 0) || !(percent < 100.0 * kMaxOutOfRoundness)) return std::nullopt;
+    return percent / 100.0;
+}
 
 std::optional<SafetyFactors> ParseSafetyFactors(const std::string& text) {
     auto factor = [](const std::string& part) -> std::optional<double> {
@@ -442,7 +467,8 @@ Commands:
                                  resized to it is written to NEW.prj.
   sweep PROJECT.prj --vary wall|od|id|length --from A --to B --steps N [--csv]
                                  One row per value from A to B (N steps): the failure
-                                 pressure of every mode, the governing mode and, with
+                                 pressure of every mode and the collapse estimate, the
+                                 governing mode and, with
                                  --safety, the rated depth. Progress goes to standard
                                  error; Ctrl+C stops with the rows written so far.
 
@@ -477,6 +503,14 @@ Options of report and table:
                                  below the target.
   --depth-unit U                 Unit of rated depths: "Ft (sea)", "Ft (fresh)",
                                  "m (sea)" or "m (fresh)" (default: the project's).
+  --collapse                     (report) Add the collapse estimate after the failure
+                                 pressures: elastic buckling and yield pressure, their
+                                 interaction curve and, for a tube, the first yield of
+                                 a shell out of round; the lower is the estimate. It is
+                                 also a mode of the rating, on the strength factor.
+  --out-of-round PCT             (report, table, size, sweep) A tube's out-of-roundness
+                                 (D max - D min) / D in percent, above 0 and below 20
+                                 (default 0.5).
 
 Options of size and sweep (besides --materials, --digits, --notation, --safety,
 --depth-unit and -o):

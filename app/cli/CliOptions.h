@@ -39,6 +39,8 @@ struct CliOptions {
     std::optional<SafetyFactors> safety;    // --safety S[,B] (report, table, size, sweep)
     std::optional<std::string> depthUnit;   // --depth-unit U: the unit of rated depths
     std::optional<std::string> endcapPath;  // --endcap FILE: the housing's endcap project
+    bool collapse = false;                  // report --collapse: the collapse estimate's block
+    std::optional<double> outOfRoundness;   // --out-of-round PCT, as a fraction
     DimensionChoice vary;                   // size, sweep: --vary wall|od|id|length, --keep id|od
     double targetDepth = 0;                 // size --depth D
     double from = 0;                        // sweep --from A
@@ -59,6 +61,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // The text of --help.
 std::string HelpText();
+
+// An out-of-roundness in percent, above 0 and below 20: the fraction, or nothing.
+std::optional<double> ParseOutOfRoundPercent(const std::string& text);
 
 // "S" or "S,B": the strength factor and the buckling factor (one number sets both), each at least
 // 1. Returns nothing when the text is not that.

@@ -82,6 +82,7 @@ int WriteReport(const DesignRecord& design, const AnalysisRun& run, const CliOpt
     }
     ReportInput input = AssembleReportInput(
         design, *texts, run.view, ResultsWindowTexts{run.weightUnit, run.evalDiameterText}, clock);
+    input.collapseLines = run.collapseLines;
     input.ratingLines = run.ratingLines;
     if (options.outputPath) {
         return WriteReportFile(input, *options.outputPath, messages) ? kExitOk : kExitInputError;

@@ -79,6 +79,7 @@ struct Session {
         if (options.digits) design.SignificantDigits = static_cast<int16_t>(*options.digits);
         if (options.notation) design.NumericFormat = static_cast<int16_t>(*options.notation);
         request = DefaultResultsRequest(design);
+        if (options.outOfRoundness) request.outOfRoundness = *options.outOfRoundness;
         units = RatingUnitsFor(request, options);
         lengthUnit = unit;
         lengthFactor = Conversion(unit, messages);
@@ -165,6 +166,10 @@ int SizeCommand(const DesignRecord& design, const CliOptions& options, CliMessag
                        session.Length(result.value, format) + "\n";
     text += "Rated depth: " + RatedDepthText(result.part.rating, session.units, format) + "\n";
     text += "Governing mode: " + result.part.rating.governingMode + "\n";
+    for (const std::string& note :
+         AdviceTexts(result.part.advice, session.units.pressureUnit, format)) {
+        messages.Line("note: " + note);
+    }
     CliOptions toStandardOutput = options;
     toStandardOutput.outputPath.reset();
     const int status = WriteOutput(text, toStandardOutput, messages);
@@ -209,6 +214,7 @@ int SweepCommand(const DesignRecord& design, const CliOptions& options, CliMessa
     const auto previousHandler = std::signal(SIGINT, OnInterrupt);
     int status = kExitOk;
     int reported = 0;
+    std::vector<std::string> previousNotes;
     for (int k = 0; k < count && status == kExitOk; ++k) {
         if (interrupted) {
             messages.Line("sweep: stopped after " + std::to_string(k) + " of " +
@@ -227,6 +233,20 @@ int SweepCommand(const DesignRecord& design, const CliOptions& options, CliMessa
             messages.Show(StopMessage(*why));
             status = kExitInputError;
             break;
+        }
+        // The advisories of a row, noted where they differ from the row before, not for every row.
+        std::vector<std::string> notes;
+        for (const std::string& note :
+             AdviceTexts(part.advice, session.units.pressureUnit, format)) {
+            notes.push_back(note.substr(0, note.find_first_of("(:")));
+        }
+        if (notes != previousNotes) {
+            for (const std::string& note :
+                 AdviceTexts(part.advice, session.units.pressureUnit, format)) {
+                messages.Line("note: at " + Lower(label) + " " + format.Number(value) + " " +
+                              session.lengthUnit + ": " + note);
+            }
+            previousNotes = notes;
         }
         std::vector<std::vector<std::string>> lines;
         if (k == 0) {

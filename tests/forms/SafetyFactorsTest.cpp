@@ -13,7 +13,8 @@ namespace tidewell {
 namespace {
 
 // An aluminium tube of I.D. 10, O.D. 11, 200 in long under external pressure: buckling at
-// 2592.2252 psi (2 lobes), shell failure at 3849.0018 psi.
+// 2592.2252 psi (2 lobes), shell failure at 3849.0018 psi, collapse estimate 1216.6054 psi (the
+// interaction curve at p_m / p_y = 2432.672 / 3333.333).
 DesignRecord LongTube() {
     DesignRecord d;
     d.ProjectTitle = "Tube";
@@ -35,22 +36,22 @@ TEST(SafetyFactors, SessionKeepsFactorsInThePreferencesAndRefusesBadInput) {
     SafetyFactorsModel model(store);
     model.Load();
     ScriptedMessages messages;
-    // One field given: it applies to both modes. Buckling 2592.2252 / 3.
+    // One field given: it applies to every mode. The collapse estimate 1216.6054 / 3.
     DesignRecord tube = LongTube();
     ResultsRequest request = DefaultResultsRequest(tube);
     request.pressureUnit = "psi";
     RatingShown shown = model.Rate(tube, request, messages);
-    EXPECT_EQ(shown.ratedPressure, "Rated pressure: 864.08 psi");
-    EXPECT_EQ(shown.governingMode, "Governing: Thin Wall Buckling");
-    EXPECT_EQ(shown.advisories.size(), 2U);  // interaction and long tube
+    EXPECT_EQ(shown.ratedPressure, "Rated pressure: 405.54 psi");
+    EXPECT_EQ(shown.governingMode, "Governing: Collapse estimate");
+    EXPECT_EQ(shown.advisories.size(), 3U);  // interaction, long tube, estimate below 2/3
 
     EXPECT_FALSE(model.FieldCommitted(SafetyField::Strength, "0.9", messages));
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(model.Text(SafetyField::Strength), "");
-    // Strength 2 and buckling 1.2: shell 3849.0018 / 2 governs.
+    // Strength 2 and buckling 1.2: the estimate, a strength mode, 1216.6054 / 2 governs.
     EXPECT_TRUE(model.FieldCommitted(SafetyField::Strength, " 2 ", messages));
     EXPECT_TRUE(model.FieldCommitted(SafetyField::Buckling, "1.2", messages));
-    EXPECT_EQ(model.Rate(tube, request, messages).ratedPressure, "Rated pressure: 1924.5 psi");
+    EXPECT_EQ(model.Rate(tube, request, messages).ratedPressure, "Rated pressure: 608.30 psi");
     std::string saved;
     ReadPreference(registry, kSafetyStrengthKey, saved);
     EXPECT_EQ(saved, "2");

@@ -38,10 +38,10 @@ private slots:
         ResultForm* form = run.main->resultForm();
         QVERIFY(form);
         auto* depth = form->findChild<QLabel*>(QStringLiteral("RatedDepthLbl"));
-        // tidewell-cli report --safety 1.5,3 prints "Rated depth    :  11645 m (sea)".
-        QCOMPARE(depth->text(), QStringLiteral("Rated depth: 11645 m (sea)"));
+        // tidewell-cli report --safety 1.5,3 prints "Rated depth    :  9968.1 m (sea)".
+        QCOMPARE(depth->text(), QStringLiteral("Rated depth: 9968.1 m (sea)"));
         QCOMPARE(form->findChild<QLabel*>(QStringLiteral("GoverningModeLbl"))->text(),
-                 QStringLiteral("Governing: Shell failure"));
+                 QStringLiteral("Governing: Collapse estimate"));
 
         // The housing's endcap from its own project, as tidewell-cli --endcap rates it; kept in
         // the preferences until cleared.
@@ -50,8 +50,8 @@ private slots:
                                           "/data/examples/AluminumHemisphericalEndcap.prj");
         form->findChild<QPushButton*>(QStringLiteral("HousingEndcapButton"))->click();
         QCOMPARE(housing->text(),
-                 QStringLiteral("Housing (endcap AluminumHemisphericalEndcap.prj): 3587.0 m "
-                                "(sea), governed by the endcap (Thin Wall Buckling)"));
+                 QStringLiteral("Housing (endcap AluminumHemisphericalEndcap.prj): 2424.7 m "
+                                "(sea), governed by the endcap (Collapse estimate)"));
         form->findChild<QPushButton*>(QStringLiteral("HousingEndcapClear"))->click();
         QVERIFY(housing->isHidden());
         std::string endcap = "?";
