@@ -164,6 +164,7 @@ ResultsRequest ResultFormModel::Request() const {
     request.failureUnit = UnitList(ResultUnitList::FailUnits).Text();
     request.rangeUnit = UnitList(ResultUnitList::DistortionUnits).Text();
     request.pressureRange = range_.selected;
+    request.outOfRoundness = outOfRoundness_;
     if (typedDiameter_) {
         request.evalDiameterText = *typedDiameter_;
         request.recalculatingAtTypedDiameter = true;

@@ -76,6 +76,9 @@ public:
     // What the window's lists and boxes ask of a run now.
     ResultsRequest Request() const;
 
+    // The tube's out-of-roundness (a fraction) the collapse estimate of the next runs takes.
+    void SetOutOfRoundness(double fraction) { outOfRoundness_ = fraction; }
+
     // Runs the analysis with the current choices and keeps the view. A stopped run's error is in
     // the view; a completed one adds its material notice bits to the design and proposes the
     // evaluation diameter (unless the user's own is kept).
@@ -102,6 +105,7 @@ private:
     std::array<double, 8> typedForPlate_{};
     int16_t typedForUnitSystem_ = 0;
 
+    double outOfRoundness_ = kDefaultOutOfRoundness;
     ResultsView view_;
 };
 

@@ -103,6 +103,7 @@ std::optional<ReportInput> MainForm::CurrentReportInput() {
         design_, *material, window.View(),
         ResultsWindowTexts{window.UnitList(ResultUnitList::WtUnits).Text(), window.EvalText()},
         DesktopReportClock());
+    input.collapseLines = results_->CollapseReportLines();
     input.ratingLines = results_->RatingReportLines();
     return input;
 }

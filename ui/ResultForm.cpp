@@ -80,7 +80,8 @@ ResultForm::ResultForm(DesignRecord& design, UserMessages& messages, FileDialogs
       dialogs_(dialogs),
       model_(design),
       design_(design),
-      safety_(settings != nullptr ? *settings : windowSettings_) {
+      safety_(settings != nullptr ? *settings : windowSettings_),
+      collapse_(settings != nullptr ? *settings : windowSettings_) {
     setObjectName(QStringLiteral("ResultForm"));
     setAccessibleName(QStringLiteral("Analysis results"));
     setWindowTitle(QStringLiteral("Analysis"));
@@ -287,6 +288,7 @@ void ResultForm::BuildControls() {
     connect(reCalc_, &QPushButton::clicked, this, &ResultForm::ReCalc_Click);
 
     bottom->addWidget(BuildSafetyFrame());
+    bottom->addWidget(BuildCollapseFrame());
 }
 
 void ResultForm::FillLists() {
@@ -353,6 +355,7 @@ void ResultForm::Activated() {
 void ResultForm::Rebuild() {
     {
         const BusyCursor busy;
+        model_.SetOutOfRoundness(collapse_.OutOfRoundness(design_));
         const ResultsView& view = model_.Rebuild(messages_);
         if (!view.Ok()) {
             messages_.Show(*view.error);
@@ -364,6 +367,12 @@ void ResultForm::Rebuild() {
         ShowView(view);
     }
     model_.ShowNotices(messages_);
+    // The advisories warn with or without safety factors, once for each new design.
+    ResultsFormatter format(design_.SignificantDigits, design_.NumericFormat, messages_);
+    if (const std::optional<Message> notice = collapse_.AdvisoryNotice(
+            design_, model_.View(), model_.Request().pressureUnit, format)) {
+        messages_.Show(*notice);
+    }
 }
 
 void ResultForm::ShowView(const ResultsView& view) {
@@ -376,6 +385,7 @@ void ResultForm::ShowView(const ResultsView& view) {
     ShowFailureFrame(view);
     FillGrid(view);
     ShowRating();
+    ShowCollapse(view);
     KeepCaptionsWhole();
 }
 
@@ -531,6 +541,75 @@ void ResultForm::ShowRating() {
 
 std::vector<std::vector<std::string>> ResultForm::RatingReportLines() {
     return safety_.ReportLines(design_, model_.Request(), messages_);
+}
+
+QGroupBox* ResultForm::BuildCollapseFrame() {
+    collapseFrame_ = new QGroupBox(QStringLiteral("Collapse estimate"), this);
+    collapseFrame_->setObjectName(QStringLiteral("CollapseFrame"));
+    collapseFrame_->setAccessibleName(QStringLiteral("Collapse estimate"));
+    auto* grid = new QGridLayout(collapseFrame_);
+    collapse_.Load();
+    outOfRoundLbl_ =
+        NamedLabel("OutOfRoundLbl", QStringLiteral("Out-of-roundness, %:"), collapseFrame_);
+    outOfRoundText_ = new QLineEdit(collapseFrame_);
+    outOfRoundText_->setObjectName(QStringLiteral("OutOfRoundText"));
+    outOfRoundText_->setAccessibleName(
+        QStringLiteral("Out-of-roundness of the tube, (D max - D min) / D in percent"));
+    outOfRoundText_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) +
+                                   16);
+    outOfRoundText_->setText(ToQ(collapse_.FieldText(design_)));
+    connect(outOfRoundText_, &QLineEdit::editingFinished, this,
+            &ResultForm::OutOfRoundText_Commit);
+    grid->addWidget(outOfRoundLbl_, 0, 0);
+    grid->addWidget(outOfRoundText_, 0, 1);
+    grid->setColumnStretch(2, 1);
+    const char* names[] = {"CollapseElasticLbl", "CollapseYieldLbl", "CollapseInteractionLbl",
+                           "CollapseOutOfRoundLbl", "CollapseEstimateLbl"};
+    for (size_t i = 0; i < collapseFigures_.size(); ++i) {
+        collapseFigures_[i] = NamedLabel(names[i], QString(), collapseFrame_);
+        grid->addWidget(collapseFigures_[i], static_cast<int>(i) + 1, 0, 1, 3);
+    }
+    grid->setRowStretch(static_cast<int>(collapseFigures_.size()) + 1, 1);
+    collapseFrame_->hide();
+    return collapseFrame_;
+}
+
+void ResultForm::OutOfRoundText_Commit() {
+    const bool changed =
+        collapse_.FieldCommitted(design_, FromQ(outOfRoundText_->text()), messages_);
+    outOfRoundText_->setText(ToQ(collapse_.FieldText(design_)));
+    // The estimate is a mode of the rating too: the whole run is worked again.
+    if (changed && model_.View().Ok()) Rebuild();
+}
+
+void ResultForm::ShowCollapse(const ResultsView& view) {
+    ResultsFormatter format(design_.SignificantDigits, design_.NumericFormat, messages_);
+    const CollapseShown shown =
+        collapse_.Show(view, model_.UnitList(ResultUnitList::FailUnits).Text(), format);
+    collapseFrame_->setVisible(shown.visible);
+    if (!shown.visible) return;
+    collapseFrame_->setTitle(ToQ(shown.heading.substr(0, shown.heading.size() - 1)));
+    outOfRoundLbl_->setVisible(shown.outOfRoundField);
+    outOfRoundText_->setVisible(shown.outOfRoundField);
+    outOfRoundText_->setText(ToQ(collapse_.FieldText(design_)));
+    // A sphere has no out-of-roundness figure: its slot stays hidden.
+    size_t figure = 0;
+    for (size_t slot = 0; slot < collapseFigures_.size(); ++slot) {
+        QLabel* label = collapseFigures_[slot];
+        const bool shows = (slot != 3 || shown.outOfRoundField) && figure < shown.figures.size();
+        label->setVisible(shows);
+        if (!shows) continue;
+        const CollapseFigure& f = shown.figures[figure++];
+        label->setText(ToQ(f.caption + ": " + f.value));
+        label->setAccessibleName(label->text());
+    }
+}
+
+std::vector<std::vector<std::string>> ResultForm::CollapseReportLines() {
+    const ResultsView& view = model_.View();
+    if (!view.Ok() || !view.collapse.assessed) return {};
+    ResultsFormatter format(design_.SignificantDigits, design_.NumericFormat, messages_);
+    return CollapseBlock(view.collapse, model_.UnitList(ResultUnitList::FailUnits).Text(), format);
 }
 
 void ResultForm::ChartButton_Click() {

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "analysis/DesignRecord.h"
+#include "forms/CollapseEstimateModel.h"
 #include "forms/ResultFormModel.h"
 #include "forms/SafetyFactorsModel.h"
 #include "project/MemorySettingsStore.h"
@@ -43,6 +44,10 @@ public:
     // selected, as tab-separated text. CopyFromGrid does so only while the grid has the focus.
     void CopyCells();
     bool CopyFromGrid();
+
+    // The collapse estimate's block the report adds after its failure results, as the window shows
+    // it; empty where the group is not shown.
+    std::vector<std::vector<std::string>> CollapseReportLines();
 
     // The rating block the report adds after its failure results; empty without factors.
     std::vector<std::vector<std::string>> RatingReportLines();
@@ -83,6 +88,9 @@ private:
     void KeepCaptionsWhole();
     void ShowRating();
     void ChartButton_Click();
+    QGroupBox* BuildCollapseFrame();
+    void OutOfRoundText_Commit();
+    void ShowCollapse(const ResultsView& view);
 
     UserMessages& messages_;
     FileDialogs& dialogs_;
@@ -117,6 +125,13 @@ private:
     QLabel* governingModeLbl_ = nullptr;
     QLabel* housingRatingLbl_ = nullptr;
     QLabel* housingEndcapLbl_ = nullptr;
+
+    // The collapse estimate group: the out-of-roundness lives in the preferences, as the factors.
+    CollapseEstimateModel collapse_;
+    QGroupBox* collapseFrame_ = nullptr;
+    std::array<QLabel*, 5> collapseFigures_{};  // elastic, yield, interaction, out-of-round, estimate
+    QLabel* outOfRoundLbl_ = nullptr;
+    QLineEdit* outOfRoundText_ = nullptr;
     QWidget* housingEndcapRow_ = nullptr;
     QLineEdit* housingEndcapText_ = nullptr;
     QPushButton* housingEndcapClear_ = nullptr;

@@ -10,6 +10,7 @@
 #include "app/cli/CliAnalysis.h"
 #include "app/cli/CliMessages.h"
 #include "app/cli/CliOptions.h"
+#include "forms/CollapseEstimateModel.h"
 #include "forms/SafetyFactorsModel.h"
 #include "report/PrintLayout.h"
 #include "report/ReportAssembly.h"
@@ -52,7 +53,15 @@ int RunPdfExport(int argc, char* argv[]) {
     if (const int check = cli::CheckDesign(opened.design, messages); check != cli::kExitOk) {
         return check;
     }
-    const cli::AnalysisRun run = cli::RunAnalysis(opened.design, cli::CliOptions{}, messages);
+    // The preferences hold what the desktop's results window adds: the out-of-roundness of the
+    // collapse estimate, the safety factors and a housing's endcap project.
+    QSettingsStore settings;
+    CollapseEstimateModel collapse(settings);
+    collapse.Load();
+    cli::CliOptions options;
+    options.collapse = true;
+    options.outOfRoundness = collapse.OutOfRoundness(opened.design);
+    const cli::AnalysisRun run = cli::RunAnalysis(opened.design, options, messages);
     if (run.exitCode != cli::kExitOk) return run.exitCode;
 
     std::string problem;
@@ -65,9 +74,9 @@ int RunPdfExport(int argc, char* argv[]) {
     ReportInput input = AssembleReportInput(
         opened.design, *material, run.view,
         ResultsWindowTexts{run.weightUnit, run.evalDiameterText}, DesktopReportClock());
-    // The rating the desktop's report carries: the safety factors (and a housing's endcap
-    // project) kept in the preferences, so that this PDF is the one Export PDF writes.
-    QSettingsStore settings;
+    // The collapse estimate where the results window shows it, and the rating the desktop's
+    // report carries, so that this PDF is the one Export PDF writes.
+    if (run.view.collapse.assessed) input.collapseLines = run.collapseLines;
     SafetyFactorsModel safety(settings);
     safety.Load();
     safety.SetPlaces(places.folder.u8string(), materialsFile);
