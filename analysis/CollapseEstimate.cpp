@@ -16,11 +16,11 @@ constexpr double kCirclePi = 3.14159265358979323846;
 // lower-bound curves of current pressure-vessel practice for shells under external pressure.
 constexpr double kCylinderStep = 0.25;
 constexpr std::array<double, 29> kCylinderCurve = {
-    0,    .125, .251, .375, .5,   .605, .68,  .72,  .755, .78,  .803, .822, .836, .849, .861,
-    .87,  .879, .887, .896, .905, .914, .917, .923, .929, .935, .941, .947, .953, .959};
+    0,   .125, .251, .375, .5,   .605, .68,  .72,  .755, .78,  .803, .822, .836, .849, .861,
+    .87, .879, .887, .896, .905, .914, .917, .923, .929, .935, .941, .947, .953, .959};
 constexpr double kSphereStep = 0.5;
-constexpr std::array<double, 14> kSphereCurve = {0,    .09,  .18,  .255, .324, .386, .435,
-                                                 .479, .51,  .533, .548, .565, .567, .57};
+constexpr std::array<double, 14> kSphereCurve = {0,    .09, .18,  .255, .324, .386, .435,
+                                                 .479, .51, .533, .548, .565, .567, .57};
 
 template <size_t N>
 double Interpolate(const std::array<double, N>& curve, double step, double x) {
@@ -44,11 +44,10 @@ double CylinderLobePressure(double youngsModulus, double poissonRatio, double me
     const double z2 = z * z;
     const double shape = n2 / z2 + 1.0;
     const double bending = n2 - 1.0 + z2;
-    const double epsilon =
-        (1.0 / (n2 - 1.0 + z2 / 2.0)) *
-        (1.0 / (shape * shape) + thickness * thickness * bending * bending /
-                                     (12.0 * meanRadius * meanRadius *
-                                      (1.0 - poissonRatio * poissonRatio)));
+    const double epsilon = (1.0 / (n2 - 1.0 + z2 / 2.0)) *
+                           (1.0 / (shape * shape) + thickness * thickness * bending * bending /
+                                                        (12.0 * meanRadius * meanRadius *
+                                                         (1.0 - poissonRatio * poissonRatio)));
     return youngsModulus * thickness * epsilon / meanRadius;
 }
 
@@ -135,8 +134,8 @@ CollapseEstimate EstimateCollapse(const AnalysisState& s, const std::string& mat
     const double radius = s.OuterRadius - t / 2.0;
     const double strength = CollapseStrength(s, materialClass, useWorkingStrength);
     const bool usable = Positive(t) && Positive(radius) && Positive(strength) &&
-                        Positive(s.YoungsModulus) && s.PoissonRatio >= 0 &&
-                        s.PoissonRatio < 0.5 && (!tube || Positive(s.BodyLength)) &&
+                        Positive(s.YoungsModulus) && s.PoissonRatio >= 0 && s.PoissonRatio < 0.5 &&
+                        (!tube || Positive(s.BodyLength)) &&
                         (!tube || (outOfRoundness >= 0 && outOfRoundness < kMaxOutOfRoundness));
     if (!usable) {
         estimate.notAssessedReason =
@@ -151,7 +150,8 @@ CollapseEstimate EstimateCollapse(const AnalysisState& s, const std::string& mat
         estimate.lobes = buckling.lobes;
         estimate.yieldPressure = strength * t / radius;
     } else {
-        estimate.elasticPressure = SphereElasticBuckling(s.YoungsModulus, s.PoissonRatio, radius, t);
+        estimate.elasticPressure =
+            SphereElasticBuckling(s.YoungsModulus, s.PoissonRatio, radius, t);
         estimate.yieldPressure = 2.0 * strength * t / radius;
     }
     const double x = estimate.elasticPressure / estimate.yieldPressure;
@@ -170,8 +170,7 @@ CollapseEstimate EstimateCollapse(const AnalysisState& s, const std::string& mat
     // Extreme inputs that overflow are refused rather than shown.
     if (!std::isfinite(estimate.estimate) || !std::isfinite(estimate.elasticPressure)) {
         CollapseEstimate refused;
-        refused.notAssessedReason =
-            "The design's dimensions or material strength do not allow it.";
+        refused.notAssessedReason = "The design's dimensions or material strength do not allow it.";
         return refused;
     }
     estimate.assessed = true;
@@ -179,7 +178,8 @@ CollapseEstimate EstimateCollapse(const AnalysisState& s, const std::string& mat
 }
 
 const char* GoverningText(CollapseGoverning governing) {
-    return governing == CollapseGoverning::OutOfRoundness ? "out-of-roundness" : "interaction curve";
+    return governing == CollapseGoverning::OutOfRoundness ? "out-of-roundness"
+                                                          : "interaction curve";
 }
 
 }  // namespace tidewell

@@ -48,14 +48,14 @@ struct CollapseEstimate {
     bool assessed = false;
     std::string notAssessedReason;  // a whole sentence when not assessed
 
-    bool tube = false;                 // tubes also have lobes and the out-of-roundness check
-    int lobes = 0;                     // n of the tube's elastic buckling
-    double elasticPressure = 0;        // p_m
-    double yieldPressure = 0;          // p_y
-    double interactionPressure = 0;    // p_r = p_y f(p_m / p_y)
-    double outOfRoundness = 0;         // the fraction the tube was assessed with
-    double outOfRoundPressure = 0;     // tube only
-    double estimate = 0;               // the smaller of the two for a tube, p_r otherwise
+    bool tube = false;               // tubes also have lobes and the out-of-roundness check
+    int lobes = 0;                   // n of the tube's elastic buckling
+    double elasticPressure = 0;      // p_m
+    double yieldPressure = 0;        // p_y
+    double interactionPressure = 0;  // p_r = p_y f(p_m / p_y)
+    double outOfRoundness = 0;       // the fraction the tube was assessed with
+    double outOfRoundPressure = 0;   // tube only
+    double estimate = 0;             // the smaller of the two for a tube, p_r otherwise
     CollapseGoverning governing = CollapseGoverning::InteractionCurve;
 };
 

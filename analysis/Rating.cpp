@@ -93,8 +93,8 @@ std::optional<std::string> RatePart(const DesignRecord& design, int16_t scope,
     if (auto why = SearchFailurePressures(part, request, messages, s)) return why;
     rated.componentCode = s.ComponentCode;
     rated.isEndcap = scope == kEndcapEditorScope;
-    rated.collapse = EstimateCollapse(s, part.MaterialClass, request.useWorkingStrength,
-                                      request.outOfRoundness);
+    rated.collapse =
+        EstimateCollapse(s, part.MaterialClass, request.useWorkingStrength, request.outOfRoundness);
     rated.modes = ModeFailures(s, rated.collapse);
     rated.rating = RateModes(rated.modes, factors);
     rated.advice = AdviseInteraction(s, rated.collapse);

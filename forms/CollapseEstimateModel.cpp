@@ -72,9 +72,11 @@ bool CollapseEstimateModel::FieldCommitted(const DesignRecord& design, const std
     if (text == FieldText(design)) return false;
     const std::optional<double> fraction = FractionOf(text);
     if (!fraction) {
-        messages.Show(Message{"The out-of-roundness must be a percentage above 0 and below 20, "
-                              "not \"" + text + "\".",
-                              kProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+        messages.Show(
+            Message{"The out-of-roundness must be a percentage above 0 and below 20, "
+                    "not \"" +
+                        text + "\".",
+                    kProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
     const bool changed = *fraction != OutOfRoundness(design);
@@ -109,8 +111,7 @@ std::optional<Message> CollapseEstimateModel::AdvisoryNotice(const DesignRecord&
     key.precision(9);
     key << design.ProjectFilePath << '|' << view.componentCode << '|' << a.interaction << a.longTube
         << a.collapseLow << '|' << a.bucklingPressure << '|' << a.strengthPressure << '|'
-        << a.collapseEstimate << '|' << a.infiniteTubePressure << '|'
-        << a.governingFailurePressure;
+        << a.collapseEstimate << '|' << a.infiniteTubePressure << '|' << a.governingFailurePressure;
     const std::vector<std::string> texts = AdviceTexts(a, pressureUnit, format);
     if (texts.empty() || key.str() == noticeShownFor_) {
         if (texts.empty()) noticeShownFor_.clear();

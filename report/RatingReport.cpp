@@ -62,7 +62,8 @@ std::vector<std::string> AdviceTexts(const InteractionAdvice& advice,
                                      const std::string& pressureUnit, ResultsFormatter& format) {
     std::vector<std::string> texts;
     if (advice.interaction) {
-        std::string text = "Buckling (" + PressureText(advice.bucklingPressure, pressureUnit, format) +
+        std::string text = "Buckling (" +
+                           PressureText(advice.bucklingPressure, pressureUnit, format) +
                            ") and material strength (" +
                            PressureText(advice.strengthPressure, pressureUnit, format) +
                            ") failure pressures are within a factor of 2; real shells collapse "

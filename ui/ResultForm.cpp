@@ -558,8 +558,7 @@ QGroupBox* ResultForm::BuildCollapseFrame() {
     outOfRoundText_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) +
                                    16);
     outOfRoundText_->setText(ToQ(collapse_.FieldText(design_)));
-    connect(outOfRoundText_, &QLineEdit::editingFinished, this,
-            &ResultForm::OutOfRoundText_Commit);
+    connect(outOfRoundText_, &QLineEdit::editingFinished, this, &ResultForm::OutOfRoundText_Commit);
     grid->addWidget(outOfRoundLbl_, 0, 0);
     grid->addWidget(outOfRoundText_, 0, 1);
     grid->setColumnStretch(2, 1);

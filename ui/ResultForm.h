@@ -129,7 +129,8 @@ private:
     // The collapse estimate group: the out-of-roundness lives in the preferences, as the factors.
     CollapseEstimateModel collapse_;
     QGroupBox* collapseFrame_ = nullptr;
-    std::array<QLabel*, 5> collapseFigures_{};  // elastic, yield, interaction, out-of-round, estimate
+    std::array<QLabel*, 5>
+        collapseFigures_{};  // elastic, yield, interaction, out-of-round, estimate
     QLabel* outOfRoundLbl_ = nullptr;
     QLineEdit* outOfRoundText_ = nullptr;
     QWidget* housingEndcapRow_ = nullptr;

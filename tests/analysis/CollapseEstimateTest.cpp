@@ -152,11 +152,11 @@ DesignRecord ExternalEndcap(int16_t type, std::array<double, 8> dims, int16_t re
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, NotAssessed,
-    ::testing::Values(
-        NotAssessedRow{"InternalPressure", InternalTube()},
-        NotAssessedRow{"FlatCircular", ExternalEndcap(kFlatCircularEndcap, {6, 7, 0.5}, 0)},
-        NotAssessedRow{"FlatAnnular", testing::AnnularMetal()},
-        NotAssessedRow{"Conical", ExternalEndcap(kConicalEndcap, {4, 8, 0.3, 5}, 0)}),
+    ::testing::Values(NotAssessedRow{"InternalPressure", InternalTube()},
+                      NotAssessedRow{"FlatCircular",
+                                     ExternalEndcap(kFlatCircularEndcap, {6, 7, 0.5}, 0)},
+                      NotAssessedRow{"FlatAnnular", testing::AnnularMetal()},
+                      NotAssessedRow{"Conical", ExternalEndcap(kConicalEndcap, {4, 8, 0.3, 5}, 0)}),
     RowName<NotAssessedRow>);
 
 // The strength of the yield pressure sigma t / R, as the shell check chooses it.
@@ -173,20 +173,21 @@ TEST_P(CollapseStrengthChoice, YieldPressureUsesIt) {
     const StrengthRow& row = GetParam();
     AnalysisState s = TubeState(10, 0.5, 20, 1e6, 0.3, 10000);
     s.SecondStrength = 3000;
-    const CollapseEstimate c = EstimateCollapse(s, row.materialClass, row.useWorkingStrength, 0.005);
+    const CollapseEstimate c =
+        EstimateCollapse(s, row.materialClass, row.useWorkingStrength, 0.005);
     ASSERT_TRUE(c.assessed);
     EXPECT_NEAR(c.yieldPressure, row.strength * 0.5 / 10, 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CollapseStrengthChoice,
-    ::testing::Values(StrengthRow{"MetalYield", "Metals", 0, 10000},
-                      StrengthRow{"MetalIgnoresTheWorkingOption", "METALS", 1, 10000},
-                      StrengthRow{"CeramicCompressive", "Ceramics", 0, 3000},
-                      StrengthRow{"GlassCompressive", "glass", 0, 3000},
-                      StrengthRow{"PlasticUltimate", "Plastics", 0, 10000},
-                      StrengthRow{"PlasticWorking", "Plastics", 1, 3000}),
-    RowName<StrengthRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, CollapseStrengthChoice,
+                         ::testing::Values(StrengthRow{"MetalYield", "Metals", 0, 10000},
+                                           StrengthRow{"MetalIgnoresTheWorkingOption", "METALS", 1,
+                                                       10000},
+                                           StrengthRow{"CeramicCompressive", "Ceramics", 0, 3000},
+                                           StrengthRow{"GlassCompressive", "glass", 0, 3000},
+                                           StrengthRow{"PlasticUltimate", "Plastics", 0, 10000},
+                                           StrengthRow{"PlasticWorking", "Plastics", 1, 3000}),
+                         RowName<StrengthRow>);
 
 }  // namespace
 }  // namespace tidewell

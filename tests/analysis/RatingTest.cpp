@@ -120,8 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, RatedDesign,
     ::testing::Values(DesignRow{"ShortTubeOutOfRound", AluminiumTube(5), 2844.551913811394 / 1.5,
                                 "Body", "Collapse estimate"},
-                      DesignRow{"LongTubeInteraction", AluminiumTube(200),
-                                1216.6054472633214 / 1.5, "Body", "Collapse estimate"},
+                      DesignRow{"LongTubeInteraction", AluminiumTube(200), 1216.6054472633214 / 1.5,
+                                "Body", "Collapse estimate"},
                       DesignRow{"EndcapGovernsHousing", TubeWithThinEndcap(),
                                 0.57 * 2 * 0.2 * 35000 / 5.1 / 1.5, "Endcap", "Collapse estimate"}),
     RowName<DesignRow>);

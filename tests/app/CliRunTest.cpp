@@ -194,7 +194,8 @@ TEST_F(CliRun, SweepWritesOneWellFormedRowPerValue) {
     const std::vector<std::string> lines = Lines(sweep.out);
     EXPECT_EQ(lines.size(), 6U);
     for (const std::string& line : lines) {
-        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 7) << line;  // 5 modes and the estimate
+        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 7)
+            << line;  // 5 modes and the estimate
     }
 }
 
@@ -227,6 +228,47 @@ TEST_F(CliRun, HousingOfTwoProjects) {
     const CliResult noBody = run({"table", Example("AcrylicAnnularPort.prj"), "--safety", "2"});
     EXPECT_EQ(noBody.status, 2);
     EXPECT_NE(noBody.err.find("is not a tube"), std::string::npos);
+}
+
+std::string Verification(const std::string& name) {
+    return std::string(TIDEWELL_SOURCE_DIR) + "/data/verification/" + name;
+}
+
+// The alumina cylinder of a deep-housing test, worked by hand in the collapse estimate's test:
+// the block after the failure results, its note on standard error with or without --collapse,
+// and nothing else of the report changed by the option.
+TEST_F(CliRun, CollapseBlockAndItsNote) {
+    const std::string e5 = Verification("ExperimentE5.prj");
+    const CliResult plain = Run({"report", e5, "--materials", kMaterials});
+    const CliResult block = Run({"report", e5, "--collapse", "--materials", kMaterials});
+    ASSERT_EQ(block.status, 0) << block.err;
+    const std::string expected =
+        "\nCollapse estimate (out-of-roundness 0.5 %):\n"
+        "\tElastic buckling (n = 3) : 23171 psi\n"
+        "\tYield pressure : 22419 psi\n"
+        "\tInteraction curve : 11525 psi\n"
+        "\tOut-of-roundness : 14558 psi\n"
+        "\tEstimate : 11525 psi (interaction curve)\n";
+    const size_t at = block.out.find(expected);
+    ASSERT_NE(at, std::string::npos) << block.out;
+    EXPECT_EQ(block.out.substr(0, at) + block.out.substr(at + expected.size()), plain.out);
+    const std::string note =
+        "note: The collapse estimate (11525 psi) is below two thirds of the governing failure "
+        "pressure (19240 psi): a real shell with its imperfections may collapse well below the "
+        "governing failure pressure.\n";
+    for (const CliResult& run : {plain, block, Run({"table", e5, "--materials", kMaterials})}) {
+        EXPECT_NE(run.err.find(note), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("Collapse estimate: 11525 psi."), std::string::npos) << run.err;
+    }
+    // A larger out-of-roundness brings the ring's first yield below the interaction curve.
+    const CliResult oval =
+        Run({"report", e5, "--collapse", "--out-of-round", "3", "--materials", kMaterials});
+    EXPECT_NE(oval.out.find("Collapse estimate (out-of-roundness 3 %):"), std::string::npos);
+    EXPECT_NE(oval.out.find("(out-of-roundness)\n"), std::string::npos) << oval.out;
+    for (const char* wrong : {"0", "20", "-1", "abc", ""}) {
+        EXPECT_EQ(Run({"report", e5, "--out-of-round", wrong}).status, 64) << wrong;
+    }
+    EXPECT_EQ(Run({"table", e5, "--collapse"}).status, 64);
 }
 
 }  // namespace

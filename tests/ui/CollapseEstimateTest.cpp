@@ -1,0 +1,174 @@
+// The results window's collapse estimate group: the figures the command-line program prints for
+// every assessed example, the tube's out-of-roundness kept for its project across a restart and
+// refused when wrong, and the advisory notice shown once for a design, not at every run.
+
+#include <QDir>
+#include <QGroupBox>
+#include <QProcess>
+
+#include "UiTestSupport.h"
+#include "forms/CollapseEstimateModel.h"
+#include "project/Registry.h"
+#include "ui/ResultForm.h"
+
+using namespace tidewell;
+
+namespace {
+
+const char* const kFigureLabels[] = {"CollapseElasticLbl", "CollapseYieldLbl",
+                                     "CollapseInteractionLbl", "CollapseOutOfRoundLbl",
+                                     "CollapseEstimateLbl"};
+
+size_t Count(const ScriptedMessages& messages, const std::string& start) {
+    size_t count = 0;
+    for (const std::string& text : messages.Texts()) count += text.rfind(start, 0) == 0 ? 1 : 0;
+    return count;
+}
+
+}  // namespace
+
+class CollapseEstimateTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+
+    std::unique_ptr<DesktopRun> Analysed(MemorySettingsStore& store, const QString& project) {
+        auto run = std::make_unique<DesktopRun>(store, folder_.path());
+        run->StartToDesignForm();
+        run->dialogs.openAnswers.push_back(project.toStdString());
+        run->Item("mnuItmOpen")->trigger();
+        run->Item("mnuitmAnalyze")->trigger();
+        return run;
+    }
+
+    static QString Source(const char* path) {
+        return QStringLiteral(TIDEWELL_SOURCE_DIR "/") + QLatin1String(path);
+    }
+
+    // The block of tidewell-cli report --collapse: the heading and its figure lines, a figure
+    // written as the window writes it ("Estimate: 11525 psi (interaction curve)").
+    static QStringList CliBlock(const QString& project, const QStringList& extra = {}) {
+        QProcess cli;
+        cli.start(
+            QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"),
+            QStringList{QStringLiteral("report"), project, QStringLiteral("--collapse")} + extra);
+        if (!cli.waitForFinished(30000)) return {};
+        const QStringList lines =
+            QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'));
+        QStringList block;
+        for (const QString& line : lines) {
+            if (line.startsWith(QStringLiteral("Collapse estimate"))) {
+                block << line.chopped(1);  // the group's title has no colon
+            } else if (!block.isEmpty() && line.startsWith(QLatin1Char('\t'))) {
+                block << line.mid(1).replace(QStringLiteral(" : "), QStringLiteral(": "));
+            } else if (!block.isEmpty()) {
+                break;
+            }
+        }
+        return block;
+    }
+
+    static QStringList GroupBlock(ResultForm* form) {
+        auto* frame = form->findChild<QGroupBox*>(QStringLiteral("CollapseFrame"));
+        if (!frame->isVisibleTo(form)) return {};
+        QStringList block{frame->title()};
+        for (const char* name : kFigureLabels) {
+            auto* label = form->findChild<QLabel*>(QLatin1String(name));
+            if (label->isVisibleTo(form)) block << label->text();
+        }
+        return block;
+    }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(folder_.isValid());
+        QVERIFY(CopyMaterialsDatabase(folder_.path()));
+    }
+
+    void groupShowsWhatTheCommandLinePrints() {
+        QStringList projects;
+        for (const QString& name :
+             QDir(Source("data/examples")).entryList({QStringLiteral("*.prj")}, QDir::Files)) {
+            projects << Source("data/examples/") + name;
+        }
+        projects << Source("data/verification/ExperimentE5.prj");
+        int assessed = 0;
+        for (const QString& project : projects) {
+            MemorySettingsStore store;
+            const auto run = Analysed(store, project);
+            ResultForm* form = run->main->resultForm();
+            QVERIFY2(form, qPrintable(project));
+            const QStringList group = GroupBlock(form);
+            const QStringList printed = CliBlock(project);
+            if (group.isEmpty()) {
+                // Not assessed: the command line says why, the window shows no group.
+                QVERIFY2(printed.value(1).startsWith(QStringLiteral("Not assessed")),
+                         qPrintable(project));
+                continue;
+            }
+            ++assessed;
+            QCOMPARE(group, printed);
+        }
+        QCOMPARE(assessed, 4);  // the tube, the sphere, the hemispherical endcap and E5
+    }
+
+    void outOfRoundnessKeptForItsProjectAndRefusedWhenWrong() {
+        MemorySettingsStore store;
+        const QString tube = Source("data/verification/ExperimentE5.prj");
+        {
+            const auto run = Analysed(store, tube);
+            ResultForm* form = run->main->resultForm();
+            auto* field = form->findChild<QLineEdit*>(QStringLiteral("OutOfRoundText"));
+            QCOMPARE(field->text(), QStringLiteral("0.5"));
+            for (const char* wrong : {"abc", "0", "-1", "20", "25"}) {
+                run->messages.Clear();
+                field->setText(QLatin1String(wrong));
+                emit field->editingFinished();
+                QCOMPARE(run->messages.shown.size(), size_t{1});
+                QCOMPARE(field->text(), QStringLiteral("0.5"));
+            }
+            field->setText(QStringLiteral("2"));
+            emit field->editingFinished();
+            QCOMPARE(GroupBlock(form),
+                     CliBlock(tube, {QStringLiteral("--out-of-round"), QStringLiteral("2")}));
+        }
+        // A restart on the same preferences: the project keeps its 2 %; another tube has 0.5 %.
+        const auto again = Analysed(store, tube);
+        ResultForm* form = again->main->resultForm();
+        QCOMPARE(form->findChild<QLineEdit*>(QStringLiteral("OutOfRoundText"))->text(),
+                 QStringLiteral("2"));
+        QCOMPARE(form->findChild<QGroupBox*>(QStringLiteral("CollapseFrame"))->title(),
+                 QStringLiteral("Collapse estimate (out-of-roundness 2 %)"));
+        const auto other = Analysed(store, Source("data/examples/TitaniumTube6000m.prj"));
+        QCOMPARE(other->main->resultForm()
+                     ->findChild<QLineEdit*>(QStringLiteral("OutOfRoundText"))
+                     ->text(),
+                 QStringLiteral("0.5"));
+    }
+
+    void advisoryNoticeOncePerDesign() {
+        MemorySettingsStore store;
+        const auto run = Analysed(store, Source("data/verification/ExperimentE5.prj"));
+        const std::string notice = "Buckling (19240 psi) and material strength (22419 psi)";
+        QCOMPARE(Count(run->messages, notice), size_t{1});
+        QVERIFY(run->messages.Texts().back().find(
+                    "The collapse estimate (11525 psi) is below two thirds of the governing "
+                    "failure pressure (19240 psi)") != std::string::npos);
+        // Another unit and another run of the same design: no new notice.
+        ResultForm* form = run->main->resultForm();
+        auto* stress = form->findChild<QComboBox*>(QStringLiteral("StressUnits"));
+        DesktopRun::Choose(stress, stress->findText(QStringLiteral("Ksi")));
+        form->Activated();
+        QCOMPARE(Count(run->messages, notice), size_t{1});
+        // Without safety factors the warning stands all the same: no factor was set here.
+        std::string factor = "?";
+        Registry registry(store);
+        ReadPreference(registry, "SAFETYSTRENGTH", factor);
+        QCOMPARE(factor, std::string());
+    }
+};
+
+QTEST_MAIN(CollapseEstimateTest)
+#include "CollapseEstimateTest.moc"
