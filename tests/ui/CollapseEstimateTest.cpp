@@ -168,6 +168,27 @@ private slots:
         ReadPreference(registry, "SAFETYSTRENGTH", factor);
         QCOMPARE(factor, std::string());
     }
+
+    // With TIDEWELL_SCREENSHOTS set to a folder: the manual's pictures of the two groups, on the
+    // alumina cylinder rated with factors 1.5 and 3.
+    void photographTheGroups() {
+        const QString folder = qEnvironmentVariable("TIDEWELL_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("no picture folder given");
+        MemorySettingsStore store;
+        Registry registry(store);
+        WritePreference(registry, "SAFETYSTRENGTH", "1.5");
+        WritePreference(registry, "SAFETYBUCKLING", "3");
+        const auto run = Analysed(store, Source("data/verification/ExperimentE5.prj"));
+        ResultForm* form = run->main->resultForm();
+        form->resize(form->sizeHint().expandedTo(QSize(form->width(), 1100)));
+        QCoreApplication::processEvents();
+        QVERIFY(form->findChild<QWidget*>(QStringLiteral("CollapseFrame"))
+                    ->grab()
+                    .save(folder + QStringLiteral("/collapse-estimate.png")));
+        QVERIFY(form->findChild<QWidget*>(QStringLiteral("SafetyFrame"))
+                    ->grab()
+                    .save(folder + QStringLiteral("/safety-factors-group.png")));
+    }
 };
 
 QTEST_MAIN(CollapseEstimateTest)
