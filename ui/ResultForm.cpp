@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -472,9 +473,21 @@ QGroupBox* ResultForm::BuildSafetyFrame() {
     advisoryLbl_->setWordWrap(true);
     int row = 2;
     for (QLabel* label :
-         {ratedPressureLbl_, ratedDepthLbl_, governingModeLbl_, housingRatingLbl_, advisoryLbl_}) {
+         {ratedPressureLbl_, ratedDepthLbl_, governingModeLbl_, housingRatingLbl_}) {
         grid->addWidget(label, row++, 0, 1, 5);
     }
+    // The notes of a housing can run long: they scroll within a few lines rather than crowd the
+    // table out of the window or run over each other.
+    advisoryScroll_ = new QScrollArea(frame);
+    advisoryScroll_->setObjectName(QStringLiteral("AdvisoryScroll"));
+    advisoryScroll_->setAccessibleName(QStringLiteral("Notes on the rating"));
+    advisoryScroll_->setFrameShape(QFrame::NoFrame);
+    advisoryScroll_->setWidgetResizable(true);
+    advisoryScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    advisoryScroll_->setWidget(advisoryLbl_);
+    advisoryScroll_->setMaximumHeight(fontMetrics().lineSpacing() * 6 + 4);
+    advisoryScroll_->hide();
+    grid->addWidget(advisoryScroll_, row++, 0, 1, 5);
     grid->setRowStretch(row, 1);  // the rows keep together at the top of the group
     return frame;
 }
@@ -537,6 +550,7 @@ void ResultForm::ShowRating() {
         label->setAccessibleName(text.empty() ? label->objectName() : ToQ(text));
         label->setVisible(!text.empty());
     }
+    advisoryScroll_->setVisible(!advisories.empty());
 }
 
 std::vector<std::vector<std::string>> ResultForm::RatingReportLines() {

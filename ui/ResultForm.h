@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTableWidget;
 
 namespace tidewell {
@@ -137,6 +138,7 @@ private:
     QLineEdit* housingEndcapText_ = nullptr;
     QPushButton* housingEndcapClear_ = nullptr;
     QLabel* advisoryLbl_ = nullptr;
+    QScrollArea* advisoryScroll_ = nullptr;
     QPushButton* chartButton_ = nullptr;
 };
 
