@@ -169,6 +169,36 @@ private slots:
         QCOMPARE(factor, std::string());
     }
 
+    // The desktop's report carries the block the group shows, and nothing where no group shows.
+    void savedReportCarriesTheGroup() {
+        const struct {
+            const char* project;
+            bool block;
+        } cases[] = {{"data/verification/ExperimentE5.prj", true},
+                     {"data/examples/AluminumFlatEndcap.prj", false}};
+        for (const auto& c : cases) {
+            MemorySettingsStore store;
+            const auto run = Analysed(store, Source(c.project));
+            const QString path = folder_.filePath(QStringLiteral("report.txt"));
+            QFile::remove(path);
+            run->dialogs.saveAnswers.push_back(path.toStdString());
+            run->Item("mnuitmSaveReport")->trigger();
+            QFile saved(path);
+            QVERIFY2(saved.open(QIODevice::ReadOnly), c.project);
+            const QString text = QString::fromLatin1(saved.readAll()).remove(QLatin1Char('\r'));
+            const QStringList group = GroupBlock(run->main->resultForm());
+            QCOMPARE(text.contains(QStringLiteral("Collapse estimate")), c.block);
+            if (!c.block) continue;
+            QString block = group.first() + QStringLiteral(":\n");
+            for (const QString& figure : group.mid(1)) {
+                block += QLatin1Char('\t') +
+                         QString(figure).replace(QStringLiteral(": "), QStringLiteral(" : ")) +
+                         QLatin1Char('\n');
+            }
+            QVERIFY2(text.contains(block), qPrintable(text));
+        }
+    }
+
     // With TIDEWELL_SCREENSHOTS set to a folder: the manual's pictures of the two groups, on the
     // alumina cylinder rated with factors 1.5 and 3.
     void photographTheGroups() {
