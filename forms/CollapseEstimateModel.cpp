@@ -11,17 +11,6 @@ namespace tidewell {
 
 namespace {
 
-// Swallows the reader's messages where a text is only being tried.
-class QuietMessages : public UserMessages {
-public:
-    using UserMessages::Show;
-    MessageAnswer Show(const Message&) override {
-        ++count;
-        return MessageAnswer::Ok;
-    }
-    int count = 0;
-};
-
 std::string Trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return "";

@@ -17,17 +17,6 @@ const char* KeyOf(int field) {
     return field == 0 ? kSafetyStrengthKey : kSafetyBucklingKey;
 }
 
-// Swallows the reader's messages where a stored text is only being tried.
-class QuietMessages : public UserMessages {
-public:
-    using UserMessages::Show;
-    MessageAnswer Show(const Message&) override {
-        ++count;
-        return MessageAnswer::Ok;
-    }
-    int count = 0;
-};
-
 // A factor read from text: a number of at least 1, or nothing.
 std::optional<double> FactorOf(const std::string& text, UserMessages& messages) {
     QuietMessages quiet;

@@ -38,4 +38,16 @@ public:
     }
 };
 
+// Counts the messages instead of showing them, where a text is only being tried (a stored
+// preference read back, a field checked before its own message is shown).
+class QuietMessages : public UserMessages {
+public:
+    using UserMessages::Show;
+    MessageAnswer Show(const Message&) override {
+        ++count;
+        return MessageAnswer::Ok;
+    }
+    int count = 0;
+};
+
 }  // namespace tidewell
