@@ -16,8 +16,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
