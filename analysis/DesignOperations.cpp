@@ -98,6 +98,7 @@ void ClearDesign(DesignRecord& design) {
     design.BodyType = kNoBody;
     design.EndcapType = kNoEndcap;
     design.PressureRange = 4;
+    design.RangeFitPending = kTrue;
     for (int i = 0; i < 5; ++i) {
         design.BodyDim[i] = 0;
         design.BodyDimEntered[i] = 0;

@@ -56,6 +56,10 @@ public:
     bool UnitChosen(ResultUnitList list, int index);
     // The user picks a pressure range: PressureRange changes and the table is rebuilt at once.
     bool RangeChosen(int index);
+    // "Fit": the range, in the current range unit, that reaches the governing failure pressure of
+    // the last run (FittedPressureRange). Returns true when the range changed and the table must
+    // be rebuilt.
+    bool FitRange();
 
     // The evaluation diameter box is edited: ReCalc becomes available.
     void EvalTextEdited(const std::string& text);
@@ -90,6 +94,7 @@ private:
     std::string& FieldOf(ResultUnitList list);
     void FillRangeList(const std::string& rangeUnit, int selected);
     void ForgetTypedDiameterIfPlateChanged();
+    bool SelectFittedRange();
 
     DesignRecord& design_;
     std::array<ChoiceList, kResultUnitListCount> units_;

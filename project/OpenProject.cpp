@@ -45,6 +45,7 @@ OpenProjectResult OpenProject(const std::string& path, const std::string& progra
     result.openEndcapEditor = design.EndcapType > 0;
     result.opened = true;
     design.ProjectChanged = kFalse;
+    design.RangeFitPending = kFalse;
     return result;
 }
 

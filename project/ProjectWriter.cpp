@@ -140,6 +140,7 @@ bool WriteProject(DesignRecord& design, const std::string& path, UserMessages& m
         return false;
     }
     design.ProjectChanged = kFalse;
+    design.RangeFitPending = kFalse;
     return true;
 }
 

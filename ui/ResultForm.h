@@ -67,6 +67,7 @@ private:
     void FillLists();
     void UnitList_Click(ResultUnitList list, int index);
     void DistortionRange_Click(int index);
+    void FitRange_Click();
     void FailOption_Click(int index);
     void ReCalc_Click();
     void GraphButton_Click();
