@@ -186,6 +186,13 @@ void MaterialCatalogue::CategorySelected() {
         material_ = CatalogueCombo{};
         ClearMaterial();
     }
+    // Browsing lists every material of the category at once under the sub-category "All"; none
+    // is picked for the design until the user picks one.
+    if (!addMode_ && !editMode_ && category_.selected >= 0 && !subCategory_.entries.empty()) {
+        subCategory_.selected = 0;
+        subCategory_.text = subCategory_.entries.front();
+        FillMaterialList();
+    }
 }
 
 void MaterialCatalogue::SubCategorySelected() {
