@@ -30,7 +30,8 @@ std::string HeaderTitle(const ReportInput& input) {
     return "Tidewell  Ver." + PrintedVersionText(input.programVersion);
 }
 
-// One table row of the columns first..last as printed; sets failed when a failing cell is met.
+// One table row of the columns first..last as printed, each cell padded to the column width and
+// followed by at least one blank; sets failed when a failing cell is met.
 std::string PrintedRow(const std::vector<std::string>& row, int first, int last, int width,
                        bool& failed) {
     const std::string marker = kFailMarker;
@@ -43,8 +44,10 @@ std::string PrintedRow(const std::vector<std::string>& row, int first, int last,
             failed = true;
         }
         line += cell;
+        // A cell as wide as its column or wider still keeps one blank before the next, so that
+        // neighbouring headings never run together.
         const int length = TextLength(cell);
-        if (length < width) line.append(static_cast<size_t>(width - length), ' ');
+        line.append(static_cast<size_t>(length < width ? width - length : 1), ' ');
     }
     return line;
 }
