@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 
@@ -116,6 +117,8 @@ int main(int argc, char* argv[]) {
     services.programFolder = folder.folder.u8string();
     services.materialsFile = folder.materialsFile.u8string();
     services.lockFilePath = tidewell::InstanceLockPath();
+    services.recoveryFolder =
+        tidewell::FromQ(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
     tidewell::MainForm mainForm(design, services);
     messages.SetParent(&mainForm);

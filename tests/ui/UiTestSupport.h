@@ -66,7 +66,8 @@ inline bool CopyMaterialsDatabase(const QString& folder) {
 class DesktopRun {
 public:
     explicit DesktopRun(MemorySettingsStore& store, const QString& folder,
-                        const QString& lockFile = QString()) {
+                        const QString& lockFile = QString(),
+                        const QString& recoveryFolder = QString()) {
         DesktopServices services;
         services.messages = &messages;
         services.dialogs = &dialogs;
@@ -74,6 +75,7 @@ public:
         services.programFolder = folder.toStdString();
         services.materialsFile = (folder + QStringLiteral("/DesMat.Dat")).toStdString();
         services.lockFilePath = lockFile.toStdString();
+        services.recoveryFolder = recoveryFolder.toStdString();
         main = std::make_unique<MainForm>(design, services);
     }
 
