@@ -4,11 +4,21 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# With arguments, standard output is the command's alone (./run.sh report X.prj > report.txt):
+# the installing and building say what they do on standard error.
+if [ $# -gt 0 ]; then
+  exec 3>&1 1>&2
+fi
+
 ./scripts/install-deps.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
+
+if [ $# -gt 0 ]; then
+  exec 1>&3 3>&-
+fi
 
 if [ $# -gt 0 ]; then
   exec build/bin/tidewell-cli "$@"
