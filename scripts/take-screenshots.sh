@@ -10,7 +10,7 @@ cmake --build "$build" --target e2e_scenarios
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
 TIDEWELL_SCREENSHOTS=$shots scripts/on-display.sh "$build/bin/e2e_scenarios" >/dev/null
-for name in welcome disclaimer design-form materials body-editor results; do
+for name in welcome disclaimer design-form materials body-editor results results-fit; do
   cp "$shots/$name.png" "data/help/tutorial-$name.png"
 done
 echo "take-screenshots: pictures written to data/help/."
