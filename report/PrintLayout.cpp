@@ -30,12 +30,15 @@ std::string HeaderTitle(const ReportInput& input) {
     return "Tidewell  Ver." + PrintedVersionText(input.programVersion);
 }
 
-// One table row of the columns first..last as printed, each cell padded to the column width and
-// followed by at least one blank; sets failed when a failing cell is met.
+// One table row of the columns first..last as printed: each cell starts at its column's place, or
+// one blank after the cell before it when that one ran over its column (a heading as wide as the
+// column or wider), so cells never run together and the row lines up again after them. Sets
+// failed when a failing cell is met.
 std::string PrintedRow(const std::vector<std::string>& row, int first, int last, int width,
                        bool& failed) {
     const std::string marker = kFailMarker;
     std::string line;
+    int used = 0;  // characters on the line so far
     for (int c = first; c <= last; ++c) {
         std::string cell = static_cast<size_t>(c) < row.size() ? row[static_cast<size_t>(c)] : "";
         const size_t at = cell.find(marker);
@@ -43,11 +46,13 @@ std::string PrintedRow(const std::vector<std::string>& row, int first, int last,
             cell = "*" + cell.substr(0, at);
             failed = true;
         }
+        if (c > first) {
+            const int gap = std::max((c - first) * width - used, 1);
+            line.append(static_cast<size_t>(gap), ' ');
+            used += gap;
+        }
         line += cell;
-        // A cell as wide as its column or wider still keeps one blank before the next, so that
-        // neighbouring headings never run together.
-        const int length = TextLength(cell);
-        line.append(static_cast<size_t>(length < width ? width - length : 1), ' ');
+        used += TextLength(cell);
     }
     return line;
 }
