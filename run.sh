@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the program. With arguments it runs the
 # command-line program instead: ./run.sh report data/examples/<name>.prj
 set -euo pipefail

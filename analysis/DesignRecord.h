@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The design record: the one record of the current project. Lengths are inches, stresses and
 // moduli psi, density lb/cu in. Flags are -1 (true) and 0 (false) unless a field says otherwise.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The pressure range that spans a design: a table whose pressures stop far below the failure
 // pressure shows stresses of about zero, so the range is chosen to reach it.

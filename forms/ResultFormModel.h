@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results window without its widgets: the unit lists and the pressure-range list with their
 // selections, the evaluation diameter of the flat annular plate with its ReCalc button, and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A recovery copy of the open project while it has unsaved changes, so that a crash, a killed
 // process or a power cut does not lose the user's input. The copy is a project file in a folder of

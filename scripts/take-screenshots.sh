@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Photographs the program's windows for the manual and the README from the real program on a
 # virtual display: the end-to-end sessions run with TIDEWELL_SCREENSHOTS set, and the pictures go
 # to data/help/ (bundled into the program's help).

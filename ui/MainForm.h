@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: a multiple-document frame with the menu bar, inside which the design form opens
 // as a child window. It runs the start-up sequence (splash, single-instance warning, disclaimer),

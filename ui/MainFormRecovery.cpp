@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's recovery copy of unsaved work: offered back at the start of a run that is the
 // only one, kept on a timer while the project has unsaved changes, removed when they are saved or
 // given up. The decisions are RecoveryKeeper's; this file only wires them to Qt.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results window: the grid of the analysis, the failure pressures, weights, material and a
 // unit list for every kind of quantity. Every choice the user makes goes to the window's model,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program: the Qt application, the platform seams, and the start-up sequence of the
 // main window.
 

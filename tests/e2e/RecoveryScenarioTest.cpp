@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A session killed outright loses nothing: on a real display, one process types a new tube into
 // the body editor and picks its material, and is killed with SIGKILL once its recovery copy is
 // written; the next process recovers the design, performs the analysis and saves it with Save As.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A user's sessions on a real display: the program under X with a window manager, driven by key
 // presses and clicks on its windows. With TIDEWELL_SCREENSHOTS set to a folder, each window is
 // photographed there as the sessions reach it (scripts/take-screenshots.sh makes the manual's

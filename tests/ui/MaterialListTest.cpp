@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Browsing the materials window lists materials at once: when the window opens and whenever a
 // main category is chosen, the sub-category is "All" and every material of the category is
 // listed, none picked for the design until the user picks one.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed results table keeps a blank between cells, also where a heading is as wide as its
 // column ("De Max Radial", 13 characters) or wider ("Max Meridional", 14): the PDF of the desktop
 // program's --export-pdf, read back with pdftotext, which places words by their position.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pressure range that spans the design: "Fit" picks the smallest range whose upper end reaches
 // the failure pressure (the largest when none does) in the range unit shown; a new project's
 // first analysis does so by itself, while a project opened from a file keeps its stored range.

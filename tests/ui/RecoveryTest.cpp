@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unsaved work survives a run that never ended: a changed design is copied aside, the next run
 // offers it after the disclaimer and brings it back whole as unsaved work of its own file; No
 // removes the copy, and a damaged copy is reported and kept under another name.
