@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs every test: first the core alone under
 # AddressSanitizer and UndefinedBehaviorSanitizer (no Qt), then the whole program.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Advisories where the method is on its weakest ground: buckling and strength close to each
 // other, a tube so long that the buckling formula leaves no margin, and a collapse estimate well

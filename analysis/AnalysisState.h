@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The analysis state: the inputs and results of the stress engine, in base units (inches, psi,
 // pounds, lb/cu in, radians, lb/in for line loads, lb-in/in for plate moments). The results

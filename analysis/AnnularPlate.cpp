@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flat annular plate branch of the stress engine, the superposition of its two loads and the
 // load selection shared by the results table and the plate failure scan.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The flat annular plate: closed-form solution of Roark 6th ed. flat annular plates, cases 1a-1l
 // (line load w on the circle r0) and 2a-2l (uniform pressure q from r0 to the outer edge).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The body editor's verdict on the entered body dimensions, for the routes that fill the design
 // without the editor (opening a project, the command-line program).

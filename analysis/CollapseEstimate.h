@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A collapse estimate of a shell under external pressure as pressure-vessel practice makes it,
 // shown beside the classical failure pressures and never changing them. Buckling and yield

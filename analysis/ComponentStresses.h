@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The engine's branches, one per component. Each writes its results into the state and returns
 // whether every value it wrote is finite. ComputeStresses dispatches to them; tests and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "analysis/DesignOperations.h"
 
 namespace tidewell {
@@ -98,6 +101,7 @@ void ClearDesign(DesignRecord& design) {
     design.BodyType = kNoBody;
     design.EndcapType = kNoEndcap;
     design.PressureRange = 4;
+    design.RangeFitPending = kTrue;
     for (int i = 0; i < 5; ++i) {
         design.BodyDim[i] = 0;
         design.BodyDimEntered[i] = 0;

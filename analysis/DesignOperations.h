@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The operations that reset parts of the design record. Each returns what the windows must do
 // (close an editor, rebuild a list, select an entry); the core never touches a window itself.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The design record: the one record of the current project. Lengths are inches, stresses and
 // moduli psi, density lb/cu in. Flags are -1 (true) and 0 (false) unless a field says otherwise.
@@ -102,6 +105,9 @@ struct DesignRecord {
     int16_t BodyGeometryValid = kFalse;
     int16_t AnalysisScope = 0;         // 0 whole design, 1 body editor run, 2 endcap editor run
     int16_t MaterialNoticesShown = 0;  // bit 1 plastics notice, bit 2 glass/ceramics notice
+    // A new project never saved: its first analysis picks the pressure range that reaches the
+    // failure pressure. A project from a file keeps its stored range.
+    int16_t RangeFitPending = kFalse;
 };
 
 // Bits of MaterialNoticesShown.

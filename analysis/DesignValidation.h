@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Design validation: the faults that would make the formulas meaningless or divide by zero, listed
 // together before an analysis run, and the small design questions the run and the check share

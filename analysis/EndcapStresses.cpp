@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Endcaps other than the annular plate: the conical endcap (membrane theory, Roark 6th ed. thin
 // wall case 2a) and the flat circular plate under uniform pressure (cases 10a simply supported
 // and 10b fixed). The hemispherical endcap runs the spherical-shell branch.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Failure pressure search for the shells (tube, sphere, hemisphere, hemispherical and conical
 // endcaps) and the flat circular plate: the pressure at which each failure mode is reached, the

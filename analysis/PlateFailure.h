@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Failure evaluation of the flat annular plate: a scan across the plate width for the radial and
 // tangential bending failure, the shear failure at both edges and the seat failure, the captions

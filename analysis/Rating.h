@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Rating a design with the designer's safety factors: each failure pressure divided by its
 // mode's factor, the smallest of them the rated pressure, and the rated depth by the sea-water

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared pieces of an analysis run's output: numbers formatted with the design's settings, unit
 // factors looked up once per run, and the texts of a run that has to stop.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the results window's lists and boxes show when an analysis run starts, with the design
 // form's options and the texts of the materials editor that the window's labels quote.

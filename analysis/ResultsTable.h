@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The driver of one analysis run: loads the design into the analysis state, runs the failure
 // search, and builds everything the results window shows (caption, material labels, failure

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Everything the results window shows after an analysis run, as plain data. The window, the
 // report and the command-line program all render this same view, so they always agree.

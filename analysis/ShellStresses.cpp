@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shell bodies: the closed-end tube and the spherical shell (sphere, hemisphere, hemispherical
 // endcap). Thick wall from the Lame solutions (Roark 6th ed. tube cases 1a-1d, sphere 2a-2b),
 // thin wall from membrane theory (tube 1c, sphere 3a), buckling from tube case 20 and sphere

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Sizing one dimension of a design to a target rating, and setting a dimension for a sweep.
 // The varied part is the body when the design has one, else the endcap; the other dimensions stay

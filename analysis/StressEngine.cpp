@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the stress engine: dispatch on the component, wall-theory selection, reset of the
 // result state, and the half-angle of a conical endcap.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The stress engine: one pressure in, the stresses, deflections and weights of the component
 // being analysed out. Formulas of Roark's Formulas for Stress and Strain, 6th edition. The

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of the collapse estimate added to one analysis run: the estimate of a tube (its lobe search
 // and the out-of-roundness root) and of a sphere, on the state a run has after its failure search.
 // Target: under 5 us.

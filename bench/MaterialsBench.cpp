@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lookups in a materials file of 1000 records: every lookup scans the file from its first slot.
 // Target on the development machine: under 5 ms each.
 

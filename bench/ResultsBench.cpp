@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of one whole analysis run (failure search, twenty table rows, weights and notices) for a
 // tube under external pressure, the default flat annular plate (50 radial increments, both
 // loads) and the heaviest case the program allows (1000 increments, both loads).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one stress-engine call per component and of the annular plate under both loads.
 // Targets: under 0.2 us per shell call, under 2 us per CombinedPlateLoads call.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-process time of `tidewell-cli sweep` (1000 steps) and `tidewell-cli size` on the titanium
 // tube example, from process start to exit with the output discarded. Targets: the sweep under
 // 100 ms, the sizing under 50 ms. The sizing search alone is timed in-process as well.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one call of the number formatter and of the general number reader. Every cell of the
 // results grid and every figure of the report goes through the formatter, so a call should stay
 // well under a microsecond.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process time of `tidewell-cli report` on an example project: the median of several runs,
 # each from process start to exit, output discarded. Target: under 10 ms per run.
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time of the desktop program: from process start to the splash window painted, over
 # several runs under a virtual X server. Usage: bench/startup_time.sh [path/to/tidewell] [runs]
 # The program prints one line once the splash is painted when TIDEWELL_STARTUP_PROBE is set.

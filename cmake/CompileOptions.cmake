@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One interface target carries the compile options of every target.
 add_library(tidewell_options INTERFACE)
 target_compile_options(tidewell_options INTERFACE

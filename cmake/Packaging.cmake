@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` builds a Debian package of what `cmake --install` puts in place. The libraries it
 # needs are found by dpkg-shlibdeps from the installed programs.
 set(CPACK_PACKAGE_NAME tidewell)
@@ -13,6 +15,9 @@ materials database it computes the stresses, deflections, failure
 pressures and weights over a table of pressures or water depths, and
 prints or saves the result as a report. The command-line program
 tidewell-cli writes the same report without a display.")
+# GPL-3.0-or-later: the package's copyright file names it (Debian ships the text itself).
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+set(CPACK_RPM_PACKAGE_LICENSE "GPL-3.0-or-later")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the shipped materials database from its human-readable source:
 //   tidewell_build_materials <materials.csv> <DesMat.Dat>
 // Every row goes through the materials file's own AddMaterial, so the file format has exactly one

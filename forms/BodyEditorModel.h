@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The body editor without its window: the tube, sphere or hemisphere fields (inside diameter,
 // outside diameter, wall, tube length), their completion, the volumes and the pipe pick.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results window's "Collapse estimate" group without its widgets: the tube's out-of-roundness
 // field, kept in the preferences for the project it was typed for (the project file keeps its

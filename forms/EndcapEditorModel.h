@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The endcap editor without its window: the fields of the flat annular, conical, hemispherical
 // and flat circular endcaps, their completion and diameter checks, and the annular plate's load

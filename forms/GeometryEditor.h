@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the two geometry editors share: a column of dimension fields, each a text with a length
 // unit list, committed into the design record both as typed and in inches; the inside diameter,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results grid as the clipboard takes it: tab-separated cells, one line per row, which a
 // spreadsheet pastes as a table.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The pipe size table: inside diameters of carbon and stainless steel pipe by nominal size and
 // schedule, with the outside diameter of each size, in inches. Fixed data of the program.

@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "forms/ResultFormModel.h"
 
 #include "analysis/DesignValidation.h"
 #include "analysis/ResultsTable.h"
+#include "forms/RangeFit.h"
 #include "units/Units.h"
 
 namespace tidewell {
@@ -126,6 +130,22 @@ bool ResultFormModel::RangeChosen(int index) {
     return true;
 }
 
+bool ResultFormModel::FitRange() {
+    if (!view_.Ok() || view_.cells.empty()) return false;
+    if (!SelectFittedRange()) return false;
+    design_.ProjectChanged = kTrue;
+    return true;
+}
+
+bool ResultFormModel::SelectFittedRange() {
+    const int fitted = FittedPressureRange(view_.failurePressure,
+                                           UnitList(ResultUnitList::DistortionUnits).Text());
+    if (fitted == range_.selected) return false;
+    range_.selected = fitted;
+    design_.PressureRange = static_cast<int16_t>(fitted);
+    return true;
+}
+
 void ResultFormModel::EvalTextEdited(const std::string& text) {
     evalText_ = text;
     recalcEnabled_ = true;
@@ -183,6 +203,12 @@ const ResultsView& ResultFormModel::Rebuild(UserMessages& messages) {
     ForgetTypedDiameterIfPlateChanged();
     view_ = BuildResultsTable(design_, Request(), messages);
     if (!view_.Ok()) return view_;
+    if (design_.RangeFitPending != kFalse) {
+        // The program's own choice for a new project: the user has not changed anything.
+        design_.RangeFitPending = kFalse;
+        if (SelectFittedRange()) view_ = BuildResultsTable(design_, Request(), messages);
+        if (!view_.Ok()) return view_;
+    }
     design_.MaterialNoticesShown =
         static_cast<int16_t>(design_.MaterialNoticesShown | view_.materialNoticeBits);
     if (view_.annularFrameShown) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results window without its widgets: the unit lists and the pressure-range list with their
 // selections, the evaluation diameter of the flat annular plate with its ReCalc button, and the
@@ -56,6 +59,10 @@ public:
     bool UnitChosen(ResultUnitList list, int index);
     // The user picks a pressure range: PressureRange changes and the table is rebuilt at once.
     bool RangeChosen(int index);
+    // "Fit": the range, in the current range unit, that reaches the governing failure pressure of
+    // the last run (FittedPressureRange). Returns true when the range changed and the table must
+    // be rebuilt.
+    bool FitRange();
 
     // The evaluation diameter box is edited: ReCalc becomes available.
     void EvalTextEdited(const std::string& text);
@@ -93,6 +100,7 @@ private:
     std::string& FieldOf(ResultUnitList list);
     void FillRangeList(const std::string& rangeUnit, int selected);
     void ForgetTypedDiameterIfPlateChanged();
+    bool SelectFittedRange();
 
     DesignRecord& design_;
     std::array<ChoiceList, kResultUnitListCount> units_;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A chart of the results table: any column against the pressure or the depth column, with the
 // first failed row marked. The points are the numbers the grid shows.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results window's "Safety factors" group without its widgets: the two factors (strength,
 // buckling), kept in the preferences and not in the project, and the rating they give. Both

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the stress graph of the flat annular plate draws: the radial and the tangential bending
 // stress across the plate under 1 ksi, one point per row of the plate stress table the run made.

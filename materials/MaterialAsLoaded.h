@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The design's material as it was loaded from the materials file, in the texts the materials
 // window showed at that moment: what the results window's labels and the report quote. Editing

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "materials/MaterialCatalogue.h"
 
 #include <utility>
@@ -185,6 +188,13 @@ void MaterialCatalogue::CategorySelected() {
         // Browsing to another category leaves the design without a material until one is picked.
         material_ = CatalogueCombo{};
         ClearMaterial();
+    }
+    // Browsing lists every material of the category at once under the sub-category "All"; none
+    // is picked for the design until the user picks one.
+    if (!addMode_ && !editMode_ && category_.selected >= 0 && !subCategory_.entries.empty()) {
+        subCategory_.selected = 0;
+        subCategory_.text = subCategory_.entries.front();
+        FillMaterialList();
     }
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The logic of the materials window ("Material Database"), without the window: three browse
 // lists (main category, sub-category, material), the value fields with their unit lists, the add

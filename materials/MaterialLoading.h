@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Loading a material from the materials file into the design record by name: the one route used by
 // the materials window, a project being opened, the start-up default material and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One material of the materials file as the program holds it in memory: the texts in UTF-8 with
 // trailing blanks removed, the values exactly as they were entered, each beside its unit text.

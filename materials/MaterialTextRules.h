@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the texts of the materials window may hold: the materials file stores each name and
 // category in 50 single-byte Windows-1252 characters and the comment in 4000. The window refuses

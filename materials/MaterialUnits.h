@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How a stored material becomes the design's properties: the editor's unit lists and strength
 // captions, the number text the editor shows for a stored value, and the one conversion from the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The human-readable source of the shipped materials database: a CSV file (RFC 4180 quoting, UTF-8)
 // with one material per row and the public handbook or datasheet its figures come from.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The materials file: fixed 8604-byte slots without a header, each holding one packed
 // little-endian MaterialRecord and an in-use flag. Every operation names the file by its path,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The materials file stores single-byte Windows-1252 text; everything else in the program is
 // UTF-8. These two functions are the conversion at that boundary.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the design form shows: its text boxes, material label, option pairs, check boxes and list
 // selections. Reading a project and applying the preferences fill it; the form only displays it,

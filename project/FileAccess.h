@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reading a whole file and replacing a file only once its new content is complete. The file
 // system steps go through a small interface so that tests can make a write fail half-way.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // File errors of the project commands (Open, an open recent project, Save, Save As): one number
 // per kind of failure, and the one reporter that turns the number into the message the user reads.

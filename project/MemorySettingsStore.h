@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A settings store held in memory, for tests and for a run that must not touch the user's
 // settings. It can be told to fail from a given operation on, to stand for a store that breaks

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Numbers as project files and the preferences store hold them: written so that reading the text
 // gives back exactly the same double, and read back in the delimited-field form of the file.

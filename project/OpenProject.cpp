@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "project/OpenProject.h"
 
 #include "analysis/BodyGeometry.h"
@@ -45,6 +48,7 @@ OpenProjectResult OpenProject(const std::string& path, const std::string& progra
     result.openEndcapEditor = design.EndcapType > 0;
     result.opened = true;
     design.ProjectChanged = kFalse;
+    design.RangeFitPending = kFalse;
     return result;
 }
 

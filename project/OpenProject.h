@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Opening a project in full, as the desktop's Open commands and the command-line program do it:
 // read the file, put it into the design and the design form, fetch the material by name from the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The per-user defaults remembered from one run to the next: the recent projects, the designer,
 // the last material, units, pressure source, the two analysis options, the body and endcap

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's folder: where the materials file DesMat.Dat lives, where bare project names are
 // looked for, and where the project and report dialogs start. It is the executable's own folder

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reading a project file. The whole file is read and checked first (ReadProject); only a file
 // that reads completely is then applied to the design record (ApplyProject), so a bad file never

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Project file names: the ".PRJ" rule, names relative to the program's folder, and the name shown
 // as the design form's caption. Both "/" and "\" count as folder separators.

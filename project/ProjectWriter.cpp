@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "project/ProjectWriter.h"
 
 #include <cstddef>
@@ -140,6 +143,7 @@ bool WriteProject(DesignRecord& design, const std::string& path, UserMessages& m
         return false;
     }
     design.ProjectChanged = kFalse;
+    design.RangeFitPending = kFalse;
     return true;
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Writing a project file: the 75 lines of the layout read by ReadProject, each ended by CR LF,
 // numbers in the file's number text. The file is replaced only when the new one is complete.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's small wrapper around the settings store, and the preference reads and writes on
 // top of it (application "Tidewell", section "Newest_Testing").

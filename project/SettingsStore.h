@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The per-user settings store: text values addressed by application name, section and key. A key
 // that has no value reads as the empty text. Every operation can fail (a store that cannot be

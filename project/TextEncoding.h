@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The character encoding of project files. Files of earlier releases are Windows-1252; the program
 // works in UTF-8. A file is read as UTF-8 when it is valid UTF-8 and as Windows-1252 otherwise,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The collapse estimate as the report, the command line and the results window write it: one
 // caption and value a figure, pressures in the failure unit with the design's digits.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The size of the printed report's fixed-pitch font. The font is as large as the page allows while
 // the widest line (at least the 80-character page line) fits across the printable area and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "report/PrintLayout.h"
 
 #include <algorithm>
@@ -30,11 +33,15 @@ std::string HeaderTitle(const ReportInput& input) {
     return "Tidewell  Ver." + PrintedVersionText(input.programVersion);
 }
 
-// One table row of the columns first..last as printed; sets failed when a failing cell is met.
+// One table row of the columns first..last as printed: each cell starts at its column's place, or
+// one blank after the cell before it when that one ran over its column (a heading as wide as the
+// column or wider), so cells never run together and the row lines up again after them. Sets
+// failed when a failing cell is met.
 std::string PrintedRow(const std::vector<std::string>& row, int first, int last, int width,
                        bool& failed) {
     const std::string marker = kFailMarker;
     std::string line;
+    int used = 0;  // characters on the line so far
     for (int c = first; c <= last; ++c) {
         std::string cell = static_cast<size_t>(c) < row.size() ? row[static_cast<size_t>(c)] : "";
         const size_t at = cell.find(marker);
@@ -42,9 +49,13 @@ std::string PrintedRow(const std::vector<std::string>& row, int first, int last,
             cell = "*" + cell.substr(0, at);
             failed = true;
         }
+        if (c > first) {
+            const int gap = std::max((c - first) * width - used, 1);
+            line.append(static_cast<size_t>(gap), ' ');
+            used += gap;
+        }
         line += cell;
-        const int length = TextLength(cell);
-        if (length < width) line.append(static_cast<size_t>(width - length), ' ');
+        used += TextLength(cell);
     }
     return line;
 }

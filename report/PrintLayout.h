@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The printed analysis report laid out as pages of text lines for a fixed-width font: an
 // 80-character line, 14-character print zones, and the results table in blocks of whole columns,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The rating as the report, the command line and the results window write it: rated pressure and
 // depth, the governing mode and, for a body with an endcap, the housing's rating; and the

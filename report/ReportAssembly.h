@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Gathers the texts of the report from where the windows take them: the design record (geometry
 // fields as the editors show them, the edge restraint of the design form), the materials

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Every text the analysis report quotes, exactly as the windows show it. The report computes
 // nothing: the windows (or the command-line program) fill this record from what is on screen and

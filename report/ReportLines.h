@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The part of the analysis report that the text file and the printed pages share: configuration,
 // geometry, weights, failure modes, material and distortion title. A line is a list of fields;

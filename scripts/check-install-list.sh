@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when the configured build found a CMake package whose Debian package the install list
 # neither names nor pulls in through hard dependencies. Such a build passes here only because
 # the package happens to be installed, and fails on a fresh machine.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a scratch prefix and runs the installed programs the way a user does, with
 # an empty home folder and no build tree beside them: the command-line report of an example, and
 # (when built) the desktop program up to its welcome window. Both must seed the same per-user copy

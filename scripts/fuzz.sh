@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the project-file reader: builds its libFuzzer target with clang under AddressSanitizer
 # and UndefinedBehaviorSanitizer in build-fuzz/, then runs it for 30 seconds (FUZZ_SECONDS) on the
 # seed corpus of tests/fuzz/corpus. Exits non-zero on a crash, a hang or a sanitizer report.

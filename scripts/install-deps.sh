@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs, only those that are missing, without questions.
 # With --list it only prints the list, one package a line (scripts/check-install-list.sh reads it).
 set -euo pipefail
@@ -12,6 +14,7 @@ packages=(
   xvfb openbox
   libcli11-dev
   ccache
+  reuse
 )
 
 if [ "${1:-}" = "--list" ]; then

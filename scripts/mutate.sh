@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Mutation testing of the core: makes single-point changes ("mutants") to the sources of
 # units/ analysis/ materials/ project/ report/, builds each and runs the core tests on it. A mutant
 # the tests fail on is killed; one they pass on marks a fault the tests would miss.

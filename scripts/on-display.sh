@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program on a virtual X display with a window manager, as a user's desktop has it.
 # Exits 77 (ctest's "skipped") with a clear line when Xvfb or the window manager is missing.
 # Usage: scripts/on-display.sh PROGRAM [ARGUMENTS]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tidewell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the manual's verification page, data/help/verification.html, from the cases in
 # data/verification/cases.tsv: each case's project is analysed by tidewell-cli and the value the
 # program shows is set beside the published one. Run it after every change to the analysis and

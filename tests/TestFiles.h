@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // File helpers shared by the core tests: a private folder under the system's temporary folder,
 // removed with everything in it at the end, and whole-file reads and writes of raw bytes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The stress graph of the flat annular plate: radial and tangential bending stress across the
 // plate under 1 ksi, drawn from the plate stress table of the last run. The user can save the

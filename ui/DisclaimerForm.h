@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The disclaimer window "Liability Disclaimer": the terms drawn into its text box, OK to accept
 // them and Quit to leave. The main window decides what Quit means (at start-up the program ends

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The endcap editor: the dimensions of the flat annular, conical, hemispherical or flat circular
 // endcap and, for the annular plate, its load options.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The file dialogs of the menu commands, behind a small interface so that New, Open, Save, Save As
 // and the recent projects run headless in tests with scripted answers.

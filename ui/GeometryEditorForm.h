@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the body and endcap editors share on screen: the column of captioned fields (`Frame`,
 // `Var`, `UnitBox` by index), the maintain-I.D./O.D. option pair, the buttons "Update",

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The picture of a geometry editor (`Pict`): the section of the body or endcap drawn to scale in
 // shades of grey, in a square that follows the window's size.

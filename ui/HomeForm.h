@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The design form: the project's title, designer and description, the analysis type (a body or an
 // endcap alone), the endcap with its edge restraint, the material, pressure source, unit system

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/IntroForm.h"
 
 #include <QGuiApplication>
@@ -24,7 +27,12 @@ std::string AcknowledgementText() {
            "against their own calculations and their own hardware.\r"
            "Tidewell designs pressure housings (tubes, spheres and their endcaps) against "
            "buckling, yield and fracture. Check every design against the references and build in "
-           "a sound factor of safety.";
+           "a sound factor of safety.\r"
+           "Tidewell is free software: you may use, share and change it under the terms of the "
+           "GNU General Public License, version 3 or (at your option) any later version "
+           "(GPL-3.0-or-later). It comes with no warranty. It is built with Qt, whose charts "
+           "module is used under the GPL 3; the full licence text is in the file LICENSE that "
+           "comes with the program and at https://www.gnu.org/licenses/gpl-3.0.html.";
 }
 
 IntroForm::IntroForm(const std::string& programVersion, UserMessages& messages, QWidget* parent)

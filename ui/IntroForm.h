@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The splash window "Welcome": the program's name and version, the logo, the maker's lines and the
 // Continue button. It opens first at start-up and again from Help, About.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The product logo: a pressure housing (a tube closed by two hemispherical endcaps) riding on
 // waves, drawn with QPainter so that it scales and needs no image file. It is a button: a click,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/MainForm.h"
 
 #include <QAction>
@@ -25,6 +28,7 @@
 #include "project/ProjectPaths.h"
 #include "project/ProjectWriter.h"
 #include "project/RecentProjects.h"
+#include "project/RecoveryCopy.h"
 #include "project/Registry.h"
 #include "ui/BusyCursor.h"
 #include "ui/DisclaimerForm.h"
@@ -262,6 +266,7 @@ void MainForm::FormLoad() {
         instanceLock_->setStaleLockTime(0);
         if (!instanceLock_->tryLock(0)) {
             instanceLock_.reset();
+            otherInstanceRunning_ = true;
             messages_.Show("A previous version of Tidewell is already running", "",
                            MessageIcon::Information, MessageButtons::Ok);
         }
@@ -285,6 +290,7 @@ void MainForm::DisclaimerAccepted() {
     raise();
     activateWindow();
     home_->FocusTitle();
+    StartRecovery();
     if (!startUpProject_.empty()) {
         const std::string path = std::exchange(startUpProject_, std::string());
         ProjectFileSetup();
@@ -416,6 +422,7 @@ void MainForm::EndOfRun() {
         SavePreferencesAtEnd();
         home_->AllowClose();
     }
+    DiscardRecoveryCopy();
     ending_ = true;
     for (QWidget* window : {static_cast<QWidget*>(numeric_), static_cast<QWidget*>(references_),
                             static_cast<QWidget*>(help_), static_cast<QWidget*>(intro_),
@@ -544,6 +551,7 @@ void MainForm::mnuitmNew_Click() {
     home_->ShowDesign();
     home_->FocusTitle();
     design_.ProjectChanged = kFalse;
+    DiscardRecoveryCopy();
 }
 
 void MainForm::mnuitmAnalyze_Click() {
@@ -776,8 +784,12 @@ void MainForm::mnuitmSaveAs_Click() {
 
 bool MainForm::WriteProjectFile(const std::string& path) {
     home_->StorePosition();
-    return WriteProject(design_, path, messages_,
-                        FormPosition{design_.HomeFormLeft, design_.HomeFormTop});
+    if (!WriteProject(design_, path, messages_,
+                      FormPosition{design_.HomeFormLeft, design_.HomeFormTop})) {
+        return false;
+    }
+    DiscardRecoveryCopy();
+    return true;
 }
 
 void MainForm::AddRecentProject(const std::string& path) {

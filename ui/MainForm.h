@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: a multiple-document frame with the menu bar, inside which the design form opens
 // as a child window. It runs the start-up sequence (splash, single-instance warning, disclaimer),
@@ -25,6 +28,7 @@ class QLockFile;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QTimer;
 
 namespace tidewell {
 
@@ -40,6 +44,8 @@ class MaterialCatalogue;
 class NumericForm;
 class ReferenceForm;
 class ResultForm;
+class RecoveryFiles;
+class RecoveryKeeper;
 class ReportCommands;
 class SettingsStore;
 
@@ -52,6 +58,8 @@ struct DesktopServices {
     std::string programFolder;  // relative project names, default folder of the dialogs
     std::string materialsFile;  // the materials database
     std::string lockFilePath;   // the single-instance lock
+    // The per-user folder of the recovery copy of unsaved work; none keeps no copy.
+    std::string recoveryFolder;
 };
 
 // EditCommand operation codes.
@@ -198,6 +206,11 @@ private:
     bool WriteProjectFile(const std::string& path);
     void LoadPreferencesIntoForm();
     void SavePreferencesAtEnd();
+    // The recovery copy (MainFormRecovery.cpp): offered back after the disclaimer of a run that
+    // is the only one, then kept while the project has unsaved changes.
+    void StartRecovery();
+    void RecoverDesign();
+    void DiscardRecoveryCopy();
 
     DesignRecord& design_;
     DesktopServices services_;
@@ -226,6 +239,10 @@ private:
     std::unique_ptr<QLockFile> instanceLock_;
     std::unique_ptr<PrintDialogs> qtPrintDialogs_;
     std::unique_ptr<ReportCommands> reports_;
+    std::unique_ptr<RecoveryFiles> recoveryFiles_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
+    QTimer* recoveryTimer_ = nullptr;
+    bool otherInstanceRunning_ = false;
 
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, QAction*> items_;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's part in the geometry editors: opening them from the design form and the
 // Design menu, telling them when they become or stop being the active window, closing them when
 // the design they show is replaced, and keeping "Perform Analysis" enabled as the design allows.

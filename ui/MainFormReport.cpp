@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's report commands: the File menu's print items, Export PDF and Save Report As,
 // and the Edit menu's Copy Analysis to Clipboard. They act on the analysis the results window
 // shows; the commands themselves are ReportCommands.

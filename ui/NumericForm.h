@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The numeric format dialog "Numeric Formating": the number of significant digits and the
 // notation of every number the program shows, with a live sample. Changes apply at once to the

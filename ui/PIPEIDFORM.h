@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The pipe size table: inside diameters of standard pipe by nominal size and schedule. A click on
 // a filled data cell is a pick; the window closes after a pick, on Escape and when another window

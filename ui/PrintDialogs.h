@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The printer dialogs of the report commands, behind a small interface so that Print, Print
 // Setup and Print Preview run headless in tests with scripted answers.

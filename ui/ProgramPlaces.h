@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where the desktop program keeps its things: the program's folder (materials database, bare
 // project names, default folder of the file dialogs) and the single-instance lock file.

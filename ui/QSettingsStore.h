@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The desktop's settings store: QSettings in INI format in the user's scope. The application name
 // picks the file, the section is the INI group.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Conversions between the core's UTF-8 std::string texts and Qt's QString, and the one rule for
 // showing core texts that break lines with carriage returns only.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The desktop's UserMessages: a modal QMessageBox with plain text, the message's title, icon,
 // buttons and default button (the first one unless the message names another).

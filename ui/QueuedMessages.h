@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Messages of a geometry editor, shown once the event that raised them is over: a field left
 // because a menu or a drop-down opened must not pop a message box over that menu.

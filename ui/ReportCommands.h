@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The commands that take the analysis report out of the program: Print, Print Setup, Print
 // Preview, Export PDF, Save Report As and Copy Analysis to Clipboard, and the results window's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Draws the printed analysis report: each page of the print layout on one sheet, line under line
 // in a fixed-pitch font as large as the printable area allows (report/PrintFontFit). The printer,

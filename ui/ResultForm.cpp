@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/ResultForm.h"
 
 #include <QApplication>
@@ -182,6 +185,13 @@ void ResultForm::BuildControls() {
     rangeColumn->addWidget(distortionRange_);
     rangeColumn->addWidget(AddUnitList(ResultUnitList::DistortionUnits, "DistortionUnits",
                                        QStringLiteral("Pressure range unit")));
+    // A new user does not know that near-zero stresses mean a range far below the failure.
+    auto* fitRange = new QPushButton(QStringLiteral("Fit"), this);
+    fitRange->setObjectName(QStringLiteral("FitRange"));
+    fitRange->setAccessibleName(QStringLiteral("Fit the pressure range to the failure pressure"));
+    fitRange->setToolTip(fitRange->accessibleName());
+    connect(fitRange, &QPushButton::clicked, this, &ResultForm::FitRange_Click);
+    rangeColumn->addWidget(fitRange);
     rangeColumn->addStretch();
     top->addLayout(rangeColumn);
 
@@ -326,6 +336,10 @@ void ResultForm::DistortionRange_Click(int index) {
     if (model_.RangeChosen(index)) Rebuild();
 }
 
+void ResultForm::FitRange_Click() {
+    if (model_.FitRange()) Rebuild();
+}
+
 void ResultForm::FailOption_Click(int index) {
     const size_t governing = static_cast<size_t>(model_.FailOptionClicked(index) - 1);
     const bool annular = model_.View().annularFrameShown;
@@ -358,6 +372,8 @@ void ResultForm::Rebuild() {
         const BusyCursor busy;
         model_.SetOutOfRoundness(collapse_.OutOfRoundness(design_));
         const ResultsView& view = model_.Rebuild(messages_);
+        // A new project's first run may have fitted the range.
+        distortionRange_->setCurrentIndex(model_.RangeList().selected);
         if (!view.Ok()) {
             messages_.Show(*view.error);
             // No table from an earlier choice may stand under the new units.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results window: the grid of the analysis, the failure pressures, weights, material and a
 // unit list for every kind of quantity. Every choice the user makes goes to the window's model,
@@ -73,6 +76,7 @@ private:
     void FillLists();
     void UnitList_Click(ResultUnitList list, int index);
     void DistortionRange_Click(int index);
+    void FitRange_Click();
     void FailOption_Click(int index);
     void ReCalc_Click();
     void GraphButton_Click();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A one-line text box that holds no line break or other control character, typed, pasted or
 // dropped: such a character would split the value over two lines of a project file. Optionally,

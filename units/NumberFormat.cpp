@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number formatter and the two number readers.
 //
 // Both directions work on decimal digit strings produced and read by std::to_chars and

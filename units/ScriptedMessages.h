@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A UserMessages that records every message and answers from a script: the test's way of seeing
 // what the user was told and of choosing the user's answers.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit names, their factors, the sea-water depth law and the unit lists.
 
 #include "units/Units.h"

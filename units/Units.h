@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Unit names and their factors against the base units (inch, psi, pound, radian, lb/cu in,
 // foot of sea water), the sea-water depth law and the unit lists the windows show.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one way core code speaks to the user: a modal message with a title, an icon and a set of
 // buttons, answered by the user. The desktop shows a message box, the command-line program writes

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Opening a project as the desktop's Open does, checking it and running its analysis with the
 // units and pressure range stored in it (or given on the command line).

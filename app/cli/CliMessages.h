@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The command-line program's way of telling the user: every message goes to standard error.
 // Information messages are notices ("note: ..."); a title other than the program's own leads the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The command line of tidewell-cli: commands, options and their checks. Parsing only reads the
 // arguments; it never touches a file.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tidewell-cli: opens, checks and analyses Tidewell projects without a display, and writes the
 // analysis report or its results table.
 

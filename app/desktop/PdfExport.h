@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // "tidewell --export-pdf OUT.pdf PROJECT.prj": the printed report of a project written to a PDF
 // file without showing a window, the same pages as the program's Export PDF.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program: the Qt application, the platform seams, and the start-up sequence of the
 // main window.
 
@@ -5,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 
@@ -116,6 +119,8 @@ int main(int argc, char* argv[]) {
     services.programFolder = folder.folder.u8string();
     services.materialsFile = folder.materialsFile.u8string();
     services.lockFilePath = tidewell::InstanceLockPath();
+    services.recoveryFolder =
+        tidewell::FromQ(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
     tidewell::MainForm mainForm(design, services);
     messages.SetParent(&mainForm);

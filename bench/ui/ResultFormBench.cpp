@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of one unit change in the results window on the default flat annular plate (50 radial
 // increments, both loads): the model re-runs the analysis, the window refills its grid and draws
 // itself (offscreen).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Helpers shared by the analysis tests: row names for parameterised tables, the five-digit number
 // format of the results view, and the three reference materials on a titled design.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat annular plate, for each of its twelve restraints under a uniform pressure and under a
 // line load, checked against plate mechanics computed here rather than against the formulas: the
 // solution reaches exactly the edge values the restraint row gives, and slope, moments and shear

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The collapse estimate against a hand-worked cylinder, the classical buckling pressures it must
 // reduce to, the interaction curves at and between their points, the limits of the
 // out-of-roundness root, and the cases it leaves unassessed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rated pressure with safety factors, the whole housing, the interaction advisories and the sizing
 // of a tube's wall to a target rating, against values worked by hand from the thin-wall and
 // buckling formulas.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pressure rows of the results table (the failure row, marking and highlighting), the evaluation
 // diameter of the annular plate, and runs that must stop: among them the plate evaluation of an
 // annular plate whose hole is as large as the plate.

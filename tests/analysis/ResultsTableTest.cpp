@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One data row of the results table per component, checked against hand formulas; and the
 // failure pressure search of the flat circular plate: the failure pressure of each mode is the
 // strength divided by the stress per psi of that mode.

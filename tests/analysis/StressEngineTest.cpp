@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stress engine against mechanics worked here rather than its formulas: the thick tube
 // against Lame, the cone against membrane equilibrium and strains integrated along the meridian,
 // the fixed circular plate and buckling against hand values; and the engine's entry: the result

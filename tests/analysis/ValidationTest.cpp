@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fault list of a design: each fault on its own line, in order.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of tidewell-cli: accepted forms, refused forms, and CSV quoting.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real tidewell-cli executable on the example projects and on broken inputs and checks
 // its exit status, standard output and standard error: reports of the examples, a material value
 // refused, and the size and sweep commands (refusals, and a resized project that reopens and rates

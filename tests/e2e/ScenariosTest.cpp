@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A user's sessions on a real display: the program under X with a window manager, driven by key
 // presses and clicks on its windows. With TIDEWELL_SCREENSHOTS set to a folder, each window is
 // photographed there as the sessions reach it (scripts/take-screenshots.sh makes the manual's
@@ -99,6 +101,13 @@ private slots:
         QTRY_VERIFY(run.main->resultForm());
         QCOMPARE(run.messages.Texts(), std::vector<std::string>());
         Photograph(run.main.get(), "results");
+        // The smallest range shows stresses of about zero; Fit brings the failure into the table.
+        auto* range =
+            run.main->resultForm()->findChild<QComboBox*>(QStringLiteral("DistortionRange"));
+        DesktopRun::Choose(range, 0);
+        run.main->resultForm()->findChild<QPushButton*>(QStringLiteral("FitRange"))->click();
+        QCOMPARE(range->currentText(), QStringLiteral("100 - 2000 Bar"));
+        Photograph(run.main.get(), "results-fit");
 
         const QString report = folder_.filePath(QStringLiteral("tube-report.txt"));
         run.dialogs.saveAnswers.push_back(report.toStdString());

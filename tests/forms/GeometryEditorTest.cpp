@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The geometry editors' models driven as the user drives the windows: typing into fields,
 // choosing units, Cancel, the load options and the pipe pick. Expected values are worked by hand.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's model: list selection, the range refill, ReCalc, the governing option,
 // the graph series, and one scripted session per behaviour the window must keep.
 

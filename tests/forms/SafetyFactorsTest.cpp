@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's safety factors and chart as the user drives them: factors kept in the
 // preferences, bad input refused, the rating of a tube worked by hand, and the chart's points.
 

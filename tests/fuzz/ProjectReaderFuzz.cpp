@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the project-file reader. Whatever the bytes, reading must not crash,
 // hang or touch memory it does not own; and a file that reads, once applied to a design and
 // written out again, must read back to the very same file.

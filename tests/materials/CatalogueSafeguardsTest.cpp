@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What keeps bad material data out of the file and the design: values of 0 or less, text the
 // file cannot hold, unfinished edits closed by a command, and the texts the results quote.
 

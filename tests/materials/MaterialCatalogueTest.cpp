@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripted sessions of the materials window's logic: adding, editing without a sub-category,
 // deleting, cancelling after browsing, and a typed name that is not in the list.
 

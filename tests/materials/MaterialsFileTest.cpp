@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record layer of the materials file: byte layout, round trips and slot counts; and the
 // conversion between the file's single-byte text and the program's UTF-8.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped materials database: built from data/materials.csv, it loads each material with the
 // values of its source row; unreadable stored values load as zero with a message; and the faults
 // the reader of the source file refuses.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers and texts as the project file holds them: the number form written and read back
 // exactly, the delimited number field, and the text encoding.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A start of the program: the new project shown on the form, then the preferences read with
 // their fallbacks, and the end-of-run save that the next start reads.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project file: read field by field from a file written out by hand, written byte for byte,
 // refused whole when cut short, written whole or not at all, and read back as written.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where projects live: the names typed for a project, the recent-projects list, and the
 // program folder seeded with the materials database on the first run.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page layout of the printed report: column width, page count, the page header and data rows;
 // and the font size: the widest line fits across the page and the longest page down it, rounded
 // down.

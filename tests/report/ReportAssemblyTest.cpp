@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Assembling the report's texts from the design, the materials editor's texts and a results view.
 
 #include <gtest/gtest.h>

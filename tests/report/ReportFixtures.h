@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Report inputs of every component, filled as the windows would show them. The expected reports
 // under tests/report/expected/ were written out by hand from these texts.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text-file report of every component against reports written out by hand, its table rows
 // and the file written; the wrapping of the material comment and the print zones of its fields;
 // and the report's time stamp, from known instants to the ends of the calendar.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told: the names of the controls, the windows that are dialogs, the
 // disclaimer's terms as text, the logo as a button, and the design form's keyboard order.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The results window's collapse estimate group: the figures the command-line program prints for
 // every assessed example, the tube's out-of-roundness kept for its project across a restart and
 // refused when wrong, and the advisory notice shown once for a design, not at every run.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file commands: New, Open, Save, Save As, the recent projects and Quit with every answer of
 // the save prompt, and a project opened from a file filling the design form.
 

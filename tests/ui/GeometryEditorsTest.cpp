@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The geometry editors in the desktop program: opened from the design form and the Design menu,
 // a typed value reaching the design record even when a shortcut moved no focus, the pipe size
 // table filling the tube, and a name for every control a screen reader can reach.

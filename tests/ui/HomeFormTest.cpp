@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design form: the selection rules of the analysis type, endcap and edge restraint, the
 // options, and filling it from the design.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The materials window on the real program: browsing and picking onto the design form, adding
 // with every refusal in order, finding the saved material with the command-line program,
 // editing, renaming over another record, deleting, Cancel, and the commands that close it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus: every item with its caption, shortcut and initial state, the menu lock,
 // the shortcuts that win over a focused text box and pasting into one-line boxes.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric format dialog: the digit rules of the count box, the live sample, and what opening
 // it does to the design.
 

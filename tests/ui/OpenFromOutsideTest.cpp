@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A project named when the program starts opens after the disclaimer as File > Open opens it,
 // with the same messages for a file that cannot be read.
 

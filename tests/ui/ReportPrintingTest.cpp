@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report leaving the program: the drawn pages against the print layout, one print job
 // whatever the copy count, a printer that will not start, the clipboard against the report file
 // for every example, and the command line's PDF against Export PDF.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's wiring: Perform Analysis on every example shows the grid the command-line
 // program prints, a unit choice rebuilds and marks the project changed while loading does
 // neither, the grid copies as tab-separated text, and an invalid design closes the window once.

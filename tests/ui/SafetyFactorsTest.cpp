@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's safety factors and chart wiring: factors from the preferences rate the
 // analysed tube as the command-line program does, with an endcap project as one housing;
 // clearing them hides the rating and clears the preferences; the chart lists the table's columns.

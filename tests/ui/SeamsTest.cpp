@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt sides of the seams: message boxes, line breaks, one-line boxes and the settings store;
 // the bundled manual's links.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence: splash, disclaimer, menu lock, design form; the disclaimer's Quit during a
 // session.
 

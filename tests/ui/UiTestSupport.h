@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the window tests share: scripted file dialogs, one run of the program, named lookups.
 
@@ -66,7 +69,8 @@ inline bool CopyMaterialsDatabase(const QString& folder) {
 class DesktopRun {
 public:
     explicit DesktopRun(MemorySettingsStore& store, const QString& folder,
-                        const QString& lockFile = QString()) {
+                        const QString& lockFile = QString(),
+                        const QString& recoveryFolder = QString()) {
         DesktopServices services;
         services.messages = &messages;
         services.dialogs = &dialogs;
@@ -74,6 +78,7 @@ public:
         services.programFolder = folder.toStdString();
         services.materialsFile = (folder + QStringLiteral("/DesMat.Dat")).toStdString();
         services.lockFilePath = lockFile.toStdString();
+        services.recoveryFolder = recoveryFolder.toStdString();
         main = std::make_unique<MainForm>(design, services);
     }
 

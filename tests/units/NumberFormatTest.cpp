@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number formatter: both notations, rounding of the typed decimal, settings corrected in
 // place, the ends of the double range, values that are not numbers, and reading back; and the two
 // readers of typed numbers: what they accept, what they refuse and what the user is told.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tidewell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit names and factors entry by entry, unknown names, and the choice of a results unit.
 
 #include <gtest/gtest.h>
