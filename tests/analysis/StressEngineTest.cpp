@@ -80,8 +80,87 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TubeCase{"SteelInternalBore", 2.0, 2.5, 20, 30e6, 0.3, true, 1500, 2.0},
                       TubeCase{"SteelInternalMidWall", 2.0, 2.5, 20, 30e6, 0.3, true, 1500, 2.27},
                       TubeCase{"AluminumExternalBore", 3.0, 3.75, 12, 10e6, 0.33, false, 2500, 3},
-                      TubeCase{"ThinAcrylicExternal", 5.0, 5.25, 30, 450e3, 0.37, false, 100, 5.1}),
+                      TubeCase{"ThinAcrylicExternal", 5.0, 5.25, 30, 450e3, 0.37, false, 100, 5.1},
+                      TubeCase{"Ratio3Internal", 1.0, 3.0, 10, 16e6, 0.31, true, 1000, 2.0},
+                      TubeCase{"Ratio3External", 1.0, 3.0, 10, 16e6, 0.31, false, 1000, 1.5}),
     RowName<TubeCase>);
+
+// ---- The thick-walled spherical shell ----
+
+// Principal stresses of a thick-walled sphere under inner pressure pi and outer pressure po at
+// radius r (Lame): radial A - B / r^3, tangential A + B / (2 r^3).
+struct SphereLame {
+    double a, b, pi, po;
+    double A() const { return (pi * a * a * a - po * b * b * b) / (b * b * b - a * a * a); }
+    double B() const { return (pi - po) * a * a * a * b * b * b / (b * b * b - a * a * a); }
+    double Radial(double r) const { return A() - B() / (r * r * r); }
+    double Tangential(double r) const { return A() + B() / (2 * r * r * r); }
+    // u = r * tangential strain; the other two principal stresses are tangential and radial.
+    double Displacement(double r, double E, double nu) const {
+        return r / E * ((1 - nu) * Tangential(r) - nu * Radial(r));
+    }
+};
+
+struct ShellCase {
+    std::string name;
+    int16_t code;
+    double a, b;  // inner and outer radius: the ratio b / a spans thin to very thick
+    bool internal;
+};
+
+class SphereLameTest : public ::testing::TestWithParam<ShellCase> {};
+
+TEST_P(SphereLameTest, ThickAndThinWallMatchClosedForms) {
+    const ShellCase c = GetParam();
+    const double E = 16e6, nu = 0.31, p = 1000, a = c.a, b = c.b;
+    const SphereLame lame{a, b, c.internal ? p : 0, c.internal ? 0 : p};
+    for (const double r : {a, (a + b) / 2, b}) {
+        AnalysisState s = EngineState(c.code, a, b, b - a, E, nu, c.internal);
+        s.Density = 0.16;
+        ResetResults(s);
+        ComputeStresses(s, p, r, 0, 0, 2, 0);
+        const std::string at = " at r = " + std::to_string(r);
+        ExpectRel(s.AxialStressAtR, lame.Tangential(r), 1e-12, "tangential" + at);
+        ExpectRel(s.HoopStressAtR, lame.Tangential(r), 1e-12, "hoop" + at);
+        ExpectRel(s.RadialStressAtR, lame.Radial(r), 1e-12, "radial" + at);
+        ExpectRel(s.ThickEquivalentStress, std::fabs(lame.Tangential(r) - lame.Radial(r)), 1e-12,
+                  "equivalent" + at);
+        // The largest stresses are those at the bore.
+        ExpectRel(s.ThickAxialStress, lame.Tangential(a), 1e-12, "tangential at bore");
+        ExpectRel(s.ThickHoopStress, lame.Tangential(a), 1e-12, "hoop at bore");
+        EXPECT_DOUBLE_EQ(s.ThickRadialStress, -p);
+        if (c.internal) {
+            ExpectRel(s.MaxShearStress, (lame.Tangential(a) - lame.Radial(a)) / 2, 1e-12, "shear");
+        }
+        ExpectRel(s.ThickInnerRadiusChange, lame.Displacement(a, E, nu), 1e-12, "inner u");
+        ExpectRel(s.ThickOuterRadiusChange, lame.Displacement(b, E, nu), 1e-12, "outer u");
+        // Membrane: a cut through the centre carries p pi R^2 on 2 pi R t, the same every way.
+        const double R = (a + b) / 2, t = b - a, membrane = (c.internal ? p : -p) * R / (2 * t);
+        ExpectRel(s.ThinAxialStress, membrane, 1e-12, "membrane");
+        ExpectRel(s.ThinHoopStress, membrane, 1e-12, "membrane hoop");
+        ExpectRel(s.ThinEquivalentStress, std::fabs(membrane), 1e-12, "membrane equivalent");
+        ExpectRel(s.ThinOuterRadiusChange, R * (1 - nu) * membrane / E, 1e-12, "membrane u");
+        // Rim of the shell under the load on the whole outer circle.
+        ExpectRel(s.SeatStress, (c.internal ? p : -p) * b * b / (b * b - a * a), 1e-12, "seat");
+        // A whole sphere weighs 4/3 pi (b^3 - a^3) of the metal; the other codes are half of one.
+        const double halves = c.code == kSphereComponent ? 2 : 1;
+        const double wall = halves * 2 * kPiExact / 3 * (b * b * b - a * a * a);
+        const double displaced = halves * 2 * kPiExact / 3 * b * b * b;
+        ExpectRel(s.WeightInAir, wall * 0.16, 1e-9, "weight");
+        ExpectRel(s.WeightInWater, wall * 0.16 - displaced * 0.03704, 1e-9, "weight in water");
+        EXPECT_FALSE(s.ResultNotFinite);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spheres, SphereLameTest,
+    ::testing::Values(ShellCase{"SphereInternalThin", kSphereComponent, 10, 10.5, true},
+                      ShellCase{"SphereExternalThin", kSphereComponent, 10, 10.5, false},
+                      ShellCase{"SphereInternalRatio1p5", kSphereComponent, 2, 3, true},
+                      ShellCase{"SphereExternalRatio1p5", kSphereComponent, 2, 3, false},
+                      ShellCase{"HemiEndcapInternalRatio3", kHemiEndcapComponent, 1, 3, true},
+                      ShellCase{"HemiEndcapExternalRatio3", kHemiEndcapComponent, 1, 3, false}),
+    RowName<ShellCase>);
 
 // ---- Buckling ----
 

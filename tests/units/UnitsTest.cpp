@@ -61,6 +61,104 @@ INSTANTIATE_TEST_SUITE_P(
         FactorRow{"gr/cu cm", 27.6799047}, FactorRow{"kg/cu cm", 0.0276799047}),
     RowName);
 
+// The same factors from the units' own definitions, in SI: 1 in = 25.4 mm and 1 lb = 0.45359237 kg
+// exactly, 1 ft = 12 in, 1 psi = 1 lbf / in^2 with standard gravity 9.80665 m/s^2, 1 bar = 100
+// kPa; depths in metres of sea water, fresh water 0.984 times as dense. The program's rounded
+// constants (14.50377 psi per bar, 0.00689476 MPa per psi, 2.204623 lb per kg) agree to 1e-6.
+constexpr double kInch = 0.0254, kFoot = 12 * kInch, kPound = 0.45359237;
+constexpr double kPsi = kPound * 9.80665 / (kInch * kInch);
+constexpr double kFreshWater = 0.984;
+
+struct Definition {
+    const char* name;
+    double si;      // one of the unit in SI
+    double baseSi;  // one of its base unit (inch, psi, pound, radian, lb/cu in, ft of sea water)
+};
+
+TEST(ConversionDefinitions, EveryFactorIsBaseOverUnit) {
+    const double in = kInch, psi = kPsi, lb = kPound, density = kPound / (kInch * kInch * kInch);
+    const Definition table[] = {
+        {"in", in, in},
+        {"Inches", in, in},
+        {"mm", 0.001, in},
+        {"cm", 0.01, in},
+        {"m", 1, in},
+        {"meters", 1, in},
+        {"ft", kFoot, in},
+        {"Ft", kFoot, in},
+        {"Feet", kFoot, in},
+        {"feet", kFoot, in},
+        {"psi", psi, psi},
+        {"Ksi", 1e3 * psi, psi},
+        {"Mpsi", 1e6 * psi, psi},
+        {"Bar", 1e5, psi},
+        {"Kbar", 1e8, psi},
+        {"Mbar", 1e11, psi},
+        {"MPa", 1e6, psi},
+        {"GPa", 1e9, psi},
+        {"lbs", lb, lb},
+        {"kg", 1, lb},
+        {"Radians", 1, 1},
+        {"Degrees", 3.14159265358979323846 / 180, 1},
+        {"lb/cu in", density, density},
+        {"lb/cu ft", kPound / (kFoot * kFoot * kFoot), density},
+        {"kg/cu m", 1, density},
+        {"gr/cu cm", 1e3, density},
+        {"kg/cu cm", 1e6, density},
+        {"Ft (sea)", kFoot, kFoot},
+        {"m (sea)", 1, kFoot},
+        {"Ft (fresh)", kFreshWater * kFoot, kFoot},
+        {"m (fresh)", kFreshWater, kFoot},
+    };
+    for (const Definition& unit : table) {
+        ScriptedMessages messages;
+        const double expected = unit.baseSi / unit.si;
+        EXPECT_NEAR(Conversion(unit.name, messages), expected, 1e-6 * expected) << unit.name;
+        EXPECT_TRUE(messages.Empty()) << unit.name;
+    }
+}
+
+// A length typed in one entry of the editors' list and shown in another: every pair, both ways,
+// from the lengths of the entries in millimetres.
+TEST(ConvertLengthEntry, EveryPairOfTheLengthList) {
+    const double millimetres[] = {25.4, 1, 304.8, 1000, 10};  // "in", "mm", "Ft", "m", "cm"
+    ASSERT_EQ(LengthUnitList(), (std::vector<std::string>{"in", "mm", "Ft", "m", "cm"}));
+    ScriptedMessages messages;
+    for (int from = 0; from < 5; ++from) {
+        for (int to = 0; to < 5; ++to) {
+            const double got = ConvertLengthEntry(3.5, LengthUnitList()[to], from, messages);
+            EXPECT_NEAR(got, 3.5 * millimetres[from] / millimetres[to], 1e-12 * got)
+                << LengthUnitList()[from] << " to " << LengthUnitList()[to];
+        }
+    }
+    EXPECT_TRUE(messages.Empty());
+    // A position outside the list is taken as inches.
+    EXPECT_DOUBLE_EQ(ConvertLengthEntry(2, "mm", 5, messages), 50.8);
+}
+
+// The depth shown for a pressure satisfies the sea-water law p = 0.444 D + 0.3e-6 D^2 (D in
+// feet), and the other depth units scale that depth by their definitions.
+TEST(DepthConversion, SatisfiesTheSeaWaterLaw) {
+    ScriptedMessages messages;
+    for (const double p : {0.01, 1.0, 444.0, 1000.0, 16000.0, 60000.0}) {
+        const double feet = p * DepthConversion(p, "Ft (sea)", messages);
+        EXPECT_NEAR(0.444 * feet + 0.3e-6 * feet * feet, p, 1e-12 * p) << p << " psi";
+        EXPECT_NEAR(p * DepthConversion(p, "m (sea)", messages), feet * kFoot, 1e-12 * feet);
+        EXPECT_NEAR(p * DepthConversion(p, "Ft (fresh)", messages), feet / kFreshWater,
+                    1e-12 * feet);
+        EXPECT_NEAR(p * DepthConversion(p, "m (fresh)", messages), feet * kFoot / kFreshWater,
+                    1e-12 * feet);
+        // Other units are plain factors, whatever the pressure.
+        EXPECT_DOUBLE_EQ(DepthConversion(p, "Ksi", messages), 0.001);
+        EXPECT_DOUBLE_EQ(DepthConversion(p, "psi", messages), 1.0);
+    }
+    EXPECT_EQ(DepthConversion(0, "m (fresh)", messages), 0.0);
+    EXPECT_EQ(DepthConversion(0, "Ksi", messages), 0.0);
+    EXPECT_TRUE(messages.Empty());
+    // Near zero the depth per psi tends to 1 / 0.444 ft.
+    EXPECT_NEAR(DepthConversion(1e-9, "Ft (sea)", messages), 1 / 0.444, 1e-9);
+}
+
 // Names compare exactly: other case, extra blanks or a near miss are unrecognised.
 class ConversionUnknown : public ::testing::TestWithParam<std::string> {};
 
