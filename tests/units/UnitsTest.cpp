@@ -77,39 +77,19 @@ struct Definition {
 
 TEST(ConversionDefinitions, EveryFactorIsBaseOverUnit) {
     const double in = kInch, psi = kPsi, lb = kPound, density = kPound / (kInch * kInch * kInch);
+    // clang-format off
     const Definition table[] = {
-        {"in", in, in},
-        {"Inches", in, in},
-        {"mm", 0.001, in},
-        {"cm", 0.01, in},
-        {"m", 1, in},
-        {"meters", 1, in},
-        {"ft", kFoot, in},
-        {"Ft", kFoot, in},
-        {"Feet", kFoot, in},
-        {"feet", kFoot, in},
-        {"psi", psi, psi},
-        {"Ksi", 1e3 * psi, psi},
-        {"Mpsi", 1e6 * psi, psi},
-        {"Bar", 1e5, psi},
-        {"Kbar", 1e8, psi},
-        {"Mbar", 1e11, psi},
-        {"MPa", 1e6, psi},
-        {"GPa", 1e9, psi},
-        {"lbs", lb, lb},
-        {"kg", 1, lb},
-        {"Radians", 1, 1},
-        {"Degrees", 3.14159265358979323846 / 180, 1},
-        {"lb/cu in", density, density},
-        {"lb/cu ft", kPound / (kFoot * kFoot * kFoot), density},
-        {"kg/cu m", 1, density},
-        {"gr/cu cm", 1e3, density},
-        {"kg/cu cm", 1e6, density},
-        {"Ft (sea)", kFoot, kFoot},
-        {"m (sea)", 1, kFoot},
-        {"Ft (fresh)", kFreshWater * kFoot, kFoot},
-        {"m (fresh)", kFreshWater, kFoot},
-    };
+        {"in", in, in}, {"Inches", in, in}, {"mm", 0.001, in}, {"cm", 0.01, in}, {"m", 1, in},
+        {"meters", 1, in}, {"ft", kFoot, in}, {"Ft", kFoot, in}, {"Feet", kFoot, in},
+        {"feet", kFoot, in}, {"psi", psi, psi}, {"Ksi", 1e3 * psi, psi}, {"Mpsi", 1e6 * psi, psi},
+        {"Bar", 1e5, psi}, {"Kbar", 1e8, psi}, {"Mbar", 1e11, psi}, {"MPa", 1e6, psi},
+        {"GPa", 1e9, psi}, {"lbs", lb, lb}, {"kg", 1, lb}, {"Radians", 1, 1},
+        {"Degrees", 3.14159265358979323846 / 180, 1}, {"lb/cu in", density, density},
+        {"lb/cu ft", kPound / (kFoot * kFoot * kFoot), density}, {"kg/cu m", 1, density},
+        {"gr/cu cm", 1e3, density}, {"kg/cu cm", 1e6, density}, {"Ft (sea)", kFoot, kFoot},
+        {"m (sea)", 1, kFoot}, {"Ft (fresh)", kFreshWater * kFoot, kFoot},
+        {"m (fresh)", kFreshWater, kFoot}};
+    // clang-format on
     for (const Definition& unit : table) {
         ScriptedMessages messages;
         const double expected = unit.baseSi / unit.si;
