@@ -176,6 +176,35 @@ INSTANTIATE_TEST_SUITE_P(
                       SlotCountCase{"three_slots", 3 * kSlot, 3}),
     testing::RowLabel());
 
+// The upper half of the code page against the characters it stands for, as the compiler encodes
+// them; the five undefined bytes read as the C1 controls of the same number.
+TEST(Windows1252, UpperHalfIsTheCodePage) {
+    std::string upperHalf;
+    for (int b = 0x80; b < 0x100; ++b) upperHalf.push_back(static_cast<char>(b));
+    EXPECT_EQ(
+        Windows1252ToUtf8(upperHalf),
+        u8"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ\u00A0¡¢£¤¥¦§¨©ª«¬\u00AD®¯"
+        u8"°±²³´µ¶·¸¹º»¼½¾¿ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ×ØÙÚÛÜÝÞßàáâãäåæçèéêëìíîïðñòóôõö÷øùúûüýþÿ");
+    EXPECT_EQ(UpperCaseText(u8"az àáâãäåæçèéêëìíîïðñòóôõö÷øùúûüýþÿ šœž ßµ ğ"),
+              u8"AZ ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ÷ØÙÚÛÜÝÞŸ ŠŒŽ ßµ ğ");
+}
+
+// Sequences of every length, at the ends of each length's range, decoded as the compiler does.
+TEST(Windows1252, DecodesEveryLengthOfUtf8) {
+    const std::string text = u8"\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFD\U00010000\U0010FFFF";
+    std::u32string decoded;
+    std::size_t pos = 0;
+    for (char32_t c = 0; NextCodePoint(text, pos, c);) decoded.push_back(c);
+    EXPECT_EQ(decoded, U"\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFD\U00010000\U0010FFFF");
+    EXPECT_EQ(pos, text.size());
+    // Just outside: overlong forms, surrogates, beyond U+10FFFF, bytes no sequence starts with.
+    for (const std::string bad : {"\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80",
+                                  "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80",
+                                  "\xC3\x28", "\xE2\x82\x28", "\xF0\x9F\x8C\x28", "\xFF"}) {
+        EXPECT_FALSE(IsValidUtf8(bad)) << ::testing::PrintToString(bad);
+    }
+}
+
 TEST(Windows1252, EveryByteSurvivesTheRoundTrip) {
     std::string all;
     for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
