@@ -242,5 +242,38 @@ TEST(PlateFailure, HoleAsLargeAsThePlateStopsWithAMessage) {
     EXPECT_NE(result.error->find("center hole"), std::string::npos) << *result.error;
 }
 
+// The five captions of the annular plate: every bending and shear mode names the diameter it
+// fails at, in inches or, for a metric design, millimetres; the seat names none. The shear modes
+// fail at the hole (1 in) and the free edge (6 in), both edges fixed.
+TEST(PlateFailure, CaptionsNameTheDiameterOfEveryModeButTheSeat) {
+    for (const int16_t metric : {0, 1}) {
+        DesignRecord design = AnnularMetal();
+        design.EdgeRestraint = 3;
+        design.UnitSystem = metric;
+        AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+        ScriptedMessages messages;
+        ResultsFormatter format(5, 2, messages);
+        const PlateFailureResult result =
+            FindPlateFailurePressures(s, {"Metals", "psi", metric, 50, false}, format);
+        ASSERT_FALSE(result.error);
+        const auto dia = [&](double inches) {
+            return " (Dia. = " + Fmt(metric ? inches * 25.4 : inches) +
+                   (metric ? " mm)" : " inches)");
+        };
+        const auto& p = s.PlateFailurePressures;
+        const auto& r = s.PlateFailureRadii;
+        const std::string expected[] = {
+            "Radial moment failure at " + Fmt(p[1]) + " psi" + dia(2 * r[1]),
+            "Tangential moment failure at " + Fmt(p[2]) + " psi" + dia(2 * r[2]),
+            "Shear stress failure at " + Fmt(p[3]) + " psi" + dia(1),
+            "Shear stress failure at " + Fmt(p[4]) + " psi" + dia(6),
+            "Seat failure at " + Fmt(p[5]) + " psi"};
+        for (size_t mode = 0; mode < 5; ++mode) {
+            EXPECT_EQ(result.frame.options[mode].caption, expected[mode]) << metric;
+            EXPECT_LT(p[mode + 1], kNotApplicablePressure);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tidewell
