@@ -197,10 +197,13 @@ TEST(Windows1252, DecodesEveryLengthOfUtf8) {
     for (char32_t c = 0; NextCodePoint(text, pos, c);) decoded.push_back(c);
     EXPECT_EQ(decoded, U"\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFD\U00010000\U0010FFFF");
     EXPECT_EQ(pos, text.size());
-    // Just outside: overlong forms, surrogates, beyond U+10FFFF, bytes no sequence starts with.
-    for (const std::string bad : {"\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80",
-                                  "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80",
-                                  "\xC3\x28", "\xE2\x82\x28", "\xF0\x9F\x8C\x28", "\xFF"}) {
+    EXPECT_TRUE(IsValidUtf8(text));
+    // Malformed: a lone continuation, cut short, overlong forms, surrogates, beyond U+10FFFF, bytes
+    // no sequence starts with, a bad continuation.
+    for (const std::string bad :
+         {"\x80", "\xE2\x82", "\xC0\xAF", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF",
+          "\xED\xA0\x80", "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "\xC3\x28",
+          "\xE2\x82\x28", "\xF0\x9F\x8C\x28", "\xFF"}) {
         EXPECT_FALSE(IsValidUtf8(bad)) << ::testing::PrintToString(bad);
     }
 }
