@@ -49,6 +49,17 @@ TEST(ClearDesign, GivesTheClearedState) {
     EXPECT_EQ(design.EdgeRestraint, 0);
     EXPECT_EQ(design.BodyFormHeight, 0);
     EXPECT_EQ(design.MaterialNoticesShown, 0);
+    // Every text of the project, its material and its saved units is emptied.
+    using D = DesignRecord;
+    for (std::string D::*text :
+         {&D::ProjectTitle, &D::ProjectDescription, &D::DesignerName, &D::ProjectReserved1,
+          &D::ProjectReserved2, &D::MaterialName, &D::LoadedMaterialName, &D::RangeUnit,
+          &D::FailureUnit, &D::WeightUnit, &D::PressureUnit, &D::DepthUnit, &D::StressUnit,
+          &D::DeflectionUnit}) {
+        design.*text = "old";
+        ClearDesign(design);
+        EXPECT_EQ(design.*text, "");
+    }
 }
 
 TEST(ProgramVersion, IsMajorPlusTenthsOfMinor) {
