@@ -25,6 +25,24 @@ TEST(SelectBody, EndcapOnlySelectsFlatCircularWhenNoEndcap) {
     EXPECT_TRUE(actions.closeResults);
 }
 
+// A design is a body alone or an endcap alone, whatever was chosen before: every change of the
+// body list from every body and endcap.
+TEST(SelectBody, BodyOrEndcapNeverBoth) {
+    const int16_t bodies[] = {kTubeBody, kSphereBody, kNoBody};
+    for (int from = 0; from < 3; ++from) {
+        for (int endcap = 0; endcap < 4; ++endcap) {
+            for (int to = 0; to < 3; ++to) {
+                DesignRecord design = NewDesign();
+                SelectBody(design, from);
+                if (from == 2) SelectEndcap(design, endcap);
+                SelectBody(design, to);
+                EXPECT_EQ(design.BodyType, bodies[to]) << from << endcap << to;
+                EXPECT_EQ(design.EndcapType > 0, to == 2) << from << endcap << to;
+            }
+        }
+    }
+}
+
 TEST(ClearDesign, GivesTheClearedState) {
     DesignRecord design;
     design.SecondaryStrength = 1234;
