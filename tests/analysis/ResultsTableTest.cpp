@@ -175,5 +175,22 @@ TEST_P(CircularPlateSearchRows, FindsRadialTangentialAndSeat) {
 INSTANTIATE_TEST_SUITE_P(FailureSearch, CircularPlateSearchRows, ::testing::ValuesIn(kPlateCases),
                          RowName<PlateCase>);
 
+// A thick sphere of the metal under internal pressure yields in the shell (von Mises) and in
+// shear (twice the largest shear, Tresca) at the same pressure: where the stress difference at
+// the bore, 3 p b^3 / (2 (b^3 - a^3)) (Lame), reaches the yield strength.
+TEST(FailureSearch, ThickSphereInternalYieldsInShellAndShearAlike) {
+    DesignRecord design = TitledMetal();
+    design.BodyType = kSphereBody;
+    design.BodyDim = {4, 6, 1, 0, 0};
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    const FailureSearchResult result = FindFailurePressures(s, {"Metals", "psi", 0}, format);
+    ASSERT_FALSE(result.error);
+    const double a3 = 8, b3 = 27, yield = design.YieldStrength * 2 * (b3 - a3) / (3 * b3);
+    EXPECT_NEAR(s.ShellFailurePressure / yield, 1, 1e-4);
+    EXPECT_NEAR(s.ShearFailurePressure / yield, 1, 1e-4);
+}
+
 }  // namespace
 }  // namespace tidewell
