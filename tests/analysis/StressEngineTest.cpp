@@ -19,7 +19,7 @@ using testing::ExpectRel;
 using testing::kPiExact;
 using testing::RowName;
 
-// ---- The thick-walled tube ----
+// ---- The thick-walled tube and sphere ----
 
 struct TubeCase {
     std::string name;
@@ -29,17 +29,22 @@ struct TubeCase {
     double evalRadius;  // where the point stresses are checked, between a and b
 };
 
-// Principal stresses of a thick-walled closed cylinder under inner pressure pi and outer pressure
-// po at radius r (Lame): radial A - B / r^2, hoop A + B / r^2, axial the end load over the wall.
-struct TubeLame {
+// Lame's solution for a thick wall under inner pressure pi and outer pressure po, k = 2 for the
+// closed tube and 3 for the sphere: at radius r, radial A - B / r^k and hoop (tangential)
+// A + B / ((k - 1) r^k); the third principal stress is the tube's axial A (end load over the
+// wall) or the sphere's other tangential stress.
+struct Lame {
     double a, b, pi, po;
-    double A() const { return (pi * a * a - po * b * b) / (b * b - a * a); }
-    double B() const { return (pi - po) * a * a * b * b / (b * b - a * a); }
-    double Radial(double r) const { return A() - B() / (r * r); }
-    double Hoop(double r) const { return A() + B() / (r * r); }
+    int k;
+    double Pow(double x) const { return std::pow(x, k); }
+    double A() const { return (pi * Pow(a) - po * Pow(b)) / (Pow(b) - Pow(a)); }
+    double B() const { return (pi - po) * Pow(a) * Pow(b) / (Pow(b) - Pow(a)); }
+    double Radial(double r) const { return A() - B() / Pow(r); }
+    double Hoop(double r) const { return A() + B() / ((k - 1) * Pow(r)); }
+    double Third(double r) const { return k == 2 ? A() : Hoop(r); }
     // u = r * hoop strain.
     double Displacement(double r, double E, double nu) const {
-        return r / E * (Hoop(r) - nu * (Radial(r) + A()));
+        return r / E * (Hoop(r) - nu * (Radial(r) + Third(r)));
     }
     double AxialStrain(double E, double nu) const { return (A() - nu * (Radial(a) + Hoop(a))) / E; }
 };
@@ -57,7 +62,7 @@ TEST_P(TubeLameTest, ThickWallMatchesLame) {
     ResetResults(s);
     ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
     const double p = c.pressure, r = c.evalRadius, a = c.a, b = c.b;
-    const TubeLame lame{a, b, c.internal ? p : 0, c.internal ? 0 : p};
+    const Lame lame{a, b, c.internal ? p : 0, c.internal ? 0 : p, 2};
     ExpectRel(s.AxialStressAtR, lame.A(), 1e-12, "axial at r");
     ExpectRel(s.HoopStressAtR, lame.Hoop(r), 1e-12, "hoop at r");
     ExpectRel(s.RadialStressAtR, lame.Radial(r), 1e-12, "radial at r");
@@ -85,22 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TubeCase{"Ratio3External", 1.0, 3.0, 10, 16e6, 0.31, false, 1000, 1.5}),
     RowName<TubeCase>);
 
-// ---- The thick-walled spherical shell ----
-
-// Principal stresses of a thick-walled sphere under inner pressure pi and outer pressure po at
-// radius r (Lame): radial A - B / r^3, tangential A + B / (2 r^3).
-struct SphereLame {
-    double a, b, pi, po;
-    double A() const { return (pi * a * a * a - po * b * b * b) / (b * b * b - a * a * a); }
-    double B() const { return (pi - po) * a * a * a * b * b * b / (b * b * b - a * a * a); }
-    double Radial(double r) const { return A() - B() / (r * r * r); }
-    double Tangential(double r) const { return A() + B() / (2 * r * r * r); }
-    // u = r * tangential strain; the other two principal stresses are tangential and radial.
-    double Displacement(double r, double E, double nu) const {
-        return r / E * ((1 - nu) * Tangential(r) - nu * Radial(r));
-    }
-};
-
 struct ShellCase {
     std::string name;
     int16_t code;
@@ -113,24 +102,24 @@ class SphereLameTest : public ::testing::TestWithParam<ShellCase> {};
 TEST_P(SphereLameTest, ThickAndThinWallMatchClosedForms) {
     const ShellCase c = GetParam();
     const double E = 16e6, nu = 0.31, p = 1000, a = c.a, b = c.b;
-    const SphereLame lame{a, b, c.internal ? p : 0, c.internal ? 0 : p};
+    const Lame lame{a, b, c.internal ? p : 0, c.internal ? 0 : p, 3};
     for (const double r : {a, (a + b) / 2, b}) {
         AnalysisState s = EngineState(c.code, a, b, b - a, E, nu, c.internal);
         s.Density = 0.16;
         ResetResults(s);
         ComputeStresses(s, p, r, 0, 0, 2, 0);
         const std::string at = " at r = " + std::to_string(r);
-        ExpectRel(s.AxialStressAtR, lame.Tangential(r), 1e-12, "tangential" + at);
-        ExpectRel(s.HoopStressAtR, lame.Tangential(r), 1e-12, "hoop" + at);
+        ExpectRel(s.AxialStressAtR, lame.Hoop(r), 1e-12, "tangential" + at);
+        ExpectRel(s.HoopStressAtR, lame.Hoop(r), 1e-12, "hoop" + at);
         ExpectRel(s.RadialStressAtR, lame.Radial(r), 1e-12, "radial" + at);
-        ExpectRel(s.ThickEquivalentStress, std::fabs(lame.Tangential(r) - lame.Radial(r)), 1e-12,
+        ExpectRel(s.ThickEquivalentStress, std::fabs(lame.Hoop(r) - lame.Radial(r)), 1e-12,
                   "equivalent" + at);
         // The largest stresses are those at the bore.
-        ExpectRel(s.ThickAxialStress, lame.Tangential(a), 1e-12, "tangential at bore");
-        ExpectRel(s.ThickHoopStress, lame.Tangential(a), 1e-12, "hoop at bore");
+        ExpectRel(s.ThickAxialStress, lame.Hoop(a), 1e-12, "tangential at bore");
+        ExpectRel(s.ThickHoopStress, lame.Hoop(a), 1e-12, "hoop at bore");
         EXPECT_DOUBLE_EQ(s.ThickRadialStress, -p);
         if (c.internal) {
-            ExpectRel(s.MaxShearStress, (lame.Tangential(a) - lame.Radial(a)) / 2, 1e-12, "shear");
+            ExpectRel(s.MaxShearStress, (lame.Hoop(a) - lame.Radial(a)) / 2, 1e-12, "shear");
         }
         ExpectRel(s.ThickInnerRadiusChange, lame.Displacement(a, E, nu), 1e-12, "inner u");
         ExpectRel(s.ThickOuterRadiusChange, lame.Displacement(b, E, nu), 1e-12, "outer u");
