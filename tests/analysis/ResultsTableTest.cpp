@@ -192,5 +192,26 @@ TEST(FailureSearch, ThickSphereInternalYieldsInShellAndShearAlike) {
     EXPECT_NEAR(s.ShearFailurePressure / yield, 1, 1e-4);
 }
 
+// The material quoted beside the results, for each class whatever the case of its name: a class
+// without a second strength shows like a metal.
+TEST(DefaultResultsRequest, QuotesTheStrengthsOfEachClass) {
+    using Texts = std::vector<std::string>;
+    for (const Texts& row :
+         {Texts{"Metals", "Metals", "Yield Strength", ""},
+          Texts{"PLASTICS", "PLASTICS", "Ultimate Strength", "Working Strength"},
+          Texts{"Glass", "Glass", "Ult. Strength (tensile)", "Ult. Strength (comp)"},
+          Texts{"ceramics", "ceramics", "Ult. Strength (tensile)", "Ult. Strength (comp)"},
+          Texts{"Alloys", "Metals", "Yield Strength", ""}}) {
+        DesignRecord design = TitledMetal();
+        design.MaterialClass = row[0];
+        design.YieldStrength = 35000.5;
+        design.SecondaryStrength = 7;
+        const ResultsRequest r = DefaultResultsRequest(design);
+        EXPECT_EQ((Texts{r.categoryText, r.primaryStrengthCaption, r.secondaryStrengthCaption,
+                         r.primaryStrengthValue, r.secondaryStrengthValue}),
+                  (Texts{row[1], row[2], row[3], "35000.5", row[3].empty() ? "" : "7"}));
+    }
+}
+
 }  // namespace
 }  // namespace tidewell
