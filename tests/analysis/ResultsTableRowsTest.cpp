@@ -132,6 +132,23 @@ TEST(ResultsTableRows, AnnularTableIsEvaluatedAtTheGoverningRadiusNotItsRoundedT
     }
 }
 
+// A seat too narrow for the plate governs, at the hole, where the free hole edge carries no
+// radial moment: the table is evaluated there. The state holds the radii of the typed diameters.
+TEST(ResultsTableRows, AnnularTableIsEvaluatedWhereTheGoverningModeFails) {
+    DesignRecord design = AnnularMetal();  // simply supported outside, hole edge free
+    design.EndcapDim[1] = 6.01;
+    ScriptedMessages messages;
+    AnalysisState s;
+    const ResultsView view = Build(design, nullptr, messages, &s);
+    ASSERT_TRUE(view.Ok()) << view.error->text;
+    ASSERT_EQ(s.PlateFailureMode, 5);
+    for (int row = 2; row < view.rowCount; ++row) EXPECT_EQ(view.Cell(row, 2), Fmt(0)) << row;
+    EXPECT_EQ(
+        std::vector<double>({s.OuterRadius, s.PlateOuterRadius, s.WallThickness, s.InnerRadius,
+                             s.LineLoadRadius, s.UniformLoadInnerRadius, s.LineLoadOuterRadius}),
+        std::vector<double>({3, 3.005, 0.5, 0.5, 2, 0.5, 2.5}));
+}
+
 struct EvalCase {
     const char* name;
     int16_t unitSystem;
