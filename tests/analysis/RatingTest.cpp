@@ -191,6 +191,25 @@ TEST(Depth, PressureAtDepthFollowsTheSeaWaterLaw) {
 
 // Where the thin-wall yield governs, t / (ID/2 + t/2) = k with k = S p sqrt(3)/2 / Y; where
 // buckling governs, the wall at which the lowest-lobe buckling pressure is B p.
+// Sizing the length of the tube whose wall the buckling row below found gives back its 200 in;
+// the length as entered follows in its own unit, whichever of the length list it is.
+TEST(LengthSizing, GivesBackTheLengthTheWallWasSizedFor) {
+    const double wall = 0.3462610264393389, millimetres[] = {25.4, 1, 304.8, 1000, 10};
+    DesignRecord d = AluminiumTube(200);
+    d.BodyDim = {10, 10 + 2 * wall, wall, 200, 0};
+    ScriptedMessages messages;
+    const DimensionChoice length{SizedDimension::Length, false};
+    const SizingResult result =
+        SizeDimension(d, DefaultResultsRequest(d), length, {1.5, 3}, 300, messages);
+    ASSERT_TRUE(result.found) << result.problem;
+    EXPECT_NEAR(result.value, 200, 1e-5);
+    for (int unit = 0; unit < 5; ++unit) {
+        d.BodyDimUnit[3] = unit;
+        EXPECT_NEAR(WithDimension(d, length, 100).BodyDimEntered[3], 2540 / millimetres[unit],
+                    1e-12);
+    }
+}
+
 struct SizingRow {
     const char* name;
     double length;          // in
