@@ -96,6 +96,16 @@ protected:
     std::unique_ptr<MaterialCatalogue> catalogue;
 };
 
+// However a load ends (nothing named, a name the file lacks, a material loaded), the next runs.
+TEST_F(CatalogueSession, EveryLoadLeavesTheNextFree) {
+    for (const std::string name : {"", "Unobtainium", "Acrylic", "", "HY-80"}) {
+        catalogue->LoadMaterial(name, kLoadIntoDesign);
+        EXPECT_FALSE(catalogue->LoadGuard()) << name;
+    }
+    EXPECT_EQ(design.MaterialClass, "Metals");
+    EXPECT_EQ(design.YieldStrength, 80000);
+}
+
 struct NoSubCategoryCase {
     const char* label;
     MessageAnswer answer;
