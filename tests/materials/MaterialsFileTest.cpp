@@ -15,6 +15,7 @@
 namespace tidewell {
 namespace {
 
+using testing::ReadBytes;
 using testing::ScratchFolder;
 
 constexpr long long kSlot = 8604;
@@ -110,6 +111,18 @@ TEST_P(MaterialsFileRoundTrip, EveryFieldComesBack) {
     };
     EXPECT_EQ(fields(read), fields(written));
     EXPECT_EQ(read.InUse, kMaterialInUse);
+}
+
+// A disk that fills while the copy is written: the file stays as it was and the user is told.
+TEST_F(MaterialsFileTest, FullDiskLeavesTheFileAndSaysWhy) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    ASSERT_TRUE(AddMaterial(path, kLayoutRecord));
+    const std::string before = ReadBytes(path);
+    std::filesystem::create_symlink("/dev/full", path + ".tmp");
+    MaterialsFileStatus status;
+    EXPECT_FALSE(DeleteMaterial(path, kLayoutRecord.Name, &status));
+    EXPECT_NE(status.error.find("DesMat.Dat"), std::string::npos) << status.error;
+    EXPECT_EQ(ReadBytes(path), before);
 }
 
 MaterialRecord AccentedRecord() {
