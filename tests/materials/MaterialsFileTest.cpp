@@ -113,16 +113,25 @@ TEST_P(MaterialsFileRoundTrip, EveryFieldComesBack) {
     EXPECT_EQ(read.InUse, kMaterialInUse);
 }
 
-// A disk that fills while the copy is written: the file stays as it was and the user is told.
+// A disk that fills while a record or the whole file is written: the file stays as it was, the
+// user is told and no file is left open.
 TEST_F(MaterialsFileTest, FullDiskLeavesTheFileAndSaysWhy) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
     ASSERT_TRUE(AddMaterial(path, kLayoutRecord));
     const std::string before = ReadBytes(path);
-    std::filesystem::create_symlink("/dev/full", path + ".tmp");
-    MaterialsFileStatus status;
-    EXPECT_FALSE(DeleteMaterial(path, kLayoutRecord.Name, &status));
-    EXPECT_NE(status.error.find("DesMat.Dat"), std::string::npos) << status.error;
-    EXPECT_EQ(ReadBytes(path), before);
+    const auto opened = openFiles();
+    for (int whole = 0; whole < 2; ++whole) {
+        std::filesystem::create_symlink("/dev/full", path + ".tmp");
+        MaterialsFileStatus status;
+        EXPECT_FALSE(whole ? WriteMaterialsFile(path, {kLayoutRecord}, &status)
+                           : DeleteMaterial(path, kLayoutRecord.Name, &status));
+        EXPECT_NE(status.error.find("DesMat.Dat"), std::string::npos) << status.error;
+        EXPECT_EQ(ReadBytes(path), before);
+        EXPECT_EQ(openFiles(), opened);
+    }
 }
 
 MaterialRecord AccentedRecord() {
