@@ -11,6 +11,7 @@
 #include <tuple>
 #include <vector>
 
+#include "project/OpenProject.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectWriter.h"
 #include "tests/project/ProjectSamples.h"
@@ -88,6 +89,28 @@ TEST(ReadProject, ReadsEveryFieldOfTheHandWrittenFile) {
     EXPECT_EQ(opened.form.endcapSelection, -1);
     EXPECT_TRUE(opened.actions.moveHomeForm);
     EXPECT_FALSE(opened.actions.titleText.has_value());
+}
+
+// A unit in quotes ends at the closing quote, one without at a comma or the line end.
+TEST(ReadProject, UnitLinesQuotedOrNot) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[71] = "  \"Ft (sea)\", old";
+    lines[72] = "Ksi , old";
+    const Opened opened(CrLfText(lines));
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.DepthUnit + "|" + opened.design.StressUnit, "Ft (sea)|Ksi");
+}
+
+// A file that cannot be read leaves no path behind to be saved to.
+TEST(OpenProject, RefusedFileLeavesNoPath) {
+    ScratchFolder folder;
+    WriteBytes(folder.path() / "cut.prj", "Tidewell Ver. 4.6\r\n");
+    ScriptedMessages messages;
+    const ProjectOpenedAfresh opened =
+        OpenProjectAfresh(folder.File("cut.prj"), folder.path().string(), "", messages);
+    EXPECT_FALSE(opened.result.opened);
+    EXPECT_EQ(opened.design.ProjectFilePath, "");
+    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
 }
 
 class TruncatedFileTest : public ::testing::TestWithParam<std::size_t> {};
