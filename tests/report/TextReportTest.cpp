@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,30 @@ INSTANTIATE_TEST_SUITE_P(
         ComponentCase{"FlatCircular", testing::FlatCircularInput, "flat_circular.txt"},
         ComponentCase{"FlatAnnular", testing::FlatAnnularInput, "flat_annular.txt"}),
     [](const ::testing::TestParamInfo<ComponentCase>& row) { return row.param.name; });
+
+// Every geometry line shows its own field with its own unit, whatever the component; the annular
+// plate's three load diameters share the line-load unit, its iterations have none.
+TEST(ReportLines, EveryGeometryFieldWithItsOwnUnit) {
+    for (const auto input :
+         {testing::TubeInput, testing::SphereInput, testing::HemisphereInput, testing::ConicalInput,
+          testing::HemisphericalInput, testing::FlatCircularInput, testing::FlatAnnularInput}) {
+        ReportInput in = input();
+        in.fieldTexts = {"F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7"};
+        in.unitTexts = {"U0", "U1", "U2", "U3", "U4"};
+        ScriptedMessages messages;
+        int fields = 0;
+        for (const ReportLine& line : ReportBodyLines(in, ReportForm::TextFile, messages)) {
+            const std::string text = JoinWithTabs(line);
+            const size_t at = text.find(":  F");
+            if (at == std::string::npos || text[at + 4] == '5') continue;
+            const int field = text[at + 4] - '0';
+            EXPECT_EQ(text.substr(at + 3),
+                      "F" + std::to_string(field) + "  U" + std::to_string(std::min(field, 4)));
+            ++fields;
+        }
+        EXPECT_GE(fields, 3) << in.componentCode;
+    }
+}
 
 struct TableCase {
     const char* name;
