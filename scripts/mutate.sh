@@ -51,7 +51,16 @@ done
 case $results in /*) ;; *) results="$repo/$results" ;; esac
 echo "seed $seed" >&2
 
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/tidewell-mutate.XXXXXX")
+# The scratch folder is the first free one of a few fixed names: the test programs have the
+# source path compiled in, so a run in the same place as an earlier one finds them in ccache.
+scratch=""
+for slot in 1 2 3 4 5 6 7 8 9; do
+  if mkdir "${TMPDIR:-/tmp}/tidewell-mutate.$slot" 2>/dev/null; then
+    scratch="${TMPDIR:-/tmp}/tidewell-mutate.$slot"
+    break
+  fi
+done
+[ -n "$scratch" ] || scratch=$(mktemp -d "${TMPDIR:-/tmp}/tidewell-mutate.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 trap 'exit 130' INT TERM
 src=$scratch/src
