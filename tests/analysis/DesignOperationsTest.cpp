@@ -25,8 +25,8 @@ TEST(SelectBody, EndcapOnlySelectsFlatCircularWhenNoEndcap) {
     EXPECT_TRUE(actions.closeResults);
 }
 
-// A design is a body alone or an endcap alone, whatever was chosen before: every change of the
-// body list from every body and endcap.
+// A design is a body alone or an endcap alone, whatever was chosen before, and the body editor
+// closes when the body changes: every choice of the body list from every body and endcap.
 TEST(SelectBody, BodyOrEndcapNeverBoth) {
     const int16_t bodies[] = {kTubeBody, kSphereBody, kNoBody};
     for (int from = 0; from < 3; ++from) {
@@ -35,7 +35,8 @@ TEST(SelectBody, BodyOrEndcapNeverBoth) {
                 DesignRecord design = NewDesign();
                 SelectBody(design, from);
                 if (from == 2) SelectEndcap(design, endcap);
-                SelectBody(design, to);
+                // A body editor left open would show the geometry of the body that went.
+                EXPECT_EQ(SelectBody(design, to).closeBodyEditor, from != to);
                 EXPECT_EQ(design.BodyType, bodies[to]) << from << endcap << to;
                 EXPECT_EQ(design.EndcapType > 0, to == 2) << from << endcap << to;
             }

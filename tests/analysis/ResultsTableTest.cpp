@@ -182,6 +182,7 @@ TEST(FailureSearch, ThickSphereInternalYieldsInShellAndShearAlike) {
     DesignRecord design = TitledMetal();
     design.BodyType = kSphereBody;
     design.BodyDim = {4, 6, 1, 0, 0};
+    design.YieldStrength = 0.35;  // any positive strength is searched for
     AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
     ScriptedMessages messages;
     ResultsFormatter format(5, 2, messages);

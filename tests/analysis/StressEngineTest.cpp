@@ -258,17 +258,43 @@ TEST(ConeHalfAngle, ReportsInsteadOfLooping) {
 
 // ---- Flat circular plate ----
 
-TEST(CircularPlateHandValues, FixedEdge) {
-    // Solid plate, fixed edge: yc = -p a^4 / (64 D), centre stress 6 p a^2 (1 + nu) / (16 t^2),
-    // edge stress 3 p a^2 / (4 t^2). a = 4, t = 0.5, p = 1000, nu = 0.3, E = 30e6.
-    AnalysisState s = EngineState(kCircularPlateComponent, 4.5, 4, 0.5, 30e6, 0.3);
-    s.EdgeRestraint = 1;
-    ComputeStresses(s, 1000, 0, 0, 0, 2, 0);
-    const double D = 30e6 * 0.125 / (12 * 0.91);  // 343406.6
-    EXPECT_NEAR(s.CenterDeflection, -1000 * 256 / (64 * D), 1e-12);
-    EXPECT_NEAR(s.CenterStress, 31200, 1e-6);           // 6*1000*16*1.3/(16*0.25)
-    EXPECT_NEAR(s.OuterEdgeRadialStress, 48000, 1e-6);  // 0.75*1000*16/0.25
-    EXPECT_EQ(s.OuterEdgeSlope, 0.0);
+// The solid circular plate under uniform pressure q, simply supported or clamped at its free
+// radius a (Timoshenko and Woinowsky-Krieger, symmetrical bending): deflection w, its slope (taken
+// numerically), moments and bending stresses at the centre, mid-radius and edge.
+TEST(CircularPlate, MatchesThePlateSolutionAcrossTheRadius) {
+    const double q = 1000, a = 4, t = 0.5, E = 30e6, nu = 0.3,
+                 D = E * t * t * t / (12 * (1 - nu * nu));
+    for (const int16_t restraint : {0, 1}) {  // simply supported, fixed
+        const bool fixed = restraint == 1;
+        const auto w = [&](double r) {
+            const double second = fixed ? a * a - r * r : (5 + nu) / (1 + nu) * a * a - r * r;
+            return -q * (a * a - r * r) * second / (64 * D);
+        };
+        const auto Mr = [&](double r) {
+            return q / 16 * ((fixed ? 1 + nu : 3 + nu) * a * a - (3 + nu) * r * r);
+        };
+        const auto Mt = [&](double r) {
+            return q / 16 * ((fixed ? 1 + nu : 3 + nu) * a * a - (1 + 3 * nu) * r * r);
+        };
+        const auto slope = [&](double r) { return (w(r + 1e-4) - w(r - 1e-4)) / 2e-4; };
+        const double M = q * a * a, h = 1e-4, turn = q * a * a * a / D;
+        for (const double r : {0.0, a / 2, a - h}) {
+            AnalysisState s = EngineState(kCircularPlateComponent, 4.5, a, t, E, nu);
+            s.EdgeRestraint = restraint;
+            ComputeStresses(s, q, r, 0, 0, 2, 0);
+            const std::string at = " at r = " + std::to_string(r) + (fixed ? " fixed" : "");
+            EXPECT_NEAR(s.PlateDeflectionAtR, w(r), 1e-12 * -w(0)) << at;
+            EXPECT_NEAR(s.PlateSlopeAtR, slope(r), 1e-6 * turn) << at;
+            EXPECT_NEAR(s.RadialMomentAtR, Mr(r), 1e-12 * M) << at;
+            EXPECT_NEAR(s.TangentialMomentAtR, Mt(r), 1e-12 * M) << at;
+            EXPECT_NEAR(s.PlateRadialStressAtR, std::fabs(6 * Mr(r) / (t * t)), 1e-9 * M) << at;
+            EXPECT_NEAR(s.PlateTangentialStressAtR, std::fabs(6 * Mt(r) / (t * t)), 1e-9 * M) << at;
+            EXPECT_NEAR(s.CenterDeflection, w(0), 1e-12 * -w(0));
+            EXPECT_NEAR(s.CenterStress, 6 * Mr(0) / (t * t), 1e-9 * M);
+            EXPECT_NEAR(s.OuterEdgeRadialStress, std::fabs(6 * Mr(a) / (t * t)), 1e-9 * M);
+            EXPECT_NEAR(s.OuterEdgeSlope, fixed ? 0 : slope(a), 1e-6 * turn);
+        }
+    }
 }
 
 // ---- The engine's entry ----
