@@ -157,6 +157,7 @@ TEST(Interaction, AdvisedWithinAFactorOfTwoOnly) {
     EXPECT_NEAR(inside.collapseEstimate, 1000.0 * 1990 / 2990, 1e-9);
     EXPECT_TRUE(AdviseInteraction(Searched(kHemiEndcapComponent, 2010, 1010)).interaction);
     EXPECT_FALSE(AdviseInteraction(Searched(kSphereComponent, 1000, 2010)).interaction);
+    EXPECT_TRUE(AdviseInteraction(Searched(kSphereComponent, 1000, 2000)).interaction);  // just
     AnalysisState internal = Searched(kSphereComponent, 1000, 1500);
     internal.PressureDirection = kInternalPressure;
     EXPECT_FALSE(AdviseInteraction(internal).interaction);
@@ -191,6 +192,13 @@ TEST(Depth, PressureAtDepthFollowsTheSeaWaterLaw) {
 
 // Where the thin-wall yield governs, t / (ID/2 + t/2) = k with k = S p sqrt(3)/2 / Y; where
 // buckling governs, the wall at which the lowest-lobe buckling pressure is B p.
+TEST(RateDesign, NothingToRateSaysSo) {
+    ScriptedMessages messages;
+    const DesignRecord none = testing::TitledMetal();
+    EXPECT_EQ(RateDesign(none, DefaultResultsRequest(none), {1, 1}, messages).error,
+              "The design has no body or endcap that can be rated.");
+}
+
 // Sizing the length of the tube whose wall the buckling row below found gives back its 200 in;
 // the length as entered follows in its own unit, whichever of the length list it is.
 TEST(LengthSizing, GivesBackTheLengthTheWallWasSizedFor) {
