@@ -133,7 +133,7 @@ TEST(ResultsTableRows, AnnularTableIsEvaluatedAtTheGoverningRadiusNotItsRoundedT
 }
 
 // A seat too narrow for the plate governs, at the hole, where the free hole edge carries no
-// radial moment: the table is evaluated there. The state holds the radii of the typed diameters.
+// radial moment: the table is evaluated there.
 TEST(ResultsTableRows, AnnularTableIsEvaluatedWhereTheGoverningModeFails) {
     DesignRecord design = AnnularMetal();  // simply supported outside, hole edge free
     design.EndcapDim[1] = 6.01;
@@ -143,10 +143,32 @@ TEST(ResultsTableRows, AnnularTableIsEvaluatedWhereTheGoverningModeFails) {
     ASSERT_TRUE(view.Ok()) << view.error->text;
     ASSERT_EQ(s.PlateFailureMode, 5);
     for (int row = 2; row < view.rowCount; ++row) EXPECT_EQ(view.Cell(row, 2), Fmt(0)) << row;
-    EXPECT_EQ(
-        std::vector<double>({s.OuterRadius, s.PlateOuterRadius, s.WallThickness, s.InnerRadius,
-                             s.LineLoadRadius, s.UniformLoadInnerRadius, s.LineLoadOuterRadius}),
-        std::vector<double>({3, 3.005, 0.5, 0.5, 2, 0.5, 2.5}));
+}
+
+// The state holds the radii of the typed diameters, the wall and the length or height, whatever
+// the component; the circular plate's full radius is the inner one, the annular plate's the hole.
+TEST(LoadAnalysisState, RadiiOfTheTypedDiameters) {
+    DesignRecord tube = TitledMetal(), sphere = TitledMetal();
+    tube.BodyType = kTubeBody;
+    tube.BodyDim = {4, 5, 0.5, 20, 0};
+    sphere.BodyType = kSphereBody;
+    sphere.BodyDim = {9, 10, 0.5, 0, 0};
+    using Values = std::vector<double>;  // inner, outer, wall, length, height, plate, line loads
+    const std::pair<DesignRecord, Values> rows[] = {
+        {tube, {2, 2.5, 0.5, 20, 0, 0, 0, 0, 0}},
+        {sphere, {4.5, 5, 0.5, 0, 0, 0, 0, 0, 0}},
+        {testing::MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3}), {2, 2.5, 0.25, 0, 3, 0, 0, 0, 0}},
+        {testing::MetalEndcap(kHemisphericalEndcap, {4, 5, 0.25}),
+         {2, 2.5, 0.25, 0, 0, 0, 0, 0, 0}},
+        {testing::MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5}), {3.5, 3, 0.5, 0, 0, 0, 0, 0, 0}},
+        {AnnularMetal(), {0.5, 3, 0.5, 0, 0, 3.5, 2, 0.5, 2.5}}};
+    for (const auto& [design, expected] : rows) {
+        const AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+        EXPECT_EQ(Values({s.InnerRadius, s.OuterRadius, s.WallThickness, s.BodyLength, s.ConeHeight,
+                          s.PlateOuterRadius, s.LineLoadRadius, s.UniformLoadInnerRadius,
+                          s.LineLoadOuterRadius}),
+                  expected);
+    }
 }
 
 struct EvalCase {
