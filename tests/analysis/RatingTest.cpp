@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -215,6 +216,22 @@ TEST(LengthSizing, GivesBackTheLengthTheWallWasSizedFor) {
         d.BodyDimUnit[3] = unit;
         EXPECT_NEAR(WithDimension(d, length, 100).BodyDimEntered[3], 2540 / millimetres[unit],
                     1e-12);
+    }
+}
+
+// Whichever of I.D., O.D. and wall is set, the others follow so that O.D. = I.D. + 2 walls.
+TEST(WithDimension, DiametersAndWallStayConsistent) {
+    const DesignRecord d = AluminiumTube(200);  // I.D. 10, O.D. 11, wall 0.5
+    const std::pair<DimensionChoice, std::array<double, 3>> rows[] = {
+        {{SizedDimension::Wall, false}, {10, 11.5, 0.75}},
+        {{SizedDimension::Wall, true}, {9.5, 11, 0.75}},
+        {{SizedDimension::OuterDiameter, false}, {10, 12, 1}},
+        {{SizedDimension::InnerDiameter, false}, {9, 11, 1}}};
+    for (const auto& [choice, expected] : rows) {
+        const double value = expected[static_cast<size_t>(DimensionField(choice))];
+        const DesignRecord sized = WithDimension(d, choice, value);
+        EXPECT_EQ((std::array<double, 3>{sized.BodyDim[0], sized.BodyDim[1], sized.BodyDim[2]}),
+                  expected);
     }
 }
 
