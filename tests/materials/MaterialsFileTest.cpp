@@ -113,6 +113,15 @@ TEST_P(MaterialsFileRoundTrip, EveryFieldComesBack) {
     EXPECT_EQ(read.InUse, kMaterialInUse);
 }
 
+TEST_F(MaterialsFileTest, FindMaterialGivesTheSlotOrMinusOne) {
+    ASSERT_TRUE(AddMaterial(path, kLayoutRecord));
+    EXPECT_EQ(FindMaterial(path, kLayoutRecord.Name), 1);
+    EXPECT_EQ(FindMaterial(path, "Unobtainium"), -1);
+    MaterialsFileStatus status;
+    EXPECT_EQ(FindMaterial(path + ".missing", kLayoutRecord.Name, &status), -1);
+    EXPECT_FALSE(status.Ok());
+}
+
 // A disk that fills while a record or the whole file is written: the file stays as it was, the
 // user is told and no file is left open.
 TEST_F(MaterialsFileTest, FullDiskLeavesTheFileAndSaysWhy) {
