@@ -146,6 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
         WrapCase{"SeventyWithoutBlanks", k60 + "abcdefghij", {k60, "abcdefghij"}},
         // Exactly 60 characters: the line is full, an empty line follows.
         WrapCase{"ExactlySixty", k60, {k60, ""}},
+        WrapCase{"FiftyNine", k60.substr(1), {k60.substr(1)}},
         // A blank as the 52nd character ends the line there, the blank kept at its end.
         WrapCase{"BlankAt52", std::string(51, 'x') + " tail", {std::string(51, 'x') + " ", "tail"}},
         // A blank as the 50th character already breaks; one as the 49th does not.
