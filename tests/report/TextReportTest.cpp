@@ -155,6 +155,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {std::string(48, 'x') + " " + std::string(11, 'y'), std::string(9, 'y')}},
         WrapCase{"CarriageReturnLineFeed", "one\r\ntwo", {"one", "two"}},
         WrapCase{"LineFeedOnly", "one\ntwo", {"one", "two"}},
+        WrapCase{"LeadingBreaks", "\r\nx\ny", {"", "x", "y"}},
+        // Sixty characters after either break fill a whole line.
+        WrapCase{"SixtyAfterCarriageReturn", "a\r" + k60, {"a", k60, ""}},
+        WrapCase{"SixtyAfterLineFeed", "a\n" + k60, {"a", k60, ""}},
         // A line break restarts the count.
         WrapCase{"BreakRestartsCount",
                  std::string(40, 'a') + "\r\n" + std::string(40, 'b') + " c",
