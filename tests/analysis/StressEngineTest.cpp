@@ -315,6 +315,7 @@ struct NotFiniteCase {
     double innerRadius, outerRadius, thickness;
     int16_t restraint;
     bool expectNotFinite, expectUnknownRestraint;
+    double length = 10;
 };
 
 class NotFiniteTest : public ::testing::TestWithParam<NotFiniteCase> {};
@@ -323,6 +324,7 @@ TEST_P(NotFiniteTest, FlagsDivisionByZeroAndClearsOnASoundCall) {
     const NotFiniteCase c = GetParam();
     AnalysisState s = Shell(c.code, c.innerRadius, c.outerRadius, c.thickness);
     s.EdgeRestraint = c.restraint;
+    s.BodyLength = c.length;
     ComputeStresses(s, 1000, c.innerRadius > 0 ? c.innerRadius : 1, 0.5, 10, 2, 0);
     EXPECT_EQ(s.ResultNotFinite, c.expectNotFinite);
     EXPECT_EQ(s.UnknownEdgeRestraint, c.expectUnknownRestraint);
@@ -340,6 +342,7 @@ INSTANTIATE_TEST_SUITE_P(
     Flags, NotFiniteTest,
     ::testing::Values(
         NF{"TubeNoWall", kTubeComponent, 2, 2, 0, 0, true, false},
+        NF{"TubeNoLengthBucklingOnly", kTubeComponent, 2, 3, 1, 0, true, false, 0},
         NF{"ConeNoWall", kConeComponent, 2, 2, 0, 0, true, false},
         NF{"CircularPlateNoThickness", kCircularPlateComponent, 5, 4, 0, 0, true, false},
         NF{"CircularPlateNoRestraint", kCircularPlateComponent, 5, 4, 0.5, -1, true, true},
