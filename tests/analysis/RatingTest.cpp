@@ -82,6 +82,13 @@ TEST(RateDesign, FactorsOfOneGiveTheGoverningFailurePressureExactly) {
     const HousingRating rating = Rate(tube, {1, 1});
     ASSERT_EQ(rating.parts.size(), 1U);
     EXPECT_EQ(rating.Governing().rating.ratedPressure, view.failurePressure);
+    // An annular plate's modes as well: a seat too narrow for the plate governs.
+    DesignRecord plate = testing::AnnularMetal();
+    plate.EndcapDim[1] = 6.01;
+    const ResultsView plateView = BuildResultsTable(plate, DefaultResultsRequest(plate), messages);
+    const HousingRating plateRating = Rate(plate, {1, 1});
+    EXPECT_EQ(plateRating.Governing().rating.ratedPressure, plateView.failurePressure);
+    EXPECT_EQ(plateRating.Governing().rating.governingMode, "Seat failure");
 }
 
 struct DesignRow {
