@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "analysis/FailureSearch.h"
@@ -212,6 +213,25 @@ TEST(DefaultResultsRequest, QuotesTheStrengthsOfEachClass) {
                          r.primaryStrengthValue, r.secondaryStrengthValue}),
                   (Texts{row[1], row[2], row[3], "35000.5", row[3].empty() ? "" : "7"}));
     }
+}
+
+// The lobe count shown is the one of the lowest buckling pressure, found here by trying every
+// count: a short tube buckles in more than two lobes.
+TEST(FailureSearch, LobeCountShownIsTheWeakest) {
+    const DesignRecord tube = ExternalBody(kTubeBody, {10, 10.5, 0.25, 5, 0});
+    ScriptedMessages messages;
+    AnalysisState s;
+    const ResultsView view = BuildResultsTable(tube, DefaultResultsRequest(tube), messages, s);
+    int weakest = 2;
+    double lowest = 1e300;
+    for (int16_t n = 2; n <= 60; ++n) {
+        AnalysisState trial = s;
+        ComputeStresses(trial, 100, trial.InnerRadius, 0, 0, n, 0);
+        if (trial.BucklingPressure < lowest)
+            std::tie(lowest, weakest) = std::pair(trial.BucklingPressure, n);
+    }
+    EXPECT_GT(weakest, 2);
+    EXPECT_EQ(view.lobeCount, weakest);
 }
 
 }  // namespace
