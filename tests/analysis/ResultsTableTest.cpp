@@ -234,5 +234,14 @@ TEST(FailureSearch, LobeCountShownIsTheWeakest) {
     EXPECT_EQ(view.lobeCount, weakest);
 }
 
+// Twenty rows evenly spaced from the start of the range to its end, 100 to 2000 psi, for a tube
+// that fails beyond them.
+TEST(ResultsTableRows, TwentyEvenRowsAcrossTheRange) {
+    const ResultsView view = RunAtRange(ExternalBody(kTubeBody, {4, 6, 1, 10, 0}), 3);
+    ASSERT_TRUE(view.Ok());
+    ASSERT_EQ(view.rowPressures.size(), 20U);
+    for (size_t k = 0; k < 20; ++k) EXPECT_DOUBLE_EQ(view.rowPressures[k], 100.0 * (k + 1)) << k;
+}
+
 }  // namespace
 }  // namespace tidewell
