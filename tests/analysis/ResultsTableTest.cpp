@@ -93,6 +93,14 @@ TEST(ResultsTableHandValues, ThickSphereUnderExternalPressure) {
     EXPECT_EQ(view.weightInWater, Fmt(air - 2 * b3 * (2.0 / 3) * kPiValue * 0.03704));
 }
 
+// A cone weighs the solid cone on its outer base less the bore, the similar cone on the inner one.
+TEST(ResultsTableHandValues, ConeWeighsItsWall) {
+    const ResultsView view = RunAtRange(MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3}), 3);
+    ASSERT_TRUE(view.Ok());
+    const double a = 2, b = 2.5, h = 3, wall = kPiValue * (b * b * h - a * a * (a * h / b)) / 3;
+    EXPECT_EQ(view.weightInAir, Fmt(wall * 0.098));
+}
+
 TEST(ResultsTableHandValues, SimplySupportedCircularPlateAtItsCentre) {
     DesignRecord plate = MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5, 0, 0, 0, 0, 0});
     plate.PressureSource = 1;
