@@ -219,6 +219,11 @@ TEST(LengthSizing, GivesBackTheLengthTheWallWasSizedFor) {
         SizeDimension(d, DefaultResultsRequest(d), length, {1.5, 3}, 300, messages);
     ASSERT_TRUE(result.found) << result.problem;
     EXPECT_NEAR(result.value, 200, 1e-5);
+    d.YoungsModulus = 0;  // a run that has to stop stops the sizing, saying why
+    const SizingResult stopped =
+        SizeDimension(d, DefaultResultsRequest(d), length, {1.5, 3}, 300, messages);
+    EXPECT_EQ(stopped.refusal, SizingResult::Refusal::AnalysisStopped);
+    EXPECT_NE(stopped.problem, "");
     for (int unit = 0; unit < 5; ++unit) {
         d.BodyDimUnit[3] = unit;
         EXPECT_NEAR(WithDimension(d, length, 100).BodyDimEntered[3], 2540 / millimetres[unit],

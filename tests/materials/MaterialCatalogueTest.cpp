@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <string>
 #include <vector>
@@ -189,6 +190,19 @@ TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
     EXPECT_EQ(catalogue->TakeRequests().focus, List::CategoryList);
     catalogue->AddClicked();
     EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
+}
+
+// A typed name that differs from an entry only in case chooses it, the list's first one too.
+TEST_F(CatalogueSession, TypedNameInOtherCaseIsTheEntry) {
+    OpenOnHy80();
+    const std::string first = catalogue->List(List::MaterialList).entries.at(0);
+    std::string typed = first;
+    for (char& c : typed) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    catalogue->TypeListText(List::MaterialList, typed);
+    catalogue->LeaveList(List::MaterialList);
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(catalogue->List(List::MaterialList).selected, 0);
+    EXPECT_EQ(design.MaterialName, first);
 }
 
 TEST_F(CatalogueSession, TypedMaterialNotInTheListIsRefused) {
