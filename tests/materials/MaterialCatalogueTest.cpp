@@ -199,6 +199,7 @@ TEST_F(CatalogueSession, TypedNameInOtherCaseIsTheEntry) {
     std::string typed = first;
     for (char& c : typed) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     catalogue->TypeListText(List::MaterialList, typed);
+    EXPECT_EQ(catalogue->List(List::MaterialList).selected, -1);  // typing leaves no selection
     catalogue->LeaveList(List::MaterialList);
     EXPECT_TRUE(messages.Empty());
     EXPECT_EQ(catalogue->List(List::MaterialList).selected, 0);
