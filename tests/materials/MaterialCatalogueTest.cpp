@@ -204,6 +204,7 @@ TEST_F(CatalogueSession, TypedNameInOtherCaseIsTheEntry) {
     EXPECT_TRUE(messages.Empty());
     EXPECT_EQ(catalogue->List(List::MaterialList).selected, 0);
     EXPECT_EQ(design.MaterialName, first);
+    EXPECT_EQ(catalogue->FieldText(Field::MatComment), first + " comment");
 }
 
 TEST_F(CatalogueSession, TypedMaterialNotInTheListIsRefused) {
