@@ -113,6 +113,21 @@ TEST_P(MaterialsFileRoundTrip, EveryFieldComesBack) {
     EXPECT_EQ(read.InUse, kMaterialInUse);
 }
 
+// A missing file opens as an empty one; a closed handle holds nothing.
+TEST_F(MaterialsFileTest, MissingFileOpensEmptyAndClosedHoldsNothing) {
+    MaterialsFileStatus status;
+    MaterialsFileHandle handle = OpenMaterialsFile(path, status);
+    EXPECT_TRUE(status.Ok());
+    EXPECT_TRUE(handle.IsOpen());
+    EXPECT_EQ(handle.SlotCount(), 0);
+    ASSERT_TRUE(AddMaterial(path, kLayoutRecord));
+    handle = OpenMaterialsFile(path, status);
+    EXPECT_EQ(handle.SlotCount(), 1);
+    CloseMaterialsFile(handle);
+    EXPECT_FALSE(handle.IsOpen());
+    EXPECT_EQ(handle.SlotCount(), 0);
+}
+
 // The slot of a name, or -1 when no record has it or the file cannot be read (a folder).
 TEST_F(MaterialsFileTest, FindMaterialGivesTheSlotOrMinusOne) {
     ASSERT_TRUE(AddMaterial(path, kLayoutRecord));

@@ -279,6 +279,11 @@ TEST(ProjectWriter, ReportsAMissingFolder) {
     ScriptedMessages messages;
     EXPECT_FALSE(WriteProject(design, folder.File("no-such-folder/x.prj"), messages));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
+    // A folder where the file should go is refused too, and stays a folder.
+    ScriptedMessages refused;
+    EXPECT_FALSE(WriteProject(design, folder.path().string(), refused));
+    EXPECT_EQ(refused.shown.size(), 1U);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
 }
 
 // ---- Round trips ----
