@@ -102,6 +102,18 @@ TEST(ReadProject, UnitLinesQuotedOrNot) {
 }
 
 // A file that cannot be read leaves no path behind to be saved to.
+// A tube project opens with its body editor and no endcap editor, unchanged.
+TEST(OpenProject, ATubeOpensItsBodyEditor) {
+    ScriptedMessages messages;
+    const ProjectOpenedAfresh opened =
+        OpenProjectAfresh(std::string(TIDEWELL_SOURCE_DIR) + "/data/examples/TitaniumTube6000m.prj",
+                          "", "", messages);
+    EXPECT_TRUE(opened.result.opened);
+    EXPECT_TRUE(opened.result.openBodyEditor);
+    EXPECT_FALSE(opened.result.openEndcapEditor);
+    EXPECT_EQ(opened.design.ProjectChanged, kFalse);
+}
+
 TEST(OpenProject, RefusedFileLeavesNoPath) {
     ScratchFolder folder;
     WriteBytes(folder.path() / "cut.prj", "Tidewell Ver. 4.6\r\n");
@@ -339,6 +351,9 @@ TEST(ProjectRoundTrip, SphereWithNegativeZeroTinyAndHugeValues) {
     design.PressureRange = -3;
     design.HomeFormLeft = -2147483647;
     design.HomeFormTop = 2147483647;
+    // The editors' places, none of them the new project's.
+    std::tie(design.BodyFormLeft, design.BodyFormTop, design.BodyFormHeight, design.EndcapFormLeft,
+             design.EndcapFormTop, design.EndcapFormHeight) = std::tuple(11, 12, 13, 14, 15, 16);
     design.EdgeRestraint = -7;
     design.UniformLoadOn = 32767;
     design.LoadOption = -1;
