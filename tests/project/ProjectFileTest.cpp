@@ -285,6 +285,17 @@ TEST(ProjectWriter, ReplacesAnExistingFileCompletely) {
     EXPECT_EQ(ReadBytes(path), CrLfText(lines));
 }
 
+// A line break of any kind in a text becomes one blank: the file keeps a line per field.
+TEST(ProjectWriter, LineBreaksInATextBecomeBlanks) {
+    DesignRecord design = SampleTubeDesign();
+    design.ProjectDescription = "one\r\ntwo\nthree\rfour";
+    ScratchFolder folder;
+    ScriptedMessages messages;
+    ASSERT_TRUE(WriteProject(design, folder.File("t.prj"), messages));
+    const Opened opened(ReadBytes(folder.path() / "t.prj"));
+    EXPECT_EQ(opened.design.ProjectDescription, "one two three four");
+}
+
 TEST(ProjectWriter, ReportsAMissingFolder) {
     ScratchFolder folder;
     DesignRecord design = SampleTubeDesign();
