@@ -247,6 +247,7 @@ TEST(FailureSearch, LobeCountShownIsTheWeakest) {
 TEST(ResultsTableRows, TwentyEvenRowsAcrossTheRange) {
     const ResultsView view = RunAtRange(ExternalBody(kTubeBody, {4, 6, 1, 10, 0}), 3);
     ASSERT_TRUE(view.Ok());
+    EXPECT_EQ(view.wallTheory, "Thick Wall");  // mean radius 2.5 walls: not above 10
     ASSERT_EQ(view.rowPressures.size(), 20U);
     for (size_t k = 0; k < 20; ++k) EXPECT_DOUBLE_EQ(view.rowPressures[k], 100.0 * (k + 1)) << k;
 }
