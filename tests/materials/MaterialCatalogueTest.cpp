@@ -107,6 +107,16 @@ TEST_F(CatalogueSession, EveryLoadLeavesTheNextFree) {
     EXPECT_EQ(design.YieldStrength, 80000);
 }
 
+// A loaded material shows its stored units: Borosilicate keeps MPa, GPa and gr/cu cm.
+TEST_F(CatalogueSession, LoadedMaterialShowsItsUnits) {
+    catalogue->LoadMaterial("Borosilicate", kLoadIntoDesign);
+    using U = MaterialUnitList;
+    EXPECT_EQ(std::vector<int>({catalogue->UnitSelection(U::YsUnitsList),
+                                catalogue->UnitSelection(U::EUnitsList),
+                                catalogue->UnitSelection(U::DensityUnitsList)}),
+              std::vector<int>({5, 6, 3}));
+}
+
 struct NoSubCategoryCase {
     const char* label;
     MessageAnswer answer;
