@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "analysis/DesignOperations.h"
 #include "analysis/ProgramVersion.h"
 
@@ -42,6 +44,15 @@ TEST(SelectBody, BodyOrEndcapNeverBoth) {
             }
         }
     }
+}
+
+// A new project closes every window that showed the old one.
+TEST(NewProject, ClosesEveryWindowOfTheOldProject) {
+    DesignRecord design;
+    const DesignUiActions a = NewProject(design);
+    EXPECT_EQ(std::vector<bool>({a.closeResults, a.closePipeSizeTable, a.closeBodyEditor,
+                                 a.closeEndcapEditor, a.closeMaterials}),
+              std::vector<bool>(5, true));
 }
 
 TEST(ClearDesign, GivesTheClearedState) {

@@ -268,6 +268,7 @@ TEST_P(WallSizing, ReachesTheHandWorkedWall) {
         EXPECT_FALSE(result.found);
         EXPECT_EQ(result.refusal, SizingResult::Refusal::NoneReaches);
         EXPECT_LT(result.bestRatedPressure, row.targetPressure);
+        EXPECT_EQ(result.bestValue, result.scanned.strongest);  // a thicker wall rates higher
         return;
     }
     ASSERT_TRUE(result.found);
