@@ -102,6 +102,7 @@ TEST_F(CatalogueSession, EveryLoadLeavesTheNextFree) {
     for (const std::string name : {"", "Unobtainium", "Acrylic", "", "HY-80"}) {
         catalogue->LoadMaterial(name, kLoadIntoDesign);
         EXPECT_FALSE(catalogue->LoadGuard()) << name;
+        EXPECT_EQ(catalogue->LoadedMaterial().name, design.MaterialName) << name;
     }
     EXPECT_EQ(design.MaterialClass, "Metals");
     EXPECT_EQ(design.YieldStrength, 80000);

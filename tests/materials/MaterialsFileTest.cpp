@@ -136,6 +136,8 @@ TEST_F(MaterialsFileTest, FindMaterialGivesTheSlotOrMinusOne) {
     MaterialsFileStatus status;
     EXPECT_EQ(FindMaterial(folder.path().string(), kLayoutRecord.Name, &status), -1);
     EXPECT_FALSE(status.Ok());
+    EXPECT_EQ(FindMaterial(path, kLayoutRecord.Name, &status), 1);
+    EXPECT_TRUE(status.Ok());  // an earlier error does not stay
 }
 
 // A disk that fills while a record or the whole file is written: the file stays as it was, the
