@@ -118,6 +118,18 @@ TEST_F(CatalogueSession, LoadedMaterialShowsItsUnits) {
               std::vector<int>({5, 6, 3}));
 }
 
+// The names of a category and sub-category, either of them "All", in file order.
+TEST_F(CatalogueSession, ListsTheNamesOfACategory) {
+    EXPECT_EQ(ListMaterialNames(path, kAllNames, kAllNames).size(), 7U);
+    EXPECT_EQ(ListMaterialNames(path, kAllNames, "Steel"), (NameList{"HY-80", "Odd Units"}));
+    EXPECT_EQ(ListMaterialNames(path, "Metals", kAllNames),
+              (NameList{"HY-80", "6061-T6", "Odd Units"}));
+    EXPECT_EQ(ListMaterialNames(path, "metals", "ALUMINUM"), NameList{"6061-T6"});
+    MaterialsFileStatus status{"an earlier error"};
+    EXPECT_EQ(ListMaterialNames(path, "Woods", kAllNames, &status), NameList{"Oak"});
+    EXPECT_TRUE(status.Ok());
+}
+
 struct NoSubCategoryCase {
     const char* label;
     MessageAnswer answer;

@@ -106,6 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"ThickTrue", "FORCETHICKEQ'S", "TRUE", &DesignRecord::ForceThickWall, 1},
         KeyRow{"WorkingTrue", "USEWORKINGSTRENGTH", "TRUE", &DesignRecord::UseWorkingStrength, 1},
         KeyRow{"DigitsSeven", "SIGNIFICANTDIGITS", " 7", &DesignRecord::SignificantDigits, 7},
+        KeyRow{"DigitsTwelve", "SIGNIFICANTDIGITS", "12", &DesignRecord::SignificantDigits, 12},
         KeyRow{"DigitsNegative", "SIGNIFICANTDIGITS", "-3", &DesignRecord::SignificantDigits, 5},
         KeyRow{"DigitsHuge", "SIGNIFICANTDIGITS", "1E+9", &DesignRecord::SignificantDigits, 5},
         KeyRow{"FormatZeroBecomesTwo", "NUMERICFORMAT", " 0", &DesignRecord::NumericFormat, 2},
