@@ -76,6 +76,16 @@ TEST(ReportLines, EveryGeometryFieldWithItsOwnUnit) {
     }
 }
 
+// The stored version printed with one or two decimals when it reads as a number from 0 up,
+// otherwise as it is stored.
+TEST(ReportLines, PrintedVersion) {
+    EXPECT_EQ(PrintedVersionText("4.6"), " 4.6");
+    EXPECT_EQ(PrintedVersionText("4.25"), " 4.25");
+    EXPECT_EQ(PrintedVersionText("0"), " 0.0");
+    EXPECT_EQ(PrintedVersionText("-1"), " -1");
+    EXPECT_EQ(PrintedVersionText("4.6b"), " 4.6b");
+}
+
 struct TableCase {
     const char* name;
     Grid grid;
