@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "analysis/FailureSearch.h"
@@ -235,8 +234,10 @@ TEST(FailureSearch, LobeCountShownIsTheWeakest) {
     for (int16_t n = 2; n <= 60; ++n) {
         AnalysisState trial = s;
         ComputeStresses(trial, 100, trial.InnerRadius, 0, 0, n, 0);
-        if (trial.BucklingPressure < lowest)
-            std::tie(lowest, weakest) = std::pair(trial.BucklingPressure, n);
+        if (trial.BucklingPressure < lowest) {
+            lowest = trial.BucklingPressure;
+            weakest = n;
+        }
     }
     EXPECT_GT(weakest, 2);
     EXPECT_EQ(view.lobeCount, weakest);
