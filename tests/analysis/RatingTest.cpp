@@ -165,7 +165,8 @@ TEST(Interaction, AdvisedWithinAFactorOfTwoOnly) {
     EXPECT_NEAR(inside.collapseEstimate, 1000.0 * 1990 / 2990, 1e-9);
     EXPECT_TRUE(AdviseInteraction(Searched(kHemiEndcapComponent, 2010, 1010)).interaction);
     EXPECT_FALSE(AdviseInteraction(Searched(kSphereComponent, 1000, 2010)).interaction);
-    EXPECT_TRUE(AdviseInteraction(Searched(kSphereComponent, 1000, 2000)).interaction);  // just
+    EXPECT_TRUE(
+        AdviseInteraction(Searched(kSphereComponent, 1000, 2000)).interaction);  // exactly two
     AnalysisState internal = Searched(kSphereComponent, 1000, 1500);
     internal.PressureDirection = kInternalPressure;
     EXPECT_FALSE(AdviseInteraction(internal).interaction);
@@ -198,8 +199,6 @@ TEST(Depth, PressureAtDepthFollowsTheSeaWaterLaw) {
     EXPECT_EQ(PressureAtDepth(0, "m (sea)", messages), 0.0);
 }
 
-// Where the thin-wall yield governs, t / (ID/2 + t/2) = k with k = S p sqrt(3)/2 / Y; where
-// buckling governs, the wall at which the lowest-lobe buckling pressure is B p.
 TEST(RateDesign, NothingToRateSaysSo) {
     ScriptedMessages messages;
     const DesignRecord none = testing::TitledMetal();
@@ -247,6 +246,8 @@ TEST(WithDimension, DiametersAndWallStayConsistent) {
     }
 }
 
+// Where the thin-wall yield governs, t / (ID/2 + t/2) = k with k = S p sqrt(3)/2 / Y; where
+// buckling governs, the wall at which the lowest-lobe buckling pressure is B p.
 struct SizingRow {
     const char* name;
     double length;          // in
