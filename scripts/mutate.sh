@@ -9,8 +9,11 @@
 # change to the tests are comparable. The working tree is never touched: the tree is copied to a
 # scratch folder at start, mutants are made in the copy, and the copy is removed on exit.
 #
-# Usage: scripts/mutate.sh [-n COUNT] [-s SEED] [-o RESULTS] [-i IDS_FILE] [-r REV] [-j JOBS]
-#   -n  number of mutants (default 220)          -s  seed (default 11)
+# Usage: scripts/mutate.sh [--ui] [-n COUNT] [-s SEED] [-o RESULTS] [-i IDS_FILE] [-r REV] [-j JOBS]
+#   -n  number of mutants (default 220)
+#   -s  seed (default: a fresh one, printed, so that a run can be repeated)
+#   --ui  also build the windows and run their tests offscreen after the core tests: a mutant of
+#       the core that only a window test catches counts as killed
 #   -o  results file (default mutants.txt)       -i  run only the mutant ids listed in this file
 #   -r  mutate the tree of this git revision instead of the working tree
 #   -j  build jobs (default 2)                   -l  only list the mutants (JSON lines)
@@ -22,7 +25,14 @@ cd "$(dirname "$0")/.."
 repo=$(pwd)
 
 count=220
-seed=11
+# A fresh seed each run: a suite judged again and again on one fixed sample fits that sample.
+seed=$(od -An -N3 -tu4 /dev/urandom | tr -d ' ')
+ui=0
+args=()
+for arg in "$@"; do
+  if [ "$arg" = --ui ]; then ui=1; else args+=("$arg"); fi
+done
+set -- "${args[@]+"${args[@]}"}"
 results=mutants.txt
 only=""
 jobs=2
@@ -41,8 +51,18 @@ while getopts "n:s:o:i:r:j:l" opt; do
   esac
 done
 case $results in /*) ;; *) results="$repo/$results" ;; esac
+echo "seed $seed" >&2
 
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/tidewell-mutate.XXXXXX")
+# The scratch folder is the first free one of a few fixed names: the test programs have the
+# source path compiled in, so a run in the same place as an earlier one finds them in ccache.
+scratch=""
+for slot in 1 2 3 4 5 6 7 8 9; do
+  if mkdir "${TMPDIR:-/tmp}/tidewell-mutate.$slot" 2>/dev/null; then
+    scratch="${TMPDIR:-/tmp}/tidewell-mutate.$slot"
+    break
+  fi
+done
+[ -n "$scratch" ] || scratch=$(mktemp -d "${TMPDIR:-/tmp}/tidewell-mutate.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 trap 'exit 130' INT TERM
 src=$scratch/src
@@ -167,9 +187,11 @@ if command -v ccache >/dev/null 2>&1; then
 fi
 # Release at -O1: compiling is most of a mutant's cost, and the optimisation level does not change
 # what the tests catch.
+ui_option=OFF
+[ "$ui" -eq 1 ] && ui_option=ON
 cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG" \
-  -DTIDEWELL_BUILD_UI=OFF -DTIDEWELL_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
-echo "Building the unmutated core and its tests..."
+  -DTIDEWELL_BUILD_UI=$ui_option -DTIDEWELL_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+echo "Building the unmutated program and its tests..."
 cmake --build "$build" -j"$jobs" >"$scratch/build.log" 2>&1 || {
   tail -30 "$scratch/build.log"
   echo "The unmutated tree does not build." >&2
@@ -183,13 +205,28 @@ programs=()
 for folder in "${chain[@]}"; do
   [ -x "$build/bin/${folder}_tests" ] && programs+=("${folder}_tests")
 done
+# The window tests come last and are built together: they are slower, and most mutants are
+# caught before them.
+window_tests=()
+if [ "$ui" -eq 1 ]; then
+  for p in "$build"/bin/ui_*Test; do window_tests+=("$(basename "$p")"); done
+fi
+export QT_QPA_PLATFORM=offscreen
+
+# Runs test program $1 with time limit $2 (0: none); the exit status is the program's.
+run_program() {
+  local dir=$build/tests
+  case $1 in ui_*) dir=$build/tests/ui ;; esac
+  (cd "$dir" && TMPDIR=$scratch/tmp timeout "${2:-0}" "$build/bin/$1" \
+    $([ "${1#ui_}" = "$1" ] && echo --gtest_brief=1) >"$scratch/run.log" 2>&1)
+}
 
 # A program may run ten times as long as on the unmutated tree, plus ten seconds, before the
 # mutant counts as hanging.
 declare -A limit
-for p in "${programs[@]}"; do
+for p in "${programs[@]}" "${window_tests[@]+"${window_tests[@]}"}"; do
   start=$(date +%s%N)
-  if ! (cd "$build/tests" && TMPDIR=$scratch/tmp "$build/bin/$p" --gtest_brief=1 >"$scratch/run.log" 2>&1); then
+  if ! run_program "$p" 0; then
     cat "$scratch/run.log"
     echo "$p fails on the unmutated tree." >&2
     exit 1
@@ -209,23 +246,37 @@ run_mutant() {
       echo "did not compile"
       return
     fi
-    status=0
-    (cd "$build/tests" && TMPDIR=$scratch/tmp timeout "${limit[$p]}" "$build/bin/$p" \
-      --gtest_brief=1 >"$scratch/run.log" 2>&1) || status=$?
-    rm -rf "${scratch:?}/tmp" && mkdir -p "$scratch/tmp"
-    if [ "$status" -eq 124 ]; then
-      echo "timed out $p"
-      return
-    elif [ "$status" -ne 0 ]; then
-      echo "killed $p: $(sed -n 's/^\[  FAILED  \] \([^ ,]*\).*/\1/p' "$scratch/run.log" | sort -u | tr '\n' ' ')"
+    run_one "$p" && return
+  done
+  if [ ${#window_tests[@]} -gt 0 ]; then
+    if ! cmake --build "$build" --target "${window_tests[@]}" -j"$jobs" >"$scratch/build.log" 2>&1; then
+      echo "did not compile"
       return
     fi
-  done
+    for p in "${window_tests[@]}"; do
+      run_one "$p" && return
+    done
+  fi
   echo "survived"
 }
 
+# Runs one built program on the mutant; prints the outcome and succeeds when the mutant is caught.
+run_one() {
+  local status=0
+  run_program "$1" "${limit[$1]}" || status=$?
+  rm -rf "${scratch:?}/tmp" && mkdir -p "$scratch/tmp"
+  if [ "$status" -eq 124 ]; then
+    echo "timed out $1"
+  elif [ "$status" -ne 0 ]; then
+    echo "killed $1: $(sed -n -e 's/^\[  FAILED  \] \([^ ,]*\).*/\1/p' \
+      -e 's/^FAIL!  : \([^(]*\).*/\1/p' "$scratch/run.log" | sort -u | tr '\n' ' ')"
+  else
+    return 1
+  fi
+}
+
 {
-  echo "# seed $seed, $(wc -l <"$scratch/mutants.jsonl") mutants of the core sources"
+  echo "# seed $seed, $(wc -l <"$scratch/mutants.jsonl") mutants of the core sources$([ "$ui" -eq 1 ] && echo ", window tests too")"
 } >"$results"
 while IFS=$'\t' read -r -u 3 id file line op; do
   if [ -n "$only" ] && ! grep -qx "$id" "$only"; then continue; fi

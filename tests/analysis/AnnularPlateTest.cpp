@@ -225,5 +225,23 @@ INSTANTIATE_TEST_SUITE_P(Seats, AnnularPlateSeat,
                              return row.param.name;
                          });
 
+// Both loads at once are the sum of each load alone, the plate being linear: every summed value,
+// at the hole, inside and at the free edge.
+TEST(CombinedPlateLoads, AreTheSumOfEachLoadAlone) {
+    using S = AnalysisState;
+    for (const double r : {kB, 3.0, kA}) {
+        AnalysisState both = PlateState(3), line = PlateState(3), uniform = PlateState(3);
+        CombinedPlateLoads(both, 100, r, 3.5, 2, 40);
+        ComputeStresses(line, 100, r, 3.5, 40, 2, -1);
+        ComputeStresses(uniform, 100, r, 2, 0, 2, 0);
+        for (double S::*f :
+             {&S::PlateRadialStressAtR, &S::PlateTangentialStressAtR, &S::PlateDeflectionAtR,
+              &S::PlateSlopeAtR, &S::InnerEdgeRadialStress, &S::OuterEdgeRadialStress,
+              &S::InnerEdgeDeflection, &S::OuterEdgeSlope, &S::OuterEdgeShearStress}) {
+            EXPECT_NEAR(both.*f, line.*f + uniform.*f, 1e-9 * (std::fabs(line.*f) + 1)) << r;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tidewell

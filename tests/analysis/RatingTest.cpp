@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -85,6 +86,13 @@ TEST(RateDesign, FactorsOfOneGiveTheGoverningFailurePressureExactly) {
     ASSERT_EQ(rating.parts.size(), 1U);
     EXPECT_EQ(rating.Governing().rating.ratedPressure,
               std::min(view.failurePressure, view.collapse.estimate));
+    // An annular plate's modes as well: a seat too narrow for the plate governs.
+    DesignRecord plate = testing::AnnularMetal();
+    plate.EndcapDim[1] = 6.01;
+    const ResultsView plateView = BuildResultsTable(plate, DefaultResultsRequest(plate), messages);
+    const HousingRating plateRating = Rate(plate, {1, 1});
+    EXPECT_EQ(plateRating.Governing().rating.ratedPressure, plateView.failurePressure);
+    EXPECT_EQ(plateRating.Governing().rating.governingMode, "Seat failure");
 }
 
 struct DesignRow {
@@ -171,6 +179,8 @@ TEST(Interaction, AdvisedWithinAFactorOfTwoOnly) {
     EXPECT_EQ(AdviseInteraction(Searched(kSphereComponent, 1000, 1990), none).collapseEstimate, 0);
     EXPECT_TRUE(AdviseInteraction(Searched(kHemiEndcapComponent, 2010, 1010), none).interaction);
     EXPECT_FALSE(AdviseInteraction(Searched(kSphereComponent, 1000, 2010), none).interaction);
+    EXPECT_TRUE(AdviseInteraction(Searched(kSphereComponent, 1000, 2000), none)
+                    .interaction);  // exactly two
     AnalysisState internal = Searched(kSphereComponent, 1000, 1500);
     internal.PressureDirection = kInternalPressure;
     EXPECT_FALSE(AdviseInteraction(internal, collapse).interaction);
@@ -222,6 +232,53 @@ TEST(Depth, PressureAtDepthFollowsTheSeaWaterLaw) {
     EXPECT_EQ(PressureAtDepth(0, "m (sea)", messages), 0.0);
 }
 
+TEST(RateDesign, NothingToRateSaysSo) {
+    ScriptedMessages messages;
+    const DesignRecord none = testing::TitledMetal();
+    EXPECT_EQ(RateDesign(none, DefaultResultsRequest(none), {1, 1}, messages).error,
+              "The design has no body or endcap that can be rated.");
+}
+
+// Sizing the length of the tube whose wall the buckling row below found gives back its 200 in;
+// the length as entered follows in its own unit, whichever of the length list it is.
+TEST(LengthSizing, GivesBackTheLengthTheWallWasSizedFor) {
+    const double wall = 0.3462610264393389, millimetres[] = {25.4, 1, 304.8, 1000, 10};
+    DesignRecord d = AluminiumTube(200);
+    d.BodyDim = {10, 10 + 2 * wall, wall, 200, 0};
+    ScriptedMessages messages;
+    const DimensionChoice length{SizedDimension::Length, false};
+    const SizingResult result =
+        SizeDimension(d, DefaultResultsRequest(d), length, {1, 3}, 300, messages);
+    ASSERT_TRUE(result.found) << result.problem;
+    EXPECT_NEAR(result.value, 200, 1e-5);
+    d.YoungsModulus = 0;  // a run that has to stop stops the sizing, saying why
+    const SizingResult stopped =
+        SizeDimension(d, DefaultResultsRequest(d), length, {1, 3}, 300, messages);
+    EXPECT_EQ(stopped.refusal, SizingResult::Refusal::AnalysisStopped);
+    EXPECT_NE(stopped.problem, "");
+    for (int unit = 0; unit < 5; ++unit) {
+        d.BodyDimUnit[3] = unit;
+        EXPECT_NEAR(WithDimension(d, length, 100).BodyDimEntered[3], 2540 / millimetres[unit],
+                    1e-12);
+    }
+}
+
+// Whichever of I.D., O.D. and wall is set, the others follow so that O.D. = I.D. + 2 walls.
+TEST(WithDimension, DiametersAndWallStayConsistent) {
+    const DesignRecord d = AluminiumTube(200);  // I.D. 10, O.D. 11, wall 0.5
+    const std::pair<DimensionChoice, std::array<double, 3>> rows[] = {
+        {{SizedDimension::Wall, false}, {10, 11.5, 0.75}},
+        {{SizedDimension::Wall, true}, {9.5, 11, 0.75}},
+        {{SizedDimension::OuterDiameter, false}, {10, 12, 1}},
+        {{SizedDimension::InnerDiameter, false}, {9, 11, 1}}};
+    for (const auto& [choice, expected] : rows) {
+        const double value = expected[static_cast<size_t>(DimensionField(choice))];
+        const DesignRecord sized = WithDimension(d, choice, value);
+        EXPECT_EQ((std::array<double, 3>{sized.BodyDim[0], sized.BodyDim[1], sized.BodyDim[2]}),
+                  expected);
+    }
+}
+
 // Where buckling governs, the wall at which the lowest-lobe buckling pressure is B p. A short
 // tube's rating is governed by its collapse estimate (the out-of-roundness root at 0.5 %, always
 // below the von Mises shell failure of a metal tube): the wall worked by bisection on the
@@ -247,6 +304,7 @@ TEST_P(WallSizing, ReachesTheHandWorkedWall) {
         EXPECT_FALSE(result.found);
         EXPECT_EQ(result.refusal, SizingResult::Refusal::NoneReaches);
         EXPECT_LT(result.bestRatedPressure, row.targetPressure);
+        EXPECT_EQ(result.bestValue, result.scanned.strongest);  // a thicker wall rates higher
         return;
     }
     ASSERT_TRUE(result.found);

@@ -134,6 +134,45 @@ TEST(ResultsTableRows, AnnularTableIsEvaluatedAtTheGoverningRadiusNotItsRoundedT
     }
 }
 
+// A seat too narrow for the plate governs, at the hole, where the free hole edge carries no
+// radial moment: the table is evaluated there.
+TEST(ResultsTableRows, AnnularTableIsEvaluatedWhereTheGoverningModeFails) {
+    DesignRecord design = AnnularMetal();  // simply supported outside, hole edge free
+    design.EndcapDim[1] = 6.01;
+    ScriptedMessages messages;
+    AnalysisState s;
+    const ResultsView view = Build(design, nullptr, messages, &s);
+    ASSERT_TRUE(view.Ok()) << view.error->text;
+    ASSERT_EQ(s.PlateFailureMode, 5);
+    for (int row = 2; row < view.rowCount; ++row) EXPECT_EQ(view.Cell(row, 2), Fmt(0)) << row;
+}
+
+// The state holds the radii of the typed diameters, the wall and the length or height, whatever
+// the component; the circular plate's full radius is the inner one, the annular plate's the hole.
+TEST(LoadAnalysisState, RadiiOfTheTypedDiameters) {
+    DesignRecord tube = TitledMetal(), sphere = TitledMetal();
+    tube.BodyType = kTubeBody;
+    tube.BodyDim = {4, 5, 0.5, 20, 0};
+    sphere.BodyType = kSphereBody;
+    sphere.BodyDim = {9, 10, 0.5, 0, 0};
+    using Values = std::vector<double>;  // inner, outer, wall, length, height, plate, line loads
+    const std::pair<DesignRecord, Values> rows[] = {
+        {tube, {2, 2.5, 0.5, 20, 0, 0, 0, 0, 0}},
+        {sphere, {4.5, 5, 0.5, 0, 0, 0, 0, 0, 0}},
+        {testing::MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3}), {2, 2.5, 0.25, 0, 3, 0, 0, 0, 0}},
+        {testing::MetalEndcap(kHemisphericalEndcap, {4, 5, 0.25}),
+         {2, 2.5, 0.25, 0, 0, 0, 0, 0, 0}},
+        {testing::MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5}), {3.5, 3, 0.5, 0, 0, 0, 0, 0, 0}},
+        {AnnularMetal(), {0.5, 3, 0.5, 0, 0, 3.5, 2, 0.5, 2.5}}};
+    for (const auto& [design, expected] : rows) {
+        const AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+        EXPECT_EQ(Values({s.InnerRadius, s.OuterRadius, s.WallThickness, s.BodyLength, s.ConeHeight,
+                          s.PlateOuterRadius, s.LineLoadRadius, s.UniformLoadInnerRadius,
+                          s.LineLoadOuterRadius}),
+                  expected);
+    }
+}
+
 struct EvalCase {
     const char* name;
     int16_t unitSystem;
@@ -242,6 +281,40 @@ TEST(PlateFailure, HoleAsLargeAsThePlateStopsWithAMessage) {
     EXPECT_TRUE(messages.Empty());
     ASSERT_TRUE(result.error);
     EXPECT_NE(result.error->find("center hole"), std::string::npos) << *result.error;
+}
+
+// The five captions of the annular plate: every bending and shear mode names the diameter it
+// fails at, in inches or, for a metric design, millimetres; the seat names none. The shear modes
+// fail at the hole (1 in) and the free edge (6 in), both edges fixed.
+TEST(PlateFailure, CaptionsNameTheDiameterOfEveryModeButTheSeat) {
+    for (const int16_t metric : {0, 1}) {
+        DesignRecord design = AnnularMetal();
+        design.EdgeRestraint = 3;
+        design.UnitSystem = metric;
+        if (metric) design.YieldStrength = 0.35;  // any positive strength is searched for
+        AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+        ScriptedMessages messages;
+        ResultsFormatter format(5, 2, messages);
+        const PlateFailureResult result =
+            FindPlateFailurePressures(s, {"Metals", "psi", metric, 50, false}, format);
+        ASSERT_FALSE(result.error);
+        const auto dia = [&](double inches) {
+            return " (Dia. = " + Fmt(metric ? inches * 25.4 : inches) +
+                   (metric ? " mm)" : " inches)");
+        };
+        const auto& p = s.PlateFailurePressures;
+        const auto& r = s.PlateFailureRadii;
+        const std::string expected[] = {
+            "Radial moment failure at " + Fmt(p[1]) + " psi" + dia(2 * r[1]),
+            "Tangential moment failure at " + Fmt(p[2]) + " psi" + dia(2 * r[2]),
+            "Shear stress failure at " + Fmt(p[3]) + " psi" + dia(1),
+            "Shear stress failure at " + Fmt(p[4]) + " psi" + dia(6),
+            "Seat failure at " + Fmt(p[5]) + " psi"};
+        for (size_t mode = 0; mode < 5; ++mode) {
+            EXPECT_EQ(result.frame.options[mode].caption, expected[mode]) << metric;
+            EXPECT_LT(p[mode + 1], kNotApplicablePressure);
+        }
+    }
 }
 
 }  // namespace

@@ -94,6 +94,14 @@ TEST(ResultsTableHandValues, ThickSphereUnderExternalPressure) {
     EXPECT_EQ(view.weightInWater, Fmt(air - 2 * b3 * (2.0 / 3) * kPiValue * 0.03704));
 }
 
+// A cone weighs the solid cone on its outer base less the bore, the similar cone on the inner one.
+TEST(ResultsTableHandValues, ConeWeighsItsWall) {
+    const ResultsView view = RunAtRange(MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3}), 3);
+    ASSERT_TRUE(view.Ok());
+    const double a = 2, b = 2.5, h = 3, wall = kPiValue * (b * b * h - a * a * (a * h / b)) / 3;
+    EXPECT_EQ(view.weightInAir, Fmt(wall * 0.098));
+}
+
 TEST(ResultsTableHandValues, SimplySupportedCircularPlateAtItsCentre) {
     DesignRecord plate = MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5, 0, 0, 0, 0, 0});
     plate.PressureSource = 1;
@@ -176,6 +184,76 @@ TEST_P(CircularPlateSearchRows, FindsRadialTangentialAndSeat) {
 
 INSTANTIATE_TEST_SUITE_P(FailureSearch, CircularPlateSearchRows, ::testing::ValuesIn(kPlateCases),
                          RowName<PlateCase>);
+
+// A thick sphere of the metal under internal pressure yields in the shell (von Mises) and in
+// shear (twice the largest shear, Tresca) at the same pressure: where the stress difference at
+// the bore, 3 p b^3 / (2 (b^3 - a^3)) (Lame), reaches the yield strength.
+TEST(FailureSearch, ThickSphereInternalYieldsInShellAndShearAlike) {
+    DesignRecord design = TitledMetal();
+    design.BodyType = kSphereBody;
+    design.BodyDim = {4, 6, 1, 0, 0};
+    design.YieldStrength = 0.35;  // any positive strength is searched for
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    const FailureSearchResult result = FindFailurePressures(s, {"Metals", "psi", 0}, format);
+    ASSERT_FALSE(result.error);
+    const double a3 = 8, b3 = 27, yield = design.YieldStrength * 2 * (b3 - a3) / (3 * b3);
+    EXPECT_NEAR(s.ShellFailurePressure / yield, 1, 1e-4);
+    EXPECT_NEAR(s.ShearFailurePressure / yield, 1, 1e-4);
+}
+
+// The material quoted beside the results, for each class whatever the case of its name: a class
+// without a second strength shows like a metal.
+TEST(DefaultResultsRequest, QuotesTheStrengthsOfEachClass) {
+    using Texts = std::vector<std::string>;
+    for (const Texts& row :
+         {Texts{"Metals", "Metals", "Yield Strength", ""},
+          Texts{"PLASTICS", "PLASTICS", "Ultimate Strength", "Working Strength"},
+          Texts{"Glass", "Glass", "Ult. Strength (tensile)", "Ult. Strength (comp)"},
+          Texts{"ceramics", "ceramics", "Ult. Strength (tensile)", "Ult. Strength (comp)"},
+          Texts{"Alloys", "Metals", "Yield Strength", ""}}) {
+        DesignRecord design = TitledMetal();
+        design.MaterialClass = row[0];
+        design.YieldStrength = 35000.5;
+        design.SecondaryStrength = 7;
+        const ResultsRequest r = DefaultResultsRequest(design);
+        EXPECT_EQ((Texts{r.categoryText, r.primaryStrengthCaption, r.secondaryStrengthCaption,
+                         r.primaryStrengthValue, r.secondaryStrengthValue}),
+                  (Texts{row[1], row[2], row[3], "35000.5", row[3].empty() ? "" : "7"}));
+    }
+}
+
+// The lobe count shown is the one of the lowest buckling pressure, found here by trying every
+// count: a short tube buckles in more than two lobes.
+TEST(FailureSearch, LobeCountShownIsTheWeakest) {
+    const DesignRecord tube = ExternalBody(kTubeBody, {10, 10.5, 0.25, 5, 0});
+    ScriptedMessages messages;
+    AnalysisState s;
+    const ResultsView view = BuildResultsTable(tube, DefaultResultsRequest(tube), messages, s);
+    int weakest = 2;
+    double lowest = 1e300;
+    for (int16_t n = 2; n <= 60; ++n) {
+        AnalysisState trial = s;
+        ComputeStresses(trial, 100, trial.InnerRadius, 0, 0, n, 0);
+        if (trial.BucklingPressure < lowest) {
+            lowest = trial.BucklingPressure;
+            weakest = n;
+        }
+    }
+    EXPECT_GT(weakest, 2);
+    EXPECT_EQ(view.lobeCount, weakest);
+}
+
+// Twenty rows evenly spaced from the start of the range to its end, 100 to 2000 psi, for a tube
+// that fails beyond them.
+TEST(ResultsTableRows, TwentyEvenRowsAcrossTheRange) {
+    const ResultsView view = RunAtRange(ExternalBody(kTubeBody, {4, 6, 1, 10, 0}), 3);
+    ASSERT_TRUE(view.Ok());
+    EXPECT_EQ(view.wallTheory, "Thick Wall");  // mean radius 2.5 walls: not above 10
+    ASSERT_EQ(view.rowPressures.size(), 20U);
+    for (size_t k = 0; k < 20; ++k) EXPECT_DOUBLE_EQ(view.rowPressures[k], 100.0 * (k + 1)) << k;
+}
 
 }  // namespace
 }  // namespace tidewell

@@ -21,27 +21,24 @@ using testing::ExpectRel;
 using testing::kPiExact;
 using testing::RowName;
 
-// ---- The thick-walled tube ----
+// ---- The thick-walled tube and sphere ----
 
-struct TubeCase {
-    std::string name;
-    double a, b, length, E, nu;
-    bool internal;
-    double pressure;
-    double evalRadius;  // where the point stresses are checked, between a and b
-};
-
-// Principal stresses of a thick-walled closed cylinder under inner pressure pi and outer pressure
-// po at radius r (Lame): radial A - B / r^2, hoop A + B / r^2, axial the end load over the wall.
-struct TubeLame {
+// Lame's solution for a thick wall under inner pressure pi and outer pressure po, k = 2 for the
+// closed tube and 3 for the sphere: at radius r, radial A - B / r^k and hoop (tangential)
+// A + B / ((k - 1) r^k); the third principal stress is the tube's axial A (end load over the
+// wall) or the sphere's other tangential stress.
+struct Lame {
     double a, b, pi, po;
-    double A() const { return (pi * a * a - po * b * b) / (b * b - a * a); }
-    double B() const { return (pi - po) * a * a * b * b / (b * b - a * a); }
-    double Radial(double r) const { return A() - B() / (r * r); }
-    double Hoop(double r) const { return A() + B() / (r * r); }
+    int k;
+    double Pow(double x) const { return std::pow(x, k); }
+    double A() const { return (pi * Pow(a) - po * Pow(b)) / (Pow(b) - Pow(a)); }
+    double B() const { return (pi - po) * Pow(a) * Pow(b) / (Pow(b) - Pow(a)); }
+    double Radial(double r) const { return A() - B() / Pow(r); }
+    double Hoop(double r) const { return A() + B() / ((k - 1) * Pow(r)); }
+    double Third(double r) const { return k == 2 ? A() : Hoop(r); }
     // u = r * hoop strain.
     double Displacement(double r, double E, double nu) const {
-        return r / E * (Hoop(r) - nu * (Radial(r) + A()));
+        return r / E * (Hoop(r) - nu * (Radial(r) + Third(r)));
     }
     double AxialStrain(double E, double nu) const { return (A() - nu * (Radial(a) + Hoop(a))) / E; }
 };
@@ -50,40 +47,81 @@ double VonMises(double s1, double s2, double s3) {
     return std::sqrt(((s1 - s2) * (s1 - s2) + (s2 - s3) * (s2 - s3) + (s3 - s1) * (s3 - s1)) / 2);
 }
 
-class TubeLameTest : public ::testing::TestWithParam<TubeCase> {};
+struct ShellCase {
+    std::string name;
+    int16_t code;
+    double a, b;  // inner and outer radius: b / a from thin to very thick
+    bool internal;
+};
 
-TEST_P(TubeLameTest, ThickWallMatchesLame) {
-    const TubeCase c = GetParam();
-    AnalysisState s = EngineState(kTubeComponent, c.a, c.b, c.b - c.a, c.E, c.nu, c.internal);
-    s.BodyLength = c.length;
-    ResetResults(s);
-    ComputeStresses(s, c.pressure, c.evalRadius, 0, 0, 2, 0);
-    const double p = c.pressure, r = c.evalRadius, a = c.a, b = c.b;
-    const TubeLame lame{a, b, c.internal ? p : 0, c.internal ? 0 : p};
-    ExpectRel(s.AxialStressAtR, lame.A(), 1e-12, "axial at r");
-    ExpectRel(s.HoopStressAtR, lame.Hoop(r), 1e-12, "hoop at r");
-    ExpectRel(s.RadialStressAtR, lame.Radial(r), 1e-12, "radial at r");
-    ExpectRel(s.ThickEquivalentStress, VonMises(lame.A(), lame.Hoop(r), lame.Radial(r)), 1e-12,
-              "equivalent at r");
-    // The largest hoop stress is at the bore; the largest radial stress is the pressure.
-    ExpectRel(s.ThickHoopStress, lame.Hoop(a), 1e-12, "hoop at bore");
-    ExpectRel(s.ThickAxialStress, lame.A(), 1e-12, "axial");
-    EXPECT_DOUBLE_EQ(s.ThickRadialStress, -p);
-    // Largest shear at the bore: half the difference of hoop and radial stress there.
-    ExpectRel(s.MaxShearStress, (lame.Hoop(a) - lame.Radial(a)) / 2, 1e-12, "max shear");
-    ExpectRel(s.ThickInnerRadiusChange, lame.Displacement(a, c.E, c.nu), 1e-12, "inner u");
-    ExpectRel(s.ThickOuterRadiusChange, lame.Displacement(b, c.E, c.nu), 1e-12, "outer u");
-    ExpectRel(s.ThickLengthChange, c.length * lame.AxialStrain(c.E, c.nu), 1e-12, "length");
-    EXPECT_FALSE(s.ResultNotFinite);
+class ThickWallTest : public ::testing::TestWithParam<ShellCase> {};
+
+// Every stress and displacement against Lame at the bore, mid-wall and outside; the membrane set
+// from equilibrium and Hooke's law; the weights from the volumes; the sphere's seat stress.
+TEST_P(ThickWallTest, MatchesLameAndMembraneTheory) {
+    const ShellCase c = GetParam();
+    const bool tube = c.code == kTubeComponent;
+    const double E = 16e6, nu = 0.31, p = 1000, a = c.a, b = c.b, L = 20, sp = c.internal ? p : -p;
+    const Lame lame{a, b, c.internal ? p : 0, c.internal ? 0 : p, tube ? 2 : 3};
+    // Volume inside radius x: a tube of length L, a sphere, or half of one for the other codes.
+    const double halves = c.code == kSphereComponent ? 2 : 1;
+    const auto volume = [&](double x) {
+        return tube ? kPiExact * x * x * L : halves * 2 * kPiExact / 3 * x * x * x;
+    };
+    for (const double r : {a, (a + b) / 2, b}) {
+        AnalysisState s = EngineState(c.code, a, b, b - a, E, nu, c.internal);
+        s.Density = 0.16;
+        s.BodyLength = L;
+        ResetResults(s);
+        ComputeStresses(s, p, r, 0, 0, 2, 0);
+        const std::string at = " at r = " + std::to_string(r);
+        ExpectRel(s.AxialStressAtR, lame.Third(r), 1e-12, "axial" + at);
+        ExpectRel(s.HoopStressAtR, lame.Hoop(r), 1e-12, "hoop" + at);
+        ExpectRel(s.RadialStressAtR, lame.Radial(r), 1e-12, "radial" + at);
+        ExpectRel(s.ThickEquivalentStress, VonMises(lame.Third(r), lame.Hoop(r), lame.Radial(r)),
+                  1e-12, "equivalent" + at);
+        // The largest stresses are those at the bore; the largest radial stress is the pressure.
+        ExpectRel(s.ThickAxialStress, lame.Third(a), 1e-12, "axial at bore");
+        ExpectRel(s.ThickHoopStress, lame.Hoop(a), 1e-12, "hoop at bore");
+        EXPECT_DOUBLE_EQ(s.ThickRadialStress, -p);
+        if (tube || c.internal) {
+            ExpectRel(s.MaxShearStress, (lame.Hoop(a) - lame.Radial(a)) / 2, 1e-12, "shear");
+        }
+        ExpectRel(s.ThickInnerRadiusChange, lame.Displacement(a, E, nu), 1e-12, "inner u");
+        ExpectRel(s.ThickOuterRadiusChange, lame.Displacement(b, E, nu), 1e-12, "outer u");
+        // Membrane: the end load p pi R^2 on 2 pi R t; a tube's hoop stress twice that.
+        const double R = (a + b) / 2, t = b - a, axial = sp * R / (2 * t);
+        const double hoop = tube ? 2 * axial : axial;
+        ExpectRel(s.ThinAxialStress, axial, 1e-12, "membrane axial");
+        ExpectRel(s.ThinHoopStress, hoop, 1e-12, "membrane hoop");
+        ExpectRel(s.ThinEquivalentStress, VonMises(axial, hoop, 0), 1e-12, "membrane equivalent");
+        ExpectRel(s.ThinOuterRadiusChange, R * (hoop - nu * axial) / E, 1e-12, "membrane u");
+        ExpectRel(s.WeightInAir, (volume(b) - volume(a)) * 0.16, 1e-9, "weight");
+        ExpectRel(s.WeightInWater, (volume(b) - volume(a)) * 0.16 - volume(b) * 0.03704, 1e-9,
+                  "weight in water");
+        if (tube) {
+            ExpectRel(s.ThickLengthChange, L * lame.AxialStrain(E, nu), 1e-12, "length");
+            ExpectRel(s.ThinLengthChange, L * (axial - nu * hoop) / E, 1e-12, "membrane length");
+        } else {  // the rim of the shell under the load on the whole outer circle
+            ExpectRel(s.SeatStress, sp * b * b / (b * b - a * a), 1e-12, "seat");
+        }
+        EXPECT_FALSE(s.ResultNotFinite);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Tubes, TubeLameTest,
-    ::testing::Values(TubeCase{"SteelInternalBore", 2.0, 2.5, 20, 30e6, 0.3, true, 1500, 2.0},
-                      TubeCase{"SteelInternalMidWall", 2.0, 2.5, 20, 30e6, 0.3, true, 1500, 2.27},
-                      TubeCase{"AluminumExternalBore", 3.0, 3.75, 12, 10e6, 0.33, false, 2500, 3},
-                      TubeCase{"ThinAcrylicExternal", 5.0, 5.25, 30, 450e3, 0.37, false, 100, 5.1}),
-    RowName<TubeCase>);
+    Shells, ThickWallTest,
+    ::testing::Values(ShellCase{"TubeInternalThin", kTubeComponent, 5, 5.25, true},
+                      ShellCase{"TubeExternalRatio1p25", kTubeComponent, 2, 2.5, false},
+                      ShellCase{"TubeInternalRatio3", kTubeComponent, 1, 3, true},
+                      ShellCase{"TubeExternalRatio3", kTubeComponent, 1, 3, false},
+                      ShellCase{"SphereInternalThin", kSphereComponent, 10, 10.5, true},
+                      ShellCase{"SphereExternalThin", kSphereComponent, 10, 10.5, false},
+                      ShellCase{"SphereInternalRatio1p5", kSphereComponent, 2, 3, true},
+                      ShellCase{"SphereExternalRatio1p5", kSphereComponent, 2, 3, false},
+                      ShellCase{"HemiEndcapInternalRatio3", kHemiEndcapComponent, 1, 3, true},
+                      ShellCase{"HemiEndcapExternalRatio3", kHemiEndcapComponent, 1, 3, false}),
+    RowName<ShellCase>);
 
 // ---- Buckling ----
 
@@ -222,17 +260,43 @@ TEST(ConeHalfAngle, ReportsInsteadOfLooping) {
 
 // ---- Flat circular plate ----
 
-TEST(CircularPlateHandValues, FixedEdge) {
-    // Solid plate, fixed edge: yc = -p a^4 / (64 D), centre stress 6 p a^2 (1 + nu) / (16 t^2),
-    // edge stress 3 p a^2 / (4 t^2). a = 4, t = 0.5, p = 1000, nu = 0.3, E = 30e6.
-    AnalysisState s = EngineState(kCircularPlateComponent, 4.5, 4, 0.5, 30e6, 0.3);
-    s.EdgeRestraint = 1;
-    ComputeStresses(s, 1000, 0, 0, 0, 2, 0);
-    const double D = 30e6 * 0.125 / (12 * 0.91);  // 343406.6
-    EXPECT_NEAR(s.CenterDeflection, -1000 * 256 / (64 * D), 1e-12);
-    EXPECT_NEAR(s.CenterStress, 31200, 1e-6);           // 6*1000*16*1.3/(16*0.25)
-    EXPECT_NEAR(s.OuterEdgeRadialStress, 48000, 1e-6);  // 0.75*1000*16/0.25
-    EXPECT_EQ(s.OuterEdgeSlope, 0.0);
+// The solid circular plate under uniform pressure q, simply supported or clamped at its free
+// radius a (Timoshenko and Woinowsky-Krieger, symmetrical bending): deflection w, its slope (taken
+// numerically), moments and bending stresses at the centre, mid-radius and edge.
+TEST(CircularPlate, MatchesThePlateSolutionAcrossTheRadius) {
+    const double q = 1000, a = 4, t = 0.5, E = 30e6, nu = 0.3,
+                 D = E * t * t * t / (12 * (1 - nu * nu));
+    for (const int16_t restraint : {0, 1}) {  // simply supported, fixed
+        const bool fixed = restraint == 1;
+        const auto w = [&](double r) {
+            const double second = fixed ? a * a - r * r : (5 + nu) / (1 + nu) * a * a - r * r;
+            return -q * (a * a - r * r) * second / (64 * D);
+        };
+        const auto Mr = [&](double r) {
+            return q / 16 * ((fixed ? 1 + nu : 3 + nu) * a * a - (3 + nu) * r * r);
+        };
+        const auto Mt = [&](double r) {
+            return q / 16 * ((fixed ? 1 + nu : 3 + nu) * a * a - (1 + 3 * nu) * r * r);
+        };
+        const auto slope = [&](double r) { return (w(r + 1e-4) - w(r - 1e-4)) / 2e-4; };
+        const double M = q * a * a, h = 1e-4, turn = q * a * a * a / D;
+        for (const double r : {0.0, a / 2, a - h}) {
+            AnalysisState s = EngineState(kCircularPlateComponent, 4.5, a, t, E, nu);
+            s.EdgeRestraint = restraint;
+            ComputeStresses(s, q, r, 0, 0, 2, 0);
+            const std::string at = " at r = " + std::to_string(r) + (fixed ? " fixed" : "");
+            EXPECT_NEAR(s.PlateDeflectionAtR, w(r), 1e-12 * -w(0)) << at;
+            EXPECT_NEAR(s.PlateSlopeAtR, slope(r), 1e-6 * turn) << at;
+            EXPECT_NEAR(s.RadialMomentAtR, Mr(r), 1e-12 * M) << at;
+            EXPECT_NEAR(s.TangentialMomentAtR, Mt(r), 1e-12 * M) << at;
+            EXPECT_NEAR(s.PlateRadialStressAtR, std::fabs(6 * Mr(r) / (t * t)), 1e-9 * M) << at;
+            EXPECT_NEAR(s.PlateTangentialStressAtR, std::fabs(6 * Mt(r) / (t * t)), 1e-9 * M) << at;
+            EXPECT_NEAR(s.CenterDeflection, w(0), 1e-12 * -w(0));
+            EXPECT_NEAR(s.CenterStress, 6 * Mr(0) / (t * t), 1e-9 * M);
+            EXPECT_NEAR(s.OuterEdgeRadialStress, std::fabs(6 * Mr(a) / (t * t)), 1e-9 * M);
+            EXPECT_NEAR(s.OuterEdgeSlope, fixed ? 0 : slope(a), 1e-6 * turn);
+        }
+    }
 }
 
 // ---- The engine's entry ----
@@ -253,6 +317,7 @@ struct NotFiniteCase {
     double innerRadius, outerRadius, thickness;
     int16_t restraint;
     bool expectNotFinite, expectUnknownRestraint;
+    double length = 10;
 };
 
 class NotFiniteTest : public ::testing::TestWithParam<NotFiniteCase> {};
@@ -261,6 +326,7 @@ TEST_P(NotFiniteTest, FlagsDivisionByZeroAndClearsOnASoundCall) {
     const NotFiniteCase c = GetParam();
     AnalysisState s = Shell(c.code, c.innerRadius, c.outerRadius, c.thickness);
     s.EdgeRestraint = c.restraint;
+    s.BodyLength = c.length;
     ComputeStresses(s, 1000, c.innerRadius > 0 ? c.innerRadius : 1, 0.5, 10, 2, 0);
     EXPECT_EQ(s.ResultNotFinite, c.expectNotFinite);
     EXPECT_EQ(s.UnknownEdgeRestraint, c.expectUnknownRestraint);
@@ -278,6 +344,7 @@ INSTANTIATE_TEST_SUITE_P(
     Flags, NotFiniteTest,
     ::testing::Values(
         NF{"TubeNoWall", kTubeComponent, 2, 2, 0, 0, true, false},
+        NF{"TubeNoLengthBucklingOnly", kTubeComponent, 2, 3, 1, 0, true, false, 0},
         NF{"ConeNoWall", kConeComponent, 2, 2, 0, 0, true, false},
         NF{"CircularPlateNoThickness", kCircularPlateComponent, 5, 4, 0, 0, true, false},
         NF{"CircularPlateNoRestraint", kCircularPlateComponent, 5, 4, 0.5, -1, true, true},

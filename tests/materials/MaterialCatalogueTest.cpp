@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <string>
 #include <vector>
@@ -98,6 +99,39 @@ protected:
     std::unique_ptr<MaterialCatalogue> catalogue;
 };
 
+// However a load ends (nothing named, a name the file lacks, a material loaded), the next runs.
+TEST_F(CatalogueSession, EveryLoadLeavesTheNextFree) {
+    for (const std::string name : {"", "Unobtainium", "Acrylic", "", "HY-80"}) {
+        catalogue->LoadMaterial(name, kLoadIntoDesign);
+        EXPECT_FALSE(catalogue->LoadGuard()) << name;
+        EXPECT_EQ(catalogue->LoadedMaterial().name, design.MaterialName) << name;
+    }
+    EXPECT_EQ(design.MaterialClass, "Metals");
+    EXPECT_EQ(design.YieldStrength, 80000);
+}
+
+// A loaded material shows its stored units: Borosilicate keeps MPa, GPa and gr/cu cm.
+TEST_F(CatalogueSession, LoadedMaterialShowsItsUnits) {
+    catalogue->LoadMaterial("Borosilicate", kLoadIntoDesign);
+    using U = MaterialUnitList;
+    EXPECT_EQ(std::vector<int>({catalogue->UnitSelection(U::YsUnitsList),
+                                catalogue->UnitSelection(U::EUnitsList),
+                                catalogue->UnitSelection(U::DensityUnitsList)}),
+              std::vector<int>({5, 6, 3}));
+}
+
+// The names of a category and sub-category, either of them "All", in file order.
+TEST_F(CatalogueSession, ListsTheNamesOfACategory) {
+    EXPECT_EQ(ListMaterialNames(path, kAllNames, kAllNames).size(), 7U);
+    EXPECT_EQ(ListMaterialNames(path, kAllNames, "Steel"), (NameList{"HY-80", "Odd Units"}));
+    EXPECT_EQ(ListMaterialNames(path, "Metals", kAllNames),
+              (NameList{"HY-80", "6061-T6", "Odd Units"}));
+    EXPECT_EQ(ListMaterialNames(path, "metals", "ALUMINUM"), NameList{"6061-T6"});
+    MaterialsFileStatus status{"an earlier error"};
+    EXPECT_EQ(ListMaterialNames(path, "Woods", kAllNames, &status), NameList{"Oak"});
+    EXPECT_TRUE(status.Ok());
+}
+
 struct NoSubCategoryCase {
     const char* label;
     MessageAnswer answer;
@@ -181,6 +215,21 @@ TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
     EXPECT_EQ(catalogue->TakeRequests().focus, List::CategoryList);
     catalogue->AddClicked();
     EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
+}
+
+// A typed name that differs from an entry only in case chooses it, the list's first one too.
+TEST_F(CatalogueSession, TypedNameInOtherCaseIsTheEntry) {
+    OpenOnHy80();
+    const std::string first = catalogue->List(List::MaterialList).entries.at(0);
+    std::string typed = first;
+    for (char& c : typed) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    catalogue->TypeListText(List::MaterialList, typed);
+    EXPECT_EQ(catalogue->List(List::MaterialList).selected, -1);  // typing leaves no selection
+    catalogue->LeaveList(List::MaterialList);
+    EXPECT_TRUE(messages.Empty());
+    EXPECT_EQ(catalogue->List(List::MaterialList).selected, 0);
+    EXPECT_EQ(design.MaterialName, first);
+    EXPECT_EQ(catalogue->FieldText(Field::MatComment), first + " comment");
 }
 
 TEST_F(CatalogueSession, TypedMaterialNotInTheListIsRefused) {

@@ -17,6 +17,7 @@
 namespace tidewell {
 namespace {
 
+using testing::ReadBytes;
 using testing::ScratchFolder;
 
 constexpr long long kSlot = 8604;
@@ -114,6 +115,54 @@ TEST_P(MaterialsFileRoundTrip, EveryFieldComesBack) {
     EXPECT_EQ(read.InUse, kMaterialInUse);
 }
 
+// A missing file opens as an empty one; a closed handle holds nothing.
+TEST_F(MaterialsFileTest, MissingFileOpensEmptyAndClosedHoldsNothing) {
+    MaterialsFileStatus status;
+    MaterialsFileHandle handle = OpenMaterialsFile(path, status);
+    EXPECT_TRUE(status.Ok());
+    EXPECT_TRUE(handle.IsOpen());
+    EXPECT_EQ(handle.SlotCount(), 0);
+    ASSERT_TRUE(AddMaterial(path, kLayoutRecord));
+    handle = OpenMaterialsFile(path, status);
+    EXPECT_EQ(handle.SlotCount(), 1);
+    CloseMaterialsFile(handle);
+    EXPECT_FALSE(handle.IsOpen());
+    EXPECT_EQ(handle.SlotCount(), 0);
+}
+
+// The slot of a name, or -1 when no record has it or the file cannot be read (a folder).
+TEST_F(MaterialsFileTest, FindMaterialGivesTheSlotOrMinusOne) {
+    ASSERT_TRUE(AddMaterial(path, kLayoutRecord));
+    EXPECT_EQ(FindMaterial(path, kLayoutRecord.Name), 1);
+    EXPECT_EQ(FindMaterial(path, "Unobtainium"), -1);
+    MaterialsFileStatus status;
+    EXPECT_EQ(FindMaterial(folder.path().string(), kLayoutRecord.Name, &status), -1);
+    EXPECT_FALSE(status.Ok());
+    EXPECT_EQ(FindMaterial(path, kLayoutRecord.Name, &status), 1);
+    EXPECT_TRUE(status.Ok());  // an earlier error does not stay
+}
+
+// A disk that fills while a record or the whole file is written: the file stays as it was, the
+// user is told and no file is left open.
+TEST_F(MaterialsFileTest, FullDiskLeavesTheFileAndSaysWhy) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    ASSERT_TRUE(AddMaterial(path, kLayoutRecord));
+    const std::string before = ReadBytes(path);
+    const auto opened = openFiles();
+    for (int whole = 0; whole < 2; ++whole) {
+        std::filesystem::create_symlink("/dev/full", path + ".tmp");
+        MaterialsFileStatus status;
+        EXPECT_FALSE(whole ? WriteMaterialsFile(path, {kLayoutRecord}, &status)
+                           : DeleteMaterial(path, kLayoutRecord.Name, &status));
+        EXPECT_NE(status.error.find("DesMat.Dat"), std::string::npos) << status.error;
+        EXPECT_EQ(ReadBytes(path), before);
+        EXPECT_EQ(openFiles(), opened);
+    }
+}
+
 MaterialRecord AccentedRecord() {
     MaterialRecord record = Material(
         "Acier inoxydable \xC3\xA9"
@@ -177,6 +226,38 @@ INSTANTIATE_TEST_SUITE_P(
                       SlotCountCase{"two_and_a_half_rounds_to_two", 2 * kSlot + 4302, 2},
                       SlotCountCase{"three_slots", 3 * kSlot, 3}),
     testing::RowLabel());
+
+// The upper half of the code page against the characters it stands for, as the compiler encodes
+// them; the five undefined bytes read as the C1 controls of the same number.
+TEST(Windows1252, UpperHalfIsTheCodePage) {
+    std::string upperHalf;
+    for (int b = 0x80; b < 0x100; ++b) upperHalf.push_back(static_cast<char>(b));
+    EXPECT_EQ(
+        Windows1252ToUtf8(upperHalf),
+        u8"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ\u00A0¡¢£¤¥¦§¨©ª«¬\u00AD®¯"
+        u8"°±²³´µ¶·¸¹º»¼½¾¿ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ×ØÙÚÛÜÝÞßàáâãäåæçèéêëìíîïðñòóôõö÷øùúûüýþÿ");
+    EXPECT_EQ(UpperCaseText(u8"az àáâãäåæçèéêëìíîïðñòóôõö÷øùúûüýþÿ šœž ßµ ğ"),
+              u8"AZ ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ÷ØÙÚÛÜÝÞŸ ŠŒŽ ßµ ğ");
+}
+
+// Sequences of every length, at the ends of each length's range, decoded as the compiler does.
+TEST(Windows1252, DecodesEveryLengthOfUtf8) {
+    const std::string text = u8"\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFD\U00010000\U0010FFFF";
+    std::u32string decoded;
+    std::size_t pos = 0;
+    for (char32_t c = 0; NextCodePoint(text, pos, c);) decoded.push_back(c);
+    EXPECT_EQ(decoded, U"\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFD\U00010000\U0010FFFF");
+    EXPECT_EQ(pos, text.size());
+    EXPECT_TRUE(IsValidUtf8(text));
+    // Malformed: a lone continuation, cut short, overlong forms, surrogates, beyond U+10FFFF, bytes
+    // no sequence starts with, a bad continuation.
+    for (const std::string bad :
+         {"\x80", "\xE2\x82", "\xC0\xAF", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF",
+          "\xED\xA0\x80", "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "\xC3\x28",
+          "\xE2\x82\x28", "\xF0\x9F\x8C\x28", "\xFF"}) {
+        EXPECT_FALSE(IsValidUtf8(bad)) << ::testing::PrintToString(bad);
+    }
+}
 
 TEST(Windows1252, EveryByteSurvivesTheRoundTrip) {
     std::string all;

@@ -19,6 +19,7 @@
 #include "materials/MaterialUnits.h"
 #include "materials/MaterialsCsv.h"
 #include "materials/MaterialsFile.h"
+#include "materials/Windows1252.h"
 #include "tests/materials/MaterialsTestSupport.h"
 #include "units/ScriptedMessages.h"
 
@@ -156,6 +157,20 @@ TEST(MaterialsCsvReader, QuotedFieldsAndSourceInTheComment) {
     EXPECT_EQ(csv.rows[0].record.Comment, "Two\nlines Source: Handbook");
     EXPECT_EQ(csv.rows[0].record.StrengthValue, 36);
     EXPECT_EQ(csv.rows[0].line, 2);
+}
+
+// Each unit list selects the stored unit, in any case, wherever it stands in its list; a unit
+// the list lacks keeps the selection before.
+TEST(FieldTextsForRecord, SelectsTheStoredUnitAnywhereInTheList) {
+    for (int i = 0; i < 7; ++i) {
+        MaterialRecord record;
+        record.StrengthUnit = record.Strength2Unit = UpperCaseText(StrengthUnitList()[i]);
+        record.ModulusUnit = ModulusUnitList()[i];
+        record.DensityUnit = i < 5 ? DensityUnitList()[i] : "furlongs";
+        const MaterialUnitSelection got = FieldTextsForRecord(record, {3, 3, 3, 3}).units;
+        EXPECT_EQ(std::vector<int>({got.strength, got.strength2, got.modulus, got.density}),
+                  std::vector<int>({i, i, i, i < 5 ? i : 3}));
+    }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "analysis/DesignOperations.h"
 #include "project/DesignFormState.h"
 #include "project/MemorySettingsStore.h"
@@ -57,6 +59,26 @@ void Put(MemorySettingsStore& store, const std::string& key, const std::string& 
     store.values[{"Tidewell", "Newest_Testing", key}] = value;
 }
 
+// A first run: the store is empty, every key takes its fallback.
+TEST(Preferences, FirstRunStartsFromTheFallbacks) {
+    MemorySettingsStore store;
+    Start start(store);
+    EXPECT_TRUE(start.result.ok);
+    EXPECT_TRUE(start.messages.Empty());
+    EXPECT_EQ(start.recent,
+              (RecentProjects{"Example1.PRJ", "Example2.PRJ", "Example3.PRJ", "Example4.PRJ"}));
+    const DesignRecord& d = start.design;
+    EXPECT_EQ(std::vector<int>({d.UnitSystem, d.PressureSource, d.ForceThickWall,
+                                d.UseWorkingStrength, d.BodyType, d.EndcapType, d.SignificantDigits,
+                                d.NumericFormat, d.PressureRange}),
+              std::vector<int>({1, 1, 0, 0, kTubeBody, kNoEndcap, 5, 2, 0}));
+    const DesignFormState& f = start.form;
+    EXPECT_EQ(std::vector<int>({f.unitOption, f.pressureSourceOption, f.forceThickCheck,
+                                f.workStrengthCheck, f.bodySelection, f.endcapSelection}),
+              std::vector<int>({1, 1, 0, 0, 0, -1}));
+    EXPECT_EQ(f.designer + f.title + f.description + f.materialLabel, "");
+}
+
 struct KeyRow {
     const char* name;
     const char* key;
@@ -86,6 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"ThickTrue", "FORCETHICKEQ'S", "TRUE", &DesignRecord::ForceThickWall, 1},
         KeyRow{"WorkingTrue", "USEWORKINGSTRENGTH", "TRUE", &DesignRecord::UseWorkingStrength, 1},
         KeyRow{"DigitsSeven", "SIGNIFICANTDIGITS", " 7", &DesignRecord::SignificantDigits, 7},
+        KeyRow{"DigitsTwelve", "SIGNIFICANTDIGITS", "12", &DesignRecord::SignificantDigits, 12},
         KeyRow{"DigitsNegative", "SIGNIFICANTDIGITS", "-3", &DesignRecord::SignificantDigits, 5},
         KeyRow{"DigitsHuge", "SIGNIFICANTDIGITS", "1E+9", &DesignRecord::SignificantDigits, 5},
         KeyRow{"FormatZeroBecomesTwo", "NUMERICFORMAT", " 0", &DesignRecord::NumericFormat, 2},

@@ -13,6 +13,7 @@
 #include <tuple>
 #include <vector>
 
+#include "project/OpenProject.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectWriter.h"
 #include "tests/project/ProjectSamples.h"
@@ -90,6 +91,40 @@ TEST(ReadProject, ReadsEveryFieldOfTheHandWrittenFile) {
     EXPECT_EQ(opened.form.endcapSelection, -1);
     EXPECT_TRUE(opened.actions.moveHomeForm);
     EXPECT_FALSE(opened.actions.titleText.has_value());
+}
+
+// A unit in quotes ends at the closing quote, one without at a comma or the line end.
+TEST(ReadProject, UnitLinesQuotedOrNot) {
+    std::vector<std::string> lines = HandWrittenTubeLines();
+    lines[71] = "  \"Ft (sea)\", old";
+    lines[72] = "Ksi , old";
+    const Opened opened(CrLfText(lines));
+    ASSERT_TRUE(opened.data.has_value());
+    EXPECT_EQ(opened.design.DepthUnit + "|" + opened.design.StressUnit, "Ft (sea)|Ksi");
+}
+
+// A file that cannot be read leaves no path behind to be saved to.
+// A tube project opens with its body editor and no endcap editor, unchanged.
+TEST(OpenProject, ATubeOpensItsBodyEditor) {
+    ScriptedMessages messages;
+    const ProjectOpenedAfresh opened =
+        OpenProjectAfresh(std::string(TIDEWELL_SOURCE_DIR) + "/data/examples/TitaniumTube6000m.prj",
+                          "", "", messages);
+    EXPECT_TRUE(opened.result.opened);
+    EXPECT_TRUE(opened.result.openBodyEditor);
+    EXPECT_FALSE(opened.result.openEndcapEditor);
+    EXPECT_EQ(opened.design.ProjectChanged, kFalse);
+}
+
+TEST(OpenProject, RefusedFileLeavesNoPath) {
+    ScratchFolder folder;
+    WriteBytes(folder.path() / "cut.prj", "Tidewell Ver. 4.6\r\n");
+    ScriptedMessages messages;
+    const ProjectOpenedAfresh opened =
+        OpenProjectAfresh(folder.File("cut.prj"), folder.path().string(), "", messages);
+    EXPECT_FALSE(opened.result.opened);
+    EXPECT_EQ(opened.design.ProjectFilePath, "");
+    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
 }
 
 class TruncatedFileTest : public ::testing::TestWithParam<std::size_t> {};
@@ -252,12 +287,28 @@ TEST(ProjectWriter, ReplacesAnExistingFileCompletely) {
     EXPECT_EQ(ReadBytes(path), CrLfText(lines));
 }
 
+// A line break of any kind in a text becomes one blank: the file keeps a line per field.
+TEST(ProjectWriter, LineBreaksInATextBecomeBlanks) {
+    DesignRecord design = SampleTubeDesign();
+    design.ProjectDescription = "one\r\ntwo\nthree\rfour";
+    ScratchFolder folder;
+    ScriptedMessages messages;
+    ASSERT_TRUE(WriteProject(design, folder.File("t.prj"), messages));
+    const Opened opened(ReadBytes(folder.path() / "t.prj"));
+    EXPECT_EQ(opened.design.ProjectDescription, "one two three four");
+}
+
 TEST(ProjectWriter, ReportsAMissingFolder) {
     ScratchFolder folder;
     DesignRecord design = SampleTubeDesign();
     ScriptedMessages messages;
     EXPECT_FALSE(WriteProject(design, folder.File("no-such-folder/x.prj"), messages));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
+    // A folder where the file should go is refused too, and stays a folder.
+    ScriptedMessages refused;
+    EXPECT_FALSE(WriteProject(design, folder.path().string(), refused));
+    EXPECT_EQ(refused.shown.size(), 1U);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
 }
 
 // ---- Round trips ----
@@ -313,6 +364,9 @@ TEST(ProjectRoundTrip, SphereWithNegativeZeroTinyAndHugeValues) {
     design.PressureRange = -3;
     design.HomeFormLeft = -2147483647;
     design.HomeFormTop = 2147483647;
+    // The editors' places, none of them the new project's.
+    std::tie(design.BodyFormLeft, design.BodyFormTop, design.BodyFormHeight, design.EndcapFormLeft,
+             design.EndcapFormTop, design.EndcapFormHeight) = std::tuple(11, 12, 13, 14, 15, 16);
     design.EdgeRestraint = -7;
     design.UniformLoadOn = 32767;
     design.LoadOption = -1;

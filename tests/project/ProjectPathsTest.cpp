@@ -117,6 +117,11 @@ TEST(LocateProgramFolder, FirstRunCopiesTheInstalledDatabase) {
     EXPECT_EQ(testing::ReadBytes(install.user / "DesMat.Dat"), database);
     // Nothing but the database is left in the new folder.
     EXPECT_EQ(testing::EntryCount(install.user), 1);
+    // Where nothing was installed the user's folder is still the place, and the user is told.
+    Installation bare;
+    const ProgramFolder empty = LocateProgramFolder(bare.bin, bare.user);
+    EXPECT_EQ(empty.materialsFile, bare.user / "DesMat.Dat");
+    EXPECT_EQ(empty.problem, "No installed materials file was found.");
 }
 
 }  // namespace

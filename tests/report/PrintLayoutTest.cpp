@@ -115,6 +115,7 @@ TEST(PrintFontFit, LargestSizeThatFits) {
     EXPECT_DOUBLE_EQ(PrintFontPointSize(Page(80, 100), page), 10);  // 1200 / (100 x 1.2)
     EXPECT_DOUBLE_EQ(PrintFontPointSize(Page(80, 1), {800, 1200, 0.7, 1.2}), 14.28);  // 14.285..
     EXPECT_DOUBLE_EQ(PrintFontPointSize(Page(80, 1), {0, 1200, 0.5, 1.2}), 0);
+    EXPECT_DOUBLE_EQ(PrintFontPointSize(Page(30, 10), {0.8, 0.9, 0.5, 1.2}), 0.02);  // any page
 }
 
 }  // namespace

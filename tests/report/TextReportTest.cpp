@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,40 @@ INSTANTIATE_TEST_SUITE_P(
         ComponentCase{"FlatCircular", testing::FlatCircularInput, "flat_circular.txt"},
         ComponentCase{"FlatAnnular", testing::FlatAnnularInput, "flat_annular.txt"}),
     [](const ::testing::TestParamInfo<ComponentCase>& row) { return row.param.name; });
+
+// Every geometry line shows its own field with its own unit, whatever the component; the annular
+// plate's three load diameters share the line-load unit, its iterations have none.
+TEST(ReportLines, EveryGeometryFieldWithItsOwnUnit) {
+    for (const auto input :
+         {testing::TubeInput, testing::SphereInput, testing::HemisphereInput, testing::ConicalInput,
+          testing::HemisphericalInput, testing::FlatCircularInput, testing::FlatAnnularInput}) {
+        ReportInput in = input();
+        in.fieldTexts = {"F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7"};
+        in.unitTexts = {"U0", "U1", "U2", "U3", "U4"};
+        ScriptedMessages messages;
+        int fields = 0;
+        for (const ReportLine& line : ReportBodyLines(in, ReportForm::TextFile, messages)) {
+            const std::string text = JoinWithTabs(line);
+            const size_t at = text.find(":  F");
+            if (at == std::string::npos || text[at + 4] == '5') continue;
+            const int field = text[at + 4] - '0';
+            EXPECT_EQ(text.substr(at + 3),
+                      "F" + std::to_string(field) + "  U" + std::to_string(std::min(field, 4)));
+            ++fields;
+        }
+        EXPECT_GE(fields, 3) << in.componentCode;
+    }
+}
+
+// The stored version printed with one or two decimals when it reads as a number from 0 up,
+// otherwise as it is stored.
+TEST(ReportLines, PrintedVersion) {
+    EXPECT_EQ(PrintedVersionText("4.6"), " 4.6");
+    EXPECT_EQ(PrintedVersionText("4.25"), " 4.25");
+    EXPECT_EQ(PrintedVersionText("0"), " 0.0");
+    EXPECT_EQ(PrintedVersionText("-1"), " -1");
+    EXPECT_EQ(PrintedVersionText("4.6b"), " 4.6b");
+}
 
 struct TableCase {
     const char* name;
@@ -123,6 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
         WrapCase{"SeventyWithoutBlanks", k60 + "abcdefghij", {k60, "abcdefghij"}},
         // Exactly 60 characters: the line is full, an empty line follows.
         WrapCase{"ExactlySixty", k60, {k60, ""}},
+        WrapCase{"FiftyNine", k60.substr(1), {k60.substr(1)}},
         // A blank as the 52nd character ends the line there, the blank kept at its end.
         WrapCase{"BlankAt52", std::string(51, 'x') + " tail", {std::string(51, 'x') + " ", "tail"}},
         // A blank as the 50th character already breaks; one as the 49th does not.
@@ -131,6 +167,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {std::string(48, 'x') + " " + std::string(11, 'y'), std::string(9, 'y')}},
         WrapCase{"CarriageReturnLineFeed", "one\r\ntwo", {"one", "two"}},
         WrapCase{"LineFeedOnly", "one\ntwo", {"one", "two"}},
+        WrapCase{"LeadingBreaks", "\r\nx\ny", {"", "x", "y"}},
+        // Sixty characters after either break fill a whole line.
+        WrapCase{"SixtyAfterCarriageReturn", "a\r" + k60, {"a", k60, ""}},
+        WrapCase{"SixtyAfterLineFeed", "a\n" + k60, {"a", k60, ""}},
         // A line break restarts the count.
         WrapCase{"BreakRestartsCount",
                  std::string(40, 'a') + "\r\n" + std::string(40, 'b') + " c",

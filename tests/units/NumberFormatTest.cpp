@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "units/NumberFormat.h"
 #include "units/ScriptedMessages.h"
@@ -249,6 +250,18 @@ INSTANTIATE_TEST_SUITE_P(
                       R{"ScaledBeyondRange", " 1e300 T ", 0.0, "Can't parse 1e300 T."}),
     kRowName);
 // clang-format on
+
+// Every prefix letter against the SI prefix it stands for; another letter scales by 1.
+TEST(EngValuePrefixes, EverySiPrefix) {
+    ScriptedMessages messages;
+    const std::pair<char, double> prefixes[] = {
+        {'f', 1e-15}, {'p', 1e-12}, {'n', 1e-9}, {'u', 1e-6}, {'m', 1e-3}, {'c', 1e-2},
+        {'k', 1e3},   {'K', 1e3},   {'M', 1e6},  {'G', 1e9},  {'T', 1e12}, {'x', 1}};
+    for (const auto& [letter, scale] : prefixes) {
+        EXPECT_DOUBLE_EQ(EngValue(std::string("2.5 ") + letter, messages), 2.5 * scale) << letter;
+    }
+    EXPECT_TRUE(messages.Empty());
+}
 
 }  // namespace
 }  // namespace tidewell

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -17,51 +16,88 @@
 namespace tidewell {
 namespace {
 
-// Expected factors written out as decimals from hand calculation (one unit in base units), so a
-// slip in a quotient of the table shows up.
-struct FactorRow {
+// Every factor from the units' own definitions, in SI: 1 in = 25.4 mm and 1 lb = 0.45359237 kg
+// exactly, 1 ft = 12 in, 1 psi = 1 lbf / in^2 with standard gravity 9.80665 m/s^2, 1 bar = 100
+// kPa; depths in metres of sea water, fresh water 0.984 times as dense. The program's rounded
+// constants (14.50377 psi per bar, 0.00689476 MPa per psi, 2.204623 lb per kg, pi as 3.141592654)
+// agree to 1e-6; where it rounds, its stated value is worked out by hand as well.
+constexpr double kInch = 0.0254, kFoot = 12 * kInch, kPound = 0.45359237;
+constexpr double kPsi = kPound * 9.80665 / (kInch * kInch);
+constexpr double kFreshWater = 0.984;
+
+struct Definition {
     const char* name;
-    double factor;
+    double si;      // one of the unit in SI
+    double baseSi;  // one of its base unit (inch, psi, pound, radian, lb/cu in, ft of sea water)
+    double stated = 0;  // the program's rounded factor, where it rounds
 };
 
-class ConversionFactors : public ::testing::TestWithParam<FactorRow> {};
-
-TEST_P(ConversionFactors, EveryNameAndFactor) {
-    ScriptedMessages messages;
-    const double got = Conversion(GetParam().name, messages);
-    EXPECT_NEAR(got, GetParam().factor, 1e-9 * GetParam().factor);
-    EXPECT_TRUE(messages.Empty());
+TEST(ConversionDefinitions, EveryFactorIsBaseOverUnit) {
+    const double in = kInch, psi = kPsi, lb = kPound, density = kPound / (kInch * kInch * kInch);
+    // clang-format off
+    const Definition table[] = {
+        {"in", in, in}, {"Inches", in, in}, {"mm", 0.001, in}, {"cm", 0.01, in}, {"m", 1, in},
+        {"meters", 1, in}, {"ft", kFoot, in}, {"Ft", kFoot, in}, {"Feet", kFoot, in},
+        {"feet", kFoot, in}, {"psi", psi, psi}, {"Ksi", 1e3 * psi, psi}, {"Mpsi", 1e6 * psi, psi},
+        {"Bar", 1e5, psi, 0.06894759086775369}, {"Kbar", 1e8, psi, 6.89475908677537e-05},
+        {"Mbar", 1e11, psi, 6.89475908677537e-08}, {"MPa", 1e6, psi, 0.00689476},
+        {"GPa", 1e9, psi, 6.89476e-6}, {"lbs", lb, lb}, {"kg", 1, lb, 0.4535922921968971},
+        {"Radians", 1, 1}, {"Degrees", 3.14159265358979323846 / 180, 1, 57.29577950560105},
+        {"lb/cu in", density, density}, {"lb/cu ft", kPound / (kFoot * kFoot * kFoot), density},
+        {"kg/cu m", 1, density, 27679.9047}, {"gr/cu cm", 1e3, density, 27.6799047},
+        {"kg/cu cm", 1e6, density, 0.0276799047}, {"Ft (sea)", kFoot, kFoot}, {"m (sea)", 1, kFoot},
+        {"Ft (fresh)", kFreshWater * kFoot, kFoot}, {"m (fresh)", kFreshWater, kFoot}};
+    // clang-format on
+    for (const Definition& unit : table) {
+        ScriptedMessages messages;
+        const double expected = unit.baseSi / unit.si;
+        const double factor = Conversion(unit.name, messages);
+        EXPECT_NEAR(factor, expected, 1e-6 * expected) << unit.name;
+        EXPECT_NEAR(factor, unit.stated != 0 ? unit.stated : factor, 1e-9 * factor) << unit.name;
+        EXPECT_TRUE(messages.Empty()) << unit.name;
+    }
 }
 
-std::string RowName(const ::testing::TestParamInfo<FactorRow>& info) {
-    std::string name;
-    for (const char c : std::string(info.param.name)) {
-        if (std::isalnum(static_cast<unsigned char>(c))) {
-            name.push_back(c);
-        } else if (c == '/') {
-            name += "Per";
+// A length typed in one entry of the editors' list and shown in another: every pair, both ways,
+// from the lengths of the entries in millimetres.
+TEST(ConvertLengthEntry, EveryPairOfTheLengthList) {
+    const double millimetres[] = {25.4, 1, 304.8, 1000, 10};  // "in", "mm", "Ft", "m", "cm"
+    ASSERT_EQ(LengthUnitList(), (std::vector<std::string>{"in", "mm", "Ft", "m", "cm"}));
+    ScriptedMessages messages;
+    for (int from = 0; from < 5; ++from) {
+        for (int to = 0; to < 5; ++to) {
+            const double got = ConvertLengthEntry(3.5, LengthUnitList()[to], from, messages);
+            EXPECT_NEAR(got, 3.5 * millimetres[from] / millimetres[to], 1e-12 * got)
+                << LengthUnitList()[from] << " to " << LengthUnitList()[to];
         }
     }
-    return name;
+    EXPECT_TRUE(messages.Empty());
+    // A position outside the list is taken as inches.
+    EXPECT_DOUBLE_EQ(ConvertLengthEntry(2, "mm", 5, messages), 50.8);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ConversionFactors,
-    ::testing::Values(
-        FactorRow{"lbs", 1.0}, FactorRow{"kg", 0.4535922921968971}, FactorRow{"psi", 1.0},
-        FactorRow{"Ksi", 0.001}, FactorRow{"Kbar", 6.89475908677537e-05},
-        FactorRow{"Bar", 0.06894759086775369}, FactorRow{"Mbar", 6.89475908677537e-08},
-        FactorRow{"Mpsi", 1e-6}, FactorRow{"MPa", 0.00689476}, FactorRow{"GPa", 6.89476e-6},
-        FactorRow{"Ft (sea)", 1.0}, FactorRow{"Ft (fresh)", 1.016260162601626},
-        FactorRow{"m (sea)", 0.3048}, FactorRow{"m (fresh)", 0.3097560975609756},
-        FactorRow{"Inches", 1.0}, FactorRow{"in", 1.0}, FactorRow{"ft", 0.08333333333333333},
-        FactorRow{"Ft", 0.08333333333333333}, FactorRow{"Feet", 0.08333333333333333},
-        FactorRow{"feet", 0.08333333333333333}, FactorRow{"m", 0.0254}, FactorRow{"meters", 0.0254},
-        FactorRow{"cm", 2.54}, FactorRow{"mm", 25.4}, FactorRow{"Radians", 1.0},
-        FactorRow{"Degrees", 57.29577950560105}, FactorRow{"lb/cu in", 1.0},
-        FactorRow{"lb/cu ft", 1728.0}, FactorRow{"kg/cu m", 27679.9047},
-        FactorRow{"gr/cu cm", 27.6799047}, FactorRow{"kg/cu cm", 0.0276799047}),
-    RowName);
+// The depth shown for a pressure satisfies the sea-water law p = 0.444 D + 0.3e-6 D^2 (D in
+// feet), and the other depth units scale that depth by their definitions.
+TEST(DepthConversion, SatisfiesTheSeaWaterLaw) {
+    ScriptedMessages messages;
+    for (const double p : {0.01, 1.0, 444.0, 1000.0, 16000.0, 60000.0}) {
+        const double feet = p * DepthConversion(p, "Ft (sea)", messages);
+        EXPECT_NEAR(0.444 * feet + 0.3e-6 * feet * feet, p, 1e-12 * p) << p << " psi";
+        EXPECT_NEAR(p * DepthConversion(p, "m (sea)", messages), feet * kFoot, 1e-12 * feet);
+        EXPECT_NEAR(p * DepthConversion(p, "Ft (fresh)", messages), feet / kFreshWater,
+                    1e-12 * feet);
+        EXPECT_NEAR(p * DepthConversion(p, "m (fresh)", messages), feet * kFoot / kFreshWater,
+                    1e-12 * feet);
+        // Other units are plain factors, whatever the pressure.
+        EXPECT_DOUBLE_EQ(DepthConversion(p, "Ksi", messages), 0.001);
+        EXPECT_DOUBLE_EQ(DepthConversion(p, "psi", messages), 1.0);
+    }
+    EXPECT_EQ(DepthConversion(0, "m (fresh)", messages), 0.0);
+    EXPECT_EQ(DepthConversion(0, "Ksi", messages), 0.0);
+    EXPECT_TRUE(messages.Empty());
+    // Near zero the depth per psi tends to 1 / 0.444 ft.
+    EXPECT_NEAR(DepthConversion(1e-9, "Ft (sea)", messages), 1 / 0.444, 1e-9);
+}
 
 // Names compare exactly: other case, extra blanks or a near miss are unrecognised.
 class ConversionUnknown : public ::testing::TestWithParam<std::string> {};
