@@ -8,50 +8,15 @@
 
 #include <QApplication>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QTableWidget>
 #include <QTextStream>
 #include <cstdio>
 
 #include "UiTestSupport.h"
-#include "ui/BodyForm.h"
-#include "ui/MATDBS.h"
 #include "ui/ResultForm.h"
 
 using namespace tidewell;
 
 namespace {
-
-// A row as the command-line program writes it in CSV.
-QString CsvLine(const QStringList& cells) {
-    static const QRegularExpression quoted(QStringLiteral("[,\"\r\n]|^ | $"));
-    QStringList line;
-    for (QString cell : cells) {
-        if (cell.contains(quoted)) {
-            cell = QLatin1Char('"') + cell.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
-                   QLatin1Char('"');
-        }
-        line << cell;
-    }
-    return line.join(QLatin1Char(','));
-}
-
-// The grid's rows as CSV lines, the two header rows first.
-QStringList GridLines(QTableWidget* grid) {
-    QStringList headers[2];
-    for (int c = 0; c < grid->columnCount(); ++c) {
-        const QStringList header = grid->horizontalHeaderItem(c)->text().split(QLatin1Char('\n'));
-        headers[0] << header.value(0);
-        headers[1] << header.value(1);
-    }
-    QStringList lines{CsvLine(headers[0]), CsvLine(headers[1])};
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->columnCount(); ++c) row << grid->item(r, c)->text();
-        lines << CsvLine(row);
-    }
-    return lines;
-}
 
 bool WaitFor(const std::function<bool()>& done, int ms) {
     for (int waited = 0; waited < ms; waited += 100) {
@@ -72,24 +37,7 @@ int TypingSession(const QString& folder, const QString& recovery) {
     MemorySettingsStore store;
     DesktopRun run(store, folder, QString(), recovery);
     run.StartToDesignForm();
-    run.Control<QPushButton>("ShowBody")->click();
-    BodyForm* body = run.main->bodyForm();
-    if (!body) return 2;
-    for (const auto& [field, text] :
-         {std::pair{"Var_0", "100"}, std::pair{"Var_1", "120"}, std::pair{"Var_3", "300"}}) {
-        auto* edit = body->findChild<QLineEdit*>(QLatin1String(field));
-        edit->setFocus();
-        QTest::keyClicks(edit, QLatin1String(text));
-        QTest::keyClick(edit, Qt::Key_Tab);
-    }
-    run.Control<QPushButton>("Command1")->click();
-    MATDBS* materials = run.main->materialsForm();
-    if (!materials) return 3;
-    for (const auto& [list, entry] :
-         {std::pair{"CategoryList", "Metals"}, std::pair{"MaterialList", "Ti-6Al-4V Annealed"}}) {
-        auto* box = materials->findChild<QComboBox*>(QLatin1String(list));
-        DesktopRun::Choose(box, box->findText(QLatin1String(entry)));
-    }
+    if (!run.TypeNewTitaniumTube()) return 2;
     const QString copy = recovery + QStringLiteral("/Recovery.prj");
     if (!WaitFor(
             [&copy] {
@@ -124,7 +72,9 @@ int RecoveringSession(const QString& folder, const QString& recovery) {
     if (QFile::exists(recovery + QStringLiteral("/Recovery.prj"))) return 8;
     QFile out(folder + QStringLiteral("/grid.csv"));
     if (!out.open(QIODevice::WriteOnly)) return 9;
-    out.write(GridLines(grid).join(QStringLiteral("\r\n")).toUtf8());
+    QStringList lines;
+    for (const QStringList& row : GridCells(grid)) lines << CsvLine(row);
+    out.write(lines.join(QStringLiteral("\r\n")).toUtf8());
     return 0;
 }
 

@@ -22,12 +22,6 @@ const char* const kFigureLabels[] = {"CollapseElasticLbl", "CollapseYieldLbl",
                                      "CollapseInteractionLbl", "CollapseOutOfRoundLbl",
                                      "CollapseEstimateLbl"};
 
-size_t Count(const ScriptedMessages& messages, const std::string& start) {
-    size_t count = 0;
-    for (const std::string& text : messages.Texts()) count += text.rfind(start, 0) == 0 ? 1 : 0;
-    return count;
-}
-
 }  // namespace
 
 class CollapseEstimateTest : public QObject {
@@ -37,12 +31,7 @@ private:
     QTemporaryDir folder_;
 
     std::unique_ptr<DesktopRun> Analysed(MemorySettingsStore& store, const QString& project) {
-        auto run = std::make_unique<DesktopRun>(store, folder_.path());
-        run->StartToDesignForm();
-        run->dialogs.openAnswers.push_back(project.toStdString());
-        run->Item("mnuItmOpen")->trigger();
-        run->Item("mnuitmAnalyze")->trigger();
-        return run;
+        return AnalysedRun(store, folder_.path(), project);
     }
 
     static QString Source(const char* path) {
@@ -84,11 +73,7 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-        QVERIFY(CopyMaterialsDatabase(folder_.path()));
-    }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_)); }
 
     void groupShowsWhatTheCommandLinePrints() {
         QStringList projects;
@@ -161,7 +146,7 @@ private slots:
         MemorySettingsStore store;
         const auto run = Analysed(store, Source("data/verification/ExperimentE5.prj"));
         const std::string notice = "Buckling (19240 psi) and material strength (22419 psi)";
-        QCOMPARE(Count(run->messages, notice), size_t{1});
+        QCOMPARE(CountStarting(run->messages, notice), size_t{1});
         QVERIFY(run->messages.Texts().back().find(
                     "The collapse estimate (11525 psi) is below two thirds of the governing "
                     "failure pressure (19240 psi)") != std::string::npos);
@@ -170,7 +155,7 @@ private slots:
         auto* stress = form->findChild<QComboBox*>(QStringLiteral("StressUnits"));
         DesktopRun::Choose(stress, stress->findText(QStringLiteral("Ksi")));
         form->Activated();
-        QCOMPARE(Count(run->messages, notice), size_t{1});
+        QCOMPARE(CountStarting(run->messages, notice), size_t{1});
         // Without safety factors the warning stands all the same: no factor was set here.
         std::string factor = "?";
         Registry registry(store);

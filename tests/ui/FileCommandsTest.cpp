@@ -58,11 +58,7 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-        QVERIFY(CopyMaterialsDatabase(folder_.path()));
-    }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_)); }
 
     void saveOfNewProjectGoesThroughSaveAsWithTitle() {
         MemorySettingsStore store;
@@ -198,8 +194,7 @@ private slots:
         {  // the first run, closed before the next one starts
             DesktopRun run(store, folder_.path());
             run.StartToDesignForm();
-            run.dialogs.openAnswers.push_back(cone);
-            run.Item("mnuItmOpen")->trigger();
+            run.Open(QString::fromStdString(cone));
 
             QCOMPARE(run.dialogs.openRequests.at(0).filter, std::string("Project (*.prj)|*.prj"));
             QCOMPARE(Caption(run), QStringLiteral("filled-cone.prj"));
@@ -226,8 +221,7 @@ private slots:
         // The next run opens the file as saved.
         DesktopRun again(store, folder_.path());
         again.StartToDesignForm();
-        again.dialogs.openAnswers.push_back(cone);
-        again.Item("mnuItmOpen")->trigger();
+        again.Open(QString::fromStdString(cone));
         QVERIFY(again.Control<QCheckBox>("WorkStrengthChk")->isChecked());
     }
 };

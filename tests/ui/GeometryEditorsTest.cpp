@@ -27,10 +27,7 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-    }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_, false)); }
 
     void init() {
         store_.values.clear();

@@ -22,10 +22,7 @@ private:
     bool Shown(const char* name) { return !run_->Control<QWidget>(name)->isHidden(); }
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-    }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_, false)); }
 
     void init() {
         store_.values.clear();

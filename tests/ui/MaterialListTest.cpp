@@ -45,11 +45,7 @@ private:
     QTemporaryDir folder_;
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-        QVERIFY(CopyMaterialsDatabase(folder_.path()));
-    }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_)); }
 
     void materialsAreListedAtOnce() {
         MemorySettingsStore store;

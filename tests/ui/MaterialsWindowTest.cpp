@@ -48,10 +48,7 @@ private:
     std::string LastText() const { return run_->messages.shown.back().text; }
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-    }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_, false)); }
 
     void init() {
         QVERIFY(CopyMaterialsDatabase(folder_.path()));

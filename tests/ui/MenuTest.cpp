@@ -17,10 +17,7 @@ private:
     QTemporaryDir folder_;
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-    }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_, false)); }
 
     void itemsAsStarted() {
         // Before a results window or a body exists, the report items and the editors are

@@ -29,11 +29,7 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-        QVERIFY(CopyMaterialsDatabase(folder_.path()));
-    }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_)); }
 
     void namedProjectFillsTheDesignForm() {
         const std::string path = TIDEWELL_SOURCE_DIR "/data/examples/GlassSphereFloat.prj";

@@ -8,8 +8,6 @@
 #include <QFile>
 
 #include "UiTestSupport.h"
-#include "ui/BodyForm.h"
-#include "ui/MATDBS.h"
 #include "ui/ResultForm.h"
 
 using namespace tidewell;
@@ -49,11 +47,7 @@ private:
     QTemporaryDir folder_;
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-        QVERIFY(CopyMaterialsDatabase(folder_.path()));
-    }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_)); }
 
     void fitReachesTheFailurePressure_data() {
         QTest::addColumn<QString>("material");
@@ -83,8 +77,7 @@ private slots:
         MemorySettingsStore store;
         DesktopRun run(store, folder_.path());
         run.StartToDesignForm();
-        run.dialogs.openAnswers.push_back(path.toStdString());
-        run.Item("mnuItmOpen")->trigger();
+        run.Open(path);
         run.Item("mnuitmAnalyze")->trigger();
         QVERIFY(run.main->resultForm());
         auto* fit = run.main->resultForm()->findChild<QPushButton*>(QStringLiteral("FitRange"));
@@ -109,24 +102,7 @@ private slots:
         MemorySettingsStore store;
         DesktopRun run(store, folder_.path());
         run.StartToDesignForm();
-        // A new user's tube: 100 mm bore, 120 mm O.D., 300 mm long, in titanium.
-        run.Control<QPushButton>("ShowBody")->click();
-        BodyForm* body = run.main->bodyForm();
-        QVERIFY(body);
-        for (const auto& [field, text] :
-             {std::pair{"Var_0", "100"}, std::pair{"Var_1", "120"}, std::pair{"Var_3", "300"}}) {
-            auto* edit = body->findChild<QLineEdit*>(QLatin1String(field));
-            edit->setFocus();
-            QTest::keyClicks(edit, QLatin1String(text));
-        }
-        run.Control<QPushButton>("Command1")->click();
-        MATDBS* materials = run.main->materialsForm();
-        QVERIFY(materials);
-        for (const auto& [list, entry] : {std::pair{"CategoryList", "Metals"},
-                                          std::pair{"MaterialList", "Ti-6Al-4V Annealed"}}) {
-            auto* box = materials->findChild<QComboBox*>(QLatin1String(list));
-            DesktopRun::Choose(box, box->findText(QLatin1String(entry)));
-        }
+        QVERIFY(run.TypeNewTitaniumTube());
         QCOMPARE(run.design.MaterialName, std::string("Ti-6Al-4V Annealed"));
         run.Item("mnuitmAnalyze")->trigger();
         QVERIFY(run.main->resultForm());
@@ -144,8 +120,7 @@ private slots:
         const QString path = TubeProject(folder_.path(), QStringLiteral("stored.prj"),
                                          "Ti-6Al-4V Annealed", 150, 20, 3);
         run.messages.Answer(MessageAnswer::No);  // the save prompt
-        run.dialogs.openAnswers.push_back(path.toStdString());
-        run.Item("mnuItmOpen")->trigger();
+        run.Open(path);
         QTRY_VERIFY(!run.main->resultForm());  // New closed the results of the last design
         run.Item("mnuitmAnalyze")->trigger();
         QVERIFY(run.main->resultForm());

@@ -16,12 +16,6 @@ namespace {
 
 const char* const kQuestionStart = "Recover the unsaved design \"";
 
-bool Asked(const ScriptedMessages& messages) {
-    for (const std::string& text : messages.Texts())
-        if (text.rfind(kQuestionStart, 0) == 0) return true;
-    return false;
-}
-
 }  // namespace
 
 class RecoveryTest : public QObject {
@@ -40,9 +34,7 @@ private:
         MemorySettingsStore store;
         DesktopRun run(store, folder_.path(), QString(), recovery_);
         run.StartToDesignForm();
-        run.dialogs.openAnswers.push_back(TIDEWELL_SOURCE_DIR
-                                          "/data/examples/TitaniumTube6000m.prj");
-        run.Item("mnuItmOpen")->trigger();
+        run.Open(QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/TitaniumTube6000m.prj"));
         if (!title.isEmpty()) run.Type("Title", title);
         run.Type("Designer", designer);
         run.Control<QAbstractButton>("ForceThickChk")->click();
@@ -52,9 +44,7 @@ private:
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-        QVERIFY(CopyMaterialsDatabase(folder_.path()));
+        QVERIFY(PrepareTestFolder(folder_));
         recovery_ = folder_.filePath(QStringLiteral("recovery"));
     }
 
@@ -72,12 +62,9 @@ private slots:
                     std::string(kQuestionStart) + "Titanium tube for 6000 m\" (changed ", 0) == 0);
         // Every field a project holds, the material's properties, and the file it belongs to.
         QCOMPARE(ProjectFileText(next.design), ProjectFileText(lost));
-        for (const auto& [got, expected] :
-             {std::pair{next.design.YoungsModulus, lost.YoungsModulus},
-              std::pair{next.design.Density, lost.Density},
-              std::pair{next.design.YieldStrength, lost.YieldStrength}}) {
-            QCOMPARE(got, expected);
-        }
+        QCOMPARE(next.design.YoungsModulus, lost.YoungsModulus);
+        QCOMPARE(next.design.Density, lost.Density);
+        QCOMPARE(next.design.YieldStrength, lost.YieldStrength);
         QVERIFY(QString::fromStdString(lost.ProjectFilePath)
                     .endsWith(QStringLiteral("TitaniumTube6000m.prj")));
         QCOMPARE(next.design.ProjectFilePath, lost.ProjectFilePath);
@@ -114,7 +101,7 @@ private slots:
         MemorySettingsStore store;
         DesktopRun next(store, folder_.path(), QString(), recovery_);
         next.StartToDesignForm();
-        QVERIFY(!Asked(next.messages));
+        QCOMPARE(CountStarting(next.messages, kQuestionStart), size_t{0});
         QCOMPARE(next.messages.shown.size(), size_t{1});
         QVERIFY(next.messages.Texts()[0].find("could not be used: it is damaged") !=
                 std::string::npos);

@@ -234,9 +234,7 @@ private slots:
         DesktopRun run(store, folder.path());
         run.StartToDesignForm();
         QVERIFY(!run.Item("mnuitmExportPdf")->isEnabled());
-        run.dialogs.openAnswers.push_back(
-            (kExamples + QStringLiteral("AcrylicAnnularPort.prj")).toStdString());
-        run.Item("mnuItmOpen")->trigger();
+        run.Open(kExamples + QStringLiteral("AcrylicAnnularPort.prj"));
         run.Item("mnuitmAnalyze")->trigger();
         for (const char* item : {"mnuitmPrint", "mnuitmPrintPreview", "mnuitmExportPdf"})
             QVERIFY2(run.Item(item)->isEnabled(), item);

@@ -10,7 +10,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTableWidget>
 
 #include "UiTestSupport.h"
@@ -19,43 +18,6 @@
 using namespace tidewell;
 
 namespace {
-
-// A row as the command-line program writes it in CSV: a cell with a comma, a quote, a line end
-// or an outer blank is quoted, its quotes doubled.
-QString CsvLine(const QStringList& cells) {
-    static const QRegularExpression quoted(QStringLiteral("[,\"\r\n]|^ | $"));
-    QStringList line;
-    for (QString cell : cells) {
-        if (cell.contains(quoted)) {
-            cell = QLatin1Char('"') + cell.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
-                   QLatin1Char('"');
-        }
-        line << cell;
-    }
-    return line.join(QLatin1Char(','));
-}
-
-// The grid as rows of cell texts, the two header rows first.
-std::vector<QStringList> GridCells(QTableWidget* grid) {
-    std::vector<QStringList> rows(2);
-    for (int c = 0; c < grid->columnCount(); ++c) {
-        const QStringList header = grid->horizontalHeaderItem(c)->text().split(QLatin1Char('\n'));
-        rows[0] << header.value(0);
-        rows[1] << header.value(1);
-    }
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->columnCount(); ++c) row << grid->item(r, c)->text();
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-size_t Count(const ScriptedMessages& messages, const std::string& start) {
-    size_t count = 0;
-    for (const std::string& text : messages.Texts()) count += text.rfind(start, 0) == 0 ? 1 : 0;
-    return count;
-}
 
 const char* const kPlasticsNotice = "The effects of time";
 
@@ -67,14 +29,8 @@ class ResultFormTest : public QObject {
 private:
     QTemporaryDir folder_;
 
-    // Starts the program, opens an example and performs the analysis.
     std::unique_ptr<DesktopRun> Analysed(MemorySettingsStore& store, const QString& example) {
-        auto run = std::make_unique<DesktopRun>(store, folder_.path());
-        run->StartToDesignForm();
-        run->dialogs.openAnswers.push_back(example.toStdString());
-        run->Item("mnuItmOpen")->trigger();
-        run->Item("mnuitmAnalyze")->trigger();
-        return run;
+        return AnalysedRun(store, folder_.path(), example);
     }
 
     static QTableWidget* Grid(const DesktopRun& run) {
@@ -88,11 +44,7 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-        QVERIFY(CopyMaterialsDatabase(folder_.path()));
-    }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_)); }
 
     void everyExampleShowsTheTableTheCommandLinePrints() {
         const QStringList examples =
@@ -124,7 +76,7 @@ private slots:
         MemorySettingsStore store;
         const auto run = Analysed(store, Example("AcrylicAnnularPort.prj"));
         // The stored stress unit was selected while loading: one run, nothing changed.
-        QCOMPARE(Count(run->messages, kPlasticsNotice), size_t{1});
+        QCOMPARE(CountStarting(run->messages, kPlasticsNotice), size_t{1});
         QCOMPARE(run->design.ProjectChanged, kFalse);
         QTableWidget* grid = Grid(*run);
         QVERIFY(grid->horizontalHeaderItem(2)->text().endsWith(QStringLiteral("Stress, psi")));
@@ -134,7 +86,7 @@ private slots:
         QVERIFY(grid->horizontalHeaderItem(2)->text().endsWith(QStringLiteral("Stress, Ksi")));
         QCOMPARE(run->design.StressUnit, std::string("Ksi"));
         QCOMPARE(run->design.ProjectChanged, kTrue);
-        QCOMPARE(Count(run->messages, kPlasticsNotice), size_t{2});
+        QCOMPARE(CountStarting(run->messages, kPlasticsNotice), size_t{2});
 
         // Ten digits at the smallest range give long numbers: no cell is cut short.
         run->design.SignificantDigits = 10;

@@ -20,11 +20,7 @@ private:
     QTemporaryDir folder_;
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(folder_.isValid());
-        QVERIFY(CopyMaterialsDatabase(folder_.path()));
-    }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_)); }
 
     void factorsRateTheTubeAndClearingThemHidesTheRating() {
         MemorySettingsStore store;
@@ -33,9 +29,7 @@ private slots:
         WritePreference(registry, kSafetyBucklingKey, "3");
         DesktopRun run(store, folder_.path());
         run.StartToDesignForm();
-        run.dialogs.openAnswers.push_back(TIDEWELL_SOURCE_DIR
-                                          "/data/examples/TitaniumTube6000m.prj");
-        run.Item("mnuItmOpen")->trigger();
+        run.Open(QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/TitaniumTube6000m.prj"));
         run.Item("mnuitmAnalyze")->trigger();
         ResultForm* form = run.main->resultForm();
         QVERIFY(form);

@@ -13,7 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
@@ -24,8 +26,10 @@
 
 #include "analysis/DesignRecord.h"
 #include "project/MemorySettingsStore.h"
+#include "ui/BodyForm.h"
 #include "ui/FileDialogs.h"
 #include "ui/HomeForm.h"
+#include "ui/MATDBS.h"
 #include "ui/MainForm.h"
 #include "units/ScriptedMessages.h"
 
@@ -63,6 +67,13 @@ inline bool CopyMaterialsDatabase(const QString& folder) {
     const QString target = folder + QStringLiteral("/DesMat.Dat");
     QFile::remove(target);
     return QFile::copy(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/DesMat.Dat"), target);
+}
+
+// A window test's program folder, with the shipped materials database unless told otherwise;
+// settings and standard paths kept apart from the user's.
+inline bool PrepareTestFolder(const QTemporaryDir& folder, bool materials = true) {
+    QStandardPaths::setTestModeEnabled(true);
+    return folder.isValid() && (!materials || CopyMaterialsDatabase(folder.path()));
 }
 
 // One run of the desktop program on scripted seams, a settings store and a program folder.
@@ -121,6 +132,34 @@ public:
         return main->homeForm()->findChild<T*>(QLatin1String(name));
     }
 
+    // File > Open of a project, its file chosen in the dialog.
+    void Open(const QString& project) {
+        dialogs.openAnswers.push_back(project.toStdString());
+        Item("mnuItmOpen")->trigger();
+    }
+
+    // A new user's tube typed into the body editor field by field (100 mm bore, 120 mm O.D.,
+    // 300 mm long) and its material picked in the materials window; false if a window is missing.
+    bool TypeNewTitaniumTube() {
+        Control<QPushButton>("ShowBody")->click();
+        if (!main->bodyForm()) return false;
+        for (const auto& [field, text] :
+             {std::pair{"Var_0", "100"}, std::pair{"Var_1", "120"}, std::pair{"Var_3", "300"}}) {
+            auto* edit = main->bodyForm()->findChild<QLineEdit*>(QLatin1String(field));
+            edit->setFocus();
+            QTest::keyClicks(edit, QLatin1String(text));
+            QTest::keyClick(edit, Qt::Key_Tab);
+        }
+        Control<QPushButton>("Command1")->click();
+        if (!main->materialsForm()) return false;
+        for (const auto& [list, entry] : {std::pair{"CategoryList", "Metals"},
+                                          std::pair{"MaterialList", "Ti-6Al-4V Annealed"}}) {
+            auto* box = main->materialsForm()->findChild<QComboBox*>(QLatin1String(list));
+            Choose(box, box->findText(QLatin1String(entry)));
+        }
+        return true;
+    }
+
     // Types into a text box of the design form as the user does (the edit handling runs).
     void Type(const char* box, const QString& text) {
         auto* edit = Control<QLineEdit>(box);
@@ -134,6 +173,54 @@ public:
     ScriptedFileDialogs dialogs;
     std::unique_ptr<MainForm> main;
 };
+
+// A run started on a project, the analysis performed.
+inline std::unique_ptr<DesktopRun> AnalysedRun(MemorySettingsStore& store, const QString& folder,
+                                               const QString& project) {
+    auto run = std::make_unique<DesktopRun>(store, folder);
+    run->StartToDesignForm();
+    run->Open(project);
+    run->Item("mnuitmAnalyze")->trigger();
+    return run;
+}
+
+// How many of the messages shown start with the given text.
+inline size_t CountStarting(const ScriptedMessages& messages, const std::string& start) {
+    size_t count = 0;
+    for (const std::string& text : messages.Texts()) count += text.rfind(start, 0) == 0 ? 1 : 0;
+    return count;
+}
+
+// A row as the command-line program writes it in CSV: a cell with a comma, a quote, a line end
+// or an outer blank is quoted, its quotes doubled.
+inline QString CsvLine(const QStringList& cells) {
+    static const QRegularExpression quoted(QStringLiteral("[,\"\r\n]|^ | $"));
+    QStringList line;
+    for (QString cell : cells) {
+        if (cell.contains(quoted)) {
+            cell = QLatin1Char('"') + cell.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
+                   QLatin1Char('"');
+        }
+        line << cell;
+    }
+    return line.join(QLatin1Char(','));
+}
+
+// The grid as rows of cell texts, the two header rows first.
+inline std::vector<QStringList> GridCells(QTableWidget* grid) {
+    std::vector<QStringList> rows(2);
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        const QStringList header = grid->horizontalHeaderItem(c)->text().split(QLatin1Char('\n'));
+        rows[0] << header.value(0);
+        rows[1] << header.value(1);
+    }
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < grid->columnCount(); ++c) row << grid->item(r, c)->text();
+        rows.push_back(row);
+    }
+    return rows;
+}
 
 // The design form's caption.
 inline QString Caption(const DesktopRun& run) {
