@@ -35,27 +35,6 @@ protected:
     const std::string path = folder.File("DesMat.Dat");
 };
 
-// Expected slot bytes written out by offset, independently of the packer.
-class ExpectedSlot {
-public:
-    ExpectedSlot() : bytes_(8604, '\0') {}
-    // Single-byte text left-aligned, padded with blanks to the width.
-    void Text(std::size_t offset, std::size_t width, const std::string& singleBytes) {
-        for (std::size_t i = 0; i < width; ++i) {
-            bytes_[offset + i] = i < singleBytes.size() ? singleBytes[i] : ' ';
-        }
-    }
-    // Eight little-endian bytes given lowest first.
-    void Bytes(std::size_t offset, std::initializer_list<unsigned char> values) {
-        std::size_t i = offset;
-        for (const unsigned char v : values) bytes_[i++] = static_cast<char>(v);
-    }
-    const std::string& Get() const { return bytes_; }
-
-private:
-    std::string bytes_;
-};
-
 // "Titanium é µ°", a negative value and "Price €" in its comment.
 // clang-format off
 const MaterialRecord kLayoutRecord{"Titanium \xC3\xA9 \xC2\xB5\xC2\xB0", 128.0, "Ksi", -3.0, "MPa",
@@ -63,24 +42,22 @@ const MaterialRecord kLayoutRecord{"Titanium \xC3\xA9 \xC2\xB5\xC2\xB0", 128.0, 
                                    "Price \xE2\x82\xAC", kMaterialInUse};
 // clang-format on
 
+// The slot written out field by field, independently of the packer: single-byte text padded with
+// blanks to its width; 128.0, -3.0, 16.5, 0.25 and 0.5 as little-endian doubles; InUse -1.
+std::string Padded(const std::string& singleBytes, std::size_t width) {
+    return singleBytes + std::string(width - singleBytes.size(), ' ');
+}
+
 std::string LayoutExpectedBytes() {
-    ExpectedSlot slot;
-    slot.Text(0, 50, "Titanium \xE9 \xB5\xB0");
-    slot.Bytes(50, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x60, 0x40});  // 128.0
-    slot.Text(58, 20, "Ksi");
-    slot.Bytes(78, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0xC0});  // -3.0
-    slot.Text(86, 20, "MPa");
-    slot.Bytes(106, {0x00, 0x00, 0x00, 0x00, 0x00, 0x80, 0x30, 0x40});  // 16.5
-    slot.Text(114, 20, "Mpsi");
-    slot.Bytes(134, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xD0, 0x3F});  // 0.25
-    slot.Text(142, 20, "lb/cu in");
-    slot.Bytes(162, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xE0, 0x3F});  // 0.5
-    slot.Text(170, 50, "Metals");
-    slot.Text(220, 50, "Titanium");
-    slot.Text(270, 50, "");
-    slot.Text(320, 4000, "Price \x80");
-    slot.Bytes(4320, {0xFF, 0xFF});  // InUse -1
-    return slot.Get();
+    using namespace std::string_literals;
+    std::string slot = Padded("Titanium \xE9 \xB5\xB0", 50) + "\0\0\0\0\0\0\x60\x40"s +
+                       Padded("Ksi", 20) + "\0\0\0\0\0\0\x08\xC0"s + Padded("MPa", 20) +
+                       "\0\0\0\0\0\x80\x30\x40"s + Padded("Mpsi", 20) + "\0\0\0\0\0\0\xD0\x3F"s +
+                       Padded("lb/cu in", 20) + "\0\0\0\0\0\0\xE0\x3F"s + Padded("Metals", 50) +
+                       Padded("Titanium", 50) + Padded("", 50) + Padded("Price \x80", 4000) +
+                       "\xFF\xFF"s;
+    slot.resize(8604, '\0');
+    return slot;
 }
 
 TEST(MaterialsFileLayout, PackedRecordMatchesTheByteLayout) {
