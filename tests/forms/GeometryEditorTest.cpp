@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,19 +29,15 @@ std::string Named(const ::testing::TestParamInfo<Row>& row) {
 // The user's steps, separated by ';': "2=text" types into field 2 and leaves it, "u2=4" chooses
 // entry 4 of unit list 2, "f1" chooses fixed option 1.
 void Drive(GeometryEditor& editor, const std::string& steps) {
-    std::size_t from = 0;
-    while (from < steps.size()) {
-        std::size_t end = steps.find(';', from);
-        if (end == std::string::npos) end = steps.size();
-        const std::string step = steps.substr(from, end - from);
-        from = end + 1;
-        const std::size_t equals = step.find('=');
+    std::istringstream in(steps);
+    for (std::string step; std::getline(in, step, ';');) {
+        const std::string value = step.substr(step.find('=') + 1);
         if (step[0] == 'f') {
             editor.FixedOptionChosen(std::stoi(step.substr(1)));
         } else if (step[0] == 'u') {
-            editor.UnitChosen(std::stoi(step.substr(1)), std::stoi(step.substr(equals + 1)));
+            editor.UnitChosen(std::stoi(step.substr(1)), std::stoi(value));
         } else {
-            editor.FieldEdited(std::stoi(step), step.substr(equals + 1));
+            editor.FieldEdited(std::stoi(step), value);
             editor.Commit();
         }
     }
@@ -215,8 +212,7 @@ TEST(EditorScenario, AnalysisComesBackWithAnotherDesign) {
     EXPECT_TRUE(AnalysisAllowed(design));
 }
 
-// --- the pipe size table
-// ---------------------------------------------------------------------------
+// --- the pipe size table -----------------------------------------------------------------------
 
 // Outside diameters and walls of ASME B36.10M (carbon steel) and B36.19M (stainless, "S"), as
 // printed in the engineering handbooks; the inside diameter is the O.D. less two walls.
