@@ -15,7 +15,6 @@ using namespace tidewell;
 
 namespace {
 
-enum class Command { New, Open, Recent, Quit, CloseBox };
 enum class Reply { Cancel, No, YesSaved, YesDialogCancelled };
 
 const MemorySettingsStore::Address Key(const char* key) {
@@ -24,7 +23,6 @@ const MemorySettingsStore::Address Key(const char* key) {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Command)
 Q_DECLARE_METATYPE(Reply)
 
 class FileCommandsTest : public QObject {
@@ -84,14 +82,14 @@ private slots:
     }
 
     void savePromptAnswers_data() {
-        QTest::addColumn<Command>("command");
+        QTest::addColumn<QByteArray>("item");  // the menu item; none: the close box
         QTest::addColumn<Reply>("reply");
         QTest::addColumn<bool>("goesOn");
-        const std::pair<const char*, Command> commands[] = {{"new", Command::New},
-                                                            {"open", Command::Open},
-                                                            {"recent", Command::Recent},
-                                                            {"quit", Command::Quit},
-                                                            {"close box", Command::CloseBox}};
+        const std::pair<const char*, QByteArray> commands[] = {{"new", "mnuitmNew"},
+                                                               {"open", "mnuItmOpen"},
+                                                               {"recent", "mnuItmOpenProj_0"},
+                                                               {"quit", "mnuitmQuit"},
+                                                               {"close box", ""}};
         for (const auto& [name, command] : commands) {
             QTest::newRow((std::string(name) + ", cancel").c_str())
                 << command << Reply::Cancel << false;
@@ -105,7 +103,7 @@ private slots:
     }
 
     void savePromptAnswers() {
-        QFETCH(Command, command);
+        QFETCH(QByteArray, item);
         QFETCH(Reply, reply);
         QFETCH(bool, goesOn);
         const std::string cone = WriteConeProject("prompt-cone.prj");
@@ -117,39 +115,17 @@ private slots:
         run.Type("Title", QStringLiteral("Unsaved work"));
         run.Control<QRadioButton>("PresSourceBox_0")->click();
 
-        switch (reply) {
-            case Reply::Cancel:
-                run.messages.Answer(MessageAnswer::Cancel);
-                break;
-            case Reply::No:
-                run.messages.Answer(MessageAnswer::No);
-                break;
-            case Reply::YesSaved:
-                run.messages.Answer(MessageAnswer::Yes);
-                run.dialogs.saveAnswers.push_back(PathOf("prompt-saved.prj"));
-                break;
-            case Reply::YesDialogCancelled:
-                run.messages.Answer(MessageAnswer::Yes);
-                run.dialogs.saveAnswers.push_back(std::nullopt);
-                break;
-        }
+        const bool yes = reply == Reply::YesSaved || reply == Reply::YesDialogCancelled;
+        run.messages.Answer(yes                      ? MessageAnswer::Yes
+                            : reply == Reply::Cancel ? MessageAnswer::Cancel
+                                                     : MessageAnswer::No);
+        if (reply == Reply::YesSaved) run.dialogs.saveAnswers.push_back(PathOf("prompt-saved.prj"));
+        if (reply == Reply::YesDialogCancelled) run.dialogs.saveAnswers.push_back(std::nullopt);
         run.dialogs.openAnswers.push_back(cone);
-        switch (command) {
-            case Command::New:
-                run.Item("mnuitmNew")->trigger();
-                break;
-            case Command::Open:
-                run.Item("mnuItmOpen")->trigger();
-                break;
-            case Command::Recent:
-                run.Item("mnuItmOpenProj_0")->trigger();
-                break;
-            case Command::Quit:
-                run.Item("mnuitmQuit")->trigger();
-                break;
-            case Command::CloseBox:
-                run.main->close();
-                break;
+        if (item.isEmpty()) {
+            run.main->close();
+        } else {
+            run.Item(item.constData())->trigger();
         }
 
         const Message& prompt = run.messages.shown.at(0);
@@ -157,14 +133,13 @@ private slots:
                                           "Do you want to save it?"));
         QCOMPARE(prompt.defaultButton, std::optional<MessageAnswer>(MessageAnswer::Cancel));
 
-        const bool yes = reply == Reply::YesSaved || reply == Reply::YesDialogCancelled;
         QCOMPARE(run.dialogs.saveRequests.size(), std::size_t{yes ? 1u : 0u});
         if (yes) QCOMPARE(run.dialogs.saveRequests[0].fileName, std::string("Unsaved work.prj"));
         if (reply == Reply::YesSaved) {
             QVERIFY(QFile::exists(folder_.filePath(QStringLiteral("prompt-saved.prj"))));
         }
 
-        const bool quitting = command == Command::Quit || command == Command::CloseBox;
+        const bool quitting = item.isEmpty() || item == "mnuitmQuit";
         if (!goesOn) {
             // Design and path untouched, the program still running.
             QCOMPARE(run.design.ProjectTitle, std::string("Unsaved work"));
@@ -177,7 +152,7 @@ private slots:
             QCOMPARE(ended.count(), 1);
             QVERIFY(!run.main->isVisible());
             QCOMPARE(store.values[Key("PROJECTTITLE")], std::string("Unsaved work"));
-        } else if (command == Command::New) {
+        } else if (item == "mnuitmNew") {
             QCOMPARE(run.design.ProjectTitle, std::string("Project1"));
             QCOMPARE(run.design.ProjectFilePath, std::string());
             QCOMPARE(Caption(run), QStringLiteral("(Not saved)"));
