@@ -28,15 +28,11 @@ TEST(ApplyUiActions, NewProjectEmptiesTheBoxesAndSelectsTube) {
     form.restraintSelection = 3;
     DesignRecord design;
     ApplyUiActions(NewProject(design), form);
-    EXPECT_EQ(form.title, "Project1");
-    EXPECT_EQ(form.description, "");
-    EXPECT_EQ(form.designer, "");
-    EXPECT_EQ(form.materialLabel, "");
-    EXPECT_EQ(form.forceThickCheck, 0);
-    EXPECT_EQ(form.workStrengthCheck, 0);
-    EXPECT_EQ(form.bodySelection, 0);
-    EXPECT_EQ(form.endcapSelection, -1);
-    EXPECT_EQ(form.restraintSelection, -1);
+    EXPECT_EQ(form.title + "|" + form.description + "|" + form.designer + "|" + form.materialLabel,
+              "Project1|||");
+    EXPECT_EQ(std::vector<int>({form.forceThickCheck, form.workStrengthCheck, form.bodySelection,
+                                form.endcapSelection, form.restraintSelection}),
+              std::vector<int>({0, 0, 0, -1, -1}));
 }
 
 // A start of the program: ResetLayout, NewProject, then the preferences.
@@ -115,10 +111,6 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"RangeTooLarge", "DEFAULTPRESSURERANGE", " 70000", &DesignRecord::PressureRange, 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
-// The store breaks down at operation `failAt`; the reads are, in order: RECENTFILE0 to 3 (0-3),
-// DESIGNER (4), DEFAULTMATERIAL (5), DEFAULTUNITS (6), DEFAULTPRESSURESOURCE (7),
-// FORCETHICKEQ'S (8), USEWORKINGSTRENGTH (9), DEFAULTBODY (10), DEFAULTENDCAP (11),
-// SIGNIFICANTDIGITS (12), NUMERICFORMAT (13), DEFAULTPRESSURERANGE (14).
 struct BodyRow {
     const char* name;
     const char* body;
@@ -180,21 +172,15 @@ TEST(Preferences, EndOfRunSaveIsTheNextStart) {
     EXPECT_TRUE(next.result.ok);
     EXPECT_EQ(next.recent,
               (RecentProjects{"/d/cone.prj", "Example1.PRJ", "Example2.PRJ", "Example3.PRJ"}));
-    EXPECT_EQ(next.form.designer, "Ana");
-    EXPECT_EQ(next.form.materialLabel, "Acrylic");
-    EXPECT_EQ(next.design.UnitSystem, 0);
-    EXPECT_EQ(next.design.PressureSource, 0);
-    EXPECT_EQ(next.design.ForceThickWall, 0);
-    EXPECT_EQ(next.design.UseWorkingStrength, 1);
-    EXPECT_EQ(next.design.BodyType, kNoBody);
-    EXPECT_EQ(next.design.EndcapType, kConicalEndcap);
-    EXPECT_EQ(next.form.bodySelection, 2);
-    EXPECT_EQ(next.form.endcapSelection, 1);
-    EXPECT_EQ(next.design.SignificantDigits, 9);
-    EXPECT_EQ(next.design.NumericFormat, 2);
-    EXPECT_EQ(next.design.PressureRange, 6);
     // The title is not carried over.
-    EXPECT_EQ(next.form.title, "");
+    EXPECT_EQ(next.form.designer + "|" + next.form.materialLabel + "|" + next.form.title,
+              "Ana|Acrylic|");
+    const DesignRecord& d = next.design;
+    EXPECT_EQ(std::vector<int>({d.UnitSystem, d.PressureSource, d.ForceThickWall,
+                                d.UseWorkingStrength, d.BodyType, d.EndcapType,
+                                next.form.bodySelection, next.form.endcapSelection,
+                                d.SignificantDigits, d.NumericFormat, d.PressureRange}),
+              std::vector<int>({0, 0, 0, 1, kNoBody, kConicalEndcap, 2, 1, 9, 2, 6}));
 }
 
 }  // namespace
