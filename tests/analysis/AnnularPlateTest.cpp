@@ -62,6 +62,10 @@ std::string CaseName(const PlateCase& c) {
     return std::string(kRestraints[c.restraint].name) + (c.lineLoad ? "Line" : "Uniform");
 }
 
+std::string PlateName(const ::testing::TestParamInfo<PlateCase>& row) {
+    return CaseName(row.param);
+}
+
 AnalysisState PlateState(int16_t restraint) {
     AnalysisState s = testing::EngineState(kAnnularPlateComponent, kB, kA, kT, kE, kNu, false);
     s.PlateOuterRadius = kRp;
@@ -173,18 +177,14 @@ std::vector<PlateCase> AllCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(TwentyFourCases, AnnularPlateCaseTest, ::testing::ValuesIn(AllCases()),
-                         [](const ::testing::TestParamInfo<PlateCase>& row) {
-                             return CaseName(row.param);
-                         });
+                         PlateName);
 
 // Uniform pressure over the whole face, from the hole outwards.
 INSTANTIATE_TEST_SUITE_P(WholeFace, AnnularPlateCaseTest,
                          ::testing::Values(PlateCase{3, false, 250.0, kB},
                                            PlateCase{6, false, 250.0, kB},
                                            PlateCase{10, false, 250.0, kB}),
-                         [](const ::testing::TestParamInfo<PlateCase>& row) {
-                             return CaseName(row.param);
-                         });
+                         PlateName);
 
 struct SeatCase {
     std::string name;
@@ -221,9 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Seats, AnnularPlateSeat,
                              SeatCase{"LineLoad", true, 6, 14.545454545454545},
                              SeatCase{"LineLoadNoSeatRing", true, 5, 0.0},
                              SeatCase{"UniformLoadNoSeatRing", false, 4.5, 0.0}),
-                         [](const ::testing::TestParamInfo<SeatCase>& row) {
-                             return row.param.name;
-                         });
+                         testing::RowName<SeatCase>);
 
 // Both loads at once are the sum of each load alone, the plate being linear: every summed value,
 // at the hole, inside and at the free edge.
