@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The materials window on the real program: browsing and picking onto the design form, adding
 // with every refusal in order, finding the saved material with the command-line program,
-// editing, renaming over another record, deleting, Cancel, and the commands that close it.
+// editing, renaming over another record, deleting, Cancel, and the commands that close it; and
+// every material of a category listed at once.
 
 #include <QClipboard>
 #include <QLabel>
@@ -16,6 +17,26 @@
 #include "ui/MATDBS.h"
 
 using namespace tidewell;
+
+namespace {
+
+// Names of the shipped database's materials of a main category ("All": every one), read from
+// its readable source: name and main category are its first two fields.
+QStringList ShippedNames(const QString& category) {
+    QFile source(QStringLiteral(TIDEWELL_SOURCE_DIR "/data/materials.csv"));
+    QStringList names;
+    if (!source.open(QIODevice::ReadOnly)) return names;
+    source.readLine();  // the heading
+    while (!source.atEnd()) {
+        const QStringList fields = QString::fromUtf8(source.readLine()).split(QLatin1Char(','));
+        if (fields.size() > 1 && (category == QStringLiteral("All") || fields[1] == category))
+            names << fields[0];
+    }
+    names.sort();
+    return names;
+}
+
+}  // namespace
 
 class MaterialsWindowTest : public QObject {
     Q_OBJECT
@@ -59,6 +80,26 @@ private slots:
     }
 
     void cleanup() { run_.reset(); }
+
+    // When the window opens and whenever a main category is chosen, the sub-category is "All"
+    // and every material of the category is listed at once, none picked for the design.
+    void materialsAreListedAtOnce() {
+        for (const QString& category :
+             {QStringLiteral("All"), QStringLiteral("Metals"), QStringLiteral("Glass")}) {
+            // "All" is what the window opens on; the others are chosen alone.
+            if (category != QStringLiteral("All")) Pick("CategoryList", category);
+            QCOMPARE(W<QComboBox>("CategoryList")->currentText(), category);
+            QCOMPARE(W<QComboBox>("SubCategoryList")->currentText(), QStringLiteral("All"));
+            const QStringList expected = ShippedNames(category);
+            QVERIFY(!expected.isEmpty());
+            QStringList listed;
+            for (int i = 0; i < W<QComboBox>("MaterialList")->count(); ++i)
+                listed << W<QComboBox>("MaterialList")->itemText(i);
+            listed.sort();
+            QCOMPARE(listed, expected);
+            QCOMPARE(run_->design.MaterialName, std::string());
+        }
+    }
 
     void browseAddEditDeleteAndCancel() {
         Pick("CategoryList", QStringLiteral("Metals"));

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The report leaving the program: the drawn pages against the print layout, one print job
 // whatever the copy count, a printer that will not start, the clipboard against the report file
-// for every example, and the command line's PDF against Export PDF.
+// for every example, the command line's PDF against Export PDF, and the printed table's headings
+// kept apart in it.
 
 #include <QClipboard>
 #include <QDir>
@@ -130,6 +131,20 @@ QString PdfText(const QString& path) {
                   {QStringLiteral("-layout"), path, QStringLiteral("-")});
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+// The desktop program's --export-pdf of an example; the user's own preferences (safety factors)
+// stay out of it: a home of its own.
+bool ExportedByTheDesktop(const QString& pdf, const QString& example, const QString& home) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TIDEWELL_DESKTOP_PATH),
+                  {QStringLiteral("--export-pdf"), pdf, kExamples + example});
+    return program.waitForFinished(60000) && program.exitCode() == 0;
 }
 
 }  // namespace
@@ -264,18 +279,8 @@ private slots:
         run.files.saveAnswers.push_back(run.Path("exported.pdf").toStdString());
         run.commands.ExportPdf();
 
-        QProcess program;
-        // The user's own preferences (safety factors) stay out of it: a home of its own.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), run.Path("home"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), run.Path("home/.config"));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), run.Path("home/.local/share"));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(TIDEWELL_DESKTOP_PATH),
-                      {QStringLiteral("--export-pdf"), run.Path("command-line.pdf"),
-                       kExamples + QStringLiteral("AcrylicAnnularPort.prj")});
-        QVERIFY(program.waitForFinished(60000));
-        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(ExportedByTheDesktop(run.Path("command-line.pdf"),
+                                     QStringLiteral("AcrylicAnnularPort.prj"), run.Path("home")));
         const QString exported = PdfText(run.Path("exported.pdf"));
         QCOMPARE(PdfText(run.Path("command-line.pdf")), exported);
         QCOMPARE(PdfPageCount(run.Path("command-line.pdf")), 3);
@@ -288,6 +293,36 @@ private slots:
                 QVERIFY2(from >= 0, line.c_str());
             }
         }
+    }
+
+    // The printed results table keeps a blank between cells, also where a heading is as wide as
+    // its column ("De Max Radial", 13 characters) or wider ("Max Meridional", 14).
+    void headingsStayApart_data() {
+        QTest::addColumn<QString>("example");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("right");
+        QTest::newRow("as wide") << "AluminumFlatEndcap.prj"
+                                 << "De Max Radial"
+                                 << "De Max Tan";
+        QTest::newRow("wider") << "AluminumHemisphericalEndcap.prj"
+                               << "Max Meridional"
+                               << "Max Hoop";
+    }
+
+    void headingsStayApart() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QFETCH(QString, example);
+        QFETCH(QString, left);
+        QFETCH(QString, right);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+        QVERIFY(ExportedByTheDesktop(pdf, example, folder.filePath(QStringLiteral("home"))));
+        const QString text = PdfText(pdf);
+        QVERIFY2(!text.contains(left + right), qPrintable(left + right));
+        const QRegularExpression apart(QRegularExpression::escape(left) + QStringLiteral(" +") +
+                                       QRegularExpression::escape(right));
+        QVERIFY2(text.contains(apart), qPrintable(text.left(3000)));
     }
 };
 
