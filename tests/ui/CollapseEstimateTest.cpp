@@ -3,11 +3,15 @@
 
 // The results window's collapse estimate group: the figures the command-line program prints for
 // every assessed example, the tube's out-of-roundness kept for its project across a restart and
-// refused when wrong, and the advisory notice shown once for a design, not at every run.
+// refused when wrong, and the advisory notice shown once for a design, not at every run. And its
+// safety factors and chart wiring: factors from the preferences rate the analysed tube as the
+// command-line program does, with an endcap project as one housing; clearing them hides the
+// rating and clears the preferences; the chart lists the table's columns.
 
 #include <QDir>
 #include <QGroupBox>
 #include <QProcess>
+#include <QTimer>
 
 #include "UiTestSupport.h"
 #include "forms/CollapseEstimateModel.h"
@@ -193,6 +197,56 @@ private slots:
         }
     }
 
+    void factorsRateTheTubeAndClearingThemHidesTheRating() {
+        MemorySettingsStore store;
+        Registry registry(store);
+        WritePreference(registry, kSafetyStrengthKey, "1.5");
+        WritePreference(registry, kSafetyBucklingKey, "3");
+        const auto run = Analysed(store, Source("data/examples/TitaniumTube6000m.prj"));
+        ResultForm* form = run->main->resultForm();
+        QVERIFY(form);
+        auto* depth = form->findChild<QLabel*>(QStringLiteral("RatedDepthLbl"));
+        // tidewell-cli report --safety 1.5,3 prints "Rated depth    :  9968.1 m (sea)".
+        QCOMPARE(depth->text(), QStringLiteral("Rated depth: 9968.1 m (sea)"));
+        QCOMPARE(form->findChild<QLabel*>(QStringLiteral("GoverningModeLbl"))->text(),
+                 QStringLiteral("Governing: Collapse estimate"));
+
+        // The housing's endcap from its own project, as tidewell-cli --endcap rates it; kept in
+        // the preferences until cleared.
+        auto* housing = form->findChild<QLabel*>(QStringLiteral("HousingRatingLbl"));
+        run->dialogs.openAnswers.push_back(TIDEWELL_SOURCE_DIR
+                                           "/data/examples/AluminumHemisphericalEndcap.prj");
+        form->findChild<QPushButton*>(QStringLiteral("HousingEndcapButton"))->click();
+        QCOMPARE(housing->text(),
+                 QStringLiteral("Housing (endcap AluminumHemisphericalEndcap.prj): 2424.7 m "
+                                "(sea), governed by the endcap (Collapse estimate)"));
+        form->findChild<QPushButton*>(QStringLiteral("HousingEndcapClear"))->click();
+        QVERIFY(housing->isHidden());
+        std::string endcap = "?";
+        ReadPreference(registry, kHousingEndcapKey, endcap);
+        QCOMPARE(endcap, std::string());
+
+        for (const char* name : {"SafetyStrengthText", "SafetyBucklingText"}) {
+            auto* field = form->findChild<QLineEdit*>(QLatin1String(name));
+            field->setText(QString());
+            emit field->editingFinished();
+        }
+        QVERIFY(depth->isHidden());
+        std::string saved = "?";
+        ReadPreference(registry, kSafetyStrengthKey, saved);
+        QCOMPARE(saved, std::string());
+
+        int columns = -1;
+        QTimer::singleShot(0, [&columns] {
+            QWidget* chart = QApplication::activeModalWidget();
+            if (!chart) return;
+            columns = chart->findChild<QComboBox*>(QStringLiteral("ChartColumnBox"))->count();
+            VerifyEveryControlNamed(chart);
+            chart->close();
+        });
+        form->findChild<QPushButton*>(QStringLiteral("ChartButton"))->click();
+        QCOMPARE(columns, 6);  // the tube's six stress and deflection columns
+    }
     // With TIDEWELL_SCREENSHOTS set to a folder: the manual's pictures of the two groups, on the
     // alumina cylinder rated with factors 1.5 and 3.
     void photographTheGroups() {

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence: splash, disclaimer, menu lock, design form; the disclaimer's Quit during a
-// session.
+// session; and a project named when the program starts, opened after the disclaimer as File > Open
+// opens it, with the same messages for a file that cannot be read.
 
 #include <QMenu>
 #include <QSignalSpy>
@@ -25,8 +26,20 @@ private:
         return run.main->findChild<QMenu*>(QLatin1String(name))->isEnabled();
     }
 
+    // What a run shows the user when it opens the path: named at start-up, or chosen in File >
+    // Open.
+    std::vector<std::string> MessagesOpening(const QString& path, bool atStartUp) {
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        if (atStartUp) run.main->OpenAfterStartUp(path.toStdString());
+        run.StartToDesignForm();
+        if (!atStartUp) run.Open(path);
+        [&] { QCOMPARE(run.design.ProjectFilePath, std::string()); }();
+        return run.messages.Texts();
+    }
+
 private slots:
-    void initTestCase() { QVERIFY(PrepareTestFolder(folder_, false)); }
+    void initTestCase() { QVERIFY(PrepareTestFolder(folder_)); }
 
     void continueLocksMenusUntilDisclaimerAccepted() {
         MemorySettingsStore store;
@@ -72,6 +85,42 @@ private slots:
         QCOMPARE(ended.count(), 1);
         const MemorySettingsStore::Address designer{"Tidewell", "Newest_Testing", "DESIGNER"};
         QCOMPARE(store.values[designer], std::string("R. Diver"));
+    }
+
+    void namedProjectFillsTheDesignForm() {
+        const std::string path = TIDEWELL_SOURCE_DIR "/data/examples/GlassSphereFloat.prj";
+        MemorySettingsStore store;
+        DesktopRun run(store, folder_.path());
+        run.main->OpenAfterStartUp(path);
+        run.StartToDesignForm();
+        QCOMPARE(run.messages.Texts(), std::vector<std::string>());
+        QCOMPARE(run.design.ProjectFilePath, path);
+        QCOMPARE(run.Control<QLineEdit>("Title")->text(),
+                 QString::fromStdString(run.design.ProjectTitle));
+        QCOMPARE(Caption(run), QStringLiteral("GlassSphereFloat.prj"));
+        QCOMPARE(run.design.ProjectChanged, kFalse);
+        QCOMPARE(run.main->Recent()[0], path);
+        QVERIFY(!run.main->MenusLocked());
+    }
+
+    void unreadableFilesSayWhatFileOpenSays_data() {
+        QTest::addColumn<QString>("content");  // empty: no such file
+        QTest::newRow("missing") << QString();
+        QTest::newRow("not a project") << QStringLiteral("hello\r\n");
+    }
+
+    void unreadableFilesSayWhatFileOpenSays() {
+        QFETCH(QString, content);
+        const QString path = folder_.filePath(QStringLiteral("broken.prj"));
+        QFile::remove(path);
+        if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content.toUtf8());
+        }
+        const std::vector<std::string> fromMenu = MessagesOpening(path, false);
+        QVERIFY(!fromMenu.empty());
+        QCOMPARE(MessagesOpening(path, true), fromMenu);
     }
 };
 
