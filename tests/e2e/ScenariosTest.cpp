@@ -13,8 +13,6 @@
 #include <QSignalSpy>
 
 #include "UiTestSupport.h"
-#include "ui/BodyForm.h"
-#include "ui/MATDBS.h"
 #include "ui/ResultForm.h"
 
 using namespace tidewell;

@@ -14,7 +14,6 @@
 
 #include "UiTestSupport.h"
 #include "materials/MaterialsFile.h"
-#include "ui/MATDBS.h"
 
 using namespace tidewell;
 
