@@ -3,7 +3,8 @@
 
 #pragma once
 // File helpers shared by the core tests: a private folder under the system's temporary folder,
-// removed with everything in it at the end, and whole-file reads and writes of raw bytes.
+// removed with everything in it at the end, whole-file reads and writes of raw bytes, and lines
+// ended by CR LF; and the name of a parameterised test's row by its `label`.
 
 #include <filesystem>
 #include <fstream>
@@ -52,5 +53,24 @@ inline int EntryCount(const std::filesystem::path& folder) {
     return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder),
                                           std::filesystem::directory_iterator()));
 }
+
+// Joins lines, each ended by CR LF.
+template <typename Lines>
+std::string CrLfText(const Lines& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+// Names a parameterised test by the `label` of its row.
+struct RowLabel {
+    template <typename RowInfo>
+    std::string operator()(const RowInfo& row) const {
+        return row.param.label;
+    }
+};
 
 }  // namespace tidewell::testing

@@ -13,7 +13,7 @@
 
 #include "materials/MaterialCatalogue.h"
 #include "materials/MaterialsFile.h"
-#include "tests/materials/MaterialsTestSupport.h"
+#include "tests/TestFiles.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {

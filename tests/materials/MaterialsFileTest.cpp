@@ -12,7 +12,7 @@
 
 #include "materials/MaterialsFile.h"
 #include "materials/Windows1252.h"
-#include "tests/materials/MaterialsTestSupport.h"
+#include "tests/TestFiles.h"
 
 namespace tidewell {
 namespace {

@@ -20,7 +20,7 @@
 #include "materials/MaterialsCsv.h"
 #include "materials/MaterialsFile.h"
 #include "materials/Windows1252.h"
-#include "tests/materials/MaterialsTestSupport.h"
+#include "tests/TestFiles.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {

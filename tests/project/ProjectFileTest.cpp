@@ -16,8 +16,8 @@
 #include "project/OpenProject.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectWriter.h"
+#include "tests/TestFiles.h"
 #include "tests/project/ProjectSamples.h"
-#include "tests/project/ProjectTestSupport.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {

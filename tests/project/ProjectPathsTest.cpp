@@ -10,7 +10,7 @@
 #include "project/ProgramFolder.h"
 #include "project/ProjectPaths.h"
 #include "project/RecentProjects.h"
-#include "tests/project/ProjectTestSupport.h"
+#include "tests/TestFiles.h"
 
 namespace tidewell {
 namespace {
