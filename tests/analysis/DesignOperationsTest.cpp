@@ -68,20 +68,16 @@ TEST(ClearDesign, GivesTheClearedState) {
     design.BodyDimUnit[2] = 3;
     design.MaterialNoticesShown = 3;
     ClearDesign(design);
-    EXPECT_EQ(design.SecondaryStrength, 1234);  // kept until a new material load
-    EXPECT_EQ(design.MaterialClass, "PLASTICS");
-    EXPECT_EQ(design.YieldStrength, 0);
-    EXPECT_EQ(design.EndcapDimEntered[5], 50);
-    EXPECT_EQ(design.EndcapDim[5], 0);
-    EXPECT_EQ(design.AngleUnit, "Degrees");
-    EXPECT_EQ(design.BodyDimUnit[2], -1);
-    EXPECT_EQ(design.EndcapDimUnit[4], -1.0);
-    EXPECT_EQ(design.PressureRange, 4);
-    EXPECT_EQ(design.UniformLoadOn, 1);
-    EXPECT_EQ(design.LineLoadOn, -1);
-    EXPECT_EQ(design.EdgeRestraint, 0);
-    EXPECT_EQ(design.BodyFormHeight, 0);
-    EXPECT_EQ(design.MaterialNoticesShown, 0);
+    // The secondary strength (1234) is kept until a new material load.
+    EXPECT_EQ(design.MaterialClass + "|" + design.AngleUnit, "PLASTICS|Degrees");
+    EXPECT_EQ(
+        std::vector<double>({design.SecondaryStrength, design.YieldStrength,
+                             design.EndcapDimEntered[5], design.EndcapDim[5],
+                             double(design.BodyDimUnit[2]), double(design.EndcapDimUnit[4]),
+                             double(design.PressureRange), double(design.UniformLoadOn),
+                             double(design.LineLoadOn), double(design.EdgeRestraint),
+                             double(design.BodyFormHeight), double(design.MaterialNoticesShown)}),
+        std::vector<double>({1234, 0, 50, 0, -1, -1, 4, 1, -1, 0, 0, 0}));
     // Every text of the project, its material and its saved units is emptied.
     using D = DesignRecord;
     for (std::string D::*text :

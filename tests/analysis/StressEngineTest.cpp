@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "analysis/StressEngine.h"
 #include "tests/analysis/AnalysisTestSupport.h"
@@ -377,12 +378,11 @@ TEST(ResetResults, ClearsTheSetsAndKeepsTheRest) {
         EXPECT_EQ(v, 0.0);
     }
     // clang-format on
-    EXPECT_EQ(s.EquivalentStress, before.EquivalentStress);
-    EXPECT_EQ(s.ThinEquivalentStress, before.ThinEquivalentStress);
-    EXPECT_EQ(s.ThickEquivalentStress, before.ThickEquivalentStress);
-    EXPECT_EQ(s.HoopStressAtR, before.HoopStressAtR);
-    EXPECT_EQ(s.SeatStress, 6);
-    EXPECT_EQ(s.PlateRadialStressAtR, 5);
+    EXPECT_EQ(
+        std::vector<double>({s.EquivalentStress, s.ThinEquivalentStress, s.ThickEquivalentStress,
+                             s.HoopStressAtR, s.SeatStress, s.PlateRadialStressAtR}),
+        std::vector<double>({before.EquivalentStress, before.ThinEquivalentStress,
+                             before.ThickEquivalentStress, before.HoopStressAtR, 6, 5}));
 }
 
 }  // namespace

@@ -199,13 +199,12 @@ TEST_F(CatalogueSession, CancelAfterBrowsingRestoresTheMaterialOnEntry) {
 TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
     OpenOnHy80();
     catalogue->AddClicked();
-    EXPECT_TRUE(catalogue->AddMode());
-    EXPECT_FALSE(catalogue->EditMode());
-    EXPECT_TRUE(catalogue->ValuePanelsEnabled());
-    EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::BtnEdit));
-    EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::btnDelete));
-    EXPECT_FALSE(catalogue->ButtonEnabled(CatalogueButton::SearchButton));
-    EXPECT_TRUE(catalogue->ButtonEnabled(CatalogueButton::btnAdd));
+    using B = CatalogueButton;
+    EXPECT_EQ(std::vector<bool>(
+                  {catalogue->AddMode(), catalogue->EditMode(), catalogue->ValuePanelsEnabled(),
+                   catalogue->ButtonEnabled(B::BtnEdit), catalogue->ButtonEnabled(B::btnDelete),
+                   catalogue->ButtonEnabled(B::SearchButton), catalogue->ButtonEnabled(B::btnAdd)}),
+              std::vector<bool>({true, false, true, false, false, false, true}));
     EXPECT_EQ(catalogue->List(List::CategoryList).selected, -1);
     EXPECT_EQ(catalogue->List(List::SubCategoryList).entries.size(),
               7u);  // every sub-category to pick from

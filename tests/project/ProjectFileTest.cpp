@@ -79,16 +79,13 @@ TEST(ReadProject, ReadsEveryFieldOfTheHandWrittenFile) {
     EXPECT_EQ(d.EndcapDim[1], 1.5e-5);
     // The form shows the file without its edit handling: the chosen path stays.
     EXPECT_EQ(d.ProjectFilePath, "/somewhere/chosen.prj");
-    EXPECT_EQ(opened.form.title, "Deep probe, mark 2");
-    EXPECT_EQ(opened.form.description, "Titanium housing, 6000 m rated");
-    EXPECT_EQ(opened.form.designer, "Ana M\xC3\xBCller");
-    EXPECT_EQ(opened.form.materialLabel, "Titanium 6Al-4V");
-    EXPECT_EQ(opened.form.pressureSourceOption, 1);
-    EXPECT_EQ(opened.form.unitOption, 0);
-    EXPECT_EQ(opened.form.forceThickCheck, 1);
-    EXPECT_EQ(opened.form.workStrengthCheck, 0);
-    EXPECT_EQ(opened.form.bodySelection, 0);
-    EXPECT_EQ(opened.form.endcapSelection, -1);
+    const DesignFormState& f = opened.form;
+    EXPECT_EQ(
+        f.title + "|" + f.description + "|" + f.designer + "|" + f.materialLabel,
+        "Deep probe, mark 2|Titanium housing, 6000 m rated|Ana M\xC3\xBCller|Titanium 6Al-4V");
+    EXPECT_EQ(std::vector<int>({f.pressureSourceOption, f.unitOption, f.forceThickCheck,
+                                f.workStrengthCheck, f.bodySelection, f.endcapSelection}),
+              std::vector<int>({1, 0, 1, 0, 0, -1}));
     EXPECT_TRUE(opened.actions.moveHomeForm);
     EXPECT_FALSE(opened.actions.titleText.has_value());
 }
@@ -103,7 +100,6 @@ TEST(ReadProject, UnitLinesQuotedOrNot) {
     EXPECT_EQ(opened.design.DepthUnit + "|" + opened.design.StressUnit, "Ft (sea)|Ksi");
 }
 
-// A file that cannot be read leaves no path behind to be saved to.
 // A tube project opens with its body editor and no endcap editor, unchanged.
 TEST(OpenProject, ATubeOpensItsBodyEditor) {
     ScriptedMessages messages;
@@ -116,6 +112,7 @@ TEST(OpenProject, ATubeOpensItsBodyEditor) {
     EXPECT_EQ(opened.design.ProjectChanged, kFalse);
 }
 
+// A file that cannot be read leaves no path behind to be saved to.
 TEST(OpenProject, RefusedFileLeavesNoPath) {
     ScratchFolder folder;
     WriteBytes(folder.path() / "cut.prj", "Tidewell Ver. 4.6\r\n");

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "report/ReportAssembly.h"
 
@@ -63,42 +64,32 @@ TEST(ReportAssembly, FlatAnnularPlateInMetricUnits) {
     const ReportInput in =
         AssembleReportInput(AnnularDesign(), AcrylicTexts(), AnnularView(),
                             ResultsWindowTexts{"kg", ""}, ReportClock{"09:00:00", "2024-01-02"});
-    EXPECT_EQ(in.programVersion, "4.6");
-    EXPECT_EQ(in.timeText, "09:00:00");
-    EXPECT_EQ(in.dateText, "2024-01-02");
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ((Texts{in.programVersion, in.timeText, in.dateText}),
+              (Texts{"4.6", "09:00:00", "2024-01-02"}));
     EXPECT_EQ(in.componentCode, 1);
     EXPECT_TRUE(in.externalPressure);
     // The increments field (50) is reformatted like the others.
     EXPECT_EQ(in.fieldTexts, (std::array<std::string, 8>{"254.00", "279.40", "25.400", "50.800",
                                                          "76.200", "50.000", "101.60", "127.00"}));
-    EXPECT_EQ(in.unitTexts[0], "mm");
-    EXPECT_EQ(in.unitTexts[1], "cm");
-    EXPECT_EQ(in.unitTexts[3], "m");
-    EXPECT_EQ(in.unitTexts[4], "mm");  // unset: the metric default
-    EXPECT_EQ(in.edgeRestraint, "Simply Supported/Free");
-    EXPECT_EQ(in.weightInAir, "1.8088");
-    EXPECT_EQ(in.weightInWater, "0.14560");
-    EXPECT_EQ(in.weightUnit, "kg");
+    // The fifth unit is unset: the metric default.
+    EXPECT_EQ((Texts{in.unitTexts[0], in.unitTexts[1], in.unitTexts[3], in.unitTexts[4]}),
+              (Texts{"mm", "cm", "m", "mm"}));
+    EXPECT_EQ((Texts{in.edgeRestraint, in.weightInAir, in.weightInWater, in.weightUnit}),
+              (Texts{"Simply Supported/Free", "1.8088", "0.14560", "kg"}));
     ASSERT_EQ(in.failureOptions.size(), 5U);
     EXPECT_FALSE(in.failureOptions[0].selected);
     EXPECT_TRUE(in.failureOptions[1].selected);
     EXPECT_FALSE(in.failureOptions[2].visible);
     EXPECT_EQ(in.failureOptions[3].caption, "Shear d");
-    EXPECT_EQ(in.materialName, "Acrylic (cast)");
-    EXPECT_EQ(in.strength.label, "Ultimate Strength");
-    EXPECT_EQ(in.strength.value, "10");
-    EXPECT_EQ(in.strength.unit, "Ksi");
     EXPECT_TRUE(in.secondStrengthVisible);
-    EXPECT_EQ(in.secondStrength.label, "Working Strength");
-    EXPECT_EQ(in.secondStrength.value, "4.5");
-    EXPECT_EQ(in.secondStrength.unit, "psi");
-    EXPECT_EQ(in.modulus.value, "0.45");
-    EXPECT_EQ(in.modulus.unit, "Mpsi");
-    EXPECT_EQ(in.density.unit, "gr/cu cm");
-    EXPECT_EQ(in.poissonRatio, "0.37");
-    EXPECT_EQ(in.comment, "Cast sheet.");
-    EXPECT_EQ(in.distortionCaption1, "Table eval dia., De (mm):");
-    EXPECT_EQ(in.distortionCaption2, "63.500");
+    EXPECT_EQ((Texts{in.materialName, in.strength.label, in.strength.value, in.strength.unit,
+                     in.secondStrength.label, in.secondStrength.value, in.secondStrength.unit,
+                     in.modulus.value, in.modulus.unit, in.density.unit, in.poissonRatio,
+                     in.comment, in.distortionCaption1, in.distortionCaption2}),
+              (Texts{"Acrylic (cast)", "Ultimate Strength", "10", "Ksi", "Working Strength", "4.5",
+                     "psi", "0.45", "Mpsi", "gr/cu cm", "0.37", "Cast sheet.",
+                     "Table eval dia., De (mm):", "63.500"}));
     EXPECT_EQ(in.grid, AnnularView().cells);
 }
 
