@@ -3,16 +3,26 @@
 // The results window's wiring: Perform Analysis on every example shows the grid the command-line
 // program prints, a unit choice rebuilds and marks the project changed while loading does
 // neither, the grid copies as tab-separated text, and an invalid design closes the window once.
+// Its collapse estimate group: the figures the command-line program prints for every assessed
+// example, the tube's out-of-roundness kept for its project across a restart and refused when
+// wrong, and the advisory notice shown once for a design, not at every run. And its safety factors
+// and chart wiring: factors from the preferences rate the analysed tube as the command-line program
+// does, with an endcap project as one housing; clearing them hides the rating and clears the
+// preferences; the chart lists the table's columns.
 
 #include <QClipboard>
 #include <QDir>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "UiTestSupport.h"
+#include "forms/CollapseEstimateModel.h"
+#include "project/Registry.h"
 #include "ui/ResultForm.h"
 
 using namespace tidewell;
@@ -20,6 +30,9 @@ using namespace tidewell;
 namespace {
 
 const char* const kPlasticsNotice = "The effects of time";
+const char* const kFigureLabels[] = {"CollapseElasticLbl", "CollapseYieldLbl",
+                                     "CollapseInteractionLbl", "CollapseOutOfRoundLbl",
+                                     "CollapseEstimateLbl"};
 
 }  // namespace
 
@@ -41,6 +54,44 @@ private:
 
     static QString Example(const char* name) {
         return QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/") + QLatin1String(name);
+    }
+
+    static QString Source(const char* path) {
+        return QStringLiteral(TIDEWELL_SOURCE_DIR "/") + QLatin1String(path);
+    }
+
+    // The block of tidewell-cli report --collapse: the heading and its figure lines, a figure
+    // written as the window writes it ("Estimate: 11525 psi (interaction curve)").
+    static QStringList CliBlock(const QString& project, const QStringList& extra = {}) {
+        QProcess cli;
+        cli.start(
+            QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"),
+            QStringList{QStringLiteral("report"), project, QStringLiteral("--collapse")} + extra);
+        if (!cli.waitForFinished(30000)) return {};
+        const QStringList lines =
+            QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'));
+        QStringList block;
+        for (const QString& line : lines) {
+            if (line.startsWith(QStringLiteral("Collapse estimate"))) {
+                block << line.chopped(1);  // the group's title has no colon
+            } else if (!block.isEmpty() && line.startsWith(QLatin1Char('\t'))) {
+                block << line.mid(1).replace(QStringLiteral(" : "), QStringLiteral(": "));
+            } else if (!block.isEmpty()) {
+                break;
+            }
+        }
+        return block;
+    }
+
+    static QStringList GroupBlock(ResultForm* form) {
+        auto* frame = form->findChild<QGroupBox*>(QStringLiteral("CollapseFrame"));
+        if (!frame->isVisibleTo(form)) return {};
+        QStringList block{frame->title()};
+        for (const char* name : kFigureLabels) {
+            auto* label = form->findChild<QLabel*>(QLatin1String(name));
+            if (label->isVisibleTo(form)) block << label->text();
+        }
+        return block;
     }
 
 private slots:
@@ -130,6 +181,195 @@ private slots:
         QTRY_VERIFY(!run->main->resultForm());
         QCOMPARE(run->messages.shown.size(), size_t{1});
         QCOMPARE(run->messages.shown[0].title, std::string("Invalid Design Parameters"));
+    }
+
+    void groupShowsWhatTheCommandLinePrints() {
+        QStringList projects;
+        for (const QString& name :
+             QDir(Source("data/examples")).entryList({QStringLiteral("*.prj")}, QDir::Files)) {
+            projects << Source("data/examples/") + name;
+        }
+        projects << Source("data/verification/ExperimentE5.prj");
+        int assessed = 0;
+        for (const QString& project : projects) {
+            MemorySettingsStore store;
+            const auto run = Analysed(store, project);
+            ResultForm* form = run->main->resultForm();
+            QVERIFY2(form, qPrintable(project));
+            const QStringList group = GroupBlock(form);
+            const QStringList printed = CliBlock(project);
+            if (group.isEmpty()) {
+                // Not assessed: the command line says why, the window shows no group.
+                QVERIFY2(printed.value(1).startsWith(QStringLiteral("Not assessed")),
+                         qPrintable(project));
+                continue;
+            }
+            ++assessed;
+            QCOMPARE(group, printed);
+        }
+        QCOMPARE(assessed, 4);  // the tube, the sphere, the hemispherical endcap and E5
+    }
+
+    void outOfRoundnessKeptForItsProjectAndRefusedWhenWrong() {
+        MemorySettingsStore store;
+        const QString tube = Source("data/verification/ExperimentE5.prj");
+        {
+            const auto run = Analysed(store, tube);
+            ResultForm* form = run->main->resultForm();
+            QVERIFY(form);
+            auto* field = form->findChild<QLineEdit*>(QStringLiteral("OutOfRoundText"));
+            QCOMPARE(field->text(), QStringLiteral("0.5"));
+            for (const char* wrong : {"abc", "0", "-1", "20", "25"}) {
+                run->messages.Clear();
+                field->setText(QLatin1String(wrong));
+                emit field->editingFinished();
+                QCOMPARE(run->messages.shown.size(), size_t{1});
+                QCOMPARE(field->text(), QStringLiteral("0.5"));
+            }
+            field->setText(QStringLiteral("2"));
+            emit field->editingFinished();
+            QCOMPARE(GroupBlock(form),
+                     CliBlock(tube, {QStringLiteral("--out-of-round"), QStringLiteral("2")}));
+        }
+        // A restart on the same preferences: the project keeps its 2 %; another tube has 0.5 %.
+        // One program runs at a time, as on a desktop.
+        {
+            const auto again = Analysed(store, tube);
+            ResultForm* form = again->main->resultForm();
+            QVERIFY(form);
+            QCOMPARE(form->findChild<QLineEdit*>(QStringLiteral("OutOfRoundText"))->text(),
+                     QStringLiteral("2"));
+            QCOMPARE(form->findChild<QGroupBox*>(QStringLiteral("CollapseFrame"))->title(),
+                     QStringLiteral("Collapse estimate (out-of-roundness 2 %)"));
+        }
+        const auto other = Analysed(store, Source("data/examples/TitaniumTube6000m.prj"));
+        QVERIFY(other->main->resultForm());
+        QCOMPARE(other->main->resultForm()
+                     ->findChild<QLineEdit*>(QStringLiteral("OutOfRoundText"))
+                     ->text(),
+                 QStringLiteral("0.5"));
+    }
+
+    void advisoryNoticeOncePerDesign() {
+        MemorySettingsStore store;
+        const auto run = Analysed(store, Source("data/verification/ExperimentE5.prj"));
+        const std::string notice = "Buckling (19240 psi) and material strength (22419 psi)";
+        QCOMPARE(CountStarting(run->messages, notice), size_t{1});
+        QVERIFY(run->messages.Texts().back().find(
+                    "The collapse estimate (11525 psi) is below two thirds of the governing "
+                    "failure pressure (19240 psi)") != std::string::npos);
+        // Another unit and another run of the same design: no new notice.
+        ResultForm* form = run->main->resultForm();
+        auto* stress = form->findChild<QComboBox*>(QStringLiteral("StressUnits"));
+        DesktopRun::Choose(stress, stress->findText(QStringLiteral("Ksi")));
+        form->Activated();
+        QCOMPARE(CountStarting(run->messages, notice), size_t{1});
+        // Without safety factors the warning stands all the same: no factor was set here.
+        std::string factor = "?";
+        Registry registry(store);
+        ReadPreference(registry, "SAFETYSTRENGTH", factor);
+        QCOMPARE(factor, std::string());
+    }
+
+    // The desktop's report carries the block the group shows, and nothing where no group shows.
+    void savedReportCarriesTheGroup() {
+        const struct {
+            const char* project;
+            bool block;
+        } cases[] = {{"data/verification/ExperimentE5.prj", true},
+                     {"data/examples/AluminumFlatEndcap.prj", false}};
+        for (const auto& c : cases) {
+            MemorySettingsStore store;
+            const auto run = Analysed(store, Source(c.project));
+            const QString path = folder_.filePath(QStringLiteral("report.txt"));
+            QFile::remove(path);
+            run->dialogs.saveAnswers.push_back(path.toStdString());
+            run->Item("mnuitmSaveReport")->trigger();
+            QFile saved(path);
+            QVERIFY2(saved.open(QIODevice::ReadOnly), c.project);
+            const QString text = QString::fromLatin1(saved.readAll()).remove(QLatin1Char('\r'));
+            const QStringList group = GroupBlock(run->main->resultForm());
+            QCOMPARE(text.contains(QStringLiteral("Collapse estimate")), c.block);
+            if (!c.block) continue;
+            QString block = group.first() + QStringLiteral(":\n");
+            for (const QString& figure : group.mid(1)) {
+                block += QLatin1Char('\t') +
+                         QString(figure).replace(QStringLiteral(": "), QStringLiteral(" : ")) +
+                         QLatin1Char('\n');
+            }
+            QVERIFY2(text.contains(block), qPrintable(text));
+        }
+    }
+
+    void factorsRateTheTubeAndClearingThemHidesTheRating() {
+        MemorySettingsStore store;
+        Registry registry(store);
+        WritePreference(registry, kSafetyStrengthKey, "1.5");
+        WritePreference(registry, kSafetyBucklingKey, "3");
+        const auto run = Analysed(store, Source("data/examples/TitaniumTube6000m.prj"));
+        ResultForm* form = run->main->resultForm();
+        QVERIFY(form);
+        auto* depth = form->findChild<QLabel*>(QStringLiteral("RatedDepthLbl"));
+        // tidewell-cli report --safety 1.5,3 prints "Rated depth    :  9968.1 m (sea)".
+        QCOMPARE(depth->text(), QStringLiteral("Rated depth: 9968.1 m (sea)"));
+        QCOMPARE(form->findChild<QLabel*>(QStringLiteral("GoverningModeLbl"))->text(),
+                 QStringLiteral("Governing: Collapse estimate"));
+
+        // The housing's endcap from its own project, as tidewell-cli --endcap rates it; kept in
+        // the preferences until cleared.
+        auto* housing = form->findChild<QLabel*>(QStringLiteral("HousingRatingLbl"));
+        run->dialogs.openAnswers.push_back(TIDEWELL_SOURCE_DIR
+                                           "/data/examples/AluminumHemisphericalEndcap.prj");
+        form->findChild<QPushButton*>(QStringLiteral("HousingEndcapButton"))->click();
+        QCOMPARE(housing->text(),
+                 QStringLiteral("Housing (endcap AluminumHemisphericalEndcap.prj): 2424.7 m "
+                                "(sea), governed by the endcap (Collapse estimate)"));
+        form->findChild<QPushButton*>(QStringLiteral("HousingEndcapClear"))->click();
+        QVERIFY(housing->isHidden());
+        std::string endcap = "?";
+        ReadPreference(registry, kHousingEndcapKey, endcap);
+        QCOMPARE(endcap, std::string());
+
+        for (const char* name : {"SafetyStrengthText", "SafetyBucklingText"}) {
+            auto* field = form->findChild<QLineEdit*>(QLatin1String(name));
+            field->setText(QString());
+            emit field->editingFinished();
+        }
+        QVERIFY(depth->isHidden());
+        std::string saved = "?";
+        ReadPreference(registry, kSafetyStrengthKey, saved);
+        QCOMPARE(saved, std::string());
+
+        int columns = -1;
+        QTimer::singleShot(0, [&columns] {
+            QWidget* chart = QApplication::activeModalWidget();
+            if (!chart) return;
+            columns = chart->findChild<QComboBox*>(QStringLiteral("ChartColumnBox"))->count();
+            VerifyEveryControlNamed(chart);
+            chart->close();
+        });
+        form->findChild<QPushButton*>(QStringLiteral("ChartButton"))->click();
+        QCOMPARE(columns, 6);  // the tube's six stress and deflection columns
+    }
+    // With TIDEWELL_SCREENSHOTS set to a folder: the manual's pictures of the two groups, on the
+    // alumina cylinder rated with factors 1.5 and 3.
+    void photographTheGroups() {
+        const QString folder = qEnvironmentVariable("TIDEWELL_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("no picture folder given");
+        MemorySettingsStore store;
+        Registry registry(store);
+        WritePreference(registry, "SAFETYSTRENGTH", "1.5");
+        WritePreference(registry, "SAFETYBUCKLING", "3");
+        const auto run = Analysed(store, Source("data/verification/ExperimentE5.prj"));
+        ResultForm* form = run->main->resultForm();
+        form->resize(form->sizeHint().expandedTo(QSize(form->width(), 1100)));
+        QCoreApplication::processEvents();
+        QVERIFY(form->findChild<QWidget*>(QStringLiteral("CollapseFrame"))
+                    ->grab()
+                    .save(folder + QStringLiteral("/collapse-estimate.png")));
+        QVERIFY(form->findChild<QWidget*>(QStringLiteral("SafetyFrame"))
+                    ->grab()
+                    .save(folder + QStringLiteral("/safety-factors-group.png")));
     }
 };
 
