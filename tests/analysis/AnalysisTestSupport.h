@@ -34,37 +34,28 @@ inline std::string Fmt(double v, int16_t digits = 5) {
     return SigDigFormat(v, n, notation);
 }
 
-// An aluminium alloy.
+// A material: name, class, modulus, Poisson's ratio, density, primary and secondary strength.
+inline void SetMaterial(DesignRecord& d, const char* name, const char* materialClass, double E,
+                        double nu, double density, double strength, double second) {
+    d.MaterialName = d.LoadedMaterialName = name;
+    d.MaterialClass = materialClass;
+    d.YoungsModulus = E;
+    d.PoissonsRatio = nu;
+    d.Density = density;
+    d.YieldStrength = strength;
+    d.SecondaryStrength = second;
+}
+
+// An aluminium alloy; a plastic with its ultimate and working strength; a glass with its tensile
+// and compressive strength.
 inline void SetMetal(DesignRecord& d) {
-    d.MaterialName = d.LoadedMaterialName = "6061-T6";
-    d.MaterialClass = "Metals";
-    d.YoungsModulus = 10.0e6;
-    d.PoissonsRatio = 0.33;
-    d.Density = 0.098;
-    d.YieldStrength = 35000;
-    d.SecondaryStrength = 0;
+    SetMaterial(d, "6061-T6", "Metals", 10.0e6, 0.33, 0.098, 35000, 0);
 }
-
-// A plastic: ultimate and working strength.
 inline void SetPlastic(DesignRecord& d) {
-    d.MaterialName = d.LoadedMaterialName = "Acetal";
-    d.MaterialClass = "Plastics";
-    d.YoungsModulus = 4.5e5;
-    d.PoissonsRatio = 0.35;
-    d.Density = 0.051;
-    d.YieldStrength = 10000;
-    d.SecondaryStrength = 3000;
+    SetMaterial(d, "Acetal", "Plastics", 4.5e5, 0.35, 0.051, 10000, 3000);
 }
-
-// A glass: tensile and compressive strength.
 inline void SetGlass(DesignRecord& d) {
-    d.MaterialName = d.LoadedMaterialName = "Borosilicate";
-    d.MaterialClass = "Glass";
-    d.YoungsModulus = 9.1e6;
-    d.PoissonsRatio = 0.2;
-    d.Density = 0.081;
-    d.YieldStrength = 7000;        // tensile
-    d.SecondaryStrength = 100000;  // compressive
+    SetMaterial(d, "Borosilicate", "Glass", 9.1e6, 0.2, 0.081, 7000, 100000);
 }
 
 // A component's state as the engine receives it: radii, wall, material, pressure side.

@@ -12,45 +12,27 @@
 
 namespace tidewell::testing {
 
-// A titanium tube in English units; its file is HandWrittenTubeLines().
+// A titanium tube in English units; its file is HandWrittenTubeLines(). The fields not set here
+// keep the new project's values.
 inline DesignRecord SampleTubeDesign() {
     DesignRecord design;
     NewProject(design);
-    design.ProgramVersion = "4.6";
     design.ProjectTitle = "Deep probe, mark 2";
     design.ProjectDescription = "Titanium housing, 6000 m rated";
     design.DesignerName = "Ana M\xC3\xBCller";
-    design.SignificantDigits = 5;
     design.BodyType = kTubeBody;
-    design.EndcapType = kNoEndcap;
     design.MaterialName = "Titanium 6Al-4V";
     design.PressureSource = 1;
-    design.UnitSystem = 0;
     design.ForceThickWall = 1;
-    design.UseWorkingStrength = 0;
-    design.PressureRange = 4;
     design.HomeFormLeft = 250;
     design.HomeFormTop = 300;
     design.BodyDim = {4.5, 5.25, 0.375, 12, 0};
     design.BodyDimEntered = {114.3, 133.35, 9.525, 304.8, 0};
     design.BodyDimUnit = {1, 1, 1, 1, -1};
     design.BodyVolume = 190.85;
-    design.BodyReserved = 0;
-    design.BodyFormLeft = 1000;
-    design.BodyFormTop = 1000;
-    design.BodyFormHeight = 4125;
+    design.BodyFormHeight = design.EndcapFormHeight = 4125;
     design.EndcapDim = {0.25, 1.5e-5, 0, 0, 0, 0, 0, 0};
     design.EndcapDimEntered = {1e15, -2.5, 0, 0, 0, 50, 0, 0};
-    design.EndcapDimUnit = {-1, -1, -1, -1, -1};
-    design.EndcapVolume = 0;
-    design.EndcapReserved = 0;
-    design.UniformLoadOn = -1;
-    design.LineLoadOn = -1;
-    design.LoadOption = 0;
-    design.EdgeRestraint = -1;
-    design.EndcapFormLeft = 1250;
-    design.EndcapFormTop = 1250;
-    design.EndcapFormHeight = 4125;
     design.RangeUnit = "psi";
     design.FailureUnit = "psi";
     design.WeightUnit = "lbs";
@@ -58,7 +40,6 @@ inline DesignRecord SampleTubeDesign() {
     design.DepthUnit = "Ft (sea)";
     design.StressUnit = "Ksi";
     design.DeflectionUnit = "Inches";
-    design.AngleUnit = "Degrees";
     return design;
 }
 
