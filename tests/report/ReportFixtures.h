@@ -29,6 +29,20 @@ inline void Weights(ReportInput& in, const char* air, const char* water, const c
     in.weightUnit = unit;
 }
 
+// The materials group as the window shows it; the second strength is shown when it has a value.
+inline void Material(ReportInput& in, const char* name, ReportMaterialProperty strength,
+                     ReportMaterialProperty second, ReportMaterialProperty modulus,
+                     ReportMaterialProperty density, const char* poisson, const char* comment) {
+    in.materialName = name;
+    in.strength = strength;
+    in.secondStrength = second;
+    in.secondStrengthVisible = !second.value.empty();
+    in.modulus = modulus;
+    in.density = density;
+    in.poissonRatio = poisson;
+    in.comment = comment;
+}
+
 inline std::vector<ReportFailureOption> Options(std::vector<std::string> captions, int selected,
                                                 int hidden = 0) {
     std::vector<ReportFailureOption> options;
@@ -50,14 +64,9 @@ inline ReportInput TubeInput() {
         {"Thin Wall Buckling at 15432 psi by 2 nodes",
          "Shell failure at 9876.5 psi (Thick wall eq's)", "Seat failure N/A", "Shear failure N/A"},
         2);
-    in.materialName = "Titanium 6Al-4V (Grade 5)";
-    in.strength = {"Yield Strength", "120", "Ksi"};
-    in.secondStrength = {"Yield Strength", "", ""};
-    in.secondStrengthVisible = false;
-    in.modulus = {"", "16.5", "Mpsi"};
-    in.density = {"", "0.16", "lb/cu in"};
-    in.poissonRatio = "0.342";
-    in.comment = "Annealed bar.";
+    Material(in, "Titanium 6Al-4V (Grade 5)", {"Yield Strength", "120", "Ksi"},
+             {"Yield Strength", "", ""}, {"", "16.5", "Mpsi"}, {"", "0.16", "lb/cu in"}, "0.342",
+             "Annealed bar.");
     in.grid = {
         {"Pressure", "Depth", "Max Axial", "Max Hoop", "Max Equiv", "d ID", "d OD", "d Length"},
         {"Ksi", "Ft (sea)", "Stress, Ksi", "Stress, Ksi", "Stress, Ksi", "Inches", "Inches",
@@ -83,16 +92,12 @@ inline ReportInput SphereInput() {
         Options({"Thin Wall Buckling N/A", "Shell failure at 1234.5 psi (Thin wall eq's)",
                  "Seat failure N/A", "Shear failure N/A"},
                 2);
-    in.materialName = "Borosilicate Glass";
-    in.strength = {"Ult. Strength (tensile)", "6", "Ksi"};
-    in.secondStrength = {"Ult. Strength (comp)", "100", "Ksi"};
-    in.secondStrengthVisible = true;
-    in.modulus = {"", "9.1", "Mpsi"};
-    in.density = {"", "2.23", "gr/cu cm"};
-    in.poissonRatio = "0.2";
-    in.comment =
+    Material(
+        in, "Borosilicate Glass", {"Ult. Strength (tensile)", "6", "Ksi"},
+        {"Ult. Strength (comp)", "100", "Ksi"}, {"", "9.1", "Mpsi"}, {"", "2.23", "gr/cu cm"},
+        "0.2",
         "Borosilicate glass, annealed. Values are for design use only, with a safety factor of "
-        "four or more on the compressive strength.";
+        "four or more on the compressive strength.");
     in.grid = {
         {"Pressure", "Depth", "Max Meridional", "Max Hoop", "Max Equiv", "Max Shear", "Avg Seat",
          "d ID", "d OD"},
@@ -115,12 +120,8 @@ inline ReportInput HemisphereInput() {
         Options({"Thin Wall Buckling at 20000 psi", "Shell failure at 3500.0 psi (Thin wall eq's)",
                  "Seat failure at 5000.0 psi", "Shear failure N/A"},
                 2);
-    in.materialName = "Aluminum 6061-T6";
-    in.strength = {"Yield Strength", "35", "Ksi"};
-    in.modulus = {"", "10", "Mpsi"};
-    in.density = {"", "0.098", "lb/cu in"};
-    in.poissonRatio = "0.33";
-    in.comment = "Forged 6061-T6.\r\nCheck seat bearing.";
+    Material(in, "Aluminum 6061-T6", {"Yield Strength", "35", "Ksi"}, {}, {"", "10", "Mpsi"},
+             {"", "0.098", "lb/cu in"}, "0.33", "Forged 6061-T6.\r\nCheck seat bearing.");
     in.grid = {
         {"Pressure", "Depth", "Max Meridional", "Max Hoop", "Max Equiv", "Max Shear", "Avg Seat",
          "d ID", "d OD"},
@@ -147,14 +148,9 @@ inline ReportInput ConicalInput() {
         Options({"Thin Wall Buckling N/A", "Shell failure at 110.00 Bar (Thick wall eq's)",
                  "Seat failure at 260.00 Bar", "Shear failure N/A"},
                 2);
-    in.materialName = "Acrylic (cast)";
-    in.strength = {"Ultimate Strength", "10", "Ksi"};
-    in.secondStrength = {"Working Strength", "4.5", "Ksi"};
-    in.secondStrengthVisible = true;
-    in.modulus = {"", "0.45", "Mpsi"};
-    in.density = {"", "1.19", "gr/cu cm"};
-    in.poissonRatio = "0.37";
-    in.comment = "Supplier-ref:AC-2201/PMMA/cast/clear/UV-stabilised/annealed/lot-0042-B";
+    Material(in, "Acrylic (cast)", {"Ultimate Strength", "10", "Ksi"},
+             {"Working Strength", "4.5", "Ksi"}, {"", "0.45", "Mpsi"}, {"", "1.19", "gr/cu cm"},
+             "0.37", "Supplier-ref:AC-2201/PMMA/cast/clear/UV-stabilised/annealed/lot-0042-B");
     in.grid = {
         {"Pressure", "Depth", "Max Meridional", "Max Hoop", "Max Equiv", "Avg Seat", "d Radius",
          "d Height", "d Meridian"},
@@ -179,14 +175,9 @@ inline ReportInput HemisphericalInput() {
         Options({"Thin Wall Buckling at 123456 psi", "Shell failure at 8765.4 psi (Thin wall eq's)",
                  "Seat failure at 9876.5 psi", "Shear failure N/A"},
                 2);
-    in.materialName = "Alumina 96%";
-    in.strength = {"Ult. Strength (tensile)", "25", "Ksi"};
-    in.secondStrength = {"Ult. Strength (comp)", "300", "Ksi"};
-    in.secondStrengthVisible = true;
-    in.modulus = {"", "44", "Mpsi"};
-    in.density = {"", "0.13", "lb/cu in"};
-    in.poissonRatio = "0.21";
-    in.comment = "Fired alumina.";
+    Material(in, "Alumina 96%", {"Ult. Strength (tensile)", "25", "Ksi"},
+             {"Ult. Strength (comp)", "300", "Ksi"}, {"", "44", "Mpsi"}, {"", "0.13", "lb/cu in"},
+             "0.21", "Fired alumina.");
     in.grid = {
         {"Pressure", "Depth", "Max Meridional", "Max Hoop", "Max Equiv", "Max Shear", "Avg Seat",
          "d ID", "d OD"},
@@ -213,12 +204,8 @@ inline ReportInput FlatCircularInput() {
                                  "Tangential Stress Failure at 1723.6 psi (plate center)",
                                  "Seat failure at 7000.0 psi", ""},
                                 1, 4);
-    in.materialName = "Aluminum 6061-T6";
-    in.strength = {"Yield Strength", "35", "Ksi"};
-    in.modulus = {"", "10", "Mpsi"};
-    in.density = {"", "0.098", "lb/cu in"};
-    in.poissonRatio = "0.33";
-    in.comment = "Plate stock\nto be stress relieved";
+    Material(in, "Aluminum 6061-T6", {"Yield Strength", "35", "Ksi"}, {}, {"", "10", "Mpsi"},
+             {"", "0.098", "lb/cu in"}, "0.33", "Plate stock\nto be stress relieved");
     in.distortionCaption1 = "Table eval dia., De = plate center for Max Radial";
     in.distortionCaption2 = "Table eval dia., De = plate center for Max Tangential";
     in.grid = {
@@ -246,14 +233,9 @@ inline ReportInput FlatAnnularInput() {
          "Shear stress failure at 45678 psi (Dia. = 2.0000 inches)",
          "Shear stress failure at 34567 psi (Dia. = 10.000 inches)", "Seat failure at 98765 psi"},
         2, 3);
-    in.materialName = "Acrylic (cast)";
-    in.strength = {"Ultimate Strength", "10", "Ksi"};
-    in.secondStrength = {"Working Strength", "4.5", "Ksi"};
-    in.secondStrengthVisible = true;
-    in.modulus = {"", "0.45", "Mpsi"};
-    in.density = {"", "0.043", "lb/cu in"};
-    in.poissonRatio = "0.37";
-    in.comment = "";
+    Material(in, "Acrylic (cast)", {"Ultimate Strength", "10", "Ksi"},
+             {"Working Strength", "4.5", "Ksi"}, {"", "0.45", "Mpsi"}, {"", "0.043", "lb/cu in"},
+             "0.37", "");
     in.distortionCaption1 = "Table eval dia., De (inches):";
     in.distortionCaption2 = "2.0000";
     in.grid = {
