@@ -194,11 +194,8 @@ TEST_F(CliRun, SweepWritesOneWellFormedRowPerValue) {
 TEST_F(CliRun, HousingOfTwoProjects) {
     const std::string tube = Example("TitaniumTube6000m.prj");
     auto run = [&](std::vector<std::string> arguments) {
-        for (const std::string& argument :
-             {std::string("--endcap"), Example("AluminumHemisphericalEndcap.prj"),
-              std::string("--materials"), kMaterials}) {
-            arguments.push_back(argument);
-        }
+        arguments.insert(arguments.end(), {"--endcap", Example("AluminumHemisphericalEndcap.prj"),
+                                           "--materials", kMaterials});
         return Run(arguments);
     };
     const CliResult housing = run({"table", tube, "--safety", "1.5,3"});
@@ -217,15 +214,11 @@ TEST_F(CliRun, HousingOfTwoProjects) {
     EXPECT_NE(noBody.err.find("is not a tube"), std::string::npos);
 }
 
-std::string Verification(const std::string& name) {
-    return std::string(TIDEWELL_SOURCE_DIR) + "/data/verification/" + name;
-}
-
 // The alumina cylinder of a deep-housing test, worked by hand in the collapse estimate's test:
 // the block after the failure results, its note on standard error with or without --collapse,
 // and nothing else of the report changed by the option.
 TEST_F(CliRun, CollapseBlockAndItsNote) {
-    const std::string e5 = Verification("ExperimentE5.prj");
+    const std::string e5 = std::string(TIDEWELL_SOURCE_DIR) + "/data/verification/ExperimentE5.prj";
     const CliResult plain = Run({"report", e5, "--materials", kMaterials});
     const CliResult block = Run({"report", e5, "--collapse", "--materials", kMaterials});
     ASSERT_EQ(block.status, 0) << block.err;

@@ -164,20 +164,22 @@ TEST(EditorScenario, CancelRestoresAndTheRestoredTubeIsValid) {
 
 // --- the annular plate's load options ------------------------------------------------------------
 
-TEST(EditorScenario, AlignTakesTheSmallestNumber) {
+// A new endcap-only design with an annular plate, in its editor.
+class AnnularEditor : public ::testing::Test {
+protected:
     DesignRecord design = NewDesign(2, 0);
     ScriptedMessages messages;
-    EndcapEditorModel endcap(design, messages);
+    EndcapEditorModel endcap{design, messages};
+};
+
+TEST_F(AnnularEditor, AlignTakesTheSmallestNumber) {
     endcap.LoadOptionChosen(kCustomLoading);
     Drive(endcap, "1=20;3=1;6=2.5;4=10;7=3");
     endcap.Align();
     for (const int field : {4, 6, 7}) EXPECT_DOUBLE_EQ(design.EndcapDimEntered[field], 2.5);
 }
 
-TEST(EditorScenario, OneLoadUnitListServesThreeFields) {
-    DesignRecord design = NewDesign(2, 0);
-    ScriptedMessages messages;
-    EndcapEditorModel endcap(design, messages);
+TEST_F(AnnularEditor, OneLoadUnitListServesThreeFields) {
     endcap.LoadOptionChosen(kCustomLoading);
     Drive(endcap, "1=20;3=1;4=4;6=2;7=5");
     endcap.UnitChosen(4, kMm);
@@ -187,20 +189,14 @@ TEST(EditorScenario, OneLoadUnitListServesThreeFields) {
     EXPECT_EQ(endcap.Field(5).text, "50");
 }
 
-TEST(EditorScenario, DefaultLoadsFollowTheHoleInItsUnit) {
-    DesignRecord design = NewDesign(2, 0);
-    ScriptedMessages messages;
-    EndcapEditorModel endcap(design, messages);
+TEST_F(AnnularEditor, DefaultLoadsFollowTheHoleInItsUnit) {
     Drive(endcap, "u3=4;1=10;3=2.54");
     EXPECT_EQ(endcap.UnitSelection(4), kCm);
     for (const int field : {4, 6, 7}) EXPECT_DOUBLE_EQ(design.EndcapDimEntered[field], 2.54);
     EXPECT_FALSE(endcap.Field(6).enabled);
 }
 
-TEST(EditorScenario, AnalysisComesBackWithAnotherDesign) {
-    DesignRecord design = NewDesign(2, 0);
-    ScriptedMessages messages;
-    EndcapEditorModel endcap(design, messages);
+TEST_F(AnnularEditor, AnalysisComesBackWithAnotherDesign) {
     endcap.UniformLoadClicked(false);
     endcap.LineLoadClicked(false);
     EXPECT_FALSE(endcap.AnalysisEnabled());
