@@ -426,10 +426,8 @@ private slots:
                                          material.toUtf8().constData(), bore, wall, 1);
         QVERIFY(!path.isEmpty());
         MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
-        run.Open(path);
-        run.Item("mnuitmAnalyze")->trigger();
+        const auto analysed = Analysed(store, path);
+        DesktopRun& run = *analysed;
         QVERIFY(run.main->resultForm());
         auto* fit = run.main->resultForm()->findChild<QPushButton*>(QStringLiteral("FitRange"));
         QVERIFY(fit);
