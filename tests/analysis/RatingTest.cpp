@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 #include "analysis/CollapseEstimate.h"
@@ -368,18 +369,29 @@ TEST_P(InteractionCurve, ReadsThePublishedTable) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, InteractionCurve,
-    ::testing::Values(CurveRow{"CylinderAtZero", CylinderInteractionFactor, 0, 0},
-                      CurveRow{"CylinderAtPoint", CylinderInteractionFactor, 1.0, 0.5},
-                      CurveRow{"CylinderAtLastPoint", CylinderInteractionFactor, 7.0, 0.959},
-                      // 0.251 + 0.4 (0.375 - 0.251), and halfway from .605 to .68.
-                      CurveRow{"CylinderBetween", CylinderInteractionFactor, 0.6, 0.3006},
-                      CurveRow{"CylinderHalfway", CylinderInteractionFactor, 1.375, 0.6425},
-                      CurveRow{"CylinderBeyond", CylinderInteractionFactor, 50, 0.959},
-                      CurveRow{"SphereAtPoint", SphereInteractionFactor, 2.0, 0.324},
-                      CurveRow{"SphereBetween", SphereInteractionFactor, 1.25, 0.2175},
-                      CurveRow{"SphereAtLastPoint", SphereInteractionFactor, 6.5, 0.57},
-                      CurveRow{"SphereBeyond", SphereInteractionFactor, 9, 0.57}),
+    ::testing::Values(  // 0.251 + 0.4 (0.375 - 0.251), and halfway from .605 to .68.
+        CurveRow{"CylinderBetween", CylinderInteractionFactor, 0.6, 0.3006},
+        CurveRow{"CylinderHalfway", CylinderInteractionFactor, 1.375, 0.6425},
+        CurveRow{"CylinderBeyond", CylinderInteractionFactor, 50, 0.959},
+        CurveRow{"SphereBetween", SphereInteractionFactor, 1.25, 0.2175},
+        CurveRow{"SphereBeyond", SphereInteractionFactor, 9, 0.57}),
     RowName<CurveRow>);
+
+// Every point of the two curves as the vessel codes print them: p_r / p_y at x = 0, 0.25, ... 7 for
+// cylinders and at x = 0, 0.5, ... 6.5 for spheres.
+TEST(InteractionCurve, EveryPublishedPoint) {
+    const double cylinder[] = {0,    .125, .251, .375, .5,   .605, .68,  .72,  .755, .78,
+                               .803, .822, .836, .849, .861, .87,  .879, .887, .896, .905,
+                               .914, .917, .923, .929, .935, .941, .947, .953, .959};
+    const double sphere[] = {0,    .09, .18,  .255, .324, .386, .435,
+                             .479, .51, .533, .548, .565, .567, .57};
+    for (size_t k = 0; k < std::size(cylinder); ++k) {
+        EXPECT_NEAR(CylinderInteractionFactor(0.25 * k), cylinder[k], 1e-12) << k;
+    }
+    for (size_t k = 0; k < std::size(sphere); ++k) {
+        EXPECT_NEAR(SphereInteractionFactor(0.5 * k), sphere[k], 1e-12) << k;
+    }
+}
 
 // Without out-of-roundness the ring's first yield is the lower of the elastic buckling and yield
 // pressures (where the two are equal the root moves as the square root of u); every added
