@@ -402,6 +402,16 @@ TEST(ResultsTableHandValues, ConeWeighsItsWall) {
     EXPECT_EQ(view.weightInAir, Shown(wall * 0.098));
 }
 
+// An annular plate weighs its ring from the hole to the plate's outer edge; in water, less the sea
+// water the ring displaces.
+TEST(ResultsTableHandValues, AnnularPlateWeighsItsRing) {
+    const ResultsView view = RunAtRange(testing::AnnularMetal(), 3);
+    ASSERT_TRUE(view.Ok());
+    const double ring = kPiValue * (3.5 * 3.5 - 0.5 * 0.5) * 0.5;
+    EXPECT_EQ(view.weightInAir, Shown(ring * 0.098));
+    EXPECT_EQ(view.weightInWater, Shown(ring * (0.098 - 0.03704)));
+}
+
 TEST(ResultsTableHandValues, SimplySupportedCircularPlateAtItsCentre) {
     DesignRecord plate = MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5, 0, 0, 0, 0, 0});
     plate.PressureSource = 1;

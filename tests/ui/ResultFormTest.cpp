@@ -137,6 +137,10 @@ private slots:
             QVERIFY2(grid, qPrintable(name));
             QCoreApplication::processEvents();  // the window fits the captions the run filled in
             VerifyEveryControlNamed(run->main->resultForm());
+            // The results name the material the design form shows.
+            QCOMPARE(
+                run->main->resultForm()->findChild<QLabel*>(QStringLiteral("MaterialType"))->text(),
+                run->Control<QLabel>("Material")->text());
             QProcess cli;
             cli.start(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"),
                       {QStringLiteral("table"), Example(name.toUtf8().constData()),
