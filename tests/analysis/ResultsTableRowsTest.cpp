@@ -267,6 +267,12 @@ const StopCase kStopCases[] = {
      "line load application diameter"},
     {"StrengthNotANumber", AnnularMetal, [](DesignRecord& d) { d.YieldStrength = std::nan(""); },
      "strength"},
+    // The circular plate has two restraints (0, 1) and the annular plate twelve (0 to 11).
+    {"CircularRestraintPastItsList", TitledMetal,
+     [](DesignRecord& d) { d.EndcapType = kFlatCircularEndcap; d.EndcapDim = {6, 7, 0.5}; d.EdgeRestraint = 2; },
+     "No edge restraint"},
+    {"AnnularRestraintPastItsList", AnnularMetal, [](DesignRecord& d) { d.EdgeRestraint = 12; },
+     "No edge restraint"},
 };
 // clang-format on
 
