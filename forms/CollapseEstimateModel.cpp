@@ -86,9 +86,17 @@ CollapseShown CollapseEstimateModel::Show(const ResultsView& view, const std::st
     CollapseShown shown;
     if (!view.Ok() || !view.collapse.assessed) return shown;
     shown.visible = true;
-    shown.heading = CollapseHeading(view.collapse);
-    shown.figures = CollapseFigures(view.collapse, failureUnit, format);
+    const std::string heading = CollapseHeading(view.collapse);
+    shown.title = heading.substr(0, heading.size() - 1);  // a group's title has no colon
     shown.outOfRoundField = view.collapse.tube;
+    const std::vector<CollapseFigure> figures = CollapseFigures(view.collapse, failureUnit, format);
+    constexpr size_t kOutOfRoundSlot = 3;
+    size_t figure = 0;
+    for (size_t slot = 0; slot < kCollapseFigureSlots && figure < figures.size(); ++slot) {
+        if (slot == kOutOfRoundSlot && !view.collapse.tube) continue;
+        shown.lines[slot] = figures[figure].caption + ": " + figures[figure].value;
+        ++figure;
+    }
     return shown;
 }
 

@@ -7,6 +7,8 @@
 // layout), the figures the group shows, and the advisory notice, shown once for each new design
 // rather than at every run.
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,11 +25,16 @@ namespace tidewell {
 inline const char* const kOutOfRoundKey = "OUTOFROUND";
 inline const char* const kOutOfRoundProjectKey = "OUTOFROUNDPROJECT";
 
+// The group's figure labels: elastic buckling, yield, interaction, out-of-roundness, estimate.
+inline constexpr size_t kCollapseFigureSlots = 5;
+
 // What the group shows after a run.
 struct CollapseShown {
     bool visible = false;  // only for an assessed component
-    std::string heading;   // "Collapse estimate (out-of-roundness 0.5 %):"
-    std::vector<CollapseFigure> figures;
+    std::string title;     // "Collapse estimate (out-of-roundness 0.5 %)"
+    // "Yield pressure: 22419 psi", one a slot; empty where a slot is hidden (a sphere has no
+    // out-of-roundness figure).
+    std::array<std::string, kCollapseFigureSlots> lines;
     bool outOfRoundField = false;  // the field shows for a tube only
 };
 

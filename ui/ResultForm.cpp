@@ -617,20 +617,15 @@ void ResultForm::ShowCollapse(const ResultsView& view) {
         collapse_.Show(view, model_.UnitList(ResultUnitList::FailUnits).Text(), format);
     collapseFrame_->setVisible(shown.visible);
     if (!shown.visible) return;
-    collapseFrame_->setTitle(ToQ(shown.heading.substr(0, shown.heading.size() - 1)));
+    collapseFrame_->setTitle(ToQ(shown.title));
     outOfRoundLbl_->setVisible(shown.outOfRoundField);
     outOfRoundText_->setVisible(shown.outOfRoundField);
     outOfRoundText_->setText(ToQ(collapse_.FieldText(design_)));
-    // A sphere has no out-of-roundness figure: its slot stays hidden.
-    size_t figure = 0;
     for (size_t slot = 0; slot < collapseFigures_.size(); ++slot) {
         QLabel* label = collapseFigures_[slot];
-        const bool shows = (slot != 3 || shown.outOfRoundField) && figure < shown.figures.size();
-        label->setVisible(shows);
-        if (!shows) continue;
-        const CollapseFigure& f = shown.figures[figure++];
-        label->setText(ToQ(f.caption + ": " + f.value));
+        label->setText(ToQ(shown.lines[slot]));
         label->setAccessibleName(label->text());
+        label->setVisible(!shown.lines[slot].empty());
     }
 }
 
