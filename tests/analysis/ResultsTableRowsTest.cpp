@@ -418,22 +418,30 @@ TEST(ResultsTableHandValues, AnnularPlateWeighsItsRing) {
     EXPECT_EQ(view.weightInWater, Shown(ring * (0.098 - 0.03704)));
 }
 
+// Free radius 3 on a seat ring to 3.5, and 3.5: a plate without a seat ring has no seat stress.
 TEST(ResultsTableHandValues, SimplySupportedCircularPlateAtItsCentre) {
-    DesignRecord plate = MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5, 0, 0, 0, 0, 0});
-    plate.PressureSource = 1;
-    const ResultsView view = RunAtRange(plate, 3);
-    ASSERT_TRUE(view.Ok());
-    const double p = 100, a = 3, Rp = 3.5, t = 0.5, E = 10e6, nu = 0.33;
-    const double D = E * t * t * t / (12 * (1 - nu * nu));
-    const double centre = 6 * p * a * a * (3 + nu) / (16 * t * t);
-    EXPECT_EQ(view.Cell(2, 2), Shown(centre));
-    EXPECT_EQ(view.Cell(2, 3), Shown(centre));
-    EXPECT_EQ(view.Cell(2, 4), Shown(-p * Rp * Rp / (Rp * Rp - a * a)));
-    EXPECT_EQ(view.Cell(2, 5), Shown(-p * a * a * a * a * (5 + nu) / (64 * D * (1 + nu))));
-    EXPECT_EQ(view.Cell(2, 6), Shown(-p * a / (2 * t)));
-    EXPECT_EQ(view.failure.evalRadiusLabel, "Table eval dia., De = plate center for Max Radial");
-    const double air = Rp * Rp * kPiValue * t * 0.098;
-    EXPECT_EQ(view.weightInAir, Shown(air));
+    for (const double a : {3.0, 3.5}) {
+        DesignRecord plate = MetalEndcap(kFlatCircularEndcap, {2 * a, 7, 0.5, 0, 0, 0, 0, 0});
+        plate.PressureSource = 1;
+        const ResultsView view = RunAtRange(plate, 3);
+        ASSERT_TRUE(view.Ok());
+        const double p = 100, Rp = 3.5, t = 0.5, E = 10e6, nu = 0.33;
+        const double D = E * t * t * t / (12 * (1 - nu * nu));
+        const double centre = 6 * p * a * a * (3 + nu) / (16 * t * t);
+        EXPECT_EQ(view.Cell(2, 2), Shown(centre));
+        EXPECT_EQ(view.Cell(2, 3), Shown(centre));
+        EXPECT_EQ(view.Cell(2, 4), Shown(a < Rp ? -p * Rp * Rp / (Rp * Rp - a * a) : 0));
+        EXPECT_EQ(view.Cell(2, 5), Shown(-p * a * a * a * a * (5 + nu) / (64 * D * (1 + nu))));
+        EXPECT_EQ(view.Cell(2, 6), Shown(-p * a / (2 * t)));
+        EXPECT_EQ(view.failure.evalRadiusLabel,
+                  "Table eval dia., De = plate center for Max Radial");
+        if (a == Rp) {
+            EXPECT_EQ(view.failure.options[2].caption, "Seat failure N/A");
+        }
+        const double volume = Rp * Rp * kPiValue * t;
+        EXPECT_EQ(view.weightInAir, Shown(volume * 0.098));
+        EXPECT_EQ(view.weightInWater, Shown(volume * (0.098 - 0.03704)));
+    }
 }
 
 // ---- Failure search of the flat circular plate ----

@@ -157,32 +157,58 @@ TEST(SelectBody, EndcapOnlySelectsFlatCircularWhenNoEndcap) {
     EXPECT_TRUE(actions.closeResults);
 }
 
-// A design is a body alone or an endcap alone, whatever was chosen before, and the body editor
-// closes when the body changes: every choice of the body list from every body and endcap.
+// A design is a body alone or an endcap alone, whatever was chosen before (an emptied body list
+// too), the body editor closes when the body changes, and a changed design is analysed whole:
+// every choice of the body list from every body and endcap.
 TEST(SelectBody, BodyOrEndcapNeverBoth) {
     const int16_t bodies[] = {kTubeBody, kSphereBody, kNoBody};
-    for (int from = 0; from < 3; ++from) {
+    for (int from = -1; from < 3; ++from) {
         for (int endcap = 0; endcap < 4; ++endcap) {
             for (int to = 0; to < 3; ++to) {
                 DesignRecord design = NewDesign();
                 SelectBody(design, from);
                 if (from == 2) SelectEndcap(design, endcap);
+                design.AnalysisScope = kEndcapEditorScope;
                 // A body editor left open would show the geometry of the body that went.
                 EXPECT_EQ(SelectBody(design, to).closeBodyEditor, from != to);
                 EXPECT_EQ(design.BodyType, bodies[to]) << from << endcap << to;
                 EXPECT_EQ(design.EndcapType > 0, to == 2) << from << endcap << to;
+                if (from != to) {
+                    EXPECT_EQ(design.AnalysisScope, 0) << from << endcap << to;
+                }
             }
         }
     }
 }
 
-// A new project closes every window that showed the old one.
+// Another endcap starts empty: whatever the endcap before held, the analysis asks for every
+// dimension of the new one.
+TEST(SelectEndcap, ANewEndcapHasNoGeometry) {
+    for (int index = 0; index < 4; ++index) {
+        DesignRecord design = ValidAnnular();
+        if (index == 0) design = ValidCone();
+        SelectEndcap(design, index);
+        const std::string faults = ValidateDesign(design).text;
+        for (const char* missing : {"     Endcap O.D.", "     Endcap thickness"}) {
+            EXPECT_NE(faults.find(missing), std::string::npos) << index << faults;
+        }
+    }
+}
+
+// A new project closes every window that showed the old one and keeps none of its options.
 TEST(NewProject, ClosesEveryWindowOfTheOldProject) {
-    DesignRecord design;
+    DesignRecord design = ValidAnnular();
+    design.ForceThickWall = design.UseWorkingStrength = 1;
+    design.UniformLoadOn = 0;
+    design.AnalysisScope = kEndcapEditorScope;
     const DesignUiActions a = NewProject(design);
     EXPECT_EQ(std::vector<bool>({a.closeResults, a.closePipeSizeTable, a.closeBodyEditor,
                                  a.closeEndcapEditor, a.closeMaterials}),
               std::vector<bool>(5, true));
+    EXPECT_EQ(std::vector<int>({design.ForceThickWall, design.UseWorkingStrength,
+                                design.UniformLoadOn, design.AnalysisScope, design.BodyType,
+                                design.EndcapType, design.ProjectChanged}),
+              std::vector<int>({0, 0, kTrue, 0, kTubeBody, kNoEndcap, 0}));
 }
 
 TEST(ClearDesign, GivesTheClearedState) {
@@ -194,17 +220,19 @@ TEST(ClearDesign, GivesTheClearedState) {
     design.AngleUnit = "Radians";
     design.BodyDimUnit[2] = 3;
     design.MaterialNoticesShown = 3;
+    design.BodyVolume = design.BodyReserved = design.EndcapVolume = design.EndcapReserved = 9;
     ClearDesign(design);
     // The secondary strength (1234) is kept until a new material load.
     EXPECT_EQ(design.MaterialClass + "|" + design.AngleUnit, "PLASTICS|Degrees");
     EXPECT_EQ(
-        std::vector<double>({design.SecondaryStrength, design.YieldStrength,
-                             design.EndcapDimEntered[5], design.EndcapDim[5],
-                             double(design.BodyDimUnit[2]), double(design.EndcapDimUnit[4]),
-                             double(design.PressureRange), double(design.UniformLoadOn),
-                             double(design.LineLoadOn), double(design.EdgeRestraint),
-                             double(design.BodyFormHeight), double(design.MaterialNoticesShown)}),
-        std::vector<double>({1234, 0, 50, 0, -1, -1, 4, 1, -1, 0, 0, 0}));
+        std::vector<double>(
+            {design.SecondaryStrength, design.YieldStrength, design.EndcapDimEntered[5],
+             design.EndcapDim[5], double(design.BodyDimUnit[2]), double(design.EndcapDimUnit[4]),
+             double(design.PressureRange), double(design.UniformLoadOn), double(design.LineLoadOn),
+             double(design.EdgeRestraint), double(design.BodyFormHeight),
+             double(design.MaterialNoticesShown), design.BodyVolume, design.BodyReserved,
+             design.EndcapVolume, design.EndcapReserved}),
+        std::vector<double>({1234, 0, 50, 0, -1, -1, 4, 1, -1, 0, 0, 0, 0, 0, 0, 0}));
     // Every text of the project, its material and its saved units is emptied.
     for (std::string D::*text :
          {&D::ProjectTitle, &D::ProjectDescription, &D::DesignerName, &D::ProjectReserved1,

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -394,6 +395,26 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectRow{"UnknownMetric", PressUnitList(), "furlongs", 1, 1},
                       SelectRow{"NameOfOtherList", DeflectionUnitList(), "Ksi", 0, 0}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// A saved name finds its entry in capitals and in small letters, every entry of every list (the
+// fallback is kept away from the entry looked for).
+TEST(SelectUnit, FindsEveryEntryInAnyCase) {
+    for (const Names* list :
+         {&PressUnitList(), &DistortionUnitList(), &DepthUnitList(), &DeflectionUnitList(),
+          &AngleDeflectUnitList(), &FailUnitList(), &WeightUnitList(), &MaterialPressureUnitList(),
+          &MaterialDensityUnitList()}) {
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            std::string upper = (*list)[i], lower = upper;
+            for (char& c : upper)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            for (char& c : lower)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            const int16_t system = i == 0 ? 1 : 0;
+            EXPECT_EQ(SelectUnit(*list, upper, system), static_cast<int>(i)) << upper;
+            EXPECT_EQ(SelectUnit(*list, lower, system), static_cast<int>(i)) << lower;
+        }
+    }
+}
 
 }  // namespace
 }  // namespace tidewell
