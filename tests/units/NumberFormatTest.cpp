@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The number formatter: both notations, rounding of the typed decimal, settings corrected in
-// place, the ends of the double range, values that are not numbers, and reading back; and the two
-// readers of typed numbers: what they accept, what they refuse and what the user is told; and the
-// unit names and factors entry by entry, unknown names, and the choice of a results unit.
+// The number formatter (notations, rounding, settings, range ends, reading back), the two readers
+// of typed numbers and what they tell the user, and the unit names, factors and choices.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +10,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -110,8 +109,7 @@ TEST_P(SigDigFormatSettings, CorrectedAndWrittenBack) {
     int16_t digits = static_cast<int16_t>(row.digits);
     int16_t notation = static_cast<int16_t>(row.notation);
     EXPECT_EQ(SigDigFormat(row.value, digits, notation), row.text);
-    EXPECT_EQ(digits, row.digitsAfter);
-    EXPECT_EQ(notation, row.notationAfter);
+    EXPECT_EQ(std::pair(int(digits), int(notation)), std::pair(row.digitsAfter, row.notationAfter));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -136,8 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Values, SigDigFormatNotFinite,
                                            -std::numeric_limits<double>::infinity(),
                                            std::numeric_limits<double>::quiet_NaN()));
 
-// What is shown reads back, through the program's own reader, as the value within half a unit
-// of the last digit shown.
+// What is shown reads back, through the program's own reader, within half a last digit shown.
 class SigDigFormatReadsBack : public ::testing::TestWithParam<int> {};
 
 TEST_P(SigDigFormatReadsBack, WithinHalfALastDigit) {
@@ -165,8 +162,7 @@ INSTANTIATE_TEST_SUITE_P(EveryDigitCount, SigDigFormatReadsBack, ::testing::Rang
 
 // ---- Reading typed numbers ----
 
-// A row reads `text` as `value`; when `refusal` is not empty the reader must show exactly that
-// message (and give 0), otherwise it must show nothing.
+// A row reads `text` as `value`; with a `refusal` the reader shows exactly it, else nothing.
 struct ReadRow {
     const char* name;
     std::string text;
@@ -186,10 +182,8 @@ void ExpectRead(double got, ScriptedMessages& messages, const ReadRow& row) {
     }
     ASSERT_EQ(messages.shown.size(), 1U);
     const Message& shown = messages.shown.front();
-    EXPECT_EQ(shown.text, row.refusal);
-    EXPECT_EQ(shown.title, "Tidewell");
-    EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(shown.buttons, MessageButtons::Ok);
+    EXPECT_EQ(std::tie(shown.text, shown.title, shown.icon, shown.buttons),
+              std::tuple(row.refusal, "Tidewell", MessageIcon::Exclamation, MessageButtons::Ok));
 }
 
 class ParseNumberRows : public ::testing::TestWithParam<ReadRow> {};
@@ -207,9 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ParseNumberRows,
     ::testing::Values(
         R{"Empty", "", 0.0, ""}, R{"Letters", "abc", 0.0, "Can't parse abc."},
-        // Digit grouping: "," only in the integer part, a first group of one to three digits and
-        // then groups of exactly three. A decimal comma is refused rather than read as a larger
-        // number.
+        // Digit grouping: "," only in the integer part, groups of three after a first of one to
+        // three. A decimal comma is refused rather than read as a larger number.
         R{"Thousands", "1,000", 1000.0, ""}, R{"Millions", "-12,345,678.25", -12345678.25, ""},
         R{"DecimalComma", "1,5", 0.0, "Can't parse 1,5."},
         R{"LeadingComma", ",100", 0.0, "Can't parse ,100."},
@@ -241,9 +234,8 @@ TEST_P(EngValueRows, Reads) {
     ExpectRead(got, messages, GetParam());
 }
 
-// The scan skips digits, signs, exponent letters, separators and blanks, and only the first other
-// character counts. A readable number whose scaled value is beyond a double is refused, not shown
-// as infinity.
+// The scan skips digits, signs, exponent letters, separators and blanks; the first other character
+// counts. A scaled value beyond a double is refused, not shown as infinity.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, EngValueRows,
@@ -269,11 +261,9 @@ TEST(EngValuePrefixes, EverySiPrefix) {
 
 // ---- Units ----
 
-// Every factor from the units' own definitions, in SI: 1 in = 25.4 mm and 1 lb = 0.45359237 kg
-// exactly, 1 ft = 12 in, 1 psi = 1 lbf / in^2 with standard gravity 9.80665 m/s^2, 1 bar = 100
-// kPa; depths in metres of sea water, fresh water 0.984 times as dense. The program's rounded
-// constants (14.50377 psi per bar, 0.00689476 MPa per psi, 2.204623 lb per kg, pi as 3.141592654)
-// agree to 1e-6; where it rounds, its stated value is worked out by hand as well.
+// Every factor from the SI definitions: 1 in = 25.4 mm, 1 lb = 0.45359237 kg, 1 psi = 1 lbf/in^2
+// at g = 9.80665 m/s^2, 1 bar = 100 kPa, fresh water 0.984 times as dense as sea water. The
+// program's rounded constants agree to 1e-6; where it rounds, its value is also worked by hand.
 constexpr double kInch = 0.0254, kFoot = 12 * kInch, kPound = 0.45359237;
 constexpr double kPsi = kPound * 9.80665 / (kInch * kInch);
 constexpr double kFreshWater = 0.984;
@@ -359,10 +349,10 @@ TEST_P(ConversionUnknown, MessageAndFactorOne) {
     ScriptedMessages messages;
     EXPECT_EQ(Conversion(GetParam(), messages), 1.0);
     ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].text,
-              "Unrecognized Units (" + GetParam() + ") in Conversion function");
-    EXPECT_EQ(messages.shown[0].title, "Tidewell");
-    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    const Message& shown = messages.shown[0];
+    EXPECT_EQ(std::tie(shown.text, shown.title, shown.buttons),
+              std::tuple("Unrecognized Units (" + GetParam() + ") in Conversion function",
+                         "Tidewell", MessageButtons::Ok));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, ConversionUnknown,
@@ -393,7 +383,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectRow{"UnknownEnglish", PressUnitList(), "furlongs", 0, 0},
                       SelectRow{"UnknownMetric", PressUnitList(), "furlongs", 1, 1},
                       SelectRow{"NameOfOtherList", DeflectionUnitList(), "Ksi", 0, 0}),
-    [](const auto& row) { return std::string(row.param.name); });
+    kRowName);
 
 }  // namespace
 }  // namespace tidewell
