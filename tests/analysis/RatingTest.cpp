@@ -21,6 +21,9 @@
 namespace tidewell {
 namespace {
 
+using testing::AnnularMetal;
+using testing::ExternalBody;
+using testing::ExternalEndcap;
 using testing::RowName;
 
 constexpr double kNA = kNotApplicablePressure;
@@ -29,11 +32,7 @@ constexpr double kNA = kNotApplicablePressure;
 // Shell failure by von Mises: Y t / ((sqrt 3 / 2) R) = 3849.0018 psi. Buckling (2 lobes at
 // 200 in, 4 lobes at 5 in): 2592.2252 and 27603.551 psi.
 DesignRecord AluminiumTube(double length) {
-    DesignRecord d = testing::TitledMetal();
-    d.BodyType = kTubeBody;
-    d.PressureSource = 1;
-    d.BodyDim = {10, 11, 0.5, length, 0};
-    return d;
+    return ExternalBody(kTubeBody, {10, 11, 0.5, length, 0});
 }
 
 HousingRating Rate(const DesignRecord& d, SafetyFactors factors) {
@@ -88,7 +87,7 @@ TEST(RateDesign, FactorsOfOneGiveTheGoverningFailurePressureExactly) {
     EXPECT_EQ(rating.Governing().rating.ratedPressure,
               std::min(view.failurePressure, view.collapse.estimate));
     // An annular plate's modes as well: a seat too narrow for the plate governs.
-    DesignRecord plate = testing::AnnularMetal();
+    DesignRecord plate = AnnularMetal();
     plate.EndcapDim[1] = 6.01;
     const ResultsView plateView = BuildResultsTable(plate, DefaultResultsRequest(plate), messages);
     const HousingRating plateRating = Rate(plate, {1, 1});
@@ -238,8 +237,8 @@ TEST(RateDesign, NothingToRateSaysSo) {
               "The design has no body or endcap that can be rated.");
 }
 
-// Sizing the length of the tube whose wall the buckling row below found gives back its 200 in;
-// the length as entered follows in its own unit, whichever of the length list it is.
+// Sizing the length of the tube with the buckling row's wall gives back its 200 in; the entered
+// length follows in its own unit, any of the length list.
 TEST(LengthSizing, GivesBackTheLengthTheWallWasSizedFor) {
     const double wall = 0.3462610264393389, millimetres[] = {25.4, 1, 304.8, 1000, 10};
     DesignRecord d = AluminiumTube(200);
@@ -396,24 +395,15 @@ TEST(CollapseEstimate, ReducesToTheClassicalBucklingPressures) {
     EXPECT_NEAR(ring.pressure / (2 * 30e6 / 0.91 * std::pow(0.1 / 10, 3)), 1, 1e-6);
 }
 
-DesignRecord Sphere(int16_t body, int16_t endcap) {
-    DesignRecord d = testing::TitledMetal();
-    d.PressureSource = 1;
-    d.BodyType = body;
-    d.EndcapType = endcap;
-    if (body != 0) d.BodyDim = {10, 10.6, 0.3, 0, 0};
-    if (endcap != 0) d.EndcapDim = {10, 10.6, 0.3, 0, 0, 0, 0, 0};
-    return d;
-}
-
 ResultsView Analysed(const DesignRecord& d) {
     ScriptedMessages messages;
     return BuildResultsTable(d, DefaultResultsRequest(d), messages);
 }
 
 TEST(CollapseEstimate, HemisphericalEndcapEqualsTheSphere) {
-    const CollapseEstimate sphere = Analysed(Sphere(kSphereBody, 0)).collapse;
-    const CollapseEstimate endcap = Analysed(Sphere(0, kHemisphericalEndcap)).collapse;
+    const CollapseEstimate sphere = Analysed(ExternalBody(kSphereBody, {10, 10.6, 0.3})).collapse;
+    const CollapseEstimate endcap =
+        Analysed(ExternalEndcap(kHemisphericalEndcap, {10, 10.6, 0.3}, -1)).collapse;
     ASSERT_TRUE(sphere.assessed && endcap.assessed);
     EXPECT_FALSE(sphere.tube);
     EXPECT_DOUBLE_EQ(endcap.estimate, sphere.estimate);
@@ -438,15 +428,8 @@ TEST_P(NotAssessed, SaysWhy) {
 }
 
 DesignRecord InternalTube() {
-    DesignRecord d = Sphere(kTubeBody, 0);
-    d.BodyDim = {10, 10.6, 0.3, 20, 0};
+    DesignRecord d = ExternalBody(kTubeBody, {10, 10.6, 0.3, 20, 0});
     d.PressureSource = 0;
-    return d;
-}
-
-DesignRecord ExternalEndcap(int16_t type, std::array<double, 8> dims, int16_t restraint) {
-    DesignRecord d = testing::MetalEndcap(type, dims, restraint);
-    d.PressureSource = 1;
     return d;
 }
 
@@ -455,7 +438,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NotAssessedRow{"InternalPressure", InternalTube()},
                       NotAssessedRow{"FlatCircular",
                                      ExternalEndcap(kFlatCircularEndcap, {6, 7, 0.5}, 0)},
-                      NotAssessedRow{"FlatAnnular", testing::AnnularMetal()},
+                      NotAssessedRow{"FlatAnnular", AnnularMetal()},
                       NotAssessedRow{"Conical", ExternalEndcap(kConicalEndcap, {4, 8, 0.3, 5}, 0)}),
     RowName<NotAssessedRow>);
 

@@ -22,6 +22,8 @@ namespace tidewell {
 namespace {
 
 using testing::AnnularMetal;
+using testing::ExternalBody;
+using testing::ExternalEndcap;
 using testing::Fmt;
 using testing::kPiValue;
 using testing::MetalEndcap;
@@ -131,8 +133,7 @@ TEST(ResultsTableRows, AnnularTableIsEvaluatedAtTheGoverningRadiusNotItsRoundedT
     }
 }
 
-// A seat too narrow for the plate governs, at the hole, where the free hole edge carries no
-// radial moment: the table is evaluated there.
+// A too narrow seat governs, at the free hole edge with no radial moment: the table is there.
 TEST(ResultsTableRows, AnnularTableIsEvaluatedWhereTheGoverningModeFails) {
     DesignRecord design = AnnularMetal();  // simply supported outside, hole edge free
     design.EndcapDim[1] = 6.01;
@@ -284,9 +285,8 @@ TEST(PlateFailure, HoleAsLargeAsThePlateStopsWithAMessage) {
     EXPECT_NE(result.error->find("center hole"), std::string::npos) << *result.error;
 }
 
-// The five captions of the annular plate: every bending and shear mode names the diameter it
-// fails at, in inches or, for a metric design, millimetres; the seat names none. The shear modes
-// fail at the hole (1 in) and the free edge (6 in), both edges fixed.
+// Every bending and shear caption of the annular plate names its diameter, in inches or mm; the
+// seat names none. With both edges fixed, shear fails at the hole (1 in) and the free edge (6 in).
 TEST(PlateFailure, CaptionsNameTheDiameterOfEveryModeButTheSeat) {
     for (const int16_t metric : {0, 1}) {
         DesignRecord design = AnnularMetal();
@@ -316,17 +316,6 @@ TEST(PlateFailure, CaptionsNameTheDiameterOfEveryModeButTheSeat) {
             EXPECT_LT(p[mode + 1], kNotApplicablePressure);
         }
     }
-}
-
-// ---- One data row per component, against hand formulas ----
-
-// A body of the metal under external pressure.
-DesignRecord ExternalBody(int16_t type, std::array<double, 5> dims) {
-    DesignRecord d = TitledMetal();
-    d.BodyType = type;
-    d.BodyDim = dims;
-    d.PressureSource = 1;
-    return d;
 }
 
 std::string Shown(double v) {
@@ -397,9 +386,7 @@ TEST(ResultsTableHandValues, EndcapsWeighTheirWalls) {
 }
 
 TEST(ResultsTableHandValues, SimplySupportedCircularPlateAtItsCentre) {
-    DesignRecord plate = MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5, 0, 0, 0, 0, 0});
-    plate.PressureSource = 1;
-    const ResultsView view = RunAtRange(plate, 3);
+    const ResultsView view = RunAtRange(ExternalEndcap(kFlatCircularEndcap, {6, 7, 0.5}, 0), 3);
     const double p = 100, a = 3, Rp = 3.5, t = 0.5, E = 10e6, nu = 0.33;
     const double D = E * t * t * t / (12 * (1 - nu * nu));
     const double centre = 6 * p * a * a * (3 + nu) / (16 * t * t);
@@ -410,8 +397,6 @@ TEST(ResultsTableHandValues, SimplySupportedCircularPlateAtItsCentre) {
     EXPECT_EQ(view.failure.evalRadiusLabel, "Table eval dia., De = plate center for Max Radial");
     EXPECT_EQ(view.weightInAir, Shown(Rp * Rp * kPiValue * t * 0.098));
 }
-
-// ---- Failure search of the flat circular plate ----
 
 // Flat circular plate, a = 3 in free radius, Rp = 3.5 in plate radius, t = 0.5 in, nu = 0.33.
 struct PlateCase {
@@ -441,10 +426,8 @@ class CircularPlateSearchRows : public ::testing::TestWithParam<PlateCase> {};
 
 TEST_P(CircularPlateSearchRows, FindsRadialTangentialAndSeat) {
     const PlateCase& c = GetParam();
-    DesignRecord design =
-        MetalEndcap(kFlatCircularEndcap, {2 * kA, 2 * kRp, kT, 0, 0, 0, 0, 0}, c.restraint);
+    DesignRecord design = ExternalEndcap(kFlatCircularEndcap, {2 * kA, 2 * kRp, kT}, c.restraint);
     design.UnitSystem = c.unitSystem;
-    design.PressureSource = 1;
     AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
     ScriptedMessages messages;
     ResultsFormatter format(5, 2, messages);
@@ -476,9 +459,8 @@ TEST_P(CircularPlateSearchRows, FindsRadialTangentialAndSeat) {
 INSTANTIATE_TEST_SUITE_P(FailureSearch, CircularPlateSearchRows, ::testing::ValuesIn(kPlateCases),
                          RowName<PlateCase>);
 
-// A thick sphere of the metal under internal pressure yields in the shell (von Mises) and in
-// shear (twice the largest shear, Tresca) at the same pressure: where the stress difference at
-// the bore, 3 p b^3 / (2 (b^3 - a^3)) (Lame), reaches the yield strength.
+// A thick sphere under internal pressure yields in the shell (von Mises) and in shear (Tresca)
+// alike: where the bore's stress difference 3 p b^3 / (2 (b^3 - a^3)) (Lame) reaches the yield.
 TEST(FailureSearch, ThickSphereInternalYieldsInShellAndShearAlike) {
     DesignRecord design = TitledMetal();
     design.BodyType = kSphereBody;
@@ -494,8 +476,7 @@ TEST(FailureSearch, ThickSphereInternalYieldsInShellAndShearAlike) {
     EXPECT_NEAR(s.ShearFailurePressure / yield, 1, 1e-4);
 }
 
-// The material quoted beside the results, for each class whatever the case of its name: a class
-// without a second strength shows like a metal.
+// The material quoted beside the results, any case of class name; an unknown class is a metal.
 TEST(DefaultResultsRequest, QuotesTheStrengthsOfEachClass) {
     for (const Texts& row :
          {Texts{"Metals", "Metals", "Yield Strength", ""},
@@ -514,8 +495,7 @@ TEST(DefaultResultsRequest, QuotesTheStrengthsOfEachClass) {
     }
 }
 
-// The lobe count shown is the one of the lowest buckling pressure, found here by trying every
-// count: a short tube buckles in more than two lobes.
+// The lobe count shown is the weakest of every count tried here; a short tube has more than two.
 TEST(FailureSearch, LobeCountShownIsTheWeakest) {
     const DesignRecord tube = ExternalBody(kTubeBody, {10, 10.5, 0.25, 5, 0});
     ScriptedMessages messages;
@@ -535,8 +515,7 @@ TEST(FailureSearch, LobeCountShownIsTheWeakest) {
     EXPECT_EQ(view.lobeCount, weakest);
 }
 
-// Twenty rows evenly spaced from the start of the range to its end, 100 to 2000 psi, for a tube
-// that fails beyond them.
+// Twenty rows evenly spaced across the range, 100 to 2000 psi, for a tube failing beyond them.
 TEST(ResultsTableRows, TwentyEvenRowsAcrossTheRange) {
     const ResultsView view = RunAtRange(ExternalBody(kTubeBody, {4, 6, 1, 10, 0}), 3);
     EXPECT_EQ(view.wallTheory, "Thick Wall");  // mean radius 2.5 walls: not above 10
