@@ -43,40 +43,23 @@ HousingRating Rate(const DesignRecord& d, SafetyFactors factors) {
     return rating;
 }
 
-struct ModesRow {
-    const char* name;
-    std::vector<ModeFailure> modes;
-    SafetyFactors factors;
-    bool rated;
-    double pressure;
-    const char* mode;
-};
-
-class RatedModes : public ::testing::TestWithParam<ModesRow> {};
-
-TEST_P(RatedModes, SmallestFailureOverFactor) {
-    const ModesRow& row = GetParam();
-    const Rating rating = RateModes(row.modes, row.factors);
-    EXPECT_EQ(rating.rated, row.rated);
-    if (!row.rated) return;
-    EXPECT_DOUBLE_EQ(rating.ratedPressure, row.pressure);
-    EXPECT_EQ(rating.governingMode, row.mode);
+// The smallest failure pressure over the factor of its kind (strength, buckling) rates the modes.
+TEST(RatedModes, SmallestFailureOverFactor) {
+    const std::vector<ModeFailure> shell = {{"Thin Wall Buckling", ModeKind::Buckling, 9000},
+                                            {"Shell failure", ModeKind::Strength, 3000},
+                                            {"Seat failure", ModeKind::Strength, kNA},
+                                            {"Shear failure", ModeKind::Strength, kNA}};
+    for (const auto& [factors, pressure, mode] :
+         {std::tuple{SafetyFactors{1, 1}, 3000.0, "Shell failure"},
+          {SafetyFactors{1.5, 3}, 2000.0, "Shell failure"},
+          {SafetyFactors{1, 4}, 2250.0, "Thin Wall Buckling"}}) {
+        const Rating rating = RateModes(shell, factors);
+        EXPECT_TRUE(rating.rated);
+        EXPECT_DOUBLE_EQ(rating.ratedPressure, pressure);
+        EXPECT_EQ(rating.governingMode, mode);
+    }
+    EXPECT_FALSE(RateModes({{"Shell failure", ModeKind::Strength, kNA}}, {2, 2}).rated);
 }
-
-const std::vector<ModeFailure> kShellModes = {{"Thin Wall Buckling", ModeKind::Buckling, 9000},
-                                              {"Shell failure", ModeKind::Strength, 3000},
-                                              {"Seat failure", ModeKind::Strength, kNA},
-                                              {"Shear failure", ModeKind::Strength, kNA}};
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, RatedModes,
-    ::testing::Values(
-        ModesRow{"FactorsOfOne", kShellModes, {1, 1}, true, 3000, "Shell failure"},
-        ModesRow{"StrengthGoverns", kShellModes, {1.5, 3}, true, 2000, "Shell failure"},
-        ModesRow{"BucklingFactorGoverns", kShellModes, {1, 4}, true, 2250, "Thin Wall Buckling"},
-        ModesRow{
-            "NothingApplies", {{"Shell failure", ModeKind::Strength, kNA}}, {2, 2}, false, 0, ""}),
-    RowName<ModesRow>);
 
 TEST(RateDesign, FactorsOfOneGiveTheGoverningFailurePressureExactly) {
     const DesignRecord tube = AluminiumTube(200);
@@ -95,24 +78,6 @@ TEST(RateDesign, FactorsOfOneGiveTheGoverningFailurePressureExactly) {
     EXPECT_EQ(plateRating.Governing().rating.governingMode, "Seat failure");
 }
 
-struct DesignRow {
-    const char* name;
-    DesignRecord design;
-    double pressure;  // psi, worked by hand
-    const char* part;
-    const char* mode;
-};
-
-class RatedDesign : public ::testing::TestWithParam<DesignRow> {};
-
-TEST_P(RatedDesign, GoverningPartAndMode) {
-    const DesignRow& row = GetParam();
-    const HousingRating rating = Rate(row.design, {1.5, 3});
-    EXPECT_NEAR(rating.Governing().rating.ratedPressure, row.pressure, row.pressure * 1e-6);
-    EXPECT_STREQ(PartName(rating.Governing()), row.part);
-    EXPECT_EQ(rating.Governing().rating.governingMode, row.mode);
-}
-
 // The 5 in tube with a hemispherical endcap I.D. 10, O.D. 10.4, wall 0.2 (R = 5.1): shell 2tY/R =
 // 2745.098, seat 2640.533, buckling 5613.226 psi; its elastic buckling 18812 psi is over 6.5 p_y,
 // so its collapse estimate is 0.57 p_y. The tubes rate on their collapse estimates (out-of-round
@@ -124,15 +89,18 @@ DesignRecord TubeWithThinEndcap() {
     return d;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, RatedDesign,
-    ::testing::Values(DesignRow{"ShortTubeOutOfRound", AluminiumTube(5), 2844.551913811394 / 1.5,
-                                "Body", "Collapse estimate"},
-                      DesignRow{"LongTubeInteraction", AluminiumTube(200), 1216.6054472633214 / 1.5,
-                                "Body", "Collapse estimate"},
-                      DesignRow{"EndcapGovernsHousing", TubeWithThinEndcap(),
-                                0.57 * 2 * 0.2 * 35000 / 5.1 / 1.5, "Endcap", "Collapse estimate"}),
-    RowName<DesignRow>);
+// Each governs on its collapse estimate.
+TEST(RatedDesign, GoverningPartAndMode) {
+    for (const auto& [design, pressure, part] :
+         {std::tuple{AluminiumTube(5), 2844.551913811394 / 1.5, "Body"},
+          {AluminiumTube(200), 1216.6054472633214 / 1.5, "Body"},
+          {TubeWithThinEndcap(), 0.57 * 2 * 0.2 * 35000 / 5.1 / 1.5, "Endcap"}}) {
+        const HousingRating rating = Rate(design, {1.5, 3});
+        EXPECT_NEAR(rating.Governing().rating.ratedPressure, pressure, pressure * 1e-6);
+        EXPECT_STREQ(PartName(rating.Governing()), part);
+        EXPECT_EQ(rating.Governing().rating.governingMode, "Collapse estimate");
+    }
+}
 
 // Two projects: the endcap rates on its own weaker material (0.57 2tY/R with Y = 17500); a first
 // project without a body is refused.
@@ -412,65 +380,39 @@ TEST(CollapseEstimate, HemisphericalEndcapEqualsTheSphere) {
     EXPECT_NEAR(sphere.yieldPressure, 2 * 35000 * 0.3 / 5.15, 1e-9);
 }
 
-struct NotAssessedRow {
-    const char* name;
-    DesignRecord design;
-};
-
-class NotAssessed : public ::testing::TestWithParam<NotAssessedRow> {};
-
-TEST_P(NotAssessed, SaysWhy) {
-    const ResultsView view = Analysed(GetParam().design);
-    ASSERT_TRUE(view.Ok());
-    EXPECT_FALSE(view.collapse.assessed);
-    EXPECT_FALSE(view.collapse.notAssessedReason.empty());
-    EXPECT_FALSE(view.advice.collapseLow);
-}
-
 DesignRecord InternalTube() {
     DesignRecord d = ExternalBody(kTubeBody, {10, 10.6, 0.3, 20, 0});
     d.PressureSource = 0;
     return d;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, NotAssessed,
-    ::testing::Values(NotAssessedRow{"InternalPressure", InternalTube()},
-                      NotAssessedRow{"FlatCircular",
-                                     ExternalEndcap(kFlatCircularEndcap, {6, 7, 0.5}, 0)},
-                      NotAssessedRow{"FlatAnnular", AnnularMetal()},
-                      NotAssessedRow{"Conical", ExternalEndcap(kConicalEndcap, {4, 8, 0.3, 5}, 0)}),
-    RowName<NotAssessedRow>);
-
-// The strength of the yield pressure sigma t / R, as the shell check chooses it.
-struct StrengthRow {
-    const char* name;
-    const char* materialClass;
-    int16_t useWorkingStrength;
-    double strength;  // of primary 10000, secondary 3000
-};
-
-class CollapseStrengthChoice : public ::testing::TestWithParam<StrengthRow> {};
-
-TEST_P(CollapseStrengthChoice, YieldPressureUsesIt) {
-    const StrengthRow& row = GetParam();
-    AnalysisState s = TubeState(10, 0.5, 20, 1e6, 0.3, 10000);
-    s.SecondStrength = 3000;
-    const CollapseEstimate c =
-        EstimateCollapse(s, row.materialClass, row.useWorkingStrength, 0.005);
-    ASSERT_TRUE(c.assessed);
-    EXPECT_NEAR(c.yieldPressure, row.strength * 0.5 / 10, 1e-9);
+// Internal pressure, flat plates and cones are not assessed, and say why.
+TEST(CollapseEstimate, NotAssessedSaysWhy) {
+    for (const DesignRecord& design :
+         {InternalTube(), ExternalEndcap(kFlatCircularEndcap, {6, 7, 0.5}, 0), AnnularMetal(),
+          ExternalEndcap(kConicalEndcap, {4, 8, 0.3, 5}, 0)}) {
+        const ResultsView view = Analysed(design);
+        EXPECT_TRUE(view.Ok()) << design.EndcapType;
+        EXPECT_FALSE(view.collapse.assessed) << design.EndcapType;
+        EXPECT_FALSE(view.collapse.notAssessedReason.empty()) << design.EndcapType;
+        EXPECT_FALSE(view.advice.collapseLow) << design.EndcapType;
+    }
 }
 
-using S = StrengthRow;
-INSTANTIATE_TEST_SUITE_P(Rows, CollapseStrengthChoice,
-                         ::testing::Values(S{"MetalYield", "Metals", 0, 10000},
-                                           S{"MetalIgnoresTheWorkingOption", "METALS", 1, 10000},
-                                           S{"CeramicCompressive", "Ceramics", 0, 3000},
-                                           S{"GlassCompressive", "glass", 0, 3000},
-                                           S{"PlasticUltimate", "Plastics", 0, 10000},
-                                           S{"PlasticWorking", "Plastics", 1, 3000}),
-                         RowName<StrengthRow>);
+// The strength in the yield pressure sigma t / R (primary 10000, secondary 3000) is the shell
+// check's: metals yield, whatever the option; ceramics and glass compressive; plastics either.
+TEST(CollapseEstimate, YieldPressureUsesTheShellCheckStrength) {
+    AnalysisState s = TubeState(10, 0.5, 20, 1e6, 0.3, 10000);
+    s.SecondStrength = 3000;
+    const std::tuple<const char*, int16_t, double> rows[] = {
+        {"Metals", 0, 10000}, {"METALS", 1, 10000},   {"Ceramics", 0, 3000},
+        {"glass", 0, 3000},   {"Plastics", 0, 10000}, {"Plastics", 1, 3000}};
+    for (const auto& [materialClass, useWorking, strength] : rows) {
+        const CollapseEstimate c = EstimateCollapse(s, materialClass, useWorking, 0.005);
+        EXPECT_TRUE(c.assessed) << materialClass << useWorking;
+        EXPECT_NEAR(c.yieldPressure, strength * 0.5 / 10, 1e-9) << materialClass << useWorking;
+    }
+}
 
 }  // namespace
 }  // namespace tidewell
