@@ -91,48 +91,31 @@ INSTANTIATE_TEST_SUITE_P(
         F{"NegativeZero", -0.0, 3, "0.00", "0.00"}),
     kRowName);
 
-// Settings outside their range are corrected in place.
-struct SettingsRow {
-    const char* name;
-    int digits;
-    int notation;
-    int digitsAfter;
-    int notationAfter;
-    double value;
-    const char* text;
-};
-
-class SigDigFormatSettings : public ::testing::TestWithParam<SettingsRow> {};
-
-TEST_P(SigDigFormatSettings, CorrectedAndWrittenBack) {
-    const SettingsRow& row = GetParam();
-    int16_t digits = static_cast<int16_t>(row.digits);
-    int16_t notation = static_cast<int16_t>(row.notation);
-    EXPECT_EQ(SigDigFormat(row.value, digits, notation), row.text);
-    EXPECT_EQ(std::pair(int(digits), int(notation)), std::pair(row.digitsAfter, row.notationAfter));
+// Settings outside their range are corrected in place: one digit becomes two, a notation other
+// than 0 or 2 fixed; valid settings are left alone, and thirteen digits show an error.
+TEST(SigDigFormatSettings, CorrectedAndWrittenBack) {
+    // digits, notation, digits and notation after, value, text
+    const std::tuple<int16_t, int16_t, int16_t, int16_t, double, const char*> rows[] = {
+        {1, 0, 2, 0, 456.7, "4.6E+02"},
+        {4, 1, 4, 2, 1.2, "1.200"},
+        {1, 5, 2, 2, 98.76, "99"},
+        {12, 0, 12, 0, 1.0, "1.00000000000E+00"},
+        {13, 0, 13, 0, 1.0, "ERROR"}};
+    for (auto [digits, notation, digitsAfter, notationAfter, value, text] : rows) {
+        EXPECT_EQ(SigDigFormat(value, digits, notation), text);
+        EXPECT_EQ(std::pair(digits, notation), std::pair(digitsAfter, notationAfter)) << text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SigDigFormatSettings,
-    ::testing::Values(SettingsRow{"OneDigitBecomesTwo", 1, 0, 2, 0, 456.7, "4.6E+02"},
-                      SettingsRow{"NotationOneBecomesFixed", 4, 1, 4, 2, 1.2, "1.200"},
-                      SettingsRow{"BothCorrected", 1, 5, 2, 2, 98.76, "99"},
-                      SettingsRow{"ValidLeftAlone", 12, 0, 12, 0, 1.0, "1.00000000000E+00"},
-                      SettingsRow{"ThirteenIsError", 13, 0, 13, 0, 1.0, "ERROR"}),
-    kRowName);
 
 // Values that are not numbers are never shown as numbers.
-class SigDigFormatNotFinite : public ::testing::TestWithParam<double> {};
-
-TEST_P(SigDigFormatNotFinite, ShowsError) {
-    EXPECT_EQ(Format(GetParam(), 5, kScientificNotation), "ERROR");
-    EXPECT_EQ(Format(GetParam(), 5, kFixedNotation), "ERROR");
+TEST(SigDigFormatNotFinite, ShowsError) {
+    for (const double value :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(Format(value, 5, kScientificNotation), "ERROR");
+        EXPECT_EQ(Format(value, 5, kFixedNotation), "ERROR");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, SigDigFormatNotFinite,
-                         ::testing::Values(std::numeric_limits<double>::infinity(),
-                                           -std::numeric_limits<double>::infinity(),
-                                           std::numeric_limits<double>::quiet_NaN()));
 
 // What is shown reads back, through the program's own reader, within half a last digit shown.
 class SigDigFormatReadsBack : public ::testing::TestWithParam<int> {};
@@ -358,32 +341,16 @@ TEST_P(ConversionUnknown, MessageAndFactorOne) {
 INSTANTIATE_TEST_SUITE_P(Names, ConversionUnknown,
                          ::testing::Values("FT", "ksi", " psi", "psi ", "", "Ft(sea)"));
 
-using Names = std::vector<std::string>;
-
-struct SelectRow {
-    const char* name;
-    Names entries;
-    std::string saved;
-    int16_t unitSystem;
-    std::optional<int> expected;
-};
-
-class SelectUnitRows : public ::testing::TestWithParam<SelectRow> {};
-
-TEST_P(SelectUnitRows, Selects) {
-    const SelectRow& row = GetParam();
-    EXPECT_EQ(SelectUnit(row.entries, row.saved, row.unitSystem), row.expected);
+// The saved unit's entry whatever its case; without one, the English or metric default.
+TEST(SelectUnit, SavedEntryOrTheSystemsDefault) {
+    using Row = std::tuple<std::vector<std::string>, std::string, int16_t, std::optional<int>>;
+    const Row rows[] = {{PressUnitList(), "KSI", 1, 0},      {StressUnitList(), "", 0, 0},
+                        {StressUnitList(), "", 1, 1},        {PressUnitList(), "furlongs", 0, 0},
+                        {PressUnitList(), "furlongs", 1, 1}, {DeflectionUnitList(), "Ksi", 0, 0}};
+    for (const auto& [entries, saved, unitSystem, expected] : rows) {
+        EXPECT_EQ(SelectUnit(entries, saved, unitSystem), expected) << saved << unitSystem;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SelectUnitRows,
-    ::testing::Values(SelectRow{"Capitals", PressUnitList(), "KSI", 1, 0},
-                      SelectRow{"EmptyEnglish", StressUnitList(), "", 0, 0},
-                      SelectRow{"EmptyMetric", StressUnitList(), "", 1, 1},
-                      SelectRow{"UnknownEnglish", PressUnitList(), "furlongs", 0, 0},
-                      SelectRow{"UnknownMetric", PressUnitList(), "furlongs", 1, 1},
-                      SelectRow{"NameOfOtherList", DeflectionUnitList(), "Ksi", 0, 0}),
-    kRowName);
 
 }  // namespace
 }  // namespace tidewell
