@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "analysis/FailureSearch.h"
@@ -170,58 +171,47 @@ TEST(LoadAnalysisState, RadiiOfTheTypedDiameters) {
     }
 }
 
-struct EvalCase {
-    const char* name;
-    int16_t unitSystem;
-    const char* typed;
-    double radiusInches;  // 0: refused
-    const char* refusal;
-};
-
-class EvalDiameterRows : public ::testing::TestWithParam<EvalCase> {};
-
-TEST_P(EvalDiameterRows, RecalculatesAtATypedDiameterInsideThePlate) {
-    const EvalCase& c = GetParam();
-    DesignRecord design = AnnularMetal();
-    design.UnitSystem = c.unitSystem;
-    ScriptedMessages messages;
-    AnalysisState s;
-    const ResultsView view = Build(
-        design,
-        [&](ResultsRequest& r) {
-            r.evalDiameterText = c.typed;
-            r.recalculatingAtTypedDiameter = true;
-            r.stressUnit = "psi";
-        },
-        messages, &s);
-    if (c.radiusInches == 0) {
-        ASSERT_FALSE(view.Ok());
-        EXPECT_EQ(view.error->text, c.refusal);
-        EXPECT_EQ(view.error->title, "Tidewell");
-        EXPECT_EQ(view.error->icon, MessageIcon::Critical);
-        EXPECT_TRUE(view.cells.empty());
-        return;
+TEST(ResultsTableRows, RecalculatesAtATypedDiameterInsideThePlate) {
+    const std::string refusalInches =
+        "Evaluation Diameter must be within the range of the hole diameter (1.0000 inches) and the "
+        "free diameter (6.0000 inches).";
+    const std::string refusalMillimetres =
+        "Evaluation Diameter must be within the range of the hole diameter (25.400 mm) and the "
+        "free diameter (152.40 mm).";
+    // Unit system, typed diameter, its radius in inches (0: refused) and the refusal.
+    const std::tuple<int16_t, const char*, double, std::string> rows[] = {
+        {0, "4", 2, ""},
+        {0, "6", 3, ""},
+        {1, "101.6", 2, ""},
+        {0, "7", 0, refusalInches},
+        {1, "20", 0, refusalMillimetres}};
+    for (const auto& [unitSystem, typed, radiusInches, refusal] : rows) {
+        SCOPED_TRACE(typed);
+        DesignRecord design = AnnularMetal();
+        design.UnitSystem = unitSystem;
+        ScriptedMessages messages;
+        const ResultsView view = Build(
+            design,
+            [&, typed = typed](ResultsRequest& r) {
+                r.evalDiameterText = typed;
+                r.recalculatingAtTypedDiameter = true;
+                r.stressUnit = "psi";
+            },
+            messages);
+        ASSERT_EQ(view.Ok(), radiusInches != 0) << (view.error ? view.error->text : "");
+        if (radiusInches == 0) {
+            EXPECT_EQ(std::tie(view.error->text, view.error->title, view.error->icon),
+                      std::tuple(refusal, "Tidewell", MessageIcon::Critical));
+            EXPECT_TRUE(view.cells.empty());
+            continue;
+        }
+        EXPECT_TRUE(view.failure.proposedEvalDiameter.empty());  // the box keeps the typed text
+        AnalysisState at = LoadAnalysisState(design, DefaultResultsRequest(design));
+        ComputeSelectedPlateLoads(at, view.rowPressures[0], radiusInches);
+        EXPECT_EQ(view.Cell(2, 2), Fmt(at.PlateRadialStressAtR));
+        EXPECT_EQ(view.Cell(2, 3), Fmt(at.PlateTangentialStressAtR));
     }
-    ASSERT_TRUE(view.Ok()) << view.error->text;
-    EXPECT_TRUE(view.failure.proposedEvalDiameter.empty());  // the box keeps the typed text
-    AnalysisState at = LoadAnalysisState(design, DefaultResultsRequest(design));
-    ComputeSelectedPlateLoads(at, view.rowPressures[0], c.radiusInches);
-    EXPECT_EQ(view.Cell(2, 2), Fmt(at.PlateRadialStressAtR));
-    EXPECT_EQ(view.Cell(2, 3), Fmt(at.PlateTangentialStressAtR));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ResultsTableRows, EvalDiameterRows,
-    ::testing::Values(
-        EvalCase{"InchesInside", 0, "4", 2, ""}, EvalCase{"InchesAtTheFreeEdge", 0, "6", 3, ""},
-        EvalCase{"MillimetresInside", 1, "101.6", 2, ""},
-        EvalCase{"InchesBeyondThePlate", 0, "7", 0,
-                 "Evaluation Diameter must be within the range of the hole diameter (1.0000 "
-                 "inches) and the free diameter (6.0000 inches)."},
-        EvalCase{"MillimetresInTheHole", 1, "20", 0,
-                 "Evaluation Diameter must be within the range of the hole diameter (25.400 mm) "
-                 "and the free diameter (152.40 mm)."}),
-    RowName<EvalCase>);
 
 // ---- Runs that must stop ----
 
@@ -240,9 +230,8 @@ TEST_P(StoppedRunRows, ShowOneMessageAndNoHalfTable) {
     ScriptedMessages messages;
     const ResultsView view = Build(design, nullptr, messages);
     ASSERT_FALSE(view.Ok());
-    EXPECT_EQ(view.error->title, "Tidewell");
-    EXPECT_EQ(view.error->icon, MessageIcon::Critical);
-    EXPECT_EQ(view.error->buttons, MessageButtons::Ok);
+    EXPECT_EQ(std::tie(view.error->title, view.error->icon, view.error->buttons),
+              std::tuple("Tidewell", MessageIcon::Critical, MessageButtons::Ok));
     EXPECT_NE(view.error->text.find(GetParam().mentions), std::string::npos) << view.error->text;
     // Nothing of a half-built table: no cells, rows, failure options, notices, weight or notes.
     EXPECT_EQ((std::vector<size_t>{view.cells.size(), size_t(view.rowCount),

@@ -496,9 +496,8 @@ INSTANTIATE_TEST_SUITE_P(WholeFace, AnnularPlateCaseTest,
                                            PlateCase{10, false, 250.0, kB}),
                          PlateName);
 
-// The seat ring's bearing stress under internal pressure: uniform load q (Rp^2 - b^2) /
-// (Rp^2 - a^2) = 100 (36 - 2.25) / (36 - 25); line load 2 pi r0 w / (pi (Rp^2 - a^2)) = 2 40 2 /
-// 11; none without a ring. External pressure turns the seat stress only.
+// Seat bearing under internal pressure: uniform q (Rp^2 - b^2) / (Rp^2 - a^2) = 100 * 33.75 / 11,
+// line 2 pi r0 w / (pi (Rp^2 - a^2)) = 160 / 11, none without a ring; external turns its sign only.
 TEST(AnnularPlateSeat, BearingStressOnTheSeatRing) {
     for (const auto& [lineLoad, plateRadius, expected] : {std::tuple{false, 6.0, 306.8181818181818},
                                                           {true, 6.0, 14.545454545454545},
