@@ -172,19 +172,15 @@ TEST(LoadAnalysisState, RadiiOfTheTypedDiameters) {
 }
 
 TEST(ResultsTableRows, RecalculatesAtATypedDiameterInsideThePlate) {
-    const std::string refusalInches =
-        "Evaluation Diameter must be within the range of the hole diameter (1.0000 inches) and the "
-        "free diameter (6.0000 inches).";
-    const std::string refusalMillimetres =
-        "Evaluation Diameter must be within the range of the hole diameter (25.400 mm) and the "
-        "free diameter (152.40 mm).";
+    const std::string outside =
+        "Evaluation Diameter must be within the range of the hole diameter ";
     // Unit system, typed diameter, its radius in inches (0: refused) and the refusal.
     const std::tuple<int16_t, const char*, double, std::string> rows[] = {
         {0, "4", 2, ""},
         {0, "6", 3, ""},
         {1, "101.6", 2, ""},
-        {0, "7", 0, refusalInches},
-        {1, "20", 0, refusalMillimetres}};
+        {0, "7", 0, outside + "(1.0000 inches) and the free diameter (6.0000 inches)."},
+        {1, "20", 0, outside + "(25.400 mm) and the free diameter (152.40 mm)."}};
     for (const auto& [unitSystem, typed, radiusInches, refusal] : rows) {
         SCOPED_TRACE(typed);
         DesignRecord design = AnnularMetal();
@@ -388,15 +384,6 @@ TEST(ResultsTableHandValues, SimplySupportedCircularPlateAtItsCentre) {
 }
 
 // Flat circular plate, a = 3 in free radius, Rp = 3.5 in plate radius, t = 0.5 in, nu = 0.33.
-struct PlateCase {
-    const char* name;
-    int16_t restraint;
-    int16_t unitSystem;
-    const char* radialSuffix;
-    const char* evalLabel;
-    double radialPerPsi, tangentialPerPsi;  // stress per psi of the radial and tangential modes
-};
-
 constexpr double kA = 3, kRp = 3.5, kT = 0.5, kNu = 0.33;
 // Simply supported: centre moment pa²(3+nu)/16; fixed: centre pa²(1+nu)/16, edge pa²/8.
 constexpr double kSimpleCentre = 6 * kA * kA * (3 + kNu) / (16 * kT * kT);
@@ -404,49 +391,46 @@ constexpr double kFixedCentre = 6 * kA * kA * (1 + kNu) / (16 * kT * kT);
 constexpr double kFixedEdge = 0.75 * kA * kA / (kT * kT);
 constexpr double kSeat = kRp * kRp / (kRp * kRp - kA * kA);
 
-const PlateCase kPlateCases[] = {
-    {"SimplySupportedExternal", 0, 0, " (plate center)",
-     "Table eval dia., De = plate center for Max Radial", kSimpleCentre, kSimpleCentre},
-    {"FixedExternalMillimetres", 1, 1, " (free dia. = 152.40 mm)",
-     "Table eval dia., De = plate free diameter for Max Radial", kFixedEdge, kFixedCentre},
-};
-
-class CircularPlateSearchRows : public ::testing::TestWithParam<PlateCase> {};
-
-TEST_P(CircularPlateSearchRows, FindsRadialTangentialAndSeat) {
-    const PlateCase& c = GetParam();
-    DesignRecord design = ExternalEndcap(kFlatCircularEndcap, {2 * kA, 2 * kRp, kT}, c.restraint);
-    design.UnitSystem = c.unitSystem;
-    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
-    ScriptedMessages messages;
-    ResultsFormatter format(5, 2, messages);
-    const FailureSearchResult result =
-        FindFailurePressures(s, {"Metals", "Ksi", c.unitSystem}, format);
-    ASSERT_FALSE(result.error);
-    const double Y = design.YieldStrength;
-    EXPECT_NEAR(s.PlateRadialFailurePressure / (Y / c.radialPerPsi), 1, 1e-4);
-    EXPECT_NEAR(s.PlateTangentialFailurePressure / (Y / c.tangentialPerPsi), 1, 1e-4);
-    EXPECT_NEAR(s.SeatFailurePressure / (Y / kSeat), 1, 1e-4);
-    auto ksi = [&](double p) { return Fmt(p / 1000) + " Ksi"; };
-    const auto& options = result.frame.options;
-    ASSERT_EQ(options.size(), 4u);
-    EXPECT_EQ(
-        (Texts{options[0].caption, options[1].caption, options[2].caption}),
-        (Texts{"Radial Stress Failure at " + ksi(Y / c.radialPerPsi) + c.radialSuffix,
-               "Tangential Stress Failure at " + ksi(Y / c.tangentialPerPsi) + " (plate center)",
-               "Seat failure at " + ksi(Y / kSeat)}));
-    EXPECT_TRUE(options[0].visible);
-    EXPECT_FALSE(options[3].visible);
-    // Equal radial and tangential pressures (simply supported centre) go to radial.
-    EXPECT_EQ(result.frame.selected, 1);
-    EXPECT_EQ(result.frame.evalRadiusLabel, c.evalLabel);
-    EXPECT_EQ(result.frame.evalRadiusLabel2,
-              "Table eval dia., De = plate center for Max Tangential");
-    EXPECT_EQ(s.TableEvalRadius, c.restraint == 1 ? kA : 0.0);
+TEST(FailureSearch, CircularPlateFindsRadialTangentialAndSeat) {
+    // Restraint and unit system, radial suffix, table label, stress per psi: radial, tangential.
+    const std::tuple<int16_t, int16_t, const char*, const char*, double, double> rows[] = {
+        {0, 0, " (plate center)", "Table eval dia., De = plate center for Max Radial",
+         kSimpleCentre, kSimpleCentre},
+        {1, 1, " (free dia. = 152.40 mm)",
+         "Table eval dia., De = plate free diameter for Max Radial", kFixedEdge, kFixedCentre}};
+    for (const auto& [restraint, unitSystem, suffix, label, radialPerPsi, tangentialPerPsi] :
+         rows) {
+        SCOPED_TRACE(restraint);
+        DesignRecord design = ExternalEndcap(kFlatCircularEndcap, {2 * kA, 2 * kRp, kT}, restraint);
+        design.UnitSystem = unitSystem;
+        AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+        ScriptedMessages messages;
+        ResultsFormatter format(5, 2, messages);
+        const FailureSearchResult result =
+            FindFailurePressures(s, {"Metals", "Ksi", unitSystem}, format);
+        ASSERT_FALSE(result.error);
+        const double Y = design.YieldStrength;
+        EXPECT_NEAR(s.PlateRadialFailurePressure / (Y / radialPerPsi), 1, 1e-4);
+        EXPECT_NEAR(s.PlateTangentialFailurePressure / (Y / tangentialPerPsi), 1, 1e-4);
+        EXPECT_NEAR(s.SeatFailurePressure / (Y / kSeat), 1, 1e-4);
+        auto ksi = [&](double p) { return Fmt(p / 1000) + " Ksi"; };
+        const auto& options = result.frame.options;
+        ASSERT_EQ(options.size(), 4u);
+        EXPECT_EQ(
+            (Texts{options[0].caption, options[1].caption, options[2].caption}),
+            (Texts{"Radial Stress Failure at " + ksi(Y / radialPerPsi) + suffix,
+                   "Tangential Stress Failure at " + ksi(Y / tangentialPerPsi) + " (plate center)",
+                   "Seat failure at " + ksi(Y / kSeat)}));
+        EXPECT_TRUE(options[0].visible);
+        EXPECT_FALSE(options[3].visible);
+        // Equal radial and tangential pressures (simply supported centre) go to radial.
+        EXPECT_EQ(result.frame.selected, 1);
+        EXPECT_EQ(result.frame.evalRadiusLabel, label);
+        EXPECT_EQ(result.frame.evalRadiusLabel2,
+                  "Table eval dia., De = plate center for Max Tangential");
+        EXPECT_EQ(s.TableEvalRadius, restraint == 1 ? kA : 0.0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(FailureSearch, CircularPlateSearchRows, ::testing::ValuesIn(kPlateCases),
-                         RowName<PlateCase>);
 
 // A thick sphere under internal pressure yields in the shell (von Mises) and in shear (Tresca)
 // alike: where the bore's stress difference 3 p b^3 / (2 (b^3 - a^3)) (Lame) reaches the yield.

@@ -242,16 +242,10 @@ TEST(CircularPlate, MatchesThePlateSolutionAcrossTheRadius) {
                  D = E * t * t * t / (12 * (1 - nu * nu));
     for (const int16_t restraint : {0, 1}) {  // simply supported, fixed
         const bool fixed = restraint == 1;
-        const auto w = [&](double r) {
-            const double second = fixed ? a * a - r * r : (5 + nu) / (1 + nu) * a * a - r * r;
-            return -q * (a * a - r * r) * second / (64 * D);
-        };
-        const auto Mr = [&](double r) {
-            return q / 16 * ((fixed ? 1 + nu : 3 + nu) * a * a - (3 + nu) * r * r);
-        };
-        const auto Mt = [&](double r) {
-            return q / 16 * ((fixed ? 1 + nu : 3 + nu) * a * a - (1 + 3 * nu) * r * r);
-        };
+        const double wa = fixed ? a * a : (5 + nu) / (1 + nu) * a * a, Ma = fixed ? 1 + nu : 3 + nu;
+        const auto w = [&](double r) { return -q * (a * a - r * r) * (wa - r * r) / (64 * D); };
+        const auto Mr = [&](double r) { return q / 16 * (Ma * a * a - (3 + nu) * r * r); };
+        const auto Mt = [&](double r) { return q / 16 * (Ma * a * a - (1 + 3 * nu) * r * r); };
         const auto slope = [&](double r) { return (w(r + 1e-4) - w(r - 1e-4)) / 2e-4; };
         const double M = q * a * a, h = 1e-4, turn = q * a * a * a / D;
         for (const double r : {0.0, a / 2, a - h}) {

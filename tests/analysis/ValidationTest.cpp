@@ -34,10 +34,6 @@ DesignRecord ValidCircular() {
     return testing::MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5, 0, 0, 0, 0, 0});
 }
 
-DesignRecord ValidCone() {
-    return testing::MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3, 0, 0, 0, 0});
-}
-
 using D = DesignRecord;
 
 struct ValidationCase {
@@ -88,7 +84,8 @@ const ValidationCase kValidationCases[] = {
      {"Material Properties:"}},
     {"NegativeMaterialValuesFail", ValidTube,
      [](D& d) { d.PoissonsRatio = -0.1; d.Density = -1; }, {kPoisson, "     Density"}},
-    {"WholeDesignChecksBoth", ValidCone, [](D& d) { d.BodyType = kTubeBody; d.EndcapDim[3] = 0; },
+    {"WholeDesignChecksBoth", [] { return testing::MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3}); },
+     [](D& d) { d.BodyType = kTubeBody; d.EndcapDim[3] = 0; },
      {"Body Geometry Invalid:", "     Body I.D.", "     Body O.D.", "     Body wall thickness",
       "     Body length", "     Endcap height"}},
     {"CircularNothingEntered", ValidCircular, [](D& d) { d.EndcapDim = {}; },

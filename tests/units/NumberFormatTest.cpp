@@ -24,8 +24,7 @@ namespace {
 const auto kRowName = [](const auto& row) { return std::string(row.param.name); };
 
 std::string Format(double value, int n, int notation) {
-    int16_t digits = static_cast<int16_t>(n);
-    int16_t code = static_cast<int16_t>(notation);
+    int16_t digits = static_cast<int16_t>(n), code = static_cast<int16_t>(notation);
     return SigDigFormat(value, digits, code);
 }
 
@@ -131,9 +130,7 @@ TEST_P(SigDigFormatReadsBack, WithinHalfALastDigit) {
         value *= 1.6180339887498949;
         const double signedValue = (i % 3 == 0) ? -value : value;
         for (const int16_t notation : {kScientificNotation, kFixedNotation}) {
-            int16_t digits = static_cast<int16_t>(n);
-            int16_t code = notation;
-            const std::string text = SigDigFormat(signedValue, digits, code);
+            const std::string text = Format(signedValue, n, notation);
             const double back = ParseNumber(text, messages);
             EXPECT_LE(std::fabs(back - signedValue), bound * std::fabs(signedValue)) << text;
         }
