@@ -275,8 +275,6 @@ TEST(WallSizing, ReachesTheHandWorkedWall) {
     }
 }
 
-// ---- The collapse estimate ----
-
 // A tube's state with its inputs only: consistent units of any system (here mm and MPa).
 AnalysisState TubeState(double meanRadius, double t, double length, double E, double nu,
                         double strength) {

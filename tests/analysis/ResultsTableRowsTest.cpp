@@ -52,67 +52,48 @@ ResultsView Build(const DesignRecord& design, const std::function<void(ResultsRe
     return BuildResultsTable(design, request, messages, state ? *state : local);
 }
 
-// ---- The failure row ----
-
-struct FailureRowCase {
-    const char* name;
-    double failurePsi;
-    int range;
-    int rowCount;
-    int failureRow;                       // -1: nothing failed
-    std::vector<std::string> firstCells;  // column 0 of the first data rows
-};
-
-class FailureRowRows : public ::testing::TestWithParam<FailureRowCase> {};
-
-TEST_P(FailureRowRows, InsertsMarksAndHighlights) {
-    const FailureRowCase& c = GetParam();
-    ScriptedMessages messages;
-    const ResultsView view = Build(
-        PlasticTubeFailingAt(c.failurePsi),
-        [&](ResultsRequest& r) {
-            r.pressureRange = c.range;
-            r.pressureUnit = "psi";
-        },
-        messages);
-    ASSERT_TRUE(view.Ok());
-    EXPECT_EQ(view.failurePressure, c.failurePsi);
-    ASSERT_EQ(view.rowCount, c.rowCount);
-    EXPECT_EQ(view.failureRowInserted, c.rowCount == 23);
-    for (size_t i = 0; i < c.firstCells.size(); ++i) {
-        EXPECT_EQ(view.Cell(static_cast<int>(2 + i), 0), c.firstCells[i]) << i;
+// Failing between rows (of the smallest range too), on a row, on the first row, below and above
+// the range: the failure row inserted or not, marked from there on and highlighted.
+TEST(ResultsTableRows, FailureRowInsertedMarkedAndHighlighted) {
+    // Failure pressure, range, row count, failure row (-1: none), column 0 of the first data rows.
+    const std::tuple<double, int, int, int, Texts> rows[] = {
+        {0.25, 0, 23, 4, {"0.10000", "0.20000", "0.25000 (fail)", "0.30000 (fail)"}},
+        {250, 3, 23, 4, {"100.00", "200.00", "250.00 (fail)", "300.00 (fail)"}},
+        {400, 3, 22, 5, {"100.00", "200.00", "300.00", "400.00 (fail)", "500.00 (fail)"}},
+        {100, 3, 22, 2, {"100.00 (fail)", "200.00 (fail)"}},
+        {250, 4, 22, 2, {"1000.0 (fail)", "2000.0 (fail)"}},
+        {250, 2, 22, -1, {"10.000", "20.000"}}};
+    for (const auto& [failurePsi, range, rowCount, failureRow, firstCells] : rows) {
+        SCOPED_TRACE(firstCells.back());
+        ScriptedMessages messages;
+        const ResultsView view = Build(
+            PlasticTubeFailingAt(failurePsi),
+            [&, range = range](ResultsRequest& r) {
+                r.pressureRange = range;
+                r.pressureUnit = "psi";
+            },
+            messages);
+        ASSERT_TRUE(view.Ok());
+        EXPECT_EQ(view.failurePressure, failurePsi);
+        ASSERT_EQ(view.rowCount, rowCount);
+        EXPECT_EQ(view.failureRowInserted, rowCount == 23);
+        for (size_t i = 0; i < firstCells.size(); ++i) {
+            EXPECT_EQ(view.Cell(static_cast<int>(2 + i), 0), firstCells[i]) << i;
+        }
+        EXPECT_EQ(view.failureRow, failureRow);
+        // Every row from the failure row on is marked, none before it.
+        for (int row = 2; row < view.rowCount; ++row) {
+            const bool marked = view.Cell(row, 0).find(" (fail)") != std::string::npos;
+            EXPECT_EQ(marked, failureRow >= 0 && row >= failureRow) << row;
+        }
+        // The failed rows are highlighted, or the last cell when nothing failed.
+        const int last = view.rowCount - 1;
+        const CellBlock& h = view.highlighted;
+        EXPECT_EQ((std::vector<int>{h.firstRow, h.firstColumn, h.lastRow, h.lastColumn}),
+                  (failureRow < 0 ? std::vector<int>{last, 7, last, 7}
+                                  : std::vector<int>{failureRow, 0, last, 7}));
     }
-    EXPECT_EQ(view.failureRow, c.failureRow);
-    // Every row from the failure row on is marked, none before it.
-    for (int row = 2; row < view.rowCount; ++row) {
-        const bool marked = view.Cell(row, 0).find(" (fail)") != std::string::npos;
-        EXPECT_EQ(marked, c.failureRow >= 0 && row >= c.failureRow) << row;
-    }
-    // The failed rows are highlighted, or the last cell when nothing failed.
-    const int last = view.rowCount - 1;
-    const CellBlock& h = view.highlighted;
-    EXPECT_EQ((std::vector<int>{h.firstRow, h.firstColumn, h.lastRow, h.lastColumn}),
-              (c.failureRow < 0 ? std::vector<int>{last, 7, last, 7}
-                                : std::vector<int>{c.failureRow, 0, last, 7}));
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    ResultsTableRows, FailureRowRows,
-    ::testing::Values(
-        FailureRowCase{"BetweenRowsOfTheSmallestRange", 0.25, 0, 23, 4,
-                       {"0.10000", "0.20000", "0.25000 (fail)", "0.30000 (fail)"}},
-        FailureRowCase{"BetweenRows", 250, 3, 23, 4,
-                       {"100.00", "200.00", "250.00 (fail)", "300.00 (fail)"}},
-        FailureRowCase{"OnARow", 400, 3, 22, 5,
-                       {"100.00", "200.00", "300.00", "400.00 (fail)", "500.00 (fail)"}},
-        FailureRowCase{"OnTheFirstRow", 100, 3, 22, 2, {"100.00 (fail)", "200.00 (fail)"}},
-        FailureRowCase{"BelowTheRange", 250, 4, 22, 2, {"1000.0 (fail)", "2000.0 (fail)"}},
-        FailureRowCase{"AboveTheRange", 250, 2, 22, -1, {"10.000", "20.000"}}),
-    RowName<FailureRowCase>);
-// clang-format on
-
-// ---- Evaluation diameter of the annular plate ----
 
 TEST(ResultsTableRows, AnnularTableIsEvaluatedAtTheGoverningRadiusNotItsRoundedText) {
     // The plate fails first at its free edge, 3.55 in across; two significant digits propose
@@ -208,8 +189,6 @@ TEST(ResultsTableRows, RecalculatesAtATypedDiameterInsideThePlate) {
         EXPECT_EQ(view.Cell(2, 3), Fmt(at.PlateTangentialStressAtR));
     }
 }
-
-// ---- Runs that must stop ----
 
 struct StopCase {
     const char* name;

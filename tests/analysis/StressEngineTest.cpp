@@ -131,8 +131,6 @@ TEST(ShellBuckling, MatchesHandValues) {
     }
 }
 
-// ---- Conical endcap ----
-
 struct ConeCase {
     std::string name;
     double innerDiameter, outerDiameter, height, E, nu;
@@ -266,8 +264,6 @@ TEST(CircularPlate, MatchesThePlateSolutionAcrossTheRadius) {
         }
     }
 }
-
-// ---- The engine's entry ----
 
 AnalysisState Shell(int16_t code, double innerRadius, double outerRadius, double thickness) {
     AnalysisState s = EngineState(code, innerRadius, outerRadius, thickness, 30e6, 0.3);

@@ -130,8 +130,6 @@ const ValidationCase kValidationCases[] = {
 INSTANTIATE_TEST_SUITE_P(Validation, ValidationRows, ::testing::ValuesIn(kValidationCases),
                          RowName<ValidationCase>);
 
-// ---- Design operations ----
-
 DesignRecord NewDesign() {
     DesignRecord design;
     NewProject(design);

@@ -140,8 +140,6 @@ TEST_P(SigDigFormatReadsBack, WithinHalfALastDigit) {
 
 INSTANTIATE_TEST_SUITE_P(EveryDigitCount, SigDigFormatReadsBack, ::testing::Range(2, 13));
 
-// ---- Reading typed numbers ----
-
 // A row reads `text` as `value`; with a `refusal` the reader shows exactly it, else nothing.
 struct ReadRow {
     const char* name;
@@ -238,8 +236,6 @@ TEST(EngValuePrefixes, EverySiPrefix) {
     }
     EXPECT_TRUE(messages.Empty());
 }
-
-// ---- Units ----
 
 // Every factor from the SI definitions: 1 in = 25.4 mm, 1 lb = 0.45359237 kg, 1 psi = 1 lbf/in^2
 // at g = 9.80665 m/s^2, 1 bar = 100 kPa, fresh water 0.984 times as dense as sea water. The
