@@ -9,6 +9,8 @@
 #include <array>
 #include <cmath>
 #include <iterator>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "analysis/CollapseEstimate.h"
