@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Helpers shared by the analysis tests: row names for parameterised tables, the five-digit number
-// format of the results view, and the three reference materials on a titled design.
+// Helpers shared by the analysis tests: row names, the results view's number format, reference
+// materials, engine states and designs.
 
 #include <gtest/gtest.h>
 
@@ -98,12 +98,27 @@ inline DesignRecord MetalEndcap(int16_t type, std::array<double, 8> dims, int16_
     return d;
 }
 
+// The same endcap under external pressure.
+inline DesignRecord ExternalEndcap(int16_t type, std::array<double, 8> dims, int16_t restraint) {
+    DesignRecord d = MetalEndcap(type, dims, restraint);
+    d.PressureSource = 1;
+    return d;
+}
+
+// A titled metal body of the given type and dimensions under external pressure.
+inline DesignRecord ExternalBody(int16_t type, std::array<double, 5> dims) {
+    DesignRecord d = TitledMetal();
+    d.BodyType = type;
+    d.BodyDim = dims;
+    d.PressureSource = 1;
+    return d;
+}
+
 // A flat annular plate under external pressure, uniform and line load on, outer edge simply
 // supported and hole edge free: free diameter 6, O.D. 7, thickness 0.5, hole 1, line load at 4.
 inline DesignRecord AnnularMetal() {
-    DesignRecord d = MetalEndcap(kFlatAnnularEndcap, {6, 7, 0.5, 1, 4, 50, 1, 5}, 4);
+    DesignRecord d = ExternalEndcap(kFlatAnnularEndcap, {6, 7, 0.5, 1, 4, 50, 1, 5}, 4);
     d.UniformLoadOn = d.LineLoadOn = kTrue;
-    d.PressureSource = 1;
     return d;
 }
 

@@ -1,16 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pressure rows of the results table (the failure row, marking and highlighting), the evaluation
-// diameter of the annular plate, and runs that must stop: among them the plate evaluation of an
-// annular plate whose hole is as large as the plate; one data row of the table per component,
-// checked against hand formulas; and the failure pressure search of the flat circular plate: the
-// failure pressure of each mode is the strength divided by the stress per psi of that mode.
+// The results table: failure row, the annular plate's evaluation diameter, runs that must stop,
+// data rows against hand formulas, and the failure search: strength over stress per psi per mode.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "analysis/FailureSearch.h"
@@ -24,9 +22,15 @@
 namespace tidewell {
 namespace {
 
+using testing::AnnularMetal;
+using testing::ExternalBody;
+using testing::ExternalEndcap;
 using testing::Fmt;
+using testing::kPiValue;
+using testing::MetalEndcap;
 using testing::RowName;
 using testing::TitledMetal;
+using Texts = std::vector<std::string>;
 
 // A thin plastic tube whose hoop stress is exactly 20 p (mean radius 2.5 in, wall 0.125 in):
 // under internal pressure it fails at exactly strength / 20.
@@ -40,8 +44,6 @@ DesignRecord PlasticTubeFailingAt(double failurePsi) {
     return d;
 }
 
-using testing::AnnularMetal;
-
 ResultsView Build(const DesignRecord& design, const std::function<void(ResultsRequest&)>& adjust,
                   ScriptedMessages& messages, AnalysisState* state = nullptr) {
     ResultsRequest request = DefaultResultsRequest(design);
@@ -50,76 +52,52 @@ ResultsView Build(const DesignRecord& design, const std::function<void(ResultsRe
     return BuildResultsTable(design, request, messages, state ? *state : local);
 }
 
-// ---- The failure row ----
-
-struct FailureRowCase {
-    const char* name;
-    double failurePsi;
-    int range;
-    int rowCount;
-    int failureRow;                       // -1: nothing failed
-    std::vector<std::string> firstCells;  // column 0 of the first data rows
-};
-
-class FailureRowRows : public ::testing::TestWithParam<FailureRowCase> {};
-
-TEST_P(FailureRowRows, InsertsMarksAndHighlights) {
-    const FailureRowCase& c = GetParam();
-    ScriptedMessages messages;
-    const ResultsView view = Build(
-        PlasticTubeFailingAt(c.failurePsi),
-        [&](ResultsRequest& r) {
-            r.pressureRange = c.range;
-            r.pressureUnit = "psi";
-        },
-        messages);
-    ASSERT_TRUE(view.Ok());
-    EXPECT_EQ(view.failurePressure, c.failurePsi);
-    ASSERT_EQ(view.rowCount, c.rowCount);
-    EXPECT_EQ(view.failureRowInserted, c.rowCount == 23);
-    for (size_t i = 0; i < c.firstCells.size(); ++i) {
-        EXPECT_EQ(view.Cell(static_cast<int>(2 + i), 0), c.firstCells[i]) << i;
+// Failing between rows (of the smallest range too), on a row, on the first row, below and above
+// the range: the failure row inserted or not, marked from there on and highlighted.
+TEST(ResultsTableRows, FailureRowInsertedMarkedAndHighlighted) {
+    // Failure pressure, range, row count, failure row (-1: none), column 0 of the first data rows.
+    const std::tuple<double, int, int, int, Texts> rows[] = {
+        {0.25, 0, 23, 4, {"0.10000", "0.20000", "0.25000 (fail)", "0.30000 (fail)"}},
+        {250, 3, 23, 4, {"100.00", "200.00", "250.00 (fail)", "300.00 (fail)"}},
+        {400, 3, 22, 5, {"100.00", "200.00", "300.00", "400.00 (fail)", "500.00 (fail)"}},
+        {100, 3, 22, 2, {"100.00 (fail)", "200.00 (fail)"}},
+        {250, 4, 22, 2, {"1000.0 (fail)", "2000.0 (fail)"}},
+        {250, 2, 22, -1, {"10.000", "20.000"}}};
+    for (const auto& [failurePsi, range, rowCount, failureRow, firstCells] : rows) {
+        SCOPED_TRACE(firstCells.back());
+        ScriptedMessages messages;
+        const ResultsView view = Build(
+            PlasticTubeFailingAt(failurePsi),
+            [&, range = range](ResultsRequest& r) {
+                r.pressureRange = range;
+                r.pressureUnit = "psi";
+            },
+            messages);
+        ASSERT_TRUE(view.Ok());
+        EXPECT_EQ(view.failurePressure, failurePsi);
+        ASSERT_EQ(view.rowCount, rowCount);
+        EXPECT_EQ(view.failureRowInserted, rowCount == 23);
+        for (size_t i = 0; i < firstCells.size(); ++i) {
+            EXPECT_EQ(view.Cell(static_cast<int>(2 + i), 0), firstCells[i]) << i;
+        }
+        EXPECT_EQ(view.failureRow, failureRow);
+        // Every row from the failure row on is marked, none before it.
+        for (int row = 2; row < view.rowCount; ++row) {
+            const bool marked = view.Cell(row, 0).find(" (fail)") != std::string::npos;
+            EXPECT_EQ(marked, failureRow >= 0 && row >= failureRow) << row;
+        }
+        // The failed rows are highlighted, or the last cell when nothing failed.
+        const int last = view.rowCount - 1;
+        const CellBlock& h = view.highlighted;
+        EXPECT_EQ((std::vector<int>{h.firstRow, h.firstColumn, h.lastRow, h.lastColumn}),
+                  (failureRow < 0 ? std::vector<int>{last, 7, last, 7}
+                                  : std::vector<int>{failureRow, 0, last, 7}));
     }
-    EXPECT_EQ(view.failureRow, c.failureRow);
-    // Every row from the failure row on is marked, none before it.
-    for (int row = 2; row < view.rowCount; ++row) {
-        const bool marked = view.Cell(row, 0).find(" (fail)") != std::string::npos;
-        EXPECT_EQ(marked, c.failureRow >= 0 && row >= c.failureRow) << row;
-    }
-    const int lastRow = view.rowCount - 1;
-    if (c.failureRow < 0) {
-        EXPECT_EQ(view.highlighted.firstRow, lastRow);
-        EXPECT_EQ(view.highlighted.firstColumn, 7);
-    } else {
-        EXPECT_EQ(view.highlighted.firstRow, c.failureRow);
-        EXPECT_EQ(view.highlighted.firstColumn, 0);
-    }
-    EXPECT_EQ(view.highlighted.lastRow, lastRow);
-    EXPECT_EQ(view.highlighted.lastColumn, 7);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    ResultsTableRows, FailureRowRows,
-    ::testing::Values(
-        FailureRowCase{"BetweenRowsOfTheSmallestRange", 0.25, 0, 23, 4,
-                       {"0.10000", "0.20000", "0.25000 (fail)", "0.30000 (fail)"}},
-        FailureRowCase{"BetweenRows", 250, 3, 23, 4,
-                       {"100.00", "200.00", "250.00 (fail)", "300.00 (fail)"}},
-        FailureRowCase{"OnARow", 400, 3, 22, 5,
-                       {"100.00", "200.00", "300.00", "400.00 (fail)", "500.00 (fail)"}},
-        FailureRowCase{"OnTheFirstRow", 100, 3, 22, 2, {"100.00 (fail)", "200.00 (fail)"}},
-        FailureRowCase{"BelowTheRange", 250, 4, 22, 2, {"1000.0 (fail)", "2000.0 (fail)"}},
-        FailureRowCase{"AboveTheRange", 250, 2, 22, -1, {"10.000", "20.000"}}),
-    RowName<FailureRowCase>);
-// clang-format on
-
-// ---- Evaluation diameter of the annular plate ----
-
 TEST(ResultsTableRows, AnnularTableIsEvaluatedAtTheGoverningRadiusNotItsRoundedText) {
-    // The plate fails first at its free edge, 3.55 in across; with two significant digits the
-    // box proposes "3.6", a diameter outside the plate. The table itself must show the stresses
-    // at the free edge.
+    // The plate fails first at its free edge, 3.55 in across; two significant digits propose
+    // "3.6", outside the plate, but the table must show the stresses at the free edge.
     DesignRecord design = AnnularMetal();
     design.EdgeRestraint = 0;  // fixed outer edge, free hole edge
     design.LineLoadOn = kFalse;
@@ -137,8 +115,7 @@ TEST(ResultsTableRows, AnnularTableIsEvaluatedAtTheGoverningRadiusNotItsRoundedT
     }
 }
 
-// A seat too narrow for the plate governs, at the hole, where the free hole edge carries no
-// radial moment: the table is evaluated there.
+// A too narrow seat governs, at the free hole edge with no radial moment: the table is there.
 TEST(ResultsTableRows, AnnularTableIsEvaluatedWhereTheGoverningModeFails) {
     DesignRecord design = AnnularMetal();  // simply supported outside, hole edge free
     design.EndcapDim[1] = 6.01;
@@ -162,10 +139,9 @@ TEST(LoadAnalysisState, RadiiOfTheTypedDiameters) {
     const std::pair<DesignRecord, Values> rows[] = {
         {tube, {2, 2.5, 0.5, 20, 0, 0, 0, 0, 0}},
         {sphere, {4.5, 5, 0.5, 0, 0, 0, 0, 0, 0}},
-        {testing::MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3}), {2, 2.5, 0.25, 0, 3, 0, 0, 0, 0}},
-        {testing::MetalEndcap(kHemisphericalEndcap, {4, 5, 0.25}),
-         {2, 2.5, 0.25, 0, 0, 0, 0, 0, 0}},
-        {testing::MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5}), {3.5, 3, 0.5, 0, 0, 0, 0, 0, 0}},
+        {MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3}), {2, 2.5, 0.25, 0, 3, 0, 0, 0, 0}},
+        {MetalEndcap(kHemisphericalEndcap, {4, 5, 0.25}), {2, 2.5, 0.25, 0, 0, 0, 0, 0, 0}},
+        {MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5}), {3.5, 3, 0.5, 0, 0, 0, 0, 0, 0}},
         {AnnularMetal(), {0.5, 3, 0.5, 0, 0, 3.5, 2, 0.5, 2.5}}};
     for (const auto& [design, expected] : rows) {
         const AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
@@ -176,60 +152,43 @@ TEST(LoadAnalysisState, RadiiOfTheTypedDiameters) {
     }
 }
 
-struct EvalCase {
-    const char* name;
-    int16_t unitSystem;
-    const char* typed;
-    double radiusInches;  // 0: refused
-    const char* refusal;
-};
-
-class EvalDiameterRows : public ::testing::TestWithParam<EvalCase> {};
-
-TEST_P(EvalDiameterRows, RecalculatesAtATypedDiameterInsideThePlate) {
-    const EvalCase& c = GetParam();
-    DesignRecord design = AnnularMetal();
-    design.UnitSystem = c.unitSystem;
-    ScriptedMessages messages;
-    AnalysisState s;
-    const ResultsView view = Build(
-        design,
-        [&](ResultsRequest& r) {
-            r.evalDiameterText = c.typed;
-            r.recalculatingAtTypedDiameter = true;
-            r.stressUnit = "psi";
-        },
-        messages, &s);
-    if (c.radiusInches == 0) {
-        ASSERT_FALSE(view.Ok());
-        EXPECT_EQ(view.error->text, c.refusal);
-        EXPECT_EQ(view.error->title, "Tidewell");
-        EXPECT_EQ(view.error->icon, MessageIcon::Critical);
-        EXPECT_TRUE(view.cells.empty());
-        return;
+TEST(ResultsTableRows, RecalculatesAtATypedDiameterInsideThePlate) {
+    const std::string outside =
+        "Evaluation Diameter must be within the range of the hole diameter ";
+    // Unit system, typed diameter, its radius in inches (0: refused) and the refusal.
+    const std::tuple<int16_t, const char*, double, std::string> rows[] = {
+        {0, "4", 2, ""},
+        {0, "6", 3, ""},
+        {1, "101.6", 2, ""},
+        {0, "7", 0, outside + "(1.0000 inches) and the free diameter (6.0000 inches)."},
+        {1, "20", 0, outside + "(25.400 mm) and the free diameter (152.40 mm)."}};
+    for (const auto& [unitSystem, typed, radiusInches, refusal] : rows) {
+        SCOPED_TRACE(typed);
+        DesignRecord design = AnnularMetal();
+        design.UnitSystem = unitSystem;
+        ScriptedMessages messages;
+        const ResultsView view = Build(
+            design,
+            [&, typed = typed](ResultsRequest& r) {
+                r.evalDiameterText = typed;
+                r.recalculatingAtTypedDiameter = true;
+                r.stressUnit = "psi";
+            },
+            messages);
+        ASSERT_EQ(view.Ok(), radiusInches != 0) << (view.error ? view.error->text : "");
+        if (radiusInches == 0) {
+            EXPECT_EQ(std::tie(view.error->text, view.error->title, view.error->icon),
+                      std::tuple(refusal, "Tidewell", MessageIcon::Critical));
+            EXPECT_TRUE(view.cells.empty());
+            continue;
+        }
+        EXPECT_TRUE(view.failure.proposedEvalDiameter.empty());  // the box keeps the typed text
+        AnalysisState at = LoadAnalysisState(design, DefaultResultsRequest(design));
+        ComputeSelectedPlateLoads(at, view.rowPressures[0], radiusInches);
+        EXPECT_EQ(view.Cell(2, 2), Fmt(at.PlateRadialStressAtR));
+        EXPECT_EQ(view.Cell(2, 3), Fmt(at.PlateTangentialStressAtR));
     }
-    ASSERT_TRUE(view.Ok()) << view.error->text;
-    EXPECT_TRUE(view.failure.proposedEvalDiameter.empty());  // the box keeps the typed text
-    AnalysisState at = LoadAnalysisState(design, DefaultResultsRequest(design));
-    ComputeSelectedPlateLoads(at, view.rowPressures[0], c.radiusInches);
-    EXPECT_EQ(view.Cell(2, 2), Fmt(at.PlateRadialStressAtR));
-    EXPECT_EQ(view.Cell(2, 3), Fmt(at.PlateTangentialStressAtR));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ResultsTableRows, EvalDiameterRows,
-    ::testing::Values(
-        EvalCase{"InchesInside", 0, "4", 2, ""}, EvalCase{"InchesAtTheFreeEdge", 0, "6", 3, ""},
-        EvalCase{"MillimetresInside", 1, "101.6", 2, ""},
-        EvalCase{"InchesBeyondThePlate", 0, "7", 0,
-                 "Evaluation Diameter must be within the range of the hole diameter (1.0000 "
-                 "inches) and the free diameter (6.0000 inches)."},
-        EvalCase{"MillimetresInTheHole", 1, "20", 0,
-                 "Evaluation Diameter must be within the range of the hole diameter (25.400 mm) "
-                 "and the free diameter (152.40 mm)."}),
-    RowName<EvalCase>);
-
-// ---- Runs that must stop ----
 
 struct StopCase {
     const char* name;
@@ -246,16 +205,14 @@ TEST_P(StoppedRunRows, ShowOneMessageAndNoHalfTable) {
     ScriptedMessages messages;
     const ResultsView view = Build(design, nullptr, messages);
     ASSERT_FALSE(view.Ok());
-    EXPECT_EQ(view.error->title, "Tidewell");
-    EXPECT_EQ(view.error->icon, MessageIcon::Critical);
-    EXPECT_EQ(view.error->buttons, MessageButtons::Ok);
+    EXPECT_EQ(std::tie(view.error->title, view.error->icon, view.error->buttons),
+              std::tuple("Tidewell", MessageIcon::Critical, MessageButtons::Ok));
     EXPECT_NE(view.error->text.find(GetParam().mentions), std::string::npos) << view.error->text;
-    EXPECT_TRUE(view.cells.empty());
-    EXPECT_EQ(view.rowCount, 0);
-    EXPECT_TRUE(view.failure.options.empty());
-    EXPECT_TRUE(view.notices.empty());
-    EXPECT_TRUE(view.weightInAir.empty());
-    EXPECT_EQ(view.materialNoticeBits, 0);
+    // Nothing of a half-built table: no cells, rows, failure options, notices, weight or notes.
+    EXPECT_EQ((std::vector<size_t>{view.cells.size(), size_t(view.rowCount),
+                                   view.failure.options.size(), view.notices.size(),
+                                   view.weightInAir.size(), size_t(view.materialNoticeBits)}),
+              std::vector<size_t>(6, 0));
 }
 
 // clang-format off
@@ -292,9 +249,8 @@ TEST(PlateFailure, HoleAsLargeAsThePlateStopsWithAMessage) {
     EXPECT_NE(result.error->find("center hole"), std::string::npos) << *result.error;
 }
 
-// The five captions of the annular plate: every bending and shear mode names the diameter it
-// fails at, in inches or, for a metric design, millimetres; the seat names none. The shear modes
-// fail at the hole (1 in) and the free edge (6 in), both edges fixed.
+// Every bending and shear caption of the annular plate names its diameter, in inches or mm; the
+// seat names none. With both edges fixed, shear fails at the hole (1 in) and the free edge (6 in).
 TEST(PlateFailure, CaptionsNameTheDiameterOfEveryModeButTheSeat) {
     for (const int16_t metric : {0, 1}) {
         DesignRecord design = AnnularMetal();
@@ -326,26 +282,8 @@ TEST(PlateFailure, CaptionsNameTheDiameterOfEveryModeButTheSeat) {
     }
 }
 
-// ---- One data row per component, and the failure search ----
-
-using testing::kPiValue;
-using testing::MetalEndcap;
-
-// A body of the metal under external pressure.
-DesignRecord ExternalBody(int16_t type, std::array<double, 5> dims) {
-    DesignRecord d = TitledMetal();
-    d.BodyType = type;
-    d.BodyDim = dims;
-    d.PressureSource = 1;
-    return d;
-}
-
-// ---- One data row per component, against hand formulas ----
-
-std::string Shown(double v, int16_t digits = 5) {
-    int16_t n = digits, f = 2;
-    if (std::fabs(v) < 1e-12) v = 0;
-    return SigDigFormat(v, n, f);
+std::string Shown(double v) {
+    return Fmt(std::fabs(v) < 1e-12 ? 0 : v);
 }
 
 // The table from 100 psi on, stresses in psi.
@@ -356,106 +294,86 @@ ResultsView RunAtRange(const DesignRecord& design, int range) {
     ScriptedMessages messages;
     ResultsView view = BuildResultsTable(design, request, messages);
     EXPECT_TRUE(messages.Empty());
+    EXPECT_TRUE(view.Ok());
     return view;
+}
+
+// The cells of the first data row in the given columns; a run that stopped has none and throws.
+Texts FirstRow(const ResultsView& view, std::vector<int> columns) {
+    Texts cells;
+    for (const int column : columns) cells.push_back(view.Cell(2, column));
+    return cells;
 }
 
 TEST(ResultsTableHandValues, ThinTubeUnderExternalPressure) {
     // 100 psi on a tube of mean radius 2.45 in, wall 0.1 in, length 20 in.
     const ResultsView view = RunAtRange(ExternalBody(kTubeBody, {4.8, 5, 0.1, 20, 0}), 3);
-    ASSERT_TRUE(view.Ok());
     const double p = 100, R = 2.45, t = 0.1, L = 20, E = 10e6, nu = 0.33;
-    const std::vector<std::string> expected = {"100.00",
-                                               "",  // depth, below
-                                               Shown(-p * R / (2 * t)),
-                                               Shown(-p * R / t),
-                                               Shown(p * R / t * std::sqrt(0.75)),
-                                               Shown(-2 * p * R * R * (1 - nu / 2) / (E * t)),
-                                               Shown(-2 * p * R * R * (1 - nu / 2) / (E * t)),
-                                               Shown(-p * R * L * (0.5 - nu) / (E * t))};
-    for (int col = 0; col < 8; ++col) {
-        if (col == 1) continue;
-        EXPECT_EQ(view.Cell(2, col), expected[static_cast<size_t>(col)]) << col;
-    }
     // Depth of sea water for 100 psi: p = 0.444 D + 0.3e-6 D².
     const double depth = (std::sqrt(0.444 * 0.444 + 4 * 0.3e-6 * p) - 0.444) / (2 * 0.3e-6);
-    EXPECT_EQ(view.Cell(2, 1), Shown(depth));
+    EXPECT_EQ(
+        FirstRow(view, {0, 1, 2, 3, 4, 5, 6, 7}),
+        (Texts{"100.00", Shown(depth), Shown(-p * R / (2 * t)), Shown(-p * R / t),
+               Shown(p * R / t * std::sqrt(0.75)), Shown(-2 * p * R * R * (1 - nu / 2) / (E * t)),
+               Shown(-2 * p * R * R * (1 - nu / 2) / (E * t)),
+               Shown(-p * R * L * (0.5 - nu) / (E * t))}));
     // Weights: the wall's volume in air; the full outer cylinder displaces sea water.
     const double air = (2.5 * 2.5 - 2.4 * 2.4) * kPiValue * L * 0.098;
-    EXPECT_EQ(view.weightInAir, Shown(air));
-    EXPECT_EQ(view.weightInWater, Shown(air - 2.5 * 2.5 * kPiValue * L * 0.03704));
+    EXPECT_EQ((Texts{view.weightInAir, view.weightInWater}),
+              (Texts{Shown(air), Shown(air - 2.5 * 2.5 * kPiValue * L * 0.03704)}));
 }
 
 TEST(ResultsTableHandValues, ThickSphereUnderExternalPressure) {
     const ResultsView view = RunAtRange(ExternalBody(kSphereBody, {9, 10, 0.5, 0, 0}), 3);
-    ASSERT_TRUE(view.Ok());
     const double p = 100, a = 4.5, b = 5, a3 = a * a * a, b3 = b * b * b, E = 10e6, nu = 0.33;
     const double tangential = -3 * p * b3 / (2 * (b3 - a3));  // largest, at the bore
-    EXPECT_EQ(view.Cell(2, 2), Shown(tangential));
-    EXPECT_EQ(view.Cell(2, 3), Shown(tangential));
-    EXPECT_EQ(view.Cell(2, 4), Shown(-tangential));  // radial stress 0 at the bore
-    EXPECT_EQ(view.Cell(2, 7), Shown(2 * -3 * p * a * b3 * (1 - nu) / (2 * E * (b3 - a3))));
+    // Radial stress 0 at the bore.
+    EXPECT_EQ(FirstRow(view, {2, 3, 4, 7}),
+              (Texts{Shown(tangential), Shown(tangential), Shown(-tangential),
+                     Shown(2 * -3 * p * a * b3 * (1 - nu) / (2 * E * (b3 - a3)))}));
     // A full sphere weighs two hemispherical shells.
     const double air = 2 * (b3 - a3) * (2.0 / 3) * kPiValue * 0.098;
-    EXPECT_EQ(view.weightInAir, Shown(air));
-    EXPECT_EQ(view.weightInWater, Shown(air - 2 * b3 * (2.0 / 3) * kPiValue * 0.03704));
+    EXPECT_EQ((Texts{view.weightInAir, view.weightInWater}),
+              (Texts{Shown(air), Shown(air - 2 * b3 * (2.0 / 3) * kPiValue * 0.03704)}));
 }
 
-// A cone weighs the solid cone on its outer base less the bore, the similar cone on the inner one.
-TEST(ResultsTableHandValues, ConeWeighsItsWall) {
-    const ResultsView view = RunAtRange(MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3}), 3);
-    ASSERT_TRUE(view.Ok());
+// A cone weighs the solid cone on its outer base less the similar cone on the bore; an annular
+// plate its ring from the hole to the plate's outer edge, in water less the sea water it displaces.
+TEST(ResultsTableHandValues, EndcapsWeighTheirWalls) {
     const double a = 2, b = 2.5, h = 3, wall = kPiValue * (b * b * h - a * a * (a * h / b)) / 3;
-    EXPECT_EQ(view.weightInAir, Shown(wall * 0.098));
-}
-
-// An annular plate weighs its ring from the hole to the plate's outer edge; in water, less the sea
-// water the ring displaces.
-TEST(ResultsTableHandValues, AnnularPlateWeighsItsRing) {
-    const ResultsView view = RunAtRange(testing::AnnularMetal(), 3);
-    ASSERT_TRUE(view.Ok());
+    EXPECT_EQ(RunAtRange(MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3}), 3).weightInAir,
+              Shown(wall * 0.098));
+    const ResultsView plate = RunAtRange(AnnularMetal(), 3);
     const double ring = kPiValue * (3.5 * 3.5 - 0.5 * 0.5) * 0.5;
-    EXPECT_EQ(view.weightInAir, Shown(ring * 0.098));
-    EXPECT_EQ(view.weightInWater, Shown(ring * (0.098 - 0.03704)));
+    EXPECT_EQ((Texts{plate.weightInAir, plate.weightInWater}),
+              (Texts{Shown(ring * 0.098), Shown(ring * (0.098 - 0.03704))}));
 }
 
 // Free radius 3 on a seat ring to 3.5, and 3.5: a plate without a seat ring has no seat stress.
 TEST(ResultsTableHandValues, SimplySupportedCircularPlateAtItsCentre) {
     for (const double a : {3.0, 3.5}) {
-        DesignRecord plate = MetalEndcap(kFlatCircularEndcap, {2 * a, 7, 0.5, 0, 0, 0, 0, 0});
-        plate.PressureSource = 1;
-        const ResultsView view = RunAtRange(plate, 3);
-        ASSERT_TRUE(view.Ok());
+        const ResultsView view =
+            RunAtRange(ExternalEndcap(kFlatCircularEndcap, {2 * a, 7, 0.5}, 0), 3);
         const double p = 100, Rp = 3.5, t = 0.5, E = 10e6, nu = 0.33;
         const double D = E * t * t * t / (12 * (1 - nu * nu));
         const double centre = 6 * p * a * a * (3 + nu) / (16 * t * t);
-        EXPECT_EQ(view.Cell(2, 2), Shown(centre));
-        EXPECT_EQ(view.Cell(2, 3), Shown(centre));
-        EXPECT_EQ(view.Cell(2, 4), Shown(a < Rp ? -p * Rp * Rp / (Rp * Rp - a * a) : 0));
-        EXPECT_EQ(view.Cell(2, 5), Shown(-p * a * a * a * a * (5 + nu) / (64 * D * (1 + nu))));
-        EXPECT_EQ(view.Cell(2, 6), Shown(-p * a / (2 * t)));
+        EXPECT_EQ(FirstRow(view, {2, 3, 4, 5, 6}),
+                  (Texts{Shown(centre), Shown(centre),
+                         Shown(a < Rp ? -p * Rp * Rp / (Rp * Rp - a * a) : 0),
+                         Shown(-p * a * a * a * a * (5 + nu) / (64 * D * (1 + nu))),
+                         Shown(-p * a / (2 * t))}));
         EXPECT_EQ(view.failure.evalRadiusLabel,
                   "Table eval dia., De = plate center for Max Radial");
         if (a == Rp) {
             EXPECT_EQ(view.failure.options[2].caption, "Seat failure N/A");
         }
         const double volume = Rp * Rp * kPiValue * t;
-        EXPECT_EQ(view.weightInAir, Shown(volume * 0.098));
-        EXPECT_EQ(view.weightInWater, Shown(volume * (0.098 - 0.03704)));
+        EXPECT_EQ((Texts{view.weightInAir, view.weightInWater}),
+                  (Texts{Shown(volume * 0.098), Shown(volume * (0.098 - 0.03704))}));
     }
 }
 
-// ---- Failure search of the flat circular plate ----
-
 // Flat circular plate, a = 3 in free radius, Rp = 3.5 in plate radius, t = 0.5 in, nu = 0.33.
-struct PlateCase {
-    const char* name;
-    int16_t restraint;
-    int16_t unitSystem;
-    const char* radialSuffix;
-    const char* evalLabel;
-    double radialPerPsi, tangentialPerPsi;  // stress per psi of the radial and tangential modes
-};
-
 constexpr double kA = 3, kRp = 3.5, kT = 0.5, kNu = 0.33;
 // Simply supported: centre moment pa²(3+nu)/16; fixed: centre pa²(1+nu)/16, edge pa²/8.
 constexpr double kSimpleCentre = 6 * kA * kA * (3 + kNu) / (16 * kT * kT);
@@ -463,55 +381,49 @@ constexpr double kFixedCentre = 6 * kA * kA * (1 + kNu) / (16 * kT * kT);
 constexpr double kFixedEdge = 0.75 * kA * kA / (kT * kT);
 constexpr double kSeat = kRp * kRp / (kRp * kRp - kA * kA);
 
-const PlateCase kPlateCases[] = {
-    {"SimplySupportedExternal", 0, 0, " (plate center)",
-     "Table eval dia., De = plate center for Max Radial", kSimpleCentre, kSimpleCentre},
-    {"FixedExternalMillimetres", 1, 1, " (free dia. = 152.40 mm)",
-     "Table eval dia., De = plate free diameter for Max Radial", kFixedEdge, kFixedCentre},
-};
-
-class CircularPlateSearchRows : public ::testing::TestWithParam<PlateCase> {};
-
-TEST_P(CircularPlateSearchRows, FindsRadialTangentialAndSeat) {
-    const PlateCase& c = GetParam();
-    DesignRecord design =
-        MetalEndcap(kFlatCircularEndcap, {2 * kA, 2 * kRp, kT, 0, 0, 0, 0, 0}, c.restraint);
-    design.UnitSystem = c.unitSystem;
-    design.PressureSource = 1;
-    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
-    ScriptedMessages messages;
-    ResultsFormatter format(5, 2, messages);
-    const FailureSearchResult result =
-        FindFailurePressures(s, {"Metals", "Ksi", c.unitSystem}, format);
-    ASSERT_FALSE(result.error);
-    const double Y = design.YieldStrength;
-    EXPECT_NEAR(s.PlateRadialFailurePressure / (Y / c.radialPerPsi), 1, 1e-4);
-    EXPECT_NEAR(s.PlateTangentialFailurePressure / (Y / c.tangentialPerPsi), 1, 1e-4);
-    EXPECT_NEAR(s.SeatFailurePressure / (Y / kSeat), 1, 1e-4);
-    int16_t digits = 5, notation = 2;
-    auto ksi = [&](double p) { return SigDigFormat(p / 1000, digits, notation) + " Ksi"; };
-    ASSERT_EQ(result.frame.options.size(), 4u);
-    EXPECT_EQ(result.frame.options[0].caption,
-              "Radial Stress Failure at " + ksi(Y / c.radialPerPsi) + c.radialSuffix);
-    EXPECT_EQ(result.frame.options[1].caption,
-              "Tangential Stress Failure at " + ksi(Y / c.tangentialPerPsi) + " (plate center)");
-    EXPECT_EQ(result.frame.options[2].caption, "Seat failure at " + ksi(Y / kSeat));
-    EXPECT_FALSE(result.frame.options[3].visible);
-    EXPECT_TRUE(result.frame.options[0].visible);
-    // Equal radial and tangential pressures (simply supported centre) go to radial.
-    EXPECT_EQ(result.frame.selected, 1);
-    EXPECT_EQ(result.frame.evalRadiusLabel, c.evalLabel);
-    EXPECT_EQ(result.frame.evalRadiusLabel2,
-              "Table eval dia., De = plate center for Max Tangential");
-    EXPECT_EQ(s.TableEvalRadius, c.restraint == 1 ? kA : 0.0);
+TEST(FailureSearch, CircularPlateFindsRadialTangentialAndSeat) {
+    // Restraint and unit system, radial suffix, table label, stress per psi: radial, tangential.
+    const std::tuple<int16_t, int16_t, const char*, const char*, double, double> rows[] = {
+        {0, 0, " (plate center)", "Table eval dia., De = plate center for Max Radial",
+         kSimpleCentre, kSimpleCentre},
+        {1, 1, " (free dia. = 152.40 mm)",
+         "Table eval dia., De = plate free diameter for Max Radial", kFixedEdge, kFixedCentre}};
+    for (const auto& [restraint, unitSystem, suffix, label, radialPerPsi, tangentialPerPsi] :
+         rows) {
+        SCOPED_TRACE(restraint);
+        DesignRecord design = ExternalEndcap(kFlatCircularEndcap, {2 * kA, 2 * kRp, kT}, restraint);
+        design.UnitSystem = unitSystem;
+        AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+        ScriptedMessages messages;
+        ResultsFormatter format(5, 2, messages);
+        const FailureSearchResult result =
+            FindFailurePressures(s, {"Metals", "Ksi", unitSystem}, format);
+        ASSERT_FALSE(result.error);
+        const double Y = design.YieldStrength;
+        EXPECT_NEAR(s.PlateRadialFailurePressure / (Y / radialPerPsi), 1, 1e-4);
+        EXPECT_NEAR(s.PlateTangentialFailurePressure / (Y / tangentialPerPsi), 1, 1e-4);
+        EXPECT_NEAR(s.SeatFailurePressure / (Y / kSeat), 1, 1e-4);
+        auto ksi = [&](double p) { return Fmt(p / 1000) + " Ksi"; };
+        const auto& options = result.frame.options;
+        ASSERT_EQ(options.size(), 4u);
+        EXPECT_EQ(
+            (Texts{options[0].caption, options[1].caption, options[2].caption}),
+            (Texts{"Radial Stress Failure at " + ksi(Y / radialPerPsi) + suffix,
+                   "Tangential Stress Failure at " + ksi(Y / tangentialPerPsi) + " (plate center)",
+                   "Seat failure at " + ksi(Y / kSeat)}));
+        EXPECT_TRUE(options[0].visible);
+        EXPECT_FALSE(options[3].visible);
+        // Equal radial and tangential pressures (simply supported centre) go to radial.
+        EXPECT_EQ(result.frame.selected, 1);
+        EXPECT_EQ(result.frame.evalRadiusLabel, label);
+        EXPECT_EQ(result.frame.evalRadiusLabel2,
+                  "Table eval dia., De = plate center for Max Tangential");
+        EXPECT_EQ(s.TableEvalRadius, restraint == 1 ? kA : 0.0);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(FailureSearch, CircularPlateSearchRows, ::testing::ValuesIn(kPlateCases),
-                         RowName<PlateCase>);
-
-// A thick sphere of the metal under internal pressure yields in the shell (von Mises) and in
-// shear (twice the largest shear, Tresca) at the same pressure: where the stress difference at
-// the bore, 3 p b^3 / (2 (b^3 - a^3)) (Lame), reaches the yield strength.
+// A thick sphere under internal pressure yields in the shell (von Mises) and in shear (Tresca)
+// alike: where the bore's stress difference 3 p b^3 / (2 (b^3 - a^3)) (Lame) reaches the yield.
 TEST(FailureSearch, ThickSphereInternalYieldsInShellAndShearAlike) {
     DesignRecord design = TitledMetal();
     design.BodyType = kSphereBody;
@@ -525,12 +437,13 @@ TEST(FailureSearch, ThickSphereInternalYieldsInShellAndShearAlike) {
     const double a3 = 8, b3 = 27, yield = design.YieldStrength * 2 * (b3 - a3) / (3 * b3);
     EXPECT_NEAR(s.ShellFailurePressure / yield, 1, 1e-4);
     EXPECT_NEAR(s.ShearFailurePressure / yield, 1, 1e-4);
+    // Inside pressure neither buckles the shell nor loads a seat.
+    EXPECT_EQ(result.frame.options[0].caption, "Thin Wall Buckling N/A");
+    EXPECT_EQ(result.frame.options[2].caption, "Seat failure N/A");
 }
 
-// The material quoted beside the results, for each class whatever the case of its name: a class
-// without a second strength shows like a metal.
+// The material quoted beside the results, any case of class name; an unknown class is a metal.
 TEST(DefaultResultsRequest, QuotesTheStrengthsOfEachClass) {
-    using Texts = std::vector<std::string>;
     for (const Texts& row :
          {Texts{"Metals", "Metals", "Yield Strength", ""},
           Texts{"PLASTICS", "PLASTICS", "Ultimate Strength", "Working Strength"},
@@ -548,8 +461,7 @@ TEST(DefaultResultsRequest, QuotesTheStrengthsOfEachClass) {
     }
 }
 
-// The lobe count shown is the one of the lowest buckling pressure, found here by trying every
-// count: a short tube buckles in more than two lobes.
+// The lobe count shown is the weakest of every count tried here; a short tube has more than two.
 TEST(FailureSearch, LobeCountShownIsTheWeakest) {
     const DesignRecord tube = ExternalBody(kTubeBody, {10, 10.5, 0.25, 5, 0});
     ScriptedMessages messages;
@@ -569,11 +481,9 @@ TEST(FailureSearch, LobeCountShownIsTheWeakest) {
     EXPECT_EQ(view.lobeCount, weakest);
 }
 
-// Twenty rows evenly spaced from the start of the range to its end, 100 to 2000 psi, for a tube
-// that fails beyond them.
+// Twenty rows evenly spaced across the range, 100 to 2000 psi, for a tube failing beyond them.
 TEST(ResultsTableRows, TwentyEvenRowsAcrossTheRange) {
     const ResultsView view = RunAtRange(ExternalBody(kTubeBody, {4, 6, 1, 10, 0}), 3);
-    ASSERT_TRUE(view.Ok());
     EXPECT_EQ(view.wallTheory, "Thick Wall");  // mean radius 2.5 walls: not above 10
     ASSERT_EQ(view.rowPressures.size(), 20U);
     for (size_t k = 0; k < 20; ++k) EXPECT_DOUBLE_EQ(view.rowPressures[k], 100.0 * (k + 1)) << k;

@@ -18,6 +18,7 @@
 namespace tidewell {
 namespace {
 
+using testing::AnnularMetal;
 using testing::RowName;
 using testing::TitledMetal;
 
@@ -29,16 +30,8 @@ DesignRecord ValidTube() {
     return d;
 }
 
-DesignRecord ValidAnnular() {
-    return testing::AnnularMetal();
-}
-
 DesignRecord ValidCircular() {
     return testing::MetalEndcap(kFlatCircularEndcap, {6, 7, 0.5, 0, 0, 0, 0, 0});
-}
-
-DesignRecord ValidCone() {
-    return testing::MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3, 0, 0, 0, 0});
 }
 
 using D = DesignRecord;
@@ -91,21 +84,26 @@ const ValidationCase kValidationCases[] = {
      {"Material Properties:"}},
     {"NegativeMaterialValuesFail", ValidTube,
      [](D& d) { d.PoissonsRatio = -0.1; d.Density = -1; }, {kPoisson, "     Density"}},
-    {"WholeDesignChecksBoth", ValidCone, [](D& d) { d.BodyType = kTubeBody; d.EndcapDim[3] = 0; },
+    {"WholeDesignChecksBoth", [] { return testing::MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3}); },
+     [](D& d) { d.BodyType = kTubeBody; d.EndcapDim[3] = 0; },
      {"Body Geometry Invalid:", "     Body I.D.", "     Body O.D.", "     Body wall thickness",
       "     Body length", "     Endcap height"}},
     {"CircularNothingEntered", ValidCircular, [](D& d) { d.EndcapDim = {}; },
      {"     Endcap free diameter", "     Endcap O.D.", "     Endcap thickness"}},
-    {"AnnularNothingEntered", ValidAnnular,
+    {"AnnularNothingEntered", AnnularMetal,
      [](D& d) { d.EndcapDim = {}; d.UniformLoadOn = d.LineLoadOn = 0; },
      {"No loading selected for endcap", "     Endcap free diameter", "     Endcap O.D.",
       "     Endcap thickness", "     Center hole", "     Number of iterations",
       "     Line load application diameter", "     Uniform loading I.D.",
       "     Line loading O.D."}},
-    {"AnnularWithoutRestraint", ValidAnnular,
+    {"AnnularUniformLoadingIdAlone", AnnularMetal, [](D& d) { d.EndcapDim[6] = 0; },
+     {"     Uniform loading I.D."}},
+    {"AnnularLineLoadingOdAlone", AnnularMetal, [](D& d) { d.EndcapDim[7] = 0; },
+     {"     Line loading O.D."}},
+    {"AnnularWithoutRestraint", AnnularMetal,
      [](D& d) { d.EdgeRestraint = -1; d.EndcapDim[2] = d.EndcapDim[3] = 0; },
      {"     Endcap thickness", kRestraint, "     Center hole"}},
-    {"AnnularRestraintBeyondList", ValidAnnular, [](D& d) { d.EdgeRestraint = 12; }, {kRestraint}},
+    {"AnnularRestraintBeyondList", AnnularMetal, [](D& d) { d.EdgeRestraint = 12; }, {kRestraint}},
     {"CircularWithoutRestraint", ValidCircular, [](D& d) { d.EdgeRestraint = -1; }, {kRestraint}},
     {"CircularHasOnlyTwoRestraints", ValidCircular, [](D& d) { d.EdgeRestraint = 2; },
      {kRestraint}},
@@ -136,8 +134,6 @@ const ValidationCase kValidationCases[] = {
 INSTANTIATE_TEST_SUITE_P(Validation, ValidationRows, ::testing::ValuesIn(kValidationCases),
                          RowName<ValidationCase>);
 
-// ---- Design operations ----
-
 DesignRecord NewDesign() {
     DesignRecord design;
     NewProject(design);
@@ -147,14 +143,12 @@ DesignRecord NewDesign() {
 TEST(SelectBody, EndcapOnlySelectsFlatCircularWhenNoEndcap) {
     DesignRecord design = NewDesign();
     const DesignUiActions actions = SelectBody(design, 2);
-    EXPECT_EQ(design.BodyType, kNoBody);
-    EXPECT_EQ(design.EndcapType, kFlatCircularEndcap);
-    EXPECT_EQ(design.EdgeRestraint, 0);
     ASSERT_TRUE(actions.restraintList.has_value());
     EXPECT_EQ(actions.restraintList->caption, "Edge Restraint Options");
-    EXPECT_EQ(actions.restraintList->entries.size(), 2u);
-    EXPECT_EQ(actions.endcapSelection.value_or(-9), 3);
-    EXPECT_TRUE(actions.closeResults);
+    EXPECT_EQ((std::vector<int>{design.BodyType, design.EndcapType, design.EdgeRestraint,
+                                int(actions.restraintList->entries.size()),
+                                actions.endcapSelection.value_or(-9), actions.closeResults}),
+              (std::vector<int>{kNoBody, kFlatCircularEndcap, 0, 2, 3, true}));
 }
 
 // A design is a body alone or an endcap alone, whatever was chosen before (an emptied body list
@@ -185,8 +179,8 @@ TEST(SelectBody, BodyOrEndcapNeverBoth) {
 // dimension of the new one.
 TEST(SelectEndcap, ANewEndcapHasNoGeometry) {
     for (int index = 0; index < 4; ++index) {
-        DesignRecord design = ValidAnnular();
-        if (index == 0) design = ValidCone();
+        DesignRecord design = AnnularMetal();
+        if (index == 0) design = testing::MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3});
         SelectEndcap(design, index);
         const std::string faults = ValidateDesign(design).text;
         for (const char* missing : {"     Endcap O.D.", "     Endcap thickness"}) {
@@ -197,7 +191,7 @@ TEST(SelectEndcap, ANewEndcapHasNoGeometry) {
 
 // A new project closes every window that showed the old one and keeps none of its options.
 TEST(NewProject, ClosesEveryWindowOfTheOldProject) {
-    DesignRecord design = ValidAnnular();
+    DesignRecord design = AnnularMetal();
     design.ForceThickWall = design.UseWorkingStrength = 1;
     design.UniformLoadOn = 0;
     design.AnalysisScope = kEndcapEditorScope;

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The number formatter: both notations, rounding of the typed decimal, settings corrected in
-// place, the ends of the double range, values that are not numbers, and reading back; and the two
-// readers of typed numbers: what they accept, what they refuse and what the user is told; and the
-// unit names and factors entry by entry, unknown names, and the choice of a results unit.
+// The number formatter (notations, rounding, settings, range ends, reading back), the two readers
+// of typed numbers and what they tell the user, and the unit names, factors and choices.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +11,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -26,8 +25,7 @@ namespace {
 const auto kRowName = [](const auto& row) { return std::string(row.param.name); };
 
 std::string Format(double value, int n, int notation) {
-    int16_t digits = static_cast<int16_t>(n);
-    int16_t code = static_cast<int16_t>(notation);
+    int16_t digits = static_cast<int16_t>(n), code = static_cast<int16_t>(notation);
     return SigDigFormat(value, digits, code);
 }
 
@@ -93,52 +91,33 @@ INSTANTIATE_TEST_SUITE_P(
         F{"NegativeZero", -0.0, 3, "0.00", "0.00"}),
     kRowName);
 
-// Settings outside their range are corrected in place.
-struct SettingsRow {
-    const char* name;
-    int digits;
-    int notation;
-    int digitsAfter;
-    int notationAfter;
-    double value;
-    const char* text;
-};
-
-class SigDigFormatSettings : public ::testing::TestWithParam<SettingsRow> {};
-
-TEST_P(SigDigFormatSettings, CorrectedAndWrittenBack) {
-    const SettingsRow& row = GetParam();
-    int16_t digits = static_cast<int16_t>(row.digits);
-    int16_t notation = static_cast<int16_t>(row.notation);
-    EXPECT_EQ(SigDigFormat(row.value, digits, notation), row.text);
-    EXPECT_EQ(digits, row.digitsAfter);
-    EXPECT_EQ(notation, row.notationAfter);
+// Settings outside their range are corrected in place: one digit becomes two, a notation other
+// than 0 or 2 fixed; valid settings are left alone, and thirteen digits show an error.
+TEST(SigDigFormatSettings, CorrectedAndWrittenBack) {
+    // digits, notation, digits and notation after, value, text
+    const std::tuple<int16_t, int16_t, int16_t, int16_t, double, const char*> rows[] = {
+        {1, 0, 2, 0, 456.7, "4.6E+02"},
+        {4, 1, 4, 2, 1.2, "1.200"},
+        {1, 5, 2, 2, 98.76, "99"},
+        {12, 0, 12, 0, 1.0, "1.00000000000E+00"},
+        {13, 0, 13, 0, 1.0, "ERROR"}};
+    for (auto [digits, notation, digitsAfter, notationAfter, value, text] : rows) {
+        EXPECT_EQ(SigDigFormat(value, digits, notation), text);
+        EXPECT_EQ(std::pair(digits, notation), std::pair(digitsAfter, notationAfter)) << text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SigDigFormatSettings,
-    ::testing::Values(SettingsRow{"OneDigitBecomesTwo", 1, 0, 2, 0, 456.7, "4.6E+02"},
-                      SettingsRow{"NotationOneBecomesFixed", 4, 1, 4, 2, 1.2, "1.200"},
-                      SettingsRow{"BothCorrected", 1, 5, 2, 2, 98.76, "99"},
-                      SettingsRow{"ValidLeftAlone", 12, 0, 12, 0, 1.0, "1.00000000000E+00"},
-                      SettingsRow{"ThirteenIsError", 13, 0, 13, 0, 1.0, "ERROR"}),
-    kRowName);
 
 // Values that are not numbers are never shown as numbers.
-class SigDigFormatNotFinite : public ::testing::TestWithParam<double> {};
-
-TEST_P(SigDigFormatNotFinite, ShowsError) {
-    EXPECT_EQ(Format(GetParam(), 5, kScientificNotation), "ERROR");
-    EXPECT_EQ(Format(GetParam(), 5, kFixedNotation), "ERROR");
+TEST(SigDigFormatNotFinite, ShowsError) {
+    for (const double value :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(Format(value, 5, kScientificNotation), "ERROR");
+        EXPECT_EQ(Format(value, 5, kFixedNotation), "ERROR");
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, SigDigFormatNotFinite,
-                         ::testing::Values(std::numeric_limits<double>::infinity(),
-                                           -std::numeric_limits<double>::infinity(),
-                                           std::numeric_limits<double>::quiet_NaN()));
-
-// What is shown reads back, through the program's own reader, as the value within half a unit
-// of the last digit shown.
+// What is shown reads back, through the program's own reader, within half a last digit shown.
 class SigDigFormatReadsBack : public ::testing::TestWithParam<int> {};
 
 TEST_P(SigDigFormatReadsBack, WithinHalfALastDigit) {
@@ -152,9 +131,7 @@ TEST_P(SigDigFormatReadsBack, WithinHalfALastDigit) {
         value *= 1.6180339887498949;
         const double signedValue = (i % 3 == 0) ? -value : value;
         for (const int16_t notation : {kScientificNotation, kFixedNotation}) {
-            int16_t digits = static_cast<int16_t>(n);
-            int16_t code = notation;
-            const std::string text = SigDigFormat(signedValue, digits, code);
+            const std::string text = Format(signedValue, n, notation);
             const double back = ParseNumber(text, messages);
             EXPECT_LE(std::fabs(back - signedValue), bound * std::fabs(signedValue)) << text;
         }
@@ -164,10 +141,7 @@ TEST_P(SigDigFormatReadsBack, WithinHalfALastDigit) {
 
 INSTANTIATE_TEST_SUITE_P(EveryDigitCount, SigDigFormatReadsBack, ::testing::Range(2, 13));
 
-// ---- Reading typed numbers ----
-
-// A row reads `text` as `value`; when `refusal` is not empty the reader must show exactly that
-// message (and give 0), otherwise it must show nothing.
+// A row reads `text` as `value`; with a `refusal` the reader shows exactly it, else nothing.
 struct ReadRow {
     const char* name;
     std::string text;
@@ -187,10 +161,8 @@ void ExpectRead(double got, ScriptedMessages& messages, const ReadRow& row) {
     }
     ASSERT_EQ(messages.shown.size(), 1U);
     const Message& shown = messages.shown.front();
-    EXPECT_EQ(shown.text, row.refusal);
-    EXPECT_EQ(shown.title, "Tidewell");
-    EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(shown.buttons, MessageButtons::Ok);
+    EXPECT_EQ(std::tie(shown.text, shown.title, shown.icon, shown.buttons),
+              std::tuple(row.refusal, "Tidewell", MessageIcon::Exclamation, MessageButtons::Ok));
 }
 
 class ParseNumberRows : public ::testing::TestWithParam<ReadRow> {};
@@ -208,9 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ParseNumberRows,
     ::testing::Values(
         R{"Empty", "", 0.0, ""}, R{"Letters", "abc", 0.0, "Can't parse abc."},
-        // Digit grouping: "," only in the integer part, a first group of one to three digits and
-        // then groups of exactly three. A decimal comma is refused rather than read as a larger
-        // number.
+        // Digit grouping: "," only in the integer part, groups of three after a first of one to
+        // three. A decimal comma is refused rather than read as a larger number.
         R{"Thousands", "1,000", 1000.0, ""}, R{"Millions", "-12,345,678.25", -12345678.25, ""},
         R{"DecimalComma", "1,5", 0.0, "Can't parse 1,5."},
         R{"LeadingComma", ",100", 0.0, "Can't parse ,100."},
@@ -242,9 +213,8 @@ TEST_P(EngValueRows, Reads) {
     ExpectRead(got, messages, GetParam());
 }
 
-// The scan skips digits, signs, exponent letters, separators and blanks, and only the first other
-// character counts. A readable number whose scaled value is beyond a double is refused, not shown
-// as infinity.
+// The scan skips digits, signs, exponent letters, separators and blanks; the first other character
+// counts. A scaled value beyond a double is refused, not shown as infinity.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, EngValueRows,
@@ -268,13 +238,9 @@ TEST(EngValuePrefixes, EverySiPrefix) {
     EXPECT_TRUE(messages.Empty());
 }
 
-// ---- Units ----
-
-// Every factor from the units' own definitions, in SI: 1 in = 25.4 mm and 1 lb = 0.45359237 kg
-// exactly, 1 ft = 12 in, 1 psi = 1 lbf / in^2 with standard gravity 9.80665 m/s^2, 1 bar = 100
-// kPa; depths in metres of sea water, fresh water 0.984 times as dense. The program's rounded
-// constants (14.50377 psi per bar, 0.00689476 MPa per psi, 2.204623 lb per kg, pi as 3.141592654)
-// agree to 1e-6; where it rounds, its stated value is worked out by hand as well.
+// Every factor from the SI definitions: 1 in = 25.4 mm, 1 lb = 0.45359237 kg, 1 psi = 1 lbf/in^2
+// at g = 9.80665 m/s^2, 1 bar = 100 kPa, fresh water 0.984 times as dense as sea water. The
+// program's rounded constants agree to 1e-6; where it rounds, its value is also worked by hand.
 constexpr double kInch = 0.0254, kFoot = 12 * kInch, kPound = 0.45359237;
 constexpr double kPsi = kPound * 9.80665 / (kInch * kInch);
 constexpr double kFreshWater = 0.984;
@@ -360,46 +326,32 @@ TEST_P(ConversionUnknown, MessageAndFactorOne) {
     ScriptedMessages messages;
     EXPECT_EQ(Conversion(GetParam(), messages), 1.0);
     ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].text,
-              "Unrecognized Units (" + GetParam() + ") in Conversion function");
-    EXPECT_EQ(messages.shown[0].title, "Tidewell");
-    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    const Message& shown = messages.shown[0];
+    EXPECT_EQ(std::tie(shown.text, shown.title, shown.buttons),
+              std::tuple("Unrecognized Units (" + GetParam() + ") in Conversion function",
+                         "Tidewell", MessageButtons::Ok));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, ConversionUnknown,
                          ::testing::Values("FT", "ksi", " psi", "psi ", "", "Ft(sea)"));
 
-using Names = std::vector<std::string>;
-
-struct SelectRow {
-    const char* name;
-    Names entries;
-    std::string saved;
-    int16_t unitSystem;
-    std::optional<int> expected;
-};
-
-class SelectUnitRows : public ::testing::TestWithParam<SelectRow> {};
-
-TEST_P(SelectUnitRows, Selects) {
-    const SelectRow& row = GetParam();
-    EXPECT_EQ(SelectUnit(row.entries, row.saved, row.unitSystem), row.expected);
+// Without a saved unit this list holds, the English or metric default.
+TEST(SelectUnit, SavedEntryOrTheSystemsDefault) {
+    using Row = std::tuple<std::vector<std::string>, std::string, int16_t, std::optional<int>>;
+    const Row rows[] = {{StressUnitList(), "", 0, 0},
+                        {StressUnitList(), "", 1, 1},
+                        {PressUnitList(), "furlongs", 0, 0},
+                        {PressUnitList(), "furlongs", 1, 1},
+                        {DeflectionUnitList(), "Ksi", 0, 0}};
+    for (const auto& [entries, saved, unitSystem, expected] : rows) {
+        EXPECT_EQ(SelectUnit(entries, saved, unitSystem), expected) << saved << unitSystem;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SelectUnitRows,
-    ::testing::Values(SelectRow{"Capitals", PressUnitList(), "KSI", 1, 0},
-                      SelectRow{"EmptyEnglish", StressUnitList(), "", 0, 0},
-                      SelectRow{"EmptyMetric", StressUnitList(), "", 1, 1},
-                      SelectRow{"UnknownEnglish", PressUnitList(), "furlongs", 0, 0},
-                      SelectRow{"UnknownMetric", PressUnitList(), "furlongs", 1, 1},
-                      SelectRow{"NameOfOtherList", DeflectionUnitList(), "Ksi", 0, 0}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 // A saved name finds its entry in capitals and in small letters, every entry of every list (the
 // fallback is kept away from the entry looked for).
 TEST(SelectUnit, FindsEveryEntryInAnyCase) {
-    for (const Names* list :
+    for (const std::vector<std::string>* list :
          {&PressUnitList(), &DistortionUnitList(), &DepthUnitList(), &DeflectionUnitList(),
           &AngleDeflectUnitList(), &FailUnitList(), &WeightUnitList(), &MaterialPressureUnitList(),
           &MaterialDensityUnitList()}) {
