@@ -136,42 +136,31 @@ TEST_F(CatalogueSession, ListsTheNamesOfACategory) {
     EXPECT_TRUE(status.Ok());
 }
 
-struct NoSubCategoryCase {
-    const char* label;
-    MessageAnswer answer;
-    bool saved;
-};
-
-class CatalogueEditWithoutSubCategory : public CatalogueSession,
-                                        public ::testing::WithParamInterface<NoSubCategoryCase> {};
-
-TEST_P(CatalogueEditWithoutSubCategory, AsksWhetherThatIsCorrect) {
+// Done with sub-category "All" asks whether that is correct: No keeps editing, Yes saves.
+TEST_F(CatalogueSession, EditWithoutSubCategoryAsksWhetherThatIsCorrect) {
     OpenOnHy80();
     catalogue->EditClicked();
     catalogue->SelectListEntry(List::SubCategoryList, 0);  // "All"
     catalogue->SetFieldText(Field::YsVal, "90");
-    messages.Answer(GetParam().answer);
-    catalogue->DoneClicked();
-    ASSERT_FALSE(messages.shown.empty());
-    const Message& question = messages.shown[0];
-    EXPECT_EQ(question.title, "Sub-Category?");
-    EXPECT_EQ(question.text,
-              "This material has no Sub-Category.  Is this correct?\r(\"All\" indicates that "
-              "the material has no sub-category).");
-    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-    EXPECT_EQ(question.icon, MessageIcon::Question);
-    EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(catalogue->EditMode(), !GetParam().saved);
-    const MaterialRecord stored = ReadMaterial(path, "HY-80");
-    EXPECT_EQ(stored.StrengthValue, GetParam().saved ? 90 : 80);
-    EXPECT_EQ(stored.SubCategory, GetParam().saved ? "" : "Steel");
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        const bool saved = answer == MessageAnswer::Yes;
+        messages.Clear();
+        messages.Answer(answer);
+        catalogue->DoneClicked();
+        ASSERT_EQ(messages.shown.size(), 1u);
+        const Message& question = messages.shown[0];
+        EXPECT_EQ(question.title, "Sub-Category?");
+        EXPECT_EQ(question.text,
+                  "This material has no Sub-Category.  Is this correct?\r(\"All\" indicates that "
+                  "the material has no sub-category).");
+        EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+        EXPECT_EQ(question.icon, MessageIcon::Question);
+        EXPECT_EQ(catalogue->EditMode(), !saved);
+        const MaterialRecord stored = ReadMaterial(path, "HY-80");
+        EXPECT_EQ(stored.StrengthValue, saved ? 90 : 80);
+        EXPECT_EQ(stored.SubCategory, saved ? "" : "Steel");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, CatalogueEditWithoutSubCategory,
-    ::testing::Values(NoSubCategoryCase{"no_keeps_editing", MessageAnswer::No, false},
-                      NoSubCategoryCase{"yes_saves_without_sub", MessageAnswer::Yes, true}),
-    testing::RowLabel());
 
 TEST_F(CatalogueSession, DeleteConfirmedRemovesTheRecord) {
     OpenOnHy80();
@@ -244,12 +233,10 @@ TEST_F(CatalogueSession, TypedMaterialNotInTheListIsRefused) {
     EXPECT_EQ(design.MaterialName, "");  // the emptied selection forgets the material
 }
 
-// ---- Safeguards ----
-
-class Safeguards : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(WriteMaterialsFile(path, {}));
+// The window open on an empty materials file.
+struct EmptyCatalogue {
+    EmptyCatalogue() {
+        EXPECT_TRUE(WriteMaterialsFile(path, {}));
         catalogue.FormLoad();
         catalogue.Activate();
     }
@@ -278,42 +265,32 @@ protected:
     MaterialCatalogue catalogue{design, path, messages};
 };
 
-struct ValueCase {
-    const char* label;
-    Field field;
-    const char* typed;
-    const char* title;
-    const char* text;
-};
+class Safeguards : public ::testing::Test, public EmptyCatalogue {};
 
-class ValueChecks : public Safeguards, public ::testing::WithParamInterface<ValueCase> {};
-
-TEST_P(ValueChecks, ValueOfZeroOrLessIsRefusedAndNothingSaved) {
-    Add("New Plastic");
-    catalogue.SetFieldText(GetParam().field, GetParam().typed);
-    const std::string before = testing::ReadBytes(path);
-    catalogue.DoneClicked();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, GetParam().title);
-    EXPECT_EQ(messages.shown[0].text, GetParam().text);
-    EXPECT_TRUE(catalogue.AddMode());
-    EXPECT_EQ(testing::ReadBytes(path), before);
+// A value of 0 or less, or a ratio of 0.5 or more, is refused and nothing saved; the negative
+// modulus and a ratio of 0.6 are refused in the materials window's session.
+TEST(MaterialValues, ZeroOrLessIsRefusedAndNothingSaved) {
+    constexpr const char* kPoisson = "Poisson's Ratio must be greater than 0 and less than 0.5";
+    const std::vector<std::tuple<Field, const char*, const char*, const char*>> rows = {
+        {Field::YsVal, "-9", "Yield Stress?", "Yield Stress value must be greater than 0"},
+        {Field::Ys2Val, "0", "Working Strength?", "Working Strength value must be greater than 0"},
+        {Field::Density, "-1e-3", "Density?", "Density value must be greater than 0"},
+        {Field::Poisson_Ratio, "0.5", "Poisson's Ratio?", kPoisson},
+        {Field::Poisson_Ratio, "0", "Poisson's Ratio?", kPoisson}};
+    for (const auto& [field, typed, title, text] : rows) {
+        SCOPED_TRACE(typed);
+        EmptyCatalogue s;
+        s.Add("New Plastic");
+        s.catalogue.SetFieldText(field, typed);
+        const std::string before = testing::ReadBytes(s.path);
+        s.catalogue.DoneClicked();
+        ASSERT_EQ(s.messages.shown.size(), 1u);
+        EXPECT_EQ(s.messages.shown[0].title, title);
+        EXPECT_EQ(s.messages.shown[0].text, text);
+        EXPECT_TRUE(s.catalogue.AddMode());
+        EXPECT_EQ(testing::ReadBytes(s.path), before);
+    }
 }
-
-// The negative modulus and a ratio of 0.6 are refused in the materials window's session.
-constexpr const char* kPoisson = "Poisson's Ratio must be greater than 0 and less than 0.5";
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ValueChecks,
-    ::testing::Values(
-        ValueCase{"yield", Field::YsVal, "-9", "Yield Stress?",
-                  "Yield Stress value must be greater than 0"},
-        ValueCase{"working_strength_zero", Field::Ys2Val, "0", "Working Strength?",
-                  "Working Strength value must be greater than 0"},
-        ValueCase{"density", Field::Density, "-1e-3", "Density?",
-                  "Density value must be greater than 0"},
-        ValueCase{"poisson_one_half", Field::Poisson_Ratio, "0.5", "Poisson's Ratio?", kPoisson},
-        ValueCase{"poisson_zero", Field::Poisson_Ratio, "0", "Poisson's Ratio?", kPoisson}),
-    testing::RowLabel());
 
 // Text the file cannot hold is refused with a message naming why (a part of it given here).
 TEST(TextRules, RefusesWhatTheFileCannotHold) {
