@@ -25,15 +25,8 @@ namespace tidewell {
 namespace {
 
 TEST(ApplyUiActions, NewProjectEmptiesTheBoxesAndSelectsTube) {
-    DesignFormState form;
-    form.title = "old";
-    form.description = "old";
-    form.designer = "old";
-    form.materialLabel = "Steel";
-    form.forceThickCheck = 1;
-    form.workStrengthCheck = 1;
-    form.endcapSelection = 2;
-    form.restraintSelection = 3;
+    // Every box filled, both checks set, an endcap and a restraint chosen.
+    DesignFormState form{"old", "old", "old", "Steel", 0, 0, 1, 1, -1, 2, 3};
     DesignRecord design;
     ApplyUiActions(NewProject(design), form);
     EXPECT_EQ(form.title + "|" + form.description + "|" + form.designer + "|" + form.materialLabel,

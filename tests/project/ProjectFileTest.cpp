@@ -79,8 +79,8 @@ TEST(ReadProject, ReadsEveryFieldOfTheHandWrittenFile) {
     EXPECT_EQ(ProjectFileText(d), ProjectFileText(expected));
     EXPECT_EQ(d.ProjectLoadFailed, kFalse);
     EXPECT_EQ(d.DesignerName, "Ana M\xC3\xBCller");  // Windows-1252 read into UTF-8
-    EXPECT_EQ(d.EndcapDimEntered[0], 1e15);
-    EXPECT_EQ(d.EndcapDim[1], 1.5e-5);
+    EXPECT_EQ(std::vector<double>({d.EndcapDimEntered[0], d.EndcapDim[1]}),
+              std::vector<double>({1e15, 1.5e-5}));
     // The form shows the file without its edit handling: the chosen path stays.
     EXPECT_EQ(d.ProjectFilePath, "/somewhere/chosen.prj");
     const DesignFormState& f = opened.form;
@@ -110,9 +110,9 @@ TEST(OpenProject, ATubeOpensItsBodyEditor) {
     const ProjectOpenedAfresh opened =
         OpenProjectAfresh(std::string(TIDEWELL_SOURCE_DIR) + "/data/examples/TitaniumTube6000m.prj",
                           "", "", messages);
-    EXPECT_TRUE(opened.result.opened);
-    EXPECT_TRUE(opened.result.openBodyEditor);
-    EXPECT_FALSE(opened.result.openEndcapEditor);
+    EXPECT_EQ(std::vector<bool>({opened.result.opened, opened.result.openBodyEditor,
+                                 opened.result.openEndcapEditor}),
+              std::vector<bool>({true, true, false}));
     EXPECT_EQ(opened.design.ProjectChanged, kFalse);
 }
 
@@ -159,9 +159,8 @@ TEST(ProjectWriter, WritesTheHandWrittenFileByteForByte) {
     const std::vector<std::string> lines = HandWrittenTubeLines();
     ASSERT_EQ(lines.size(), 75u);
     EXPECT_EQ(ReadBytes(path), CrLfText(lines));
-    EXPECT_EQ(design.ProjectChanged, kFalse);
-    EXPECT_EQ(design.HomeFormLeft, 250);
-    EXPECT_EQ(design.HomeFormTop, 300);
+    EXPECT_EQ(std::vector<int>({design.ProjectChanged, design.HomeFormLeft, design.HomeFormTop}),
+              std::vector<int>({kFalse, 250, 300}));
 }
 
 // A file system whose files fail after a set number of bytes, or whose create or rename fails.
@@ -347,12 +346,9 @@ TEST(ProjectRoundTrip, SphereWithNegativeZeroTinyAndHugeValues) {
     design.BodyDimUnit = {-32768, 32767, 0, -1, 4};
     design.BodyVolume = -1.5e-5;
     design.BodyReserved = 1e15;
-    design.PressureSource = 0;
-    design.UnitSystem = 1;
-    design.UseWorkingStrength = 1;
-    design.PressureRange = -3;
-    design.HomeFormLeft = -2147483647;
-    design.HomeFormTop = 2147483647;
+    std::tie(design.PressureSource, design.UnitSystem, design.UseWorkingStrength,
+             design.PressureRange, design.HomeFormLeft, design.HomeFormTop) =
+        std::tuple(0, 1, 1, -3, -2147483647, 2147483647);
     // The editors' places, none of them the new project's.
     std::tie(design.BodyFormLeft, design.BodyFormTop, design.BodyFormHeight, design.EndcapFormLeft,
              design.EndcapFormTop, design.EndcapFormHeight) = std::tuple(11, 12, 13, 14, 15, 16);
@@ -371,13 +367,9 @@ TEST(ProjectRoundTrip, AnnularPlateWithEveryEndcapField) {
     design.EndcapDimUnit = {1, 1, 1, 0, 4};
     design.EndcapVolume = 9.8174770424681;
     design.EndcapReserved = 0;
-    design.UniformLoadOn = -1;
-    design.LineLoadOn = 0;
-    design.LoadOption = -1;
-    design.EdgeRestraint = 11;
-    design.EndcapFormLeft = 0;
-    design.EndcapFormTop = -15;
-    design.EndcapFormHeight = 6000;
+    std::tie(design.UniformLoadOn, design.LineLoadOn, design.LoadOption, design.EdgeRestraint,
+             design.EndcapFormLeft, design.EndcapFormTop, design.EndcapFormHeight) =
+        std::tuple(-1, 0, -1, 11, 0, -15, 6000);
     ExpectRoundTrip(design);
 }
 
