@@ -30,8 +30,7 @@ DesignRecord Plate() {
     DesignRecord d = testing::TitledMetal();
     d.EndcapType = kFlatAnnularEndcap;
     d.EdgeRestraint = 4;
-    d.UniformLoadOn = kTrue;
-    d.LineLoadOn = kTrue;
+    d.UniformLoadOn = d.LineLoadOn = kTrue;
     d.PressureSource = 1;
     d.EndcapDim = {6, 7, 0.5, 1, 4, 50, 1, 5};
     return d;

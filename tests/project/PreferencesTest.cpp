@@ -8,6 +8,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -143,10 +144,8 @@ TEST(Preferences, EndOfRunSaveIsTheNextStart) {
         first.form.designer = "Ana";
         first.design.DesignerName = "Ana";
         first.form.materialLabel = "Acrylic";
-        first.form.unitOption = 0;
-        first.form.pressureSourceOption = 0;
-        first.form.forceThickCheck = 0;
-        first.form.workStrengthCheck = 1;
+        std::tie(first.form.unitOption, first.form.pressureSourceOption, first.form.forceThickCheck,
+                 first.form.workStrengthCheck) = std::tuple(0, 0, 0, 1);
         ApplyUiActions(SelectBody(first.design, 2), first.form);
         first.form.bodySelection = 2;
         ApplyUiActions(SelectEndcap(first.design, 1), first.form);

@@ -332,9 +332,8 @@ void ExpectRoundTrip(const DesignRecord& original) {
     ApplyProject(*data, read, form, messages);
     EXPECT_TRUE(messages.Empty());
     EXPECT_EQ(FileFields(read), FileFields(original));
-    EXPECT_EQ(form.title, original.ProjectTitle);
-    EXPECT_EQ(form.designer, original.DesignerName);
-    EXPECT_EQ(form.materialLabel, original.MaterialName);
+    EXPECT_EQ(std::tie(form.title, form.designer, form.materialLabel),
+              std::tie(original.ProjectTitle, original.DesignerName, original.MaterialName));
 }
 
 TEST(ProjectRoundTrip, SphereWithNegativeZeroTinyAndHugeValues) {

@@ -327,8 +327,7 @@ TEST(ReportAssembly, TubeTakesTheBodyFieldsAndHidesTheSecondStrengthOfAMetal) {
     view.failure.options = {{"a", true}, {"b", true}, {"c", true}, {"d", true}};
     view.failure.selected = 1;
     MaterialFieldTexts texts;
-    texts.strength = "120";
-    texts.units.strength = 0;
+    texts.strength = "120";  // in Ksi, the first unit
     const ReportInput in =
         AssembleReportInput(design, texts, view, ResultsWindowTexts{"lbs", ""}, ReportClock{});
     EXPECT_EQ(std::vector<bool>(
