@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// File helpers shared by the core tests: a private folder under the system's temporary folder,
-// removed with everything in it at the end, whole-file reads and writes of raw bytes, and lines
-// ended by CR LF; and the name of a parameterised test's row by its `label`.
+// File helpers of the core tests: a private temporary folder removed with everything in it at the
+// end, whole-file reads and writes of raw bytes, and lines ended by CR LF.
 
 #include <filesystem>
 #include <fstream>
@@ -64,13 +63,5 @@ std::string CrLfText(const Lines& lines) {
     }
     return text;
 }
-
-// Names a parameterised test by the `label` of its row.
-struct RowLabel {
-    template <typename RowInfo>
-    std::string operator()(const RowInfo& row) const {
-        return row.param.label;
-    }
-};
 
 }  // namespace tidewell::testing

@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The geometry editors' models driven as the user drives the windows: typing into fields,
-// choosing units, Cancel, the load options and the pipe pick. Expected values are worked by hand.
+// The geometry editors' models driven as the user drives the windows; expected values worked by
+// hand.
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "analysis/DesignOperations.h"
@@ -20,11 +21,6 @@ namespace tidewell {
 namespace {
 
 constexpr int kIn = 0, kMm = 1, kCm = 4;
-
-template <typename Row>
-std::string Named(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
 
 // The user's steps, separated by ';': "2=text" types into field 2 and leaves it, "u2=4" chooses
 // entry 4 of unit list 2, "f1" chooses fixed option 1.
@@ -52,58 +48,56 @@ DesignRecord NewDesign(int bodyList, int endcapList = -1) {
 }
 
 struct EditorRow {
-    const char* name;
     int bodyList;    // 0 tube, 2 endcap only
     int endcapList;  // -1 body editor
     const char* steps;
     std::vector<double> typed;  // expected typed values of fields 0 ...; -1 not checked
 };
 
-class EditorRows : public ::testing::TestWithParam<EditorRow> {};
-
-TEST_P(EditorRows, StoreWhatTheUserMeant) {
-    const EditorRow& row = GetParam();
-    DesignRecord design = NewDesign(row.bodyList, row.endcapList);
-    ScriptedMessages messages;
-    std::unique_ptr<GeometryEditor> editor;
-    if (row.endcapList < 0) {
-        editor = std::make_unique<BodyEditorModel>(design, messages);
-    } else {
-        editor = std::make_unique<EndcapEditorModel>(design, messages);
-    }
-    Drive(*editor, row.steps);
-    const bool body = row.endcapList < 0;
-    for (std::size_t i = 0; i < row.typed.size(); ++i) {
-        if (row.typed[i] < 0) continue;
-        const double typed = body ? design.BodyDimEntered[i] : design.EndcapDimEntered[i];
-        EXPECT_NEAR(typed, row.typed[i], 1e-12) << "field " << i;
-        EXPECT_EQ(editor->Field(static_cast<int>(i)).text.empty(), row.typed[i] == 0) << i;
-    }
-    EXPECT_TRUE(messages.Empty());
-}
-
 // Units: 0 in, 1 mm, 4 cm.
-using R = EditorRow;
-INSTANTIATE_TEST_SUITE_P(
-    Editors, EditorRows,
-    ::testing::Values(
-        R{"WallFromTheDiameters", 0, -1, "0=4;1=5", {4, 5, 0.5}},
-        // The option starts at "Maintain I.D. constant": the edited wall moves the O.D.
-        R{"WallMovesOdByDefault", 0, -1, "0=4;1=5;2=1", {4, 6, 1}},
-        R{"WallMovesIdWithOdKept", 0, -1, "f1;0=4;1=5;2=1", {3, 5, 1}},
-        // 127 mm - 100 mm = 27 mm, half of it 13.5 mm = 1.35 cm.
-        R{"WallInItsOwnUnit", 0, -1, "u0=1;u2=4;0=100;1=5", {100, 5, 1.35}},
-        R{"ZeroAndNegativeEmpty", 0, -1, "0=0;1=-3", {0, 0, 0}},
-        R{"EngineeringSuffix", 0, -1, "3=2 k", {-1, -1, -1, 2000}},
-        R{"ConeCompletesToo", 2, 1, "1=6;2=0.5", {5, 6, 0.5}},
-        R{"FewestIncrements", 2, 0, "5=1", {-1, -1, -1, -1, -1, 2}},
-        R{"MostIncrements", 2, 0, "5=5000", {-1, -1, -1, -1, -1, 1000}},
-        R{"WholeIncrements", 2, 0, "5=49.6", {-1, -1, -1, -1, -1, 50}},
-        R{"HoleWiderThanPlate", 2, 0, "1=10;3=12", {0, 10, 0, 0}},
-        R{"FreeDiameterBeyondPlate", 2, 0, "1=10;3=2;0=11", {0, 10, 0, 2, 2, 50, 2, 2}},
-        R{"FreeDiameterInsideHole", 2, 0, "1=10;3=2;0=1", {0, 10, 0, 2}},
-        R{"CircularFreeBeyondPlate", 2, 3, "1=10;0=11", {0, 10}}),
-    Named<EditorRow>);
+const EditorRow kEditorRows[] = {
+    {0, -1, "0=4;1=5", {4, 5, 0.5}},  // the wall from the diameters
+    // The option starts at "Maintain I.D. constant": the edited wall moves the O.D.
+    {0, -1, "0=4;1=5;2=1", {4, 6, 1}},
+    {0, -1, "f1;0=4;1=5;2=1", {3, 5, 1}},
+    // 127 mm - 100 mm = 27 mm, half of it 13.5 mm = 1.35 cm.
+    {0, -1, "u0=1;u2=4;0=100;1=5", {100, 5, 1.35}},
+    {0, -1, "0=0;1=-3", {0, 0, 0}},        // zero and negative leave the fields empty
+    {0, -1, "3=2 k", {-1, -1, -1, 2000}},  // an engineering suffix
+    {2, 1, "1=6;2=0.5", {5, 6, 0.5}},      // the cone completes too
+    // Increments: at least 2, at most 1000, whole.
+    {2, 0, "5=1", {-1, -1, -1, -1, -1, 2}},
+    {2, 0, "5=5000", {-1, -1, -1, -1, -1, 1000}},
+    {2, 0, "5=49.6", {-1, -1, -1, -1, -1, 50}},
+    // A hole wider than the plate, a free diameter beyond the plate or inside the hole.
+    {2, 0, "1=10;3=12", {0, 10, 0, 0}},
+    {2, 0, "1=10;3=2;0=11", {0, 10, 0, 2, 2, 50, 2, 2}},
+    {2, 0, "1=10;3=2;0=1", {0, 10, 0, 2}},
+    {2, 3, "1=10;0=11", {0, 10}},  // the circular plate's free diameter beyond the plate
+};
+
+TEST(EditorRows, StoreWhatTheUserMeant) {
+    for (const EditorRow& row : kEditorRows) {
+        SCOPED_TRACE(row.steps);
+        DesignRecord design = NewDesign(row.bodyList, row.endcapList);
+        ScriptedMessages messages;
+        const bool body = row.endcapList < 0;
+        std::unique_ptr<GeometryEditor> editor;
+        if (body) {
+            editor = std::make_unique<BodyEditorModel>(design, messages);
+        } else {
+            editor = std::make_unique<EndcapEditorModel>(design, messages);
+        }
+        Drive(*editor, row.steps);
+        for (std::size_t i = 0; i < row.typed.size(); ++i) {
+            if (row.typed[i] < 0) continue;
+            const double typed = body ? design.BodyDimEntered[i] : design.EndcapDimEntered[i];
+            EXPECT_NEAR(typed, row.typed[i], 1e-12) << "field " << i;
+            EXPECT_EQ(editor->Field(static_cast<int>(i)).text.empty(), row.typed[i] == 0) << i;
+        }
+        EXPECT_TRUE(messages.Empty());
+    }
+}
 
 // --- the program's own changes never convert or rewrite ----------------------------------------
 
@@ -212,27 +206,19 @@ TEST_F(AnnularEditor, AnalysisComesBackWithAnotherDesign) {
 
 // Outside diameters and walls of ASME B36.10M (carbon steel) and B36.19M (stainless, "S"), as
 // printed in the engineering handbooks; the inside diameter is the O.D. less two walls.
-struct PipeRow {
-    const char* name;
-    int row, column;
-    double outside, wall;
-};
-
-class PipeRows : public ::testing::TestWithParam<PipeRow> {};
-
-TEST_P(PipeRows, MatchTheStandards) {
-    const PipeRow& p = GetParam();
-    EXPECT_DOUBLE_EQ(PipeOutsideDiameter(p.column), p.outside);
-    EXPECT_NEAR(PipeInsideDiameter(p.row, p.column), p.outside - 2 * p.wall, 1e-9);
+TEST(PipeTable, RowsMatchTheStandards) {
+    // Row, column, outside diameter and wall.
+    const std::vector<std::tuple<int, int, double, double>> rows = {
+        {6, 3, 2.375, 0.154},   // 2 in, Sch 40
+        {2, 2, 1.9, 0.109},     // 1 1/2 in, Sch 10S
+        {7, 9, 10.75, 0.594},   // 10 in, Sch 80
+        {1, 10, 12.75, 0.375},  // 12 in, Standard
+        {6, 16, 24, 0.688}};    // 24 in, Sch 40
+    for (const auto& [row, column, outside, wall] : rows) {
+        EXPECT_DOUBLE_EQ(PipeOutsideDiameter(column), outside);
+        EXPECT_NEAR(PipeInsideDiameter(row, column), outside - 2 * wall, 1e-9) << row;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Pipes, PipeRows,
-                         ::testing::Values(PipeRow{"Two40", 6, 3, 2.375, 0.154},
-                                           PipeRow{"OneHalf10S", 2, 2, 1.9, 0.109},
-                                           PipeRow{"Ten80", 7, 9, 10.75, 0.594},
-                                           PipeRow{"TwelveStandard", 1, 10, 12.75, 0.375},
-                                           PipeRow{"TwentyFour40", 6, 16, 24, 0.688}),
-                         Named<PipeRow>);
 
 TEST(PipeTable, APickFillsTheTubeInInchesAndAnEmptyCellDoesNothing) {
     DesignRecord design = NewDesign(0);

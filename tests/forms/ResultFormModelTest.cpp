@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The results window's model: list selection, the range refill, ReCalc, the governing option,
-// the graph series, and one scripted session per behaviour the window must keep; and its safety
-// factors and chart as the user drives them: factors kept in the preferences, bad input refused,
-// the rating of a tube worked by hand, and the chart's points.
+// The results window's model: unit lists, the range refill, ReCalc, the governing option, the
+// graph series; its safety factors kept in the preferences, a tube rated by hand, the chart.
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "analysis/AnalysisTestSupport.h"
 #include "analysis/ResultsTable.h"
@@ -27,8 +30,7 @@ DesignRecord Plate() {
     DesignRecord d = testing::TitledMetal();
     d.EndcapType = kFlatAnnularEndcap;
     d.EdgeRestraint = 4;
-    d.UniformLoadOn = kTrue;
-    d.LineLoadOn = kTrue;
+    d.UniformLoadOn = d.LineLoadOn = kTrue;
     d.PressureSource = 1;
     d.EndcapDim = {6, 7, 0.5, 1, 4, 50, 1, 5};
     return d;
@@ -42,42 +44,31 @@ struct Loaded {
     ScriptedMessages messages;
 };
 
-struct SelectCase {
-    const char* name;
-    L list;
-    const char* stored;
-    int16_t unitSystem;
-    const char* shown;
-};
-
-class UnitSelection : public ::testing::TestWithParam<SelectCase> {};
-
-TEST_P(UnitSelection, ListShowsTheStoredUnitOrTheDefaultAndLoadingChangesNothing) {
-    const SelectCase& c = GetParam();
-    DesignRecord d = Plate();
-    d.UnitSystem = c.unitSystem;
-    d.PressureUnit = d.DepthUnit = d.StressUnit = d.DeflectionUnit = c.stored;
-    d.AngleUnit = d.WeightUnit = d.FailureUnit = d.RangeUnit = c.stored;
-    Loaded run(d);
-    EXPECT_EQ(run.model.UnitList(c.list).Text(), c.shown);
-    EXPECT_EQ(run.design.ProjectChanged, kFalse);
+// Each list shows the stored unit, in the list's spelling, or the default of the unit system; and
+// loading changes nothing.
+TEST(ResultForm, ListShowsTheStoredUnitOrTheDefault) {
+    const std::vector<std::tuple<L, const char*, int16_t, const char*>> rows = {
+        {L::PressUnits, "Kbar", 0, "Kbar"},
+        {L::PressUnits, "", 1, "Kbar"},
+        {L::DepthUnits, "fathoms", 0, "Ft (sea)"},
+        {L::DepthUnits, "m (FRESH)", 0, "m (fresh)"},
+        {L::StressUnits, "", 0, "Ksi"},
+        {L::DeflectionUnits, "", 1, "cm"},
+        {L::AngleDeflectUnits, "Degrees", 0, "Degrees"},
+        {L::WtUnits, "stone", 1, "kg"},
+        {L::FailUnits, "m (sea)", 0, "m (sea)"},
+        {L::AEndFailUnits, "", 0, "Ksi"},
+        {L::DistortionUnits, "", 1, "Bar"}};
+    for (const auto& [list, stored, unitSystem, shown] : rows) {
+        DesignRecord d = Plate();
+        d.UnitSystem = unitSystem;
+        d.PressureUnit = d.DepthUnit = d.StressUnit = d.DeflectionUnit = stored;
+        d.AngleUnit = d.WeightUnit = d.FailureUnit = d.RangeUnit = stored;
+        Loaded run(d);
+        EXPECT_EQ(run.model.UnitList(list).Text(), shown) << stored << " " << unitSystem;
+        EXPECT_EQ(run.design.ProjectChanged, kFalse);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ResultForm, UnitSelection,
-    ::testing::Values(SelectCase{"PressStored", L::PressUnits, "Kbar", 0, "Kbar"},
-                      SelectCase{"PressEmptyMetric", L::PressUnits, "", 1, "Kbar"},
-                      SelectCase{"DepthUnknown", L::DepthUnits, "fathoms", 0, "Ft (sea)"},
-                      SelectCase{"DepthStoredOtherCase", L::DepthUnits, "m (FRESH)", 0,
-                                 "m (fresh)"},
-                      SelectCase{"StressEmpty", L::StressUnits, "", 0, "Ksi"},
-                      SelectCase{"DeflectionEmptyMetric", L::DeflectionUnits, "", 1, "cm"},
-                      SelectCase{"AngleStored", L::AngleDeflectUnits, "Degrees", 0, "Degrees"},
-                      SelectCase{"WeightUnknownMetric", L::WtUnits, "stone", 1, "kg"},
-                      SelectCase{"FailStored", L::FailUnits, "m (sea)", 0, "m (sea)"},
-                      SelectCase{"AnnularFailEmpty", L::AEndFailUnits, "", 0, "Ksi"},
-                      SelectCase{"RangeUnitEmptyMetric", L::DistortionUnits, "", 1, "Bar"}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ResultForm, RangeUnitChangeRefillsTheRangeListAndRebuildsAtOnceGoverningStays) {
     Loaded run(Plate());
@@ -99,81 +90,61 @@ TEST(ResultForm, RangeUnitChangeRefillsTheRangeListAndRebuildsAtOnceGoverningSta
         EXPECT_EQ(model.FailOptionClicked(clicked), governing);
 }
 
-struct ReCalcCase {
-    const char* name;
-    int16_t unitSystem;
-    double freeDiameter;  // inches
-    const char* typed;
-    const char* refusal;  // empty: accepted
-};
-
-class ReCalc : public ::testing::TestWithParam<ReCalcCase> {};
-
-TEST_P(ReCalc, AcceptsADiameterOnThePlateAsShown) {
-    const ReCalcCase& c = GetParam();
-    DesignRecord d = Plate();
-    d.UnitSystem = c.unitSystem;
-    d.EndcapDim[0] = c.freeDiameter;
-    Loaded run(d);
-    auto& [design, model, messages] = run;
-    ASSERT_TRUE(model.Rebuild(messages).Ok());
-    model.EvalTextEdited(c.typed);
-    EXPECT_TRUE(model.RecalcEnabled());
-    const bool accepted = model.ReCalcPressed(messages);
-    EXPECT_EQ(accepted, std::string(c.refusal).empty());
-    if (accepted) {
-        EXPECT_TRUE(messages.Empty());
-        EXPECT_TRUE(model.Rebuild(messages).Ok());
-        EXPECT_EQ(model.EvalText(), c.typed);
-        EXPECT_FALSE(model.RecalcEnabled());
-    } else {
-        EXPECT_EQ(messages.Texts(), std::vector<std::string>{c.refusal});
+// ReCalc accepts a diameter from the hole to the free edge as shown, not as stored.
+TEST(ResultForm, ReCalcAcceptsADiameterOnThePlateAsShown) {
+    const std::vector<std::tuple<int16_t, double, const char*, const char*>> rows = {
+        {0, 6, "7",
+         "Evaluation Diameter must be within the range of the hole diameter (1.0000 inches) and "
+         "the free diameter (6.0000 inches)."},
+        {0, 6, "6", ""},
+        {1, 6, "177.8",
+         "Evaluation Diameter must be within the range of the hole diameter (25.400 mm) and the "
+         "free diameter (152.40 mm)."},
+        {1, 6, "152.4", ""},
+        {0, 5.999999, "6.0000", ""},
+        {1, 5.999999, "152.40", ""}};
+    for (const auto& [unitSystem, freeDiameter, typed, refusal] : rows) {
+        SCOPED_TRACE(typed);
+        DesignRecord d = Plate();
+        d.UnitSystem = unitSystem;
+        d.EndcapDim[0] = freeDiameter;  // inches
+        Loaded run(d);
+        auto& [design, model, messages] = run;
+        ASSERT_TRUE(model.Rebuild(messages).Ok());
+        model.EvalTextEdited(typed);
         EXPECT_TRUE(model.RecalcEnabled());
+        const bool accepted = model.ReCalcPressed(messages);
+        EXPECT_EQ(accepted, std::string(refusal).empty());
+        if (accepted) {
+            EXPECT_TRUE(messages.Empty());
+            EXPECT_TRUE(model.Rebuild(messages).Ok());
+            EXPECT_EQ(model.EvalText(), typed);
+            EXPECT_FALSE(model.RecalcEnabled());
+        } else {
+            EXPECT_EQ(messages.Texts(), std::vector<std::string>{refusal});
+            EXPECT_TRUE(model.RecalcEnabled());
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ResultForm, ReCalc,
-    ::testing::Values(
-        ReCalcCase{"BeyondTheFreeEdge", 0, 6, "7",
-                   "Evaluation Diameter must be within the range of the hole diameter (1.0000 "
-                   "inches) and the free diameter (6.0000 inches)."},
-        ReCalcCase{"AtTheFreeEdge", 0, 6, "6", ""},
-        ReCalcCase{"MetricBeyond", 1, 6, "177.8",
-                   "Evaluation Diameter must be within the range of the hole diameter (25.400 "
-                   "mm) and the free diameter (152.40 mm)."},
-        ReCalcCase{"MetricAtTheFreeEdge", 1, 6, "152.4", ""},
-        ReCalcCase{"FreeEdgeAsShownNotAsStored", 0, 5.999999, "6.0000", ""},
-        ReCalcCase{"MetricFreeEdgeAsShown", 1, 5.999999, "152.40", ""}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-struct GraphCase {
-    const char* name;
-    double storedIncrements;
-    size_t points;
-};
-
-class GraphSeries : public ::testing::TestWithParam<GraphCase> {};
-
-TEST_P(GraphSeries, DrawsTheRowsOfTheTableTheRunMade) {
-    DesignRecord d = Plate();
-    d.EndcapDim[5] = d.EndcapDimEntered[5] = GetParam().storedIncrements;
-    Loaded run(d);
-    auto& [design, model, messages] = run;
-    const ResultsView& view = model.Rebuild(messages);
-    const StressGraphSeries series = PlateStressSeries(view.plateStressTable);
-    ASSERT_EQ(series.radial.size(), GetParam().points);
-    ASSERT_EQ(series.tangential.size(), GetParam().points);
-    // From the hole (1 in) to the free edge (6 in).
-    EXPECT_NEAR(series.radial.front().x, 1, 1e-6);
-    EXPECT_NEAR(series.tangential.back().x, 6, 1e-6);
-    EXPECT_NEAR(series.radial.back().y, view.plateStressTable.back().RadialStress / 1000, 1e-9);
+// The graph draws the rows of the table the run made, from the hole (1 in) to the free edge
+// (6 in): 2, 50, and 1000 of a file holding 5000 increments.
+TEST(ResultForm, GraphSeriesDrawsTheRowsOfTheTable) {
+    for (const auto& [storedIncrements, points] :
+         std::vector<std::pair<double, size_t>>{{2, 2}, {50, 50}, {5000, 1000}}) {
+        DesignRecord d = Plate();
+        d.EndcapDim[5] = d.EndcapDimEntered[5] = storedIncrements;
+        Loaded run(d);
+        auto& [design, model, messages] = run;
+        const ResultsView& view = model.Rebuild(messages);
+        const StressGraphSeries series = PlateStressSeries(view.plateStressTable);
+        ASSERT_EQ(series.radial.size(), points);
+        ASSERT_EQ(series.tangential.size(), points);
+        EXPECT_NEAR(series.radial.front().x, 1, 1e-6);
+        EXPECT_NEAR(series.tangential.back().x, 6, 1e-6);
+        EXPECT_NEAR(series.radial.back().y, view.plateStressTable.back().RadialStress / 1000, 1e-9);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(ResultForm, GraphSeries,
-                         ::testing::Values(GraphCase{"Two", 2, 2}, GraphCase{"Fifty", 50, 50},
-                                           GraphCase{"FileHolding5000", 5000, 1000}),
-                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ResultForm, TypedDiameterIsKeptUntilTheDesignChanges) {
     Loaded run(Plate());

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Scripted sessions of the materials window's logic: adding, editing without a sub-category,
-// deleting, cancelling after browsing, and a typed name that is not in the list; and what keeps
-// bad material data out of the file and the design: values of 0 or less, text the file cannot
-// hold, unfinished edits closed by a command, and the texts the results quote.
+// Scripted sessions of the materials window's logic, and what keeps bad material data out of the
+// file and the design: values of 0 or less, text the file cannot hold, unfinished edits.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -137,42 +136,31 @@ TEST_F(CatalogueSession, ListsTheNamesOfACategory) {
     EXPECT_TRUE(status.Ok());
 }
 
-struct NoSubCategoryCase {
-    const char* label;
-    MessageAnswer answer;
-    bool saved;
-};
-
-class CatalogueEditWithoutSubCategory : public CatalogueSession,
-                                        public ::testing::WithParamInterface<NoSubCategoryCase> {};
-
-TEST_P(CatalogueEditWithoutSubCategory, AsksWhetherThatIsCorrect) {
+// Done with sub-category "All" asks whether that is correct: No keeps editing, Yes saves.
+TEST_F(CatalogueSession, EditWithoutSubCategoryAsksWhetherThatIsCorrect) {
     OpenOnHy80();
     catalogue->EditClicked();
     catalogue->SelectListEntry(List::SubCategoryList, 0);  // "All"
     catalogue->SetFieldText(Field::YsVal, "90");
-    messages.Answer(GetParam().answer);
-    catalogue->DoneClicked();
-    ASSERT_FALSE(messages.shown.empty());
-    const Message& question = messages.shown[0];
-    EXPECT_EQ(question.title, "Sub-Category?");
-    EXPECT_EQ(question.text,
-              "This material has no Sub-Category.  Is this correct?\r(\"All\" indicates that "
-              "the material has no sub-category).");
-    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-    EXPECT_EQ(question.icon, MessageIcon::Question);
-    EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(catalogue->EditMode(), !GetParam().saved);
-    const MaterialRecord stored = ReadMaterial(path, "HY-80");
-    EXPECT_EQ(stored.StrengthValue, GetParam().saved ? 90 : 80);
-    EXPECT_EQ(stored.SubCategory, GetParam().saved ? "" : "Steel");
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        const bool saved = answer == MessageAnswer::Yes;
+        messages.Clear();
+        messages.Answer(answer);
+        catalogue->DoneClicked();
+        ASSERT_EQ(messages.shown.size(), 1u);
+        const Message& question = messages.shown[0];
+        EXPECT_EQ(question.title, "Sub-Category?");
+        EXPECT_EQ(question.text,
+                  "This material has no Sub-Category.  Is this correct?\r(\"All\" indicates that "
+                  "the material has no sub-category).");
+        EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+        EXPECT_EQ(question.icon, MessageIcon::Question);
+        EXPECT_EQ(catalogue->EditMode(), !saved);
+        const MaterialRecord stored = ReadMaterial(path, "HY-80");
+        EXPECT_EQ(stored.StrengthValue, saved ? 90 : 80);
+        EXPECT_EQ(stored.SubCategory, saved ? "" : "Steel");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, CatalogueEditWithoutSubCategory,
-    ::testing::Values(NoSubCategoryCase{"no_keeps_editing", MessageAnswer::No, false},
-                      NoSubCategoryCase{"yes_saves_without_sub", MessageAnswer::Yes, true}),
-    testing::RowLabel());
 
 TEST_F(CatalogueSession, DeleteConfirmedRemovesTheRecord) {
     OpenOnHy80();
@@ -182,8 +170,7 @@ TEST_F(CatalogueSession, DeleteConfirmedRemovesTheRecord) {
                                     "Delete the material \"HY-80\" ?",
                                     "The material \"HY-80\" has been deleted from the database."}));
     EXPECT_EQ(FindMaterial(path, "HY-80"), -1);
-    EXPECT_EQ(Text(List::CategoryList), "All");
-    EXPECT_EQ(design.MaterialName, "");
+    EXPECT_EQ(Text(List::CategoryList) + "|" + design.MaterialName, "All|");
 }
 
 TEST_F(CatalogueSession, CancelAfterBrowsingRestoresTheMaterialOnEntry) {
@@ -194,10 +181,9 @@ TEST_F(CatalogueSession, CancelAfterBrowsingRestoresTheMaterialOnEntry) {
     ASSERT_EQ(design.MaterialName, "Acrylic");
     catalogue->CancelClicked();
     EXPECT_TRUE(messages.Empty());
-    EXPECT_EQ(design.MaterialName, "HY-80");
-    EXPECT_DOUBLE_EQ(design.YieldStrength, 80000);
-    EXPECT_DOUBLE_EQ(design.SecondaryStrength, 0);
-    EXPECT_EQ(Text(List::MaterialList), "HY-80");
+    EXPECT_EQ(design.MaterialName + "|" + Text(List::MaterialList), "HY-80|HY-80");
+    EXPECT_EQ(std::vector<double>({design.YieldStrength, design.SecondaryStrength}),
+              std::vector<double>({80000, 0}));
     EXPECT_TRUE(catalogue->TakeRequests().stepBack);
 }
 
@@ -211,11 +197,10 @@ TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
                    catalogue->ButtonEnabled(B::SearchButton), catalogue->ButtonEnabled(B::btnAdd)}),
               std::vector<bool>({true, false, true, false, false, false, true}));
     EXPECT_EQ(catalogue->List(List::CategoryList).selected, -1);
-    EXPECT_EQ(catalogue->List(List::SubCategoryList).entries.size(),
-              7u);  // every sub-category to pick from
+    // Every sub-category to pick from.
+    EXPECT_EQ(catalogue->List(List::SubCategoryList).entries.size(), 7u);
     EXPECT_TRUE(catalogue->List(List::MaterialList).entries.empty());
-    EXPECT_EQ(catalogue->FieldText(Field::YsVal), "");
-    EXPECT_EQ(design.MaterialName, "");
+    EXPECT_EQ(catalogue->FieldText(Field::YsVal) + design.MaterialName, "");
     EXPECT_EQ(catalogue->TakeRequests().focus, List::CategoryList);
     catalogue->AddClicked();
     EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
@@ -245,12 +230,10 @@ TEST_F(CatalogueSession, TypedMaterialNotInTheListIsRefused) {
     EXPECT_EQ(design.MaterialName, "");  // the emptied selection forgets the material
 }
 
-// ---- Safeguards ----
-
-class Safeguards : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(WriteMaterialsFile(path, {}));
+// The window open on an empty materials file.
+struct EmptyCatalogue {
+    EmptyCatalogue() {
+        EXPECT_TRUE(WriteMaterialsFile(path, {}));
         catalogue.FormLoad();
         catalogue.Activate();
     }
@@ -279,77 +262,58 @@ protected:
     MaterialCatalogue catalogue{design, path, messages};
 };
 
-struct ValueCase {
-    const char* label;
-    Field field;
-    const char* typed;
-    const char* title;
-    const char* text;
-};
+class Safeguards : public ::testing::Test, public EmptyCatalogue {};
 
-class ValueChecks : public Safeguards, public ::testing::WithParamInterface<ValueCase> {};
-
-TEST_P(ValueChecks, ValueOfZeroOrLessIsRefusedAndNothingSaved) {
-    Add("New Plastic");
-    catalogue.SetFieldText(GetParam().field, GetParam().typed);
-    const std::string before = testing::ReadBytes(path);
-    catalogue.DoneClicked();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, GetParam().title);
-    EXPECT_EQ(messages.shown[0].text, GetParam().text);
-    EXPECT_TRUE(catalogue.AddMode());
-    EXPECT_EQ(testing::ReadBytes(path), before);
-}
-
-// The negative modulus and a ratio of 0.6 are refused in the materials window's session.
-constexpr const char* kPoisson = "Poisson's Ratio must be greater than 0 and less than 0.5";
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ValueChecks,
-    ::testing::Values(
-        ValueCase{"yield", Field::YsVal, "-9", "Yield Stress?",
-                  "Yield Stress value must be greater than 0"},
-        ValueCase{"working_strength_zero", Field::Ys2Val, "0", "Working Strength?",
-                  "Working Strength value must be greater than 0"},
-        ValueCase{"density", Field::Density, "-1e-3", "Density?",
-                  "Density value must be greater than 0"},
-        ValueCase{"poisson_one_half", Field::Poisson_Ratio, "0.5", "Poisson's Ratio?", kPoisson},
-        ValueCase{"poisson_zero", Field::Poisson_Ratio, "0", "Poisson's Ratio?", kPoisson}),
-    testing::RowLabel());
-
-struct TextCase {
-    const char* label;
-    MaterialText field;
-    std::string text;
-    std::string refusal;  // a part of the message; empty when the text is accepted
-};
-
-class TextRules : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(TextRules, RefusesWhatTheFileCannotHold) {
-    const std::optional<Message> refusal = MaterialTextRefusal(GetParam().field, GetParam().text);
-    if (GetParam().refusal.empty()) {
-        EXPECT_FALSE(refusal) << refusal->text;
-    } else {
-        ASSERT_TRUE(refusal);
-        EXPECT_NE(refusal->text.find(GetParam().refusal), std::string::npos) << refusal->text;
+// A value of 0 or less, or a ratio of 0.5 or more, is refused and nothing saved; the negative
+// modulus and a ratio of 0.6 are refused in the materials window's session.
+TEST(MaterialValues, ZeroOrLessIsRefusedAndNothingSaved) {
+    constexpr const char* kPoisson = "Poisson's Ratio must be greater than 0 and less than 0.5";
+    const std::vector<std::tuple<Field, const char*, const char*, const char*>> rows = {
+        {Field::YsVal, "-9", "Yield Stress?", "Yield Stress value must be greater than 0"},
+        {Field::Ys2Val, "0", "Working Strength?", "Working Strength value must be greater than 0"},
+        {Field::Density, "-1e-3", "Density?", "Density value must be greater than 0"},
+        {Field::Poisson_Ratio, "0.5", "Poisson's Ratio?", kPoisson},
+        {Field::Poisson_Ratio, "0", "Poisson's Ratio?", kPoisson}};
+    for (const auto& [field, typed, title, text] : rows) {
+        SCOPED_TRACE(typed);
+        EmptyCatalogue s;
+        s.Add("New Plastic");
+        s.catalogue.SetFieldText(field, typed);
+        const std::string before = testing::ReadBytes(s.path);
+        s.catalogue.DoneClicked();
+        ASSERT_EQ(s.messages.shown.size(), 1u);
+        EXPECT_EQ(s.messages.shown[0].title, title);
+        EXPECT_EQ(s.messages.shown[0].text, text);
+        EXPECT_TRUE(s.catalogue.AddMode());
+        EXPECT_EQ(testing::ReadBytes(s.path), before);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TextRules,
-    ::testing::Values(
-        TextCase{"name_line_break", MaterialText::Name, "Alloy\nB", "line break"},
-        TextCase{"category_tab", MaterialText::MainCategory, "Met\tals", "line break"},
-        TextCase{"sub_line_separator", MaterialText::SubCategory, "a\xE2\x80\xA8", "line break"},
-        TextCase{"name_c1_control", MaterialText::Name, "a\xC2\x81", "line break"},
-        TextCase{"comment_line_break", MaterialText::Comment, "line 1\nline 2", ""},
-        TextCase{"name_omega", MaterialText::Name, "Alloy \xCE\xA9",
-                 "the character \"\xCE\xA9\" (U+03A9)"},
-        TextCase{"name_euro_and_registered", MaterialText::Name, "\xE2\x82\xAC \xC2\xAE", ""},
-        TextCase{"name_50_and_blanks", MaterialText::Name, std::string(50, 'n') + "   ", ""},
-        TextCase{"name_51", MaterialText::Name, std::string(51, 'n'), "at most 50"},
-        TextCase{"comment_4001", MaterialText::Comment, std::string(4001, 'c'), "at most 4000"}),
-    testing::RowLabel());
+// Text the file cannot hold is refused with a message naming why (a part of it given here).
+TEST(TextRules, RefusesWhatTheFileCannotHold) {
+    const std::vector<std::tuple<MaterialText, std::string, std::string>> refused = {
+        {MaterialText::Name, "Alloy\nB", "line break"},
+        {MaterialText::MainCategory, "Met\tals", "line break"},
+        {MaterialText::SubCategory, "a\xE2\x80\xA8", "line break"},  // line separator
+        {MaterialText::Name, "a\xC2\x81", "line break"},             // C1 control
+        {MaterialText::Name, "Alloy \xCE\xA9", "the character \"\xCE\xA9\" (U+03A9)"},
+        {MaterialText::Name, std::string(51, 'n'), "at most 50"},
+        {MaterialText::Comment, std::string(4001, 'c'), "at most 4000"}};
+    for (const auto& [field, text, part] : refused) {
+        const std::optional<Message> refusal = MaterialTextRefusal(field, text);
+        ASSERT_TRUE(refusal) << text;
+        EXPECT_NE(refusal->text.find(part), std::string::npos) << refusal->text;
+    }
+    // A comment may break lines; the euro and registered signs and trailing blanks are held.
+    const std::vector<std::pair<MaterialText, std::string>> accepted = {
+        {MaterialText::Comment, "line 1\nline 2"},
+        {MaterialText::Name, "\xE2\x82\xAC \xC2\xAE"},
+        {MaterialText::Name, std::string(50, 'n') + "   "}};
+    for (const auto& [field, text] : accepted) {
+        const std::optional<Message> refusal = MaterialTextRefusal(field, text);
+        EXPECT_FALSE(refusal) << refusal->text;
+    }
+}
 
 // The window's session answers Cancel and No; here Yes, refused and then saved.
 TEST_F(Safeguards, UnfinishedAddSavedOnClosingWhenAsked) {
@@ -387,10 +351,10 @@ TEST_F(Safeguards, ResultsQuoteTheMaterialAsLoadedWhileItIsEdited) {
     catalogue.SelectListEntry(List::CategoryList, 3);  // "Metals": no secondary panel
     ResultsRequest request;
     QuoteLoadedMaterial(catalogue.LoadedMaterial(), request);
-    EXPECT_EQ(request.primaryStrengthValue, "9");
-    EXPECT_EQ(request.secondaryStrengthCaption, "Working Strength");
-    EXPECT_EQ(request.secondaryStrengthValue, "2");
-    EXPECT_EQ(request.secondaryStrengthUnit, "Ksi");
+    EXPECT_EQ(
+        std::vector<std::string>({request.primaryStrengthValue, request.secondaryStrengthCaption,
+                                  request.secondaryStrengthValue, request.secondaryStrengthUnit}),
+        std::vector<std::string>({"9", "Working Strength", "2", "Ksi"}));
     EXPECT_EQ(catalogue.LoadedMaterial().fields.units.strength, 0);  // "Ksi"
 }
 

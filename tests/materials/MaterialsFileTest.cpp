@@ -1,21 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The record layer of the materials file: byte layout, round trips and slot counts; and the
-// conversion between the file's single-byte text and the program's UTF-8; and the shipped
-// database: built from data/materials.csv, it loads each material with the values of its source
-// row; unreadable stored values load as zero with a message; and the faults the reader of the
-// source file refuses.
+// The materials file: byte layout, round trips, slot counts and its single-byte text; the shipped
+// database built from data/materials.csv; unreadable stored values; the source file's reader.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdint>
+#include <filesystem>
 #include <limits>
-#include <map>
-#include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "materials/MaterialCatalogue.h"
@@ -82,27 +77,6 @@ TEST(MaterialsFileLayout, PackedRecordMatchesTheByteLayout) {
         ASSERT_EQ(static_cast<unsigned char>(packed[i]), static_cast<unsigned char>(expected[i]))
             << "byte " << i;
     }
-}
-
-struct RoundTripCase {
-    const char* label;
-    MaterialRecord record;
-};
-
-class MaterialsFileRoundTrip : public MaterialsFileTest,
-                               public ::testing::WithParamInterface<RoundTripCase> {};
-
-TEST_P(MaterialsFileRoundTrip, EveryFieldComesBack) {
-    const MaterialRecord& written = GetParam().record;
-    ASSERT_TRUE(AddMaterial(path, written));
-    const MaterialRecord read = ReadMaterial(path, written.Name);
-    auto fields = [](const MaterialRecord& r) {
-        return std::tie(r.Name, r.StrengthValue, r.StrengthUnit, r.Strength2Value, r.Strength2Unit,
-                        r.ModulusValue, r.ModulusUnit, r.DensityValue, r.DensityUnit,
-                        r.PoissonValue, r.MainCategory, r.SubCategory, r.Spare, r.Comment);
-    };
-    EXPECT_EQ(fields(read), fields(written));
-    EXPECT_EQ(read.InUse, kMaterialInUse);
 }
 
 // A missing file opens as an empty one; a closed handle holds nothing.
@@ -177,45 +151,32 @@ MaterialRecord FullWidthRecord() {
     return record;
 }
 
-MaterialRecord EmptyTextsRecord() {
-    MaterialRecord record = Material("Bare", "", "");
-    record.StrengthUnit = "";
-    record.ModulusUnit = "";
-    record.DensityUnit = "";
-    return record;
+// A plain metal, Windows-1252 characters, every field at full width, and empty texts.
+TEST_F(MaterialsFileTest, EveryFieldComesBack) {
+    MaterialRecord bare = Material("Bare", "", "");
+    bare.StrengthUnit = bare.ModulusUnit = bare.DensityUnit = "";
+    auto fields = [](const MaterialRecord& r) {
+        return std::tie(r.Name, r.StrengthValue, r.StrengthUnit, r.Strength2Value, r.Strength2Unit,
+                        r.ModulusValue, r.ModulusUnit, r.DensityValue, r.DensityUnit,
+                        r.PoissonValue, r.MainCategory, r.SubCategory, r.Spare, r.Comment);
+    };
+    for (const MaterialRecord& written :
+         {Material("HY-80"), AccentedRecord(), FullWidthRecord(), bare}) {
+        ASSERT_TRUE(AddMaterial(path, written));
+        const MaterialRecord read = ReadMaterial(path, written.Name);
+        EXPECT_EQ(fields(read), fields(written));
+        EXPECT_EQ(read.InUse, kMaterialInUse);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Records, MaterialsFileRoundTrip,
-    ::testing::Values(RoundTripCase{"plain_metal", Material("HY-80")},
-                      RoundTripCase{"windows_1252_characters", AccentedRecord()},
-                      RoundTripCase{"every_field_full_width", FullWidthRecord()},
-                      RoundTripCase{"empty_texts", EmptyTextsRecord()}),
-    testing::RowLabel());
-
-struct SlotCountCase {
-    const char* label;
-    long long length;
-    long long slots;
-};
-
-class MaterialsFileSlotCount : public ::testing::TestWithParam<SlotCountCase> {};
-
-TEST_P(MaterialsFileSlotCount, NearestWholeSlotHalfToEven) {
-    EXPECT_EQ(SlotCountForLength(GetParam().length), GetParam().slots);
+// The nearest whole slot, a half rounded to even; a slot is 8604 bytes, 4322 of them data.
+TEST(MaterialsFileSlotCount, NearestWholeSlotHalfToEven) {
+    const std::vector<std::pair<long long, long long>> rows = {
+        {0, 0},        {4301, 0},  {4302, 0},         {4303, 1},
+        {4322, 1},     {kSlot, 1}, {kSlot + 4302, 2}, {2 * kSlot + 4302, 2},
+        {3 * kSlot, 3}};
+    for (const auto& [length, slots] : rows) EXPECT_EQ(SlotCountForLength(length), slots) << length;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, MaterialsFileSlotCount,
-    ::testing::Values(SlotCountCase{"empty", 0, 0}, SlotCountCase{"below_half", 4301, 0},
-                      SlotCountCase{"exact_half_rounds_to_even_zero", 4302, 0},
-                      SlotCountCase{"above_half", 4303, 1},
-                      SlotCountCase{"data_bytes_only", 4322, 1},
-                      SlotCountCase{"one_slot", kSlot, 1},
-                      SlotCountCase{"one_and_a_half_rounds_to_two", kSlot + 4302, 2},
-                      SlotCountCase{"two_and_a_half_rounds_to_two", 2 * kSlot + 4302, 2},
-                      SlotCountCase{"three_slots", 3 * kSlot, 3}),
-    testing::RowLabel());
 
 // The upper half of the code page against the characters it stands for, as the compiler encodes
 // them; the five undefined bytes read as the C1 controls of the same number.
@@ -281,42 +242,28 @@ TEST(ShippedDatabase, EveryMaterialLoadsWithoutComplaint) {
     }
 }
 
-// The one conversion of a stored material into the design's base units.
-struct UnreadableCase {
-    const char* label;
-    double strength;
-    const char* strengthUnit;
-    const char* message;
-};
-
-class MaterialUnreadableValues : public ::testing::TestWithParam<UnreadableCase> {};
-
-TEST_P(MaterialUnreadableValues, LoadAsZeroWithAMessage) {
-    // Stored units compare ignoring case.
-    // clang-format off
-    const MaterialRecord record{"Sample", GetParam().strength, GetParam().strengthUnit, 1.5, "KSI",
-                                71, "GPa", 2.66, "gr/cu cm", 0.33, "Metals", "", "",
-                                "Marine grade", kMaterialInUse};
-    // clang-format on
-    DesignRecord design;
-    design.YieldStrength = 12345;
-    ScriptedMessages messages;
-    LoadRecordIntoDesign(design, record, {}, messages);
-    ASSERT_EQ(messages.Texts(), std::vector<std::string>{GetParam().message});
-    EXPECT_EQ(design.YieldStrength, 0.0);
-    EXPECT_TRUE(std::isfinite(design.YoungsModulus));
-    EXPECT_GT(design.YoungsModulus, 0.0);
+// The one conversion of a stored material into the design's base units: a value that is no
+// number, or overflows in base units, loads as zero with a message; stored units ignore case.
+TEST(MaterialUnreadableValues, LoadAsZeroWithAMessage) {
+    const std::vector<std::tuple<double, const char*, const char*>> rows = {
+        {std::numeric_limits<double>::quiet_NaN(), "Ksi", "Can't parse nan."},
+        {std::numeric_limits<double>::infinity(), "Ksi", "Can't parse inf."},
+        {1e308, "GPa", "Can't parse 1e+308."}};
+    for (const auto& [strength, unit, message] : rows) {
+        SCOPED_TRACE(message);
+        const MaterialRecord record{"Sample", strength,       unit,          1.5,  "KSI",    71,
+                                    "GPa",    2.66,           "gr/cu cm",    0.33, "Metals", "",
+                                    "",       "Marine grade", kMaterialInUse};
+        DesignRecord design;
+        design.YieldStrength = 12345;
+        ScriptedMessages messages;
+        LoadRecordIntoDesign(design, record, {}, messages);
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{message});
+        EXPECT_EQ(design.YieldStrength, 0.0);
+        EXPECT_TRUE(std::isfinite(design.YoungsModulus));
+        EXPECT_GT(design.YoungsModulus, 0.0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, MaterialUnreadableValues,
-    ::testing::Values(UnreadableCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(),
-                                     "Ksi", "Can't parse nan."},
-                      UnreadableCase{"infinity", std::numeric_limits<double>::infinity(), "Ksi",
-                                     "Can't parse inf."},
-                      UnreadableCase{"overflows_in_base_units", 1e308, "GPa",
-                                     "Can't parse 1e+308."}),
-    testing::RowLabel());
 
 // The reader of the source file.
 
@@ -324,61 +271,44 @@ std::string Csv(const std::string& rows) {
     return std::string(kMaterialsCsvHeader) + "\n" + rows;
 }
 
-struct CsvFaultCase {
-    const char* label;
-    std::string text;
-    const char* error;
-};
-
-class MaterialsCsvFaults : public ::testing::TestWithParam<CsvFaultCase> {};
-
-TEST_P(MaterialsCsvFaults, FirstFaultWithItsLine) {
-    const MaterialsCsv csv = ReadMaterialsCsv(GetParam().text);
-    EXPECT_EQ(csv.error, GetParam().error);
-    EXPECT_TRUE(csv.rows.empty());
+// The first fault found, with its line; no rows are read.
+TEST(MaterialsCsvReader, RefusesAFaultWithItsLine) {
+    const std::string good = "A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n";
+    const std::vector<std::pair<std::string, const char*>> rows = {
+        {"Name,Class\n",
+         "line 1: the header must be Name,MainCategory,SubCategory,Strength,StrengthUnit,Strength2,"
+         "Strength2Unit,Modulus,ModulusUnit,Density,DensityUnit,Poisson,Comment,Source"},
+        {Csv("A,Metals\n"), "line 2: 2 fields instead of 14"},
+        {Csv("A,Metals,S,1,ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
+         "line 2: unknown strength unit"},
+        {Csv("A,Metals,S,\"1,5\",Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,B\n"),
+         "line 2: the strength is not a positive number"},
+        {Csv("A,Plastics,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
+         "line 2: the secondary strength is not a positive number"},
+        {Csv("A,Metals,S,1,Ksi,1,Ksi,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
+         "line 2: a metal has no secondary strength"},
+        {Csv("A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.5,,B\n"),
+         "line 2: Poisson's ratio must lie between 0 and 0.5"},
+        {Csv(good + "a,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
+         "line 3: the name \"a\" appears twice"},
+        {Csv(std::string(51, 'n') + ",Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,B\n"),
+         "line 2: \"nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn\" is longer than 50 "
+         "characters"},
+        {Csv("\"A,Metals\n"), "line 2: a quoted field is not closed"},
+        {Csv("A,Metals,S,0,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
+         "line 2: the strength is not a positive number"},
+        {Csv("A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0,,Book\n"),
+         "line 2: Poisson's ratio must lie between 0 and 0.5"},
+        {Csv("A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,-0.2,,B\n"),
+         "line 2: Poisson's ratio must lie between 0 and 0.5"},
+        {Csv("A,Plastics,S,1,Ksi,0.5,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
+         "line 2: unknown secondary strength unit"}};
+    for (const auto& [text, error] : rows) {
+        const MaterialsCsv csv = ReadMaterialsCsv(text);
+        EXPECT_EQ(csv.error, error) << text;
+        EXPECT_TRUE(csv.rows.empty()) << text;
+    }
 }
-
-const char* const kGoodRow = "A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n";
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, MaterialsCsvFaults,
-    ::testing::Values(
-        CsvFaultCase{"wrong_header", "Name,Class\n",
-                     "line 1: the header must be Name,MainCategory,SubCategory,Strength,"
-                     "StrengthUnit,Strength2,Strength2Unit,Modulus,ModulusUnit,Density,"
-                     "DensityUnit,Poisson,Comment,Source"},
-        CsvFaultCase{"short_row", Csv("A,Metals\n"), "line 2: 2 fields instead of 14"},
-        CsvFaultCase{"unknown_unit", Csv("A,Metals,S,1,ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
-                     "line 2: unknown strength unit"},
-        CsvFaultCase{"decimal_comma", Csv("A,Metals,S,\"1,5\",Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,B\n"),
-                     "line 2: the strength is not a positive number"},
-        CsvFaultCase{"plastic_without_working_strength",
-                     Csv("A,Plastics,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
-                     "line 2: the secondary strength is not a positive number"},
-        CsvFaultCase{"metal_with_secondary",
-                     Csv("A,Metals,S,1,Ksi,1,Ksi,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
-                     "line 2: a metal has no secondary strength"},
-        CsvFaultCase{"poisson_out_of_range", Csv("A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.5,,B\n"),
-                     "line 2: Poisson's ratio must lie between 0 and 0.5"},
-        CsvFaultCase{"duplicate_name",
-                     Csv(std::string(kGoodRow) + "a,Metals,S,1,Ksi,,,2,Mpsi,"
-                                                 "0.1,lb/cu in,0.3,,Book\n"),
-                     "line 3: the name \"a\" appears twice"},
-        CsvFaultCase{"name_too_long",
-                     Csv(std::string(51, 'n') + ",Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,B\n"),
-                     "line 2: \"nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn\" is longer "
-                     "than 50 characters"},
-        CsvFaultCase{"open_quote", Csv("\"A,Metals\n"), "line 2: a quoted field is not closed"},
-        CsvFaultCase{"strength_zero", Csv("A,Metals,S,0,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
-                     "line 2: the strength is not a positive number"},
-        CsvFaultCase{"poisson_zero", Csv("A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0,,Book\n"),
-                     "line 2: Poisson's ratio must lie between 0 and 0.5"},
-        CsvFaultCase{"poisson_negative", Csv("A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,-0.2,,B\n"),
-                     "line 2: Poisson's ratio must lie between 0 and 0.5"},
-        CsvFaultCase{"secondary_without_unit",
-                     Csv("A,Plastics,S,1,Ksi,0.5,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
-                     "line 2: unknown secondary strength unit"}),
-    testing::RowLabel());
 
 TEST(MaterialsCsvReader, QuotedFieldsAndSourceInTheComment) {
     const MaterialsCsv csv = ReadMaterialsCsv(

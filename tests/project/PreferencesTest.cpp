@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A start of the program: the new project shown on the form, then the preferences read with
-// their fallbacks, and the end-of-run save that the next start reads; and where projects live: the
-// names typed for a project, the recent-projects list, and the program folder seeded with the
-// materials database on the first run.
+// The preferences read at start with their fallbacks and saved at the end of a run; the names
+// typed for a project, the recent-projects list, and the program folder seeded on the first run.
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "analysis/DesignOperations.h"
@@ -24,15 +26,8 @@ namespace tidewell {
 namespace {
 
 TEST(ApplyUiActions, NewProjectEmptiesTheBoxesAndSelectsTube) {
-    DesignFormState form;
-    form.title = "old";
-    form.description = "old";
-    form.designer = "old";
-    form.materialLabel = "Steel";
-    form.forceThickCheck = 1;
-    form.workStrengthCheck = 1;
-    form.endcapSelection = 2;
-    form.restraintSelection = 3;
+    // Every box filled, both checks set, an endcap and a restraint chosen.
+    DesignFormState form{"old", "old", "old", "Steel", 0, 0, 1, 1, -1, 2, 3};
     DesignRecord design;
     ApplyUiActions(NewProject(design), form);
     EXPECT_EQ(form.title + "|" + form.description + "|" + form.designer + "|" + form.materialLabel,
@@ -82,76 +77,64 @@ TEST(Preferences, FirstRunStartsFromTheFallbacks) {
     EXPECT_EQ(f.designer + f.title + f.description + f.materialLabel, "");
 }
 
-struct KeyRow {
-    const char* name;
-    const char* key;
-    const char* value;
-    int16_t DesignRecord::*field;
-    int16_t expected;
-};
-
-class PreferenceKeyTest : public ::testing::TestWithParam<KeyRow> {};
-
-TEST_P(PreferenceKeyTest, ReadsTheKeyWithItsFallback) {
-    MemorySettingsStore store;
-    Put(store, GetParam().key, GetParam().value);
-    Start start(store);
-    EXPECT_TRUE(start.result.ok);
-    EXPECT_TRUE(start.messages.Empty());
-    EXPECT_EQ(start.design.*GetParam().field, GetParam().expected);
+// Each key alone, and its fallback when the value is out of range.
+TEST(Preferences, ReadsEachKeyWithItsFallback) {
+    const struct {
+        const char* key;
+        const char* value;
+        int16_t DesignRecord::*field;
+        int16_t expected;
+    } rows[] = {
+        {"DEFAULTUNITS", "ENGLISH", &DesignRecord::UnitSystem, 0},
+        {"DEFAULTUNITS", "english", &DesignRecord::UnitSystem, 1},  // lower case is metric
+        {"DEFAULTPRESSURESOURCE", "INTERNAL", &DesignRecord::PressureSource, 0},
+        {"FORCETHICKEQ'S", "TRUE", &DesignRecord::ForceThickWall, 1},
+        {"USEWORKINGSTRENGTH", "TRUE", &DesignRecord::UseWorkingStrength, 1},
+        {"SIGNIFICANTDIGITS", " 7", &DesignRecord::SignificantDigits, 7},
+        {"SIGNIFICANTDIGITS", "12", &DesignRecord::SignificantDigits, 12},
+        {"SIGNIFICANTDIGITS", "-3", &DesignRecord::SignificantDigits, 5},
+        {"SIGNIFICANTDIGITS", "1E+9", &DesignRecord::SignificantDigits, 5},
+        {"NUMERICFORMAT", " 0", &DesignRecord::NumericFormat, 2},
+        {"DEFAULTPRESSURERANGE", " 70000", &DesignRecord::PressureRange, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.key) + "=" + row.value);
+        MemorySettingsStore store;
+        Put(store, row.key, row.value);
+        Start start(store);
+        EXPECT_TRUE(start.result.ok);
+        EXPECT_TRUE(start.messages.Empty());
+        EXPECT_EQ(start.design.*row.field, row.expected);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, PreferenceKeyTest,
-    ::testing::Values(
-        KeyRow{"UnitsEnglish", "DEFAULTUNITS", "ENGLISH", &DesignRecord::UnitSystem, 0},
-        KeyRow{"UnitsLowerCaseIsMetric", "DEFAULTUNITS", "english", &DesignRecord::UnitSystem, 1},
-        KeyRow{"SourceInternal", "DEFAULTPRESSURESOURCE", "INTERNAL", &DesignRecord::PressureSource,
-               0},
-        KeyRow{"ThickTrue", "FORCETHICKEQ'S", "TRUE", &DesignRecord::ForceThickWall, 1},
-        KeyRow{"WorkingTrue", "USEWORKINGSTRENGTH", "TRUE", &DesignRecord::UseWorkingStrength, 1},
-        KeyRow{"DigitsSeven", "SIGNIFICANTDIGITS", " 7", &DesignRecord::SignificantDigits, 7},
-        KeyRow{"DigitsTwelve", "SIGNIFICANTDIGITS", "12", &DesignRecord::SignificantDigits, 12},
-        KeyRow{"DigitsNegative", "SIGNIFICANTDIGITS", "-3", &DesignRecord::SignificantDigits, 5},
-        KeyRow{"DigitsHuge", "SIGNIFICANTDIGITS", "1E+9", &DesignRecord::SignificantDigits, 5},
-        KeyRow{"FormatZeroBecomesTwo", "NUMERICFORMAT", " 0", &DesignRecord::NumericFormat, 2},
-        KeyRow{"RangeTooLarge", "DEFAULTPRESSURERANGE", " 70000", &DesignRecord::PressureRange, 0}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-struct BodyRow {
-    const char* name;
-    const char* body;
-    const char* endcap;
-    int16_t bodyType;
-    int16_t endcapType;
-    int bodySelection;
-    int endcapSelection;
-};
-
-class PreferenceBodyTest : public ::testing::TestWithParam<BodyRow> {};
-
-TEST_P(PreferenceBodyTest, SelectsTheBodyAndEndcap) {
-    MemorySettingsStore store;
-    Put(store, "DEFAULTBODY", GetParam().body);
-    Put(store, "DEFAULTENDCAP", GetParam().endcap);
-    Start start(store);
-    EXPECT_TRUE(start.result.ok);
-    EXPECT_EQ(start.design.BodyType, GetParam().bodyType);
-    EXPECT_EQ(start.design.EndcapType, GetParam().endcapType);
-    EXPECT_EQ(start.form.bodySelection, GetParam().bodySelection);
-    EXPECT_EQ(start.form.endcapSelection, GetParam().endcapSelection);
+// Body type, endcap type, body list and endcap list selected by the two keys.
+TEST(Preferences, SelectsTheBodyAndEndcap) {
+    const struct {
+        const char* body;
+        const char* endcap;
+        std::vector<int> selected;
+    } rows[] = {
+        {"TUBE", "CONIC", {10, 0, 0, -1}},
+        {"SPHERE", "", {9, 0, 1, -1}},
+        {"HEMISPHERE", "ANNULAR", {0, 3, 2, 2}},  // the hemisphere is an endcap
+        {"ENDCAP ONLY", "ANNULAR", {0, 1, 2, 0}},
+        {"ENDCAP ONLY", "FLAT CIRCULAR", {0, 4, 2, 3}},
+        // "Endcap Only" on its own already selects the flat circular plate.
+        {"ENDCAP ONLY", "conic", {0, 4, 2, 3}},
+    };
+    for (const auto& row : rows) {
+        MemorySettingsStore store;
+        Put(store, "DEFAULTBODY", row.body);
+        Put(store, "DEFAULTENDCAP", row.endcap);
+        Start start(store);
+        EXPECT_TRUE(start.result.ok) << row.body;
+        EXPECT_EQ(std::vector<int>({start.design.BodyType, start.design.EndcapType,
+                                    start.form.bodySelection, start.form.endcapSelection}),
+                  row.selected)
+            << row.body << "/" << row.endcap;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Choices, PreferenceBodyTest,
-    ::testing::Values(BodyRow{"Tube", "TUBE", "CONIC", 10, 0, 0, -1},
-                      BodyRow{"Sphere", "SPHERE", "", 9, 0, 1, -1},
-                      BodyRow{"HemisphereIsAnEndcap", "HEMISPHERE", "ANNULAR", 0, 3, 2, 2},
-                      BodyRow{"EndcapAnnular", "ENDCAP ONLY", "ANNULAR", 0, 1, 2, 0},
-                      BodyRow{"EndcapFlatCircular", "ENDCAP ONLY", "FLAT CIRCULAR", 0, 4, 2, 3},
-                      // "Endcap Only" on its own already selects the flat circular plate.
-                      BodyRow{"EndcapUnknown", "ENDCAP ONLY", "conic", 0, 4, 2, 3}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Preferences, EndOfRunSaveIsTheNextStart) {
     MemorySettingsStore store;
@@ -161,10 +144,8 @@ TEST(Preferences, EndOfRunSaveIsTheNextStart) {
         first.form.designer = "Ana";
         first.design.DesignerName = "Ana";
         first.form.materialLabel = "Acrylic";
-        first.form.unitOption = 0;
-        first.form.pressureSourceOption = 0;
-        first.form.forceThickCheck = 0;
-        first.form.workStrengthCheck = 1;
+        std::tie(first.form.unitOption, first.form.pressureSourceOption, first.form.forceThickCheck,
+                 first.form.workStrengthCheck) = std::tuple(0, 0, 0, 1);
         ApplyUiActions(SelectBody(first.design, 2), first.form);
         first.form.bodySelection = 2;
         ApplyUiActions(SelectEndcap(first.design, 1), first.form);
@@ -192,80 +173,38 @@ TEST(Preferences, EndOfRunSaveIsTheNextStart) {
 
 // ---- Where projects live ----
 
-struct PathRow {
-    const char* name;
-    const char* path;
-    const char* programFolder;
-    const char* normalised;
-};
-
-class NormaliseProjectPathTest : public ::testing::TestWithParam<PathRow> {};
-
-TEST_P(NormaliseProjectPathTest, AppliesExtensionAndFolderRules) {
-    EXPECT_EQ(NormaliseProjectPath(GetParam().path, GetParam().programFolder),
-              GetParam().normalised);
+TEST(ProjectPaths, NamesTypedForAProject) {
+    // The extension is added unless it is already .prj; a bare name goes to the program folder.
+    const std::vector<std::array<const char*, 2>> normalised = {
+        {"c:\\p\\tank", "c:\\p\\tank.PRJ"},
+        {"tank", "/opt/tw/tank.PRJ"},
+        {"tank.prj", "/opt/tw/tank.prj"},
+        {"/d/tank.txt", "/d/tank.txt.PRJ"},
+    };
+    for (const auto& [typed, path] : normalised)
+        EXPECT_EQ(NormaliseProjectPath(typed, "/opt/tw"), path) << typed;
+    // The title is the part after the last separator of either kind.
+    EXPECT_EQ(ProjectFileTitle("C:\\designs\\probe.prj"), "probe.prj");
+    EXPECT_EQ(ProjectFileTitle("/home/ana/probe.prj"), "probe.prj");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, NormaliseProjectPathTest,
-    ::testing::Values(PathRow{"BackslashFolderGetsExtension", "c:\\p\\tank", "/opt/tw",
-                              "c:\\p\\tank.PRJ"},
-                      PathRow{"BareNameInProgramFolder", "tank", "/opt/tw", "/opt/tw/tank.PRJ"},
-                      PathRow{"BareNameWithExtension", "tank.prj", "/opt/tw", "/opt/tw/tank.prj"},
-                      PathRow{"OtherExtension", "/d/tank.txt", "/opt/tw", "/d/tank.txt.PRJ"}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-struct TitleRow {
-    const char* name;
-    const char* path;
-    const char* title;
-};
-
-class ProjectFileTitleTest : public ::testing::TestWithParam<TitleRow> {};
-
-TEST_P(ProjectFileTitleTest, TakesThePartAfterTheLastSeparator) {
-    EXPECT_EQ(ProjectFileTitle(GetParam().path), GetParam().title);
+// The path added goes first; one already listed (found ignoring case, kept in its new spelling)
+// moves up, otherwise the oldest drops out.
+TEST(RecentProjects, AddingPutsThePathFirst) {
+    const std::vector<std::pair<const char*, RecentProjects>> rows = {
+        {"/d/a.prj", {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"}},
+        {"/d/b.prj", {"/d/b.prj", "/d/a.prj", "/d/c.prj", "/d/d.prj"}},
+        {"/d/c.prj", {"/d/c.prj", "/d/a.prj", "/d/b.prj", "/d/d.prj"}},
+        {"/d/d.prj", {"/d/d.prj", "/d/a.prj", "/d/b.prj", "/d/c.prj"}},
+        {"/d/C.prj", {"/d/C.prj", "/d/a.prj", "/d/b.prj", "/d/d.prj"}},
+        {"/d/e.prj", {"/d/e.prj", "/d/a.prj", "/d/b.prj", "/d/c.prj"}},
+    };
+    for (const auto& [added, expected] : rows) {
+        RecentProjects recent = {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"};
+        AddRecentProject(recent, added);
+        EXPECT_EQ(recent, expected) << added;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Paths, ProjectFileTitleTest,
-                         ::testing::Values(TitleRow{"Backslash", "C:\\designs\\probe.prj",
-                                                    "probe.prj"},
-                                           TitleRow{"Slash", "/home/ana/probe.prj", "probe.prj"}),
-                         [](const auto& row) { return std::string(row.param.name); });
-
-RecentProjects Sample() {
-    return {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"};
-}
-
-struct RecentRow {
-    const char* name;
-    const char* added;
-    RecentProjects expected;
-};
-
-class AddRecentProjectTest : public ::testing::TestWithParam<RecentRow> {};
-
-TEST_P(AddRecentProjectTest, PutsThePathFirst) {
-    RecentProjects recent = Sample();
-    AddRecentProject(recent, GetParam().added);
-    EXPECT_EQ(recent, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AddRecentProjectTest,
-    ::testing::Values(
-        RecentRow{"AlreadyFirst", "/d/a.prj", {"/d/a.prj", "/d/b.prj", "/d/c.prj", "/d/d.prj"}},
-        RecentRow{"SecondMovesUp", "/d/b.prj", {"/d/b.prj", "/d/a.prj", "/d/c.prj", "/d/d.prj"}},
-        RecentRow{
-            "ThirdMovesToFront", "/d/c.prj", {"/d/c.prj", "/d/a.prj", "/d/b.prj", "/d/d.prj"}},
-        RecentRow{
-            "FourthMovesToFront", "/d/d.prj", {"/d/d.prj", "/d/a.prj", "/d/b.prj", "/d/c.prj"}},
-        RecentRow{"FoundIgnoringCaseTakesNewSpelling",
-                  "/d/C.prj",
-                  {"/d/C.prj", "/d/a.prj", "/d/b.prj", "/d/d.prj"}},
-        RecentRow{
-            "FifthDropsTheOldest", "/d/e.prj", {"/d/e.prj", "/d/a.prj", "/d/b.prj", "/d/c.prj"}}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 namespace fs = std::filesystem;
 

@@ -1,14 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The project file: read field by field from a file written out by hand, written byte for byte,
-// refused whole when cut short, written whole or not at all, and read back as written; and numbers
-// and texts as the file holds them: the number form written and read back exactly, the delimited
-// number field, and the text encoding.
+// The project file against one written out by hand: read, written byte for byte, refused whole
+// when cut short, written whole or not at all, read back as written; its numbers and texts.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <filesystem>
 #include <limits>
@@ -82,8 +79,8 @@ TEST(ReadProject, ReadsEveryFieldOfTheHandWrittenFile) {
     EXPECT_EQ(ProjectFileText(d), ProjectFileText(expected));
     EXPECT_EQ(d.ProjectLoadFailed, kFalse);
     EXPECT_EQ(d.DesignerName, "Ana M\xC3\xBCller");  // Windows-1252 read into UTF-8
-    EXPECT_EQ(d.EndcapDimEntered[0], 1e15);
-    EXPECT_EQ(d.EndcapDim[1], 1.5e-5);
+    EXPECT_EQ(std::vector<double>({d.EndcapDimEntered[0], d.EndcapDim[1]}),
+              std::vector<double>({1e15, 1.5e-5}));
     // The form shows the file without its edit handling: the chosen path stays.
     EXPECT_EQ(d.ProjectFilePath, "/somewhere/chosen.prj");
     const DesignFormState& f = opened.form;
@@ -113,9 +110,9 @@ TEST(OpenProject, ATubeOpensItsBodyEditor) {
     const ProjectOpenedAfresh opened =
         OpenProjectAfresh(std::string(TIDEWELL_SOURCE_DIR) + "/data/examples/TitaniumTube6000m.prj",
                           "", "", messages);
-    EXPECT_TRUE(opened.result.opened);
-    EXPECT_TRUE(opened.result.openBodyEditor);
-    EXPECT_FALSE(opened.result.openEndcapEditor);
+    EXPECT_EQ(std::vector<bool>({opened.result.opened, opened.result.openBodyEditor,
+                                 opened.result.openEndcapEditor}),
+              std::vector<bool>({true, true, false}));
     EXPECT_EQ(opened.design.ProjectChanged, kFalse);
 }
 
@@ -131,24 +128,22 @@ TEST(OpenProject, RefusedFileLeavesNoPath) {
     EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
 }
 
-class TruncatedFileTest : public ::testing::TestWithParam<std::size_t> {};
-
-TEST_P(TruncatedFileTest, LeavesTheDesignUntouched) {
-    std::vector<std::string> lines = AnnularPlateLines();
-    lines.resize(GetParam());
-    const Opened opened(CrLfText(lines));
-    // A refused file marks the failure and leaves everything else of the starting design alone.
-    EXPECT_FALSE(opened.data.has_value());
-    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
-    EXPECT_EQ(Snapshot(opened.design), Snapshot(StartingDesign()));
-    EXPECT_EQ(opened.messages.Texts(),
-              std::vector<std::string>{"Input past end of file or Invalid file type"});
+// Every length short of the layout but 67 (no unit lines, which is allowed); 0 is an empty file.
+TEST(ReadProject, FileCutShortLeavesTheDesignUntouched) {
+    for (std::size_t length = 0; length < 75; ++length) {
+        if (length == 67) continue;
+        SCOPED_TRACE(length);
+        std::vector<std::string> lines = AnnularPlateLines();
+        lines.resize(length);
+        const Opened opened(CrLfText(lines));
+        // The failure is marked and everything else of the starting design left alone.
+        EXPECT_FALSE(opened.data.has_value());
+        EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
+        EXPECT_EQ(Snapshot(opened.design), Snapshot(StartingDesign()));
+        EXPECT_EQ(opened.messages.Texts(),
+                  std::vector<std::string>{"Input past end of file or Invalid file type"});
+    }
 }
-
-// Every length short of the layout, except 67 (no unit lines, which is allowed); 0 is an empty
-// file.
-INSTANTIATE_TEST_SUITE_P(AtEveryLine, TruncatedFileTest, ::testing::Range<std::size_t>(0, 67));
-INSTANTIATE_TEST_SUITE_P(InTheUnitLines, TruncatedFileTest, ::testing::Range<std::size_t>(68, 75));
 
 // ---- Writing ----
 
@@ -164,9 +159,8 @@ TEST(ProjectWriter, WritesTheHandWrittenFileByteForByte) {
     const std::vector<std::string> lines = HandWrittenTubeLines();
     ASSERT_EQ(lines.size(), 75u);
     EXPECT_EQ(ReadBytes(path), CrLfText(lines));
-    EXPECT_EQ(design.ProjectChanged, kFalse);
-    EXPECT_EQ(design.HomeFormLeft, 250);
-    EXPECT_EQ(design.HomeFormTop, 300);
+    EXPECT_EQ(std::vector<int>({design.ProjectChanged, design.HomeFormLeft, design.HomeFormTop}),
+              std::vector<int>({kFalse, 250, 300}));
 }
 
 // A file system whose files fail after a set number of bytes, or whose create or rename fails.
@@ -229,48 +223,38 @@ private:
     std::errc error_;
 };
 
-struct FaultRow {
-    const char* name;
-    FailingFileSystem::Step step;
-    std::size_t failAfterBytes;
-    std::errc error;
-    const char* message;
-};
-
-class WriteFaultTest : public ::testing::TestWithParam<FaultRow> {};
-
-TEST_P(WriteFaultTest, LeavesTheOldFileIntactAndReports) {
-    ScratchFolder folder;
-    const std::string path = folder.File("probe.prj");
-    const std::string oldContent = "Tidewell Ver. 4.6  Brackwater\r\nthe old project\r\n";
-    WriteBytes(path, oldContent);
-
-    DesignRecord design = SampleTubeDesign();
-    design.ProjectChanged = kTrue;
-    FailingFileSystem files(GetParam().step, GetParam().failAfterBytes, GetParam().error);
-    ScriptedMessages messages;
-    EXPECT_FALSE(WriteProject(design, path, messages, std::nullopt, &files));
-
-    EXPECT_EQ(ReadBytes(path), oldContent);
-    EXPECT_EQ(design.ProjectChanged, kTrue);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, GetParam().message);
-    EXPECT_EQ(messages.shown[0].title, "Tidewell");
-    // No temporary file is left behind.
-    EXPECT_EQ(testing::EntryCount(folder.path()), 1);
+// A full disk, at once or on the last line, a failed rename and a read-only folder: the old file
+// stays, the design stays unsaved, the user is told once and no temporary file is left behind.
+TEST(ProjectWriter, FaultLeavesTheOldFileIntactAndReports) {
+    using Step = FailingFileSystem::Step;
+    const struct {
+        Step step;
+        std::size_t failAfterBytes;
+        std::errc error;
+        const char* message;
+    } rows[] = {{Step::Write, 0, std::errc::no_space_on_device, "Disk Full"},
+                {Step::Write, 470, std::errc::no_space_on_device, "Disk Full"},
+                {Step::Rename, 0, std::errc::permission_denied, "Error opening this file"},
+                {Step::Create, 0, std::errc::read_only_file_system, "Error opening this file"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message + std::string(" after ") + std::to_string(row.failAfterBytes));
+        ScratchFolder folder;
+        const std::string path = folder.File("probe.prj");
+        const std::string oldContent = "Tidewell Ver. 4.6  Brackwater\r\nthe old project\r\n";
+        WriteBytes(path, oldContent);
+        DesignRecord design = SampleTubeDesign();
+        design.ProjectChanged = kTrue;
+        FailingFileSystem files(row.step, row.failAfterBytes, row.error);
+        ScriptedMessages messages;
+        EXPECT_FALSE(WriteProject(design, path, messages, std::nullopt, &files));
+        EXPECT_EQ(ReadBytes(path), oldContent);
+        EXPECT_EQ(design.ProjectChanged, kTrue);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, row.message);
+        EXPECT_EQ(messages.shown[0].title, "Tidewell");
+        EXPECT_EQ(testing::EntryCount(folder.path()), 1);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, WriteFaultTest,
-    ::testing::Values(FaultRow{"DiskFullAtOnce", FailingFileSystem::Step::Write, 0,
-                               std::errc::no_space_on_device, "Disk Full"},
-                      FaultRow{"DiskFullOnLastLine", FailingFileSystem::Step::Write, 470,
-                               std::errc::no_space_on_device, "Disk Full"},
-                      FaultRow{"RenameFails", FailingFileSystem::Step::Rename, 0,
-                               std::errc::permission_denied, "Error opening this file"},
-                      FaultRow{"FolderReadOnly", FailingFileSystem::Step::Create, 0,
-                               std::errc::read_only_file_system, "Error opening this file"}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ProjectWriter, ReplacesAnExistingFileCompletely) {
     // A description longer than two write chunks: every chunk lands, in order, and nothing of the
@@ -348,9 +332,8 @@ void ExpectRoundTrip(const DesignRecord& original) {
     ApplyProject(*data, read, form, messages);
     EXPECT_TRUE(messages.Empty());
     EXPECT_EQ(FileFields(read), FileFields(original));
-    EXPECT_EQ(form.title, original.ProjectTitle);
-    EXPECT_EQ(form.designer, original.DesignerName);
-    EXPECT_EQ(form.materialLabel, original.MaterialName);
+    EXPECT_EQ(std::tie(form.title, form.designer, form.materialLabel),
+              std::tie(original.ProjectTitle, original.DesignerName, original.MaterialName));
 }
 
 TEST(ProjectRoundTrip, SphereWithNegativeZeroTinyAndHugeValues) {
@@ -362,12 +345,9 @@ TEST(ProjectRoundTrip, SphereWithNegativeZeroTinyAndHugeValues) {
     design.BodyDimUnit = {-32768, 32767, 0, -1, 4};
     design.BodyVolume = -1.5e-5;
     design.BodyReserved = 1e15;
-    design.PressureSource = 0;
-    design.UnitSystem = 1;
-    design.UseWorkingStrength = 1;
-    design.PressureRange = -3;
-    design.HomeFormLeft = -2147483647;
-    design.HomeFormTop = 2147483647;
+    std::tie(design.PressureSource, design.UnitSystem, design.UseWorkingStrength,
+             design.PressureRange, design.HomeFormLeft, design.HomeFormTop) =
+        std::tuple(0, 1, 1, -3, -2147483647, 2147483647);
     // The editors' places, none of them the new project's.
     std::tie(design.BodyFormLeft, design.BodyFormTop, design.BodyFormHeight, design.EndcapFormLeft,
              design.EndcapFormTop, design.EndcapFormHeight) = std::tuple(11, 12, 13, 14, 15, 16);
@@ -386,42 +366,27 @@ TEST(ProjectRoundTrip, AnnularPlateWithEveryEndcapField) {
     design.EndcapDimUnit = {1, 1, 1, 0, 4};
     design.EndcapVolume = 9.8174770424681;
     design.EndcapReserved = 0;
-    design.UniformLoadOn = -1;
-    design.LineLoadOn = 0;
-    design.LoadOption = -1;
-    design.EdgeRestraint = 11;
-    design.EndcapFormLeft = 0;
-    design.EndcapFormTop = -15;
-    design.EndcapFormHeight = 6000;
+    std::tie(design.UniformLoadOn, design.LineLoadOn, design.LoadOption, design.EdgeRestraint,
+             design.EndcapFormLeft, design.EndcapFormTop, design.EndcapFormHeight) =
+        std::tuple(-1, 0, -1, 11, 0, -15, 6000);
     ExpectRoundTrip(design);
 }
 
 // ---- Numbers and texts as the file holds them ----
 
-struct NumberTextRow {
-    const char* name;
-    double value;
-    const char* text;
-};
-
-class ProjectNumberTextTest : public ::testing::TestWithParam<NumberTextRow> {};
-
-TEST_P(ProjectNumberTextTest, WritesTheFileForm) {
-    EXPECT_EQ(ProjectNumberText(GetParam().value), GetParam().text);
+TEST(ProjectNumberText, WritesTheFileForm) {
+    const std::vector<std::pair<double, const char*>> rows = {
+        {-0.0, " 0"},
+        {-0.5, "-.5"},
+        {1e15, " 1E+15"},
+        {1e-4, " .0001"},
+        {0.1 + 0.2, " .30000000000000004"},
+        {std::numeric_limits<double>::max(), " 1.7976931348623157E+308"},
+        {std::nan(""), " 0"},
+        {std::numeric_limits<double>::infinity(), " 0"},
+    };
+    for (const auto& [value, text] : rows) EXPECT_EQ(ProjectNumberText(value), text) << value;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, ProjectNumberTextTest,
-    ::testing::Values(NumberTextRow{"NegativeZero", -0.0, " 0"},
-                      NumberTextRow{"MinusHalf", -0.5, "-.5"},
-                      NumberTextRow{"OneE15", 1e15, " 1E+15"},
-                      NumberTextRow{"OneEMinus4", 1e-4, " .0001"},
-                      NumberTextRow{"SeventeenDigits", 0.1 + 0.2, " .30000000000000004"},
-                      NumberTextRow{"LargestDouble", std::numeric_limits<double>::max(),
-                                    " 1.7976931348623157E+308"},
-                      NumberTextRow{"NotANumber", std::nan(""), " 0"},
-                      NumberTextRow{"Infinity", std::numeric_limits<double>::infinity(), " 0"}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 // Every double written reads back as exactly the same double, through both readers.
 TEST(ProjectNumberText, RoundTripsRandomDoublesExactly) {
@@ -441,54 +406,27 @@ TEST(ProjectNumberText, RoundTripsRandomDoublesExactly) {
     EXPECT_TRUE(messages.Empty());
 }
 
-struct FieldRow {
-    const char* name;
-    const char* line;
-    bool readable;
-    double value;
-};
+// A number field ends at a blank; anything else after it, or no finite number, is unreadable.
+TEST(ProjectNumberText, ReadsTheDelimitedField) {
+    const std::vector<std::pair<const char*, double>> readable = {
+        {" 5 ", 5}, {"12 apples", 12}, {"+3", 3}, {" 1E+15", 1e15}};
+    for (const auto& [line, value] : readable) EXPECT_EQ(ReadNumberField(line), value) << line;
+    for (const char* line : {"abc", "inf", "nan", "1e-400", ".", "5x"})
+        EXPECT_FALSE(ReadNumberField(line).has_value()) << line;
+}
 
-class NumberFieldTest : public ::testing::TestWithParam<FieldRow> {};
-
-TEST_P(NumberFieldTest, ReadsDelimitedField) {
-    const std::optional<double> value = ReadNumberField(GetParam().line);
-    ASSERT_EQ(value.has_value(), GetParam().readable);
-    if (value) {
-        EXPECT_EQ(*value, GetParam().value);
+// Texts read back as written; UTF-8 is written when the single bytes would read as other
+// characters ("Ã©" as single bytes C3 A9 would read as "é").
+TEST(EncodeFileText, ReadsBackWhatWasWritten) {
+    const std::string aTildeCopyright = "\xC3\x83\xC2\xA9";
+    EXPECT_EQ(EncodeFileText(aTildeCopyright), aTildeCopyright);
+    for (const std::string& text : std::vector<std::string>{
+             "", "Titanium 6Al-4V", "Ana M\xC3\xBCller, Z\xC3\xBCrich",
+             "\xE2\x82\xAC\xE2\x80\x93\xC5\x93\xC3\xBF", "\xE6\xB7\xB1\xE6\xB5\xB7 probe",
+             aTildeCopyright, "\xC3\x83\xC2\xA9t\xC3\xA9"}) {
+        EXPECT_EQ(DecodeFileText(EncodeFileText(text)), text) << text;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Fields, NumberFieldTest,
-                         ::testing::Values(FieldRow{"TrailingBlank", " 5 ", true, 5},
-                                           FieldRow{"EndsAtBlank", "12 apples", true, 12},
-                                           FieldRow{"Plus", "+3", true, 3},
-                                           FieldRow{"Exponent", " 1E+15", true, 1e15},
-                                           FieldRow{"Word", "abc", false, 0},
-                                           FieldRow{"Infinity", "inf", false, 0},
-                                           FieldRow{"NotANumber", "nan", false, 0},
-                                           FieldRow{"Vanishing", "1e-400", false, 0},
-                                           FieldRow{"PointAlone", ".", false, 0},
-                                           FieldRow{"LetterAfter", "5x", false, 0}),
-                         [](const auto& row) { return std::string(row.param.name); });
-
-TEST(EncodeFileText, WritesUtf8WhenTheSingleBytesWouldReadAsOtherCharacters) {
-    const std::string aTildeCopyright = "\xC3\x83\xC2\xA9";  // its Windows-1252 bytes are C3 A9
-    EXPECT_EQ(EncodeFileText(aTildeCopyright), aTildeCopyright);
-    EXPECT_EQ(DecodeFileText(EncodeFileText(aTildeCopyright)), aTildeCopyright);
-}
-
-class EncodingRoundTripTest : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(EncodingRoundTripTest, ReadsBackWhatWasWritten) {
-    EXPECT_EQ(DecodeFileText(EncodeFileText(GetParam())), GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, EncodingRoundTripTest,
-                         ::testing::Values("", "Titanium 6Al-4V",
-                                           "Ana M\xC3\xBCller, Z\xC3\xBCrich",
-                                           "\xE2\x82\xAC\xE2\x80\x93\xC5\x93\xC3\xBF",
-                                           "\xE6\xB7\xB1\xE6\xB5\xB7 probe",
-                                           "\xC3\x83\xC2\xA9t\xC3\xA9"));
 
 }  // namespace
 }  // namespace tidewell

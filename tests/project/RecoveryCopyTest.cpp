@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The recovery copy of unsaved work on a clock of the test's own, ticked every 500 ms as the
-// desktop does: when it is written and removed, what it holds, and how a copy left by an earlier
-// run is offered, or set aside when it cannot be used.
+// The recovery copy of unsaved work, on the test's own clock ticked every 500 ms as the desktop
+// does: when it is written and removed, what it holds, and how an earlier run's copy is offered.
 
 #include "project/RecoveryCopy.h"
 

@@ -1,17 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The text-file report of every component against reports written out by hand, its table rows
-// and the file written; the wrapping of the material comment and the print zones of its fields;
-// the report's time stamp, from known instants to the ends of the calendar; and the page layout of
-// the printed report: column width, page count, the page header and data rows, and the font size
-// (the widest line fits across the page and the longest page down it, rounded down); and the
-// report's texts assembled from the design, the materials editor's texts and a results view.
+// The text-file report of every component against reports written out by hand; comment wrapping,
+// print zones, time stamp and printed page layout; the report's texts assembled from the design.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "report/PrintFontFit.h"
@@ -33,41 +31,31 @@ std::string ExpectedFile(const std::string& name) {
     return testing::ReadBytes(std::string(TIDEWELL_SOURCE_DIR) + "/tests/report/expected/" + name);
 }
 
-struct ComponentCase {
-    const char* name;
-    ReportInput (*input)();
-    const char* expectedFile;
-};
+// Each component's report input and the report written out by hand for it.
+const std::vector<std::pair<ReportInput (*)(), const char*>> kComponents = {
+    {testing::TubeInput, "tube.txt"},
+    {testing::SphereInput, "sphere.txt"},
+    {testing::HemisphereInput, "hemisphere.txt"},
+    {testing::ConicalInput, "conical.txt"},
+    {testing::HemisphericalInput, "hemispherical.txt"},
+    {testing::FlatCircularInput, "flat_circular.txt"},
+    {testing::FlatAnnularInput, "flat_annular.txt"}};
 
-class TextReportOfComponent : public ::testing::TestWithParam<ComponentCase> {};
-
-TEST_P(TextReportOfComponent, MatchesTheHandWrittenReport) {
-    ScriptedMessages messages;
-    const std::string expected = ExpectedFile(GetParam().expectedFile);
-    ASSERT_FALSE(expected.empty()) << GetParam().expectedFile;
-    EXPECT_EQ(TextReport(GetParam().input(), messages), expected);
-    EXPECT_TRUE(messages.Empty());
+TEST(TextReport, EveryComponentMatchesTheHandWrittenReport) {
+    for (const auto& [input, file] : kComponents) {
+        ScriptedMessages messages;
+        const std::string expected = ExpectedFile(file);
+        ASSERT_FALSE(expected.empty()) << file;
+        EXPECT_EQ(TextReport(input(), messages), expected) << file;
+        EXPECT_TRUE(messages.Empty()) << file;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryComponent, TextReportOfComponent,
-    ::testing::Values(
-        ComponentCase{"Tube", testing::TubeInput, "tube.txt"},
-        ComponentCase{"Sphere", testing::SphereInput, "sphere.txt"},
-        ComponentCase{"Hemisphere", testing::HemisphereInput, "hemisphere.txt"},
-        ComponentCase{"Conical", testing::ConicalInput, "conical.txt"},
-        ComponentCase{"Hemispherical", testing::HemisphericalInput, "hemispherical.txt"},
-        ComponentCase{"FlatCircular", testing::FlatCircularInput, "flat_circular.txt"},
-        ComponentCase{"FlatAnnular", testing::FlatAnnularInput, "flat_annular.txt"}),
-    [](const ::testing::TestParamInfo<ComponentCase>& row) { return row.param.name; });
 
 // Every geometry line shows its own field with its own unit, whatever the component; the annular
 // plate's three load diameters share the line-load unit, its iterations have none.
 TEST(ReportLines, EveryGeometryFieldWithItsOwnUnit) {
-    for (const auto input :
-         {testing::TubeInput, testing::SphereInput, testing::HemisphereInput, testing::ConicalInput,
-          testing::HemisphericalInput, testing::FlatCircularInput, testing::FlatAnnularInput}) {
-        ReportInput in = input();
+    for (const auto& component : kComponents) {
+        ReportInput in = component.first();
         in.fieldTexts = {"F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7"};
         in.unitTexts = {"U0", "U1", "U2", "U3", "U4"};
         ScriptedMessages messages;
@@ -88,41 +76,23 @@ TEST(ReportLines, EveryGeometryFieldWithItsOwnUnit) {
 // The stored version printed with one or two decimals when it reads as a number from 0 up,
 // otherwise as it is stored.
 TEST(ReportLines, PrintedVersion) {
-    EXPECT_EQ(PrintedVersionText("4.6"), " 4.6");
-    EXPECT_EQ(PrintedVersionText("4.25"), " 4.25");
-    EXPECT_EQ(PrintedVersionText("0"), " 0.0");
-    EXPECT_EQ(PrintedVersionText("-1"), " -1");
-    EXPECT_EQ(PrintedVersionText("4.6b"), " 4.6b");
+    for (const auto& [stored, printed] : std::vector<std::pair<const char*, const char*>>{
+             {"4.6", " 4.6"}, {"4.25", " 4.25"}, {"0", " 0.0"}, {"-1", " -1"}, {"4.6b", " 4.6b"}})
+        EXPECT_EQ(PrintedVersionText(stored), printed);
 }
 
-struct TableCase {
-    const char* name;
-    Grid grid;
-    std::vector<std::string> lines;
-};
-
-class TextReportTable : public ::testing::TestWithParam<TableCase> {};
-
-TEST_P(TextReportTable, MarksRowsFromTheFirstFailingCell) {
-    EXPECT_EQ(TextReportTableLines(GetParam().grid), GetParam().lines);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TextReportTable,
-    ::testing::Values(
-        TableCase{"NoFailureNoFootnote",
-                  {{"P", "D"}, {"psi", "ft"}, {"1", "2"}, {"2", "4"}},
-                  {"\tP\tD", "\tpsi\tft", "\t1\t2", "\t2\t4"}},
-        TableCase{"FailFromSecondRowOn",
-                  {{"P"}, {"psi"}, {"1"}, {"2 (fail)"}, {"3 (fail)"}},
-                  {"\tP", "\tpsi", "\t1", "*\t2", "*\t3", "\t* = after housing failure"}},
-        // Once a failing cell is met the flag stays set, marked or not.
+// Rows are marked from the first failing cell on, with a footnote; short rows get empty cells.
+TEST(ReportLines, TableMarksRowsFromTheFirstFailingCell) {
+    const std::vector<std::pair<Grid, std::vector<std::string>>> rows = {
+        {{{"P", "D"}, {"psi", "ft"}, {"1", "2"}, {"2", "4"}},
+         {"\tP\tD", "\tpsi\tft", "\t1\t2", "\t2\t4"}},
+        {{{"P"}, {"psi"}, {"1"}, {"2 (fail)"}, {"3 (fail)"}},
+         {"\tP", "\tpsi", "\t1", "*\t2", "*\t3", "\t* = after housing failure"}},
         // A failing cell after the first one marks only the rows that follow.
-        TableCase{"FailInALaterCell",
-                  {{"1", "x (fail)"}, {"2", "y"}},
-                  {"\t1\tx", "*\t2\ty", "\t* = after housing failure"}},
-        TableCase{"ShortRowsGetEmptyCells", {{"a", "b", "c"}, {"d"}}, {"\ta\tb\tc", "\td\t\t"}}),
-    [](const ::testing::TestParamInfo<TableCase>& row) { return row.param.name; });
+        {{{"1", "x (fail)"}, {"2", "y"}}, {"\t1\tx", "*\t2\ty", "\t* = after housing failure"}},
+        {{{"a", "b", "c"}, {"d"}}, {"\ta\tb\tc", "\td\t\t"}}};
+    for (const auto& [grid, lines] : rows) EXPECT_EQ(TextReportTableLines(grid), lines);
+}
 
 TEST(ReportFile, WritesTheReportAndReplacesAnOldFile) {
     testing::ScratchFolder folder;
@@ -137,112 +107,67 @@ TEST(ReportFile, WritesTheReportAndReplacesAnOldFile) {
 
 // ---- The material comment and print zones ----
 
-struct WrapCase {
-    const char* name;
-    std::string comment;
-    std::vector<std::string> lines;
-};
-
-class CommentWrap : public ::testing::TestWithParam<WrapCase> {};
-
-TEST_P(CommentWrap, BreaksLikeTheReport) {
-    EXPECT_EQ(WrapComment(GetParam().comment), GetParam().lines);
-}
-
 std::string Repeat(const std::string& text, int times) {
     std::string s;
     for (int i = 0; i < times; ++i) s += text;
     return s;
 }
 
-const std::string k60 = "123456789012345678901234567890123456789012345678901234567890";
-
-INSTANTIATE_TEST_SUITE_P(
-    Comments, CommentWrap,
-    ::testing::Values(
-        WrapCase{"Short", "Annealed.", {"Annealed."}},
+TEST(ReportLines, CommentBreaksLikeTheReport) {
+    const std::string k60 = "123456789012345678901234567890123456789012345678901234567890";
+    const std::string x48 = std::string(48, 'x'), x51 = std::string(51, 'x');
+    const std::vector<std::pair<std::string, std::vector<std::string>>> rows = {
+        {"Annealed.", {"Annealed."}},
         // 70 characters without a blank: 60, then the other 10.
-        WrapCase{"SeventyWithoutBlanks", k60 + "abcdefghij", {k60, "abcdefghij"}},
+        {k60 + "abcdefghij", {k60, "abcdefghij"}},
         // Exactly 60 characters: the line is full, an empty line follows.
-        WrapCase{"ExactlySixty", k60, {k60, ""}},
-        WrapCase{"FiftyNine", k60.substr(1), {k60.substr(1)}},
+        {k60, {k60, ""}},
+        {k60.substr(1), {k60.substr(1)}},
         // A blank as the 52nd character ends the line there, the blank kept at its end.
-        WrapCase{"BlankAt52", std::string(51, 'x') + " tail", {std::string(51, 'x') + " ", "tail"}},
+        {x51 + " tail", {x51 + " ", "tail"}},
         // A blank as the 50th character already breaks; one as the 49th does not.
-        WrapCase{"BlankAt49NoBreak",
-                 std::string(48, 'x') + " " + std::string(20, 'y'),
-                 {std::string(48, 'x') + " " + std::string(11, 'y'), std::string(9, 'y')}},
-        WrapCase{"CarriageReturnLineFeed", "one\r\ntwo", {"one", "two"}},
-        WrapCase{"LineFeedOnly", "one\ntwo", {"one", "two"}},
-        WrapCase{"LeadingBreaks", "\r\nx\ny", {"", "x", "y"}},
+        {x48 + " " + std::string(20, 'y'), {x48 + " " + std::string(11, 'y'), std::string(9, 'y')}},
+        {"one\r\ntwo", {"one", "two"}},
+        {"one\ntwo", {"one", "two"}},
+        {"\r\nx\ny", {"", "x", "y"}},
         // Sixty characters after either break fill a whole line.
-        WrapCase{"SixtyAfterCarriageReturn", "a\r" + k60, {"a", k60, ""}},
-        WrapCase{"SixtyAfterLineFeed", "a\n" + k60, {"a", k60, ""}},
+        {"a\r" + k60, {"a", k60, ""}},
+        {"a\n" + k60, {"a", k60, ""}},
         // A line break restarts the count.
-        WrapCase{"BreakRestartsCount",
-                 std::string(40, 'a') + "\r\n" + std::string(40, 'b') + " c",
-                 {std::string(40, 'a'), std::string(40, 'b') + " c"}},
+        {std::string(40, 'a') + "\r\n" + std::string(40, 'b') + " c",
+         {std::string(40, 'a'), std::string(40, 'b') + " c"}},
         // Multi-byte characters count once: 60 "é" fill one line.
-        WrapCase{
-            "Utf8CountsCharacters", Repeat("\xC3\xA9", 61), {Repeat("\xC3\xA9", 60), "\xC3\xA9"}}),
-    [](const ::testing::TestParamInfo<WrapCase>& row) { return row.param.name; });
-
-struct ZoneCase {
-    const char* name;
-    ReportLine line;
-    std::string printed;
-};
-
-class PrintZones : public ::testing::TestWithParam<ZoneCase> {};
-
-TEST_P(PrintZones, FieldsStartAtTheNextZone) {
-    EXPECT_EQ(JoinInPrintZones(GetParam().line), GetParam().printed);
+        {Repeat("\xC3\xA9", 61), {Repeat("\xC3\xA9", 60), "\xC3\xA9"}}};
+    for (const auto& [comment, lines] : rows) EXPECT_EQ(WrapComment(comment), lines) << comment;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, PrintZones,
-    ::testing::Values(ZoneCase{"Single", {"abc"}, "abc"},
-                      ZoneCase{"Header",
-                               {"Tidewell  Ver. 4.6", "10:00:00", "2024-01-01"},
-                               "Tidewell  Ver. 4.6" + std::string(10, ' ') + "10:00:00" +
-                                   std::string(6, ' ') + "2024-01-01"},
-                      // A field that ends on a zone boundary still moves one zone on.
-                      ZoneCase{"FullZone",
-                               {"12345678901234", "x"},
-                               "12345678901234" + std::string(14, ' ') + "x"}),
-    [](const ::testing::TestParamInfo<ZoneCase>& row) { return row.param.name; });
+// Each field starts at the next zone of 14; one that ends on a boundary still moves a zone on.
+TEST(ReportLines, PrintZones) {
+    EXPECT_EQ(JoinInPrintZones({"abc"}), "abc");
+    EXPECT_EQ(JoinInPrintZones({"Tidewell  Ver. 4.6", "10:00:00", "2024-01-01"}),
+              "Tidewell  Ver. 4.6" + std::string(10, ' ') + "10:00:00" + std::string(6, ' ') +
+                  "2024-01-01");
+    EXPECT_EQ(JoinInPrintZones({"12345678901234", "x"}),
+              "12345678901234" + std::string(14, ' ') + "x");
+}
 
 // ---- The time stamp ----
 
-struct EpochCase {
-    const char* name;
-    int64_t seconds;
-    const char* time;
-    const char* date;
-};
-
-class UtcClock : public ::testing::TestWithParam<EpochCase> {};
-
-TEST_P(UtcClock, KnownInstants) {
-    const auto parts = UtcClockParts(GetParam().seconds);
-    ASSERT_TRUE(parts.has_value());
-    const ReportClock clock = ReportClockFor(*parts);
-    EXPECT_EQ(clock.timeText, GetParam().time);
-    EXPECT_EQ(clock.dateText, GetParam().date);
-}
-
-// Calendar values from published epoch tables.
-INSTANTIATE_TEST_SUITE_P(
-    Instants, UtcClock,
-    ::testing::Values(EpochCase{"Epoch", 0, "00:00:00", "1970-01-01"},
-                      EpochCase{"LeapDay2000", 951782400, "00:00:00", "2000-02-29"},
-                      EpochCase{"March2024", 1710770709, "14:05:09", "2024-03-18"},
-                      // 2100 is no leap year: 28 February is followed by 1 March.
-                      EpochCase{"Mar2100", 4107542400, "00:00:00", "2100-03-01"},
-                      EpochCase{"LastSecond", 253402300799LL, "23:59:59", "9999-12-31"}),
-    [](const ::testing::TestParamInfo<EpochCase>& row) { return row.param.name; });
-
-TEST(UtcClockLimits, OutsideTheCalendarIsRefused) {
+// Calendar values from published epoch tables; 2100 is no leap year. Outside the calendar the
+// clock is refused.
+TEST(UtcClock, KnownInstantsAndTheEndsOfTheCalendar) {
+    const std::vector<std::tuple<int64_t, const char*, const char*>> rows = {
+        {0, "00:00:00", "1970-01-01"},
+        {951782400, "00:00:00", "2000-02-29"},
+        {1710770709, "14:05:09", "2024-03-18"},
+        {4107542400, "00:00:00", "2100-03-01"},
+        {253402300799LL, "23:59:59", "9999-12-31"}};
+    for (const auto& [seconds, time, date] : rows) {
+        const auto parts = UtcClockParts(seconds);
+        ASSERT_TRUE(parts.has_value()) << seconds;
+        const ReportClock clock = ReportClockFor(*parts);
+        EXPECT_EQ(clock.timeText + " " + clock.dateText, std::string(time) + " " + date);
+    }
     EXPECT_FALSE(UtcClockParts(-1).has_value());
     EXPECT_FALSE(UtcClockParts(253402300800LL).has_value());
 }
@@ -260,60 +185,27 @@ Grid UniformGrid(int columns, const std::string& firstRowCell) {
     return grid;
 }
 
-struct WidthCase {
-    const char* name;
-    Grid grid;
-    int width;
-};
-
-class ColumnWidth : public ::testing::TestWithParam<WidthCase> {};
-
-TEST_P(ColumnWidth, FromTheLongestFirstRowCell) {
-    EXPECT_EQ(PrintColumnWidth(GetParam().grid), GetParam().width);
+// The longest first-row cell plus 2, at least 13; headings are not measured, and " (fail)"
+// prints as a leading "*", so such a cell counts six characters less.
+TEST(PrintLayout, ColumnWidthFromTheLongestFirstRowCell) {
+    EXPECT_EQ(PrintColumnWidth(UniformGrid(7, "12345678")), 13);
+    EXPECT_EQ(PrintColumnWidth(UniformGrid(5, "-1.2345678E+03")), 16);
+    EXPECT_EQ(PrintColumnWidth({{"A very long column heading"}, {"Stress, psi"}, {"1.0"}}), 13);
+    EXPECT_EQ(PrintColumnWidth({{"P"}, {"u"}, {"123456789012 (fail)"}}), 15);
+    EXPECT_EQ(PrintColumnWidth({{"P"}, {"u"}, {std::string(79, '9')}}), 81);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ColumnWidth,
-    ::testing::Values(
-        // 8 characters + 2 = 10, raised to the minimum 13.
-        WidthCase{"MinimumThirteen", UniformGrid(7, "12345678"), 13},
-        WidthCase{"FourteenGivesSixteen", UniformGrid(5, "-1.2345678E+03"), 16},
-        // Headings are not measured: only row 2.
-        WidthCase{
-            "HeadingsIgnored", {{"A very long column heading"}, {"Stress, psi"}, {"1.0"}}, 13},
-        // " (fail)" prints as a leading "*": 19 characters count as 13.
-        WidthCase{"FailCellCountsSixLess", {{"P"}, {"u"}, {"123456789012 (fail)"}}, 15},
-        // The reduced length is what later cells are compared with.
-        WidthCase{"SeventyNineCharacters", {{"P"}, {"u"}, {std::string(79, '9')}}, 81}),
-    [](const ::testing::TestParamInfo<WidthCase>& row) { return row.param.name; });
-
-struct PagesCase {
-    const char* name;
-    int width;
-    int columns;
-    int perPage;
-    int pages;
-};
-
-class PageCount : public ::testing::TestWithParam<PagesCase> {};
-
-TEST_P(PageCount, OnePagePerColumnBlock) {
-    EXPECT_EQ(PrintColumnsPerPage(GetParam().width), GetParam().perPage);
-    EXPECT_EQ(PrintPageCount(GetParam().columns, GetParam().perPage), GetParam().pages);
+// One page per block of columns that fits in 80 characters; a column wider than the page still
+// gets a page of its own. 18 columns of 17 need 5 pages (306 / 80 would say 4).
+TEST(PrintLayout, OnePagePerColumnBlock) {
+    // Column width, columns, columns per page, pages.
+    const std::vector<std::array<int, 4>> rows = {{13, 7, 6, 2},  {16, 5, 5, 1}, {13, 6, 6, 1},
+                                                  {17, 18, 4, 5}, {81, 3, 1, 3}, {80, 2, 1, 2}};
+    for (const auto& [width, columns, perPage, pages] : rows) {
+        EXPECT_EQ(PrintColumnsPerPage(width), perPage) << width;
+        EXPECT_EQ(PrintPageCount(columns, perPage), pages) << width << " x " << columns;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PageCount,
-    ::testing::Values(
-        // 7 columns of 13: 91 characters, 6 columns per page, 2 pages.
-        PagesCase{"SevenOfThirteen", 13, 7, 6, 2},
-        // 5 columns of 16 fill exactly 80 characters: one page.
-        PagesCase{"ExactlyEighty", 16, 5, 5, 1}, PagesCase{"SixOfThirteen", 13, 6, 6, 1},
-        // 18 columns of 17: 4 per page need 5 pages (306 / 80 would say 4).
-        PagesCase{"EighteenOfSeventeen", 17, 18, 4, 5},
-        // A column wider than the page still gets a page of its own.
-        PagesCase{"WiderThanThePage", 81, 3, 1, 3}, PagesCase{"EightyWide", 80, 2, 1, 2}),
-    [](const ::testing::TestParamInfo<PagesCase>& row) { return row.param.name; });
 
 TEST(PrintedReport, ExactlyEightyCharactersIsOnePageWithoutPageNumber) {
     ReportInput in = testing::TubeInput();
@@ -351,19 +243,9 @@ TEST(PrintFontFit, LargestSizeThatFits) {
 
 // ---- The report's input assembled from the design and the results ----
 
+// Units Ksi, psi, Mpsi and gr/cu cm.
 MaterialFieldTexts AcrylicTexts() {
-    MaterialFieldTexts texts;
-    texts.strength = "10";
-    texts.strength2 = "4.5";
-    texts.modulus = "0.45";
-    texts.density = "1.19";
-    texts.poisson = "0.37";
-    texts.comment = "Cast sheet.";
-    texts.units.strength = 0;   // "Ksi"
-    texts.units.strength2 = 1;  // "psi"
-    texts.units.modulus = 0;    // "Mpsi"
-    texts.units.density = 3;    // "gr/cu cm"
-    return texts;
+    return {"10", "4.5", "0.45", "1.19", "0.37", "Cast sheet.", {0, 1, 0, 3}};
 }
 
 DesignRecord AnnularDesign() {
@@ -416,11 +298,10 @@ TEST(ReportAssembly, FlatAnnularPlateInMetricUnits) {
     EXPECT_EQ((Texts{in.edgeRestraint, in.weightInAir, in.weightInWater, in.weightUnit}),
               (Texts{"Simply Supported/Free", "1.8088", "0.14560", "kg"}));
     ASSERT_EQ(in.failureOptions.size(), 5U);
-    EXPECT_FALSE(in.failureOptions[0].selected);
-    EXPECT_TRUE(in.failureOptions[1].selected);
-    EXPECT_FALSE(in.failureOptions[2].visible);
+    EXPECT_EQ(std::vector<bool>({in.failureOptions[0].selected, in.failureOptions[1].selected,
+                                 in.failureOptions[2].visible, in.secondStrengthVisible}),
+              std::vector<bool>({false, true, false, true}));
     EXPECT_EQ(in.failureOptions[3].caption, "Shear d");
-    EXPECT_TRUE(in.secondStrengthVisible);
     EXPECT_EQ((Texts{in.materialName, in.strength.label, in.strength.value, in.strength.unit,
                      in.secondStrength.label, in.secondStrength.value, in.secondStrength.unit,
                      in.modulus.value, in.modulus.unit, in.density.unit, in.poissonRatio,
@@ -446,20 +327,17 @@ TEST(ReportAssembly, TubeTakesTheBodyFieldsAndHidesTheSecondStrengthOfAMetal) {
     view.failure.options = {{"a", true}, {"b", true}, {"c", true}, {"d", true}};
     view.failure.selected = 1;
     MaterialFieldTexts texts;
-    texts.strength = "120";
-    texts.units.strength = 0;
+    texts.strength = "120";  // in Ksi, the first unit
     const ReportInput in =
         AssembleReportInput(design, texts, view, ResultsWindowTexts{"lbs", ""}, ReportClock{});
-    EXPECT_FALSE(in.externalPressure);
-    EXPECT_EQ(in.fieldTexts[0], "5.0000");
-    EXPECT_EQ(in.fieldTexts[3], "24.000");
-    EXPECT_EQ(in.fieldTexts[4], "");  // the spare body dimension is never shown
-    EXPECT_EQ(in.unitTexts[3], "in");
-    EXPECT_EQ(in.strength.label, "Yield Strength");
-    EXPECT_FALSE(in.secondStrengthVisible);
-    EXPECT_TRUE(in.failureOptions[0].selected);
-    EXPECT_EQ(in.edgeRestraint, "");
-    EXPECT_EQ(in.distortionCaption1, "");
+    EXPECT_EQ(std::vector<bool>(
+                  {in.externalPressure, in.secondStrengthVisible, in.failureOptions[0].selected}),
+              std::vector<bool>({false, false, true}));
+    // The spare body dimension (99) is never shown.
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ((Texts{in.fieldTexts[0], in.fieldTexts[3], in.fieldTexts[4], in.unitTexts[3],
+                     in.strength.label, in.edgeRestraint, in.distortionCaption1}),
+              (Texts{"5.0000", "24.000", "", "in", "Yield Strength", "", ""}));
 }
 
 }  // namespace
