@@ -162,6 +162,31 @@ TEST_F(CatalogueSession, EditWithoutSubCategoryAsksWhetherThatIsCorrect) {
     }
 }
 
+// Edit shows the material's own sub-category: Done without a change asks nothing and stores the
+// record as it was.
+TEST_F(CatalogueSession, EditAndDoneUnchangedKeepTheRecord) {
+    OpenOnHy80();
+    catalogue->EditClicked();
+    EXPECT_EQ(Text(List::SubCategoryList), "Steel");
+    catalogue->DoneClicked();
+    EXPECT_TRUE(messages.Empty());
+    const MaterialRecord stored = ReadMaterial(path, "HY-80");
+    EXPECT_EQ(std::make_tuple(stored.MainCategory, stored.SubCategory, stored.StrengthValue,
+                              stored.StrengthUnit, stored.ModulusValue, stored.Comment),
+              std::make_tuple(std::string("Metals"), std::string("Steel"), 80.0, std::string("Ksi"),
+                              30.0, std::string("HY-80 comment")));
+}
+
+// A unit the list lacks reads in the unit the window shows: after a cleared material the list's
+// first, never the unit of a material loaded before.
+TEST_F(CatalogueSession, UnknownUnitAfterAClearIsTheListsFirst) {
+    catalogue->LoadMaterial("Borosilicate", kLoadIntoDesign);  // strengths in MPa
+    catalogue->ClearMaterial();
+    catalogue->LoadMaterial("Odd Units", kLoadIntoDesign);
+    EXPECT_EQ(catalogue->UnitSelection(MaterialUnitList::YsUnitsList), 0);
+    EXPECT_EQ(design.YieldStrength, 50000);  // 50 Ksi
+}
+
 TEST_F(CatalogueSession, DeleteConfirmedRemovesTheRecord) {
     OpenOnHy80();
     messages.Answer(MessageAnswer::Ok);

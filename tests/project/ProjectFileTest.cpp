@@ -14,6 +14,7 @@
 #include <tuple>
 #include <vector>
 
+#include "project/FileAccess.h"
 #include "project/NumberText.h"
 #include "project/OpenProject.h"
 #include "project/ProjectFile.h"
@@ -425,6 +426,21 @@ TEST(EncodeFileText, ReadsBackWhatWasWritten) {
              "\xE2\x82\xAC\xE2\x80\x93\xC5\x93\xC3\xBF", "\xE6\xB7\xB1\xE6\xB5\xB7 probe",
              aTildeCopyright, "\xC3\x83\xC2\xA9t\xC3\xA9"}) {
         EXPECT_EQ(DecodeFileText(EncodeFileText(text)), text) << text;
+    }
+}
+
+// A read stops one byte past its limit: enough to tell a file that is too large from one that fits.
+TEST(ReadWholeFile, ReadsAtMostOneBytePastTheLimit) {
+    ScratchFolder folder;
+    const std::filesystem::path path = folder.File("big.bin");
+    WriteBytes(path, std::string(20000, 'x'));
+    for (const auto& [limit, expected] : {std::pair<std::size_t, std::size_t>{100, 101},
+                                          {19999, 20000},
+                                          {20000, 20000},
+                                          {50000, 20000}}) {
+        std::string bytes;
+        EXPECT_FALSE(ReadWholeFile(path, limit, bytes));
+        EXPECT_EQ(bytes.size(), expected) << limit;
     }
 }
 
