@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -187,6 +188,34 @@ TEST_F(CatalogueSession, UnknownUnitAfterAClearIsTheListsFirst) {
     EXPECT_EQ(design.YieldStrength, 50000);  // 50 Ksi
 }
 
+// A disk that fills while an edit is saved or a material deleted: each time the user is told why.
+TEST_F(CatalogueSession, FullDiskOnSaveOrDeleteSaysWhy) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    OpenOnHy80();
+    const auto fill = [this] {  // a failed write removes its temporary file
+        std::filesystem::remove(path + ".tmp");
+        std::filesystem::create_symlink("/dev/full", path + ".tmp");
+    };
+    fill();
+    catalogue->EditClicked();
+    catalogue->SetFieldText(Field::YsVal, "90");
+    catalogue->DoneClicked();
+    catalogue->CancelClicked();
+    Browse(kMetalsEntry, "HY-80");
+    fill();
+    messages.Answer(MessageAnswer::Ok);
+    catalogue->DeleteClicked();
+    std::vector<std::string> titles;
+    for (const Message& shown : messages.shown) {
+        if (shown.icon == MessageIcon::Critical) {
+            titles.push_back(shown.title);
+            EXPECT_NE(shown.text.find("DesMat.Dat"), std::string::npos) << shown.text;
+        }
+    }
+    EXPECT_EQ(titles, (std::vector<std::string>{"Unable to save changes", "Tidewell"}));
+    EXPECT_EQ(ReadMaterial(path, "HY-80").StrengthValue, 80);
+}
+
 TEST_F(CatalogueSession, DeleteConfirmedRemovesTheRecord) {
     OpenOnHy80();
     messages.Answer(MessageAnswer::Ok);
@@ -321,6 +350,9 @@ TEST(TextRules, RefusesWhatTheFileCannotHold) {
         {MaterialText::MainCategory, "Met\tals", "line break"},
         {MaterialText::SubCategory, "a\xE2\x80\xA8", "line break"},  // line separator
         {MaterialText::Name, "a\xC2\x81", "line break"},             // C1 control
+        {MaterialText::Name, "a\x7F", "line break"},                 // delete
+        {MaterialText::Name, "a\xC2\x9F", "line break"},             // the last C1 control
+        {MaterialText::Name, "a\xE2\x80\xA9", "line break"},         // paragraph separator
         {MaterialText::Name, "Alloy \xCE\xA9", "the character \"\xCE\xA9\" (U+03A9)"},
         {MaterialText::Name, std::string(51, 'n'), "at most 50"},
         {MaterialText::Comment, std::string(4001, 'c'), "at most 4000"}};
@@ -333,6 +365,9 @@ TEST(TextRules, RefusesWhatTheFileCannotHold) {
     const std::vector<std::pair<MaterialText, std::string>> accepted = {
         {MaterialText::Comment, "line 1\nline 2"},
         {MaterialText::Name, "\xE2\x82\xAC \xC2\xAE"},
+        {MaterialText::Name,
+         "no\xC2\xA0"
+         "break"},  // the first character after the C1 controls
         {MaterialText::Name, std::string(50, 'n') + "   "}};
     for (const auto& [field, text] : accepted) {
         const std::optional<Message> refusal = MaterialTextRefusal(field, text);

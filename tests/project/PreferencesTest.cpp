@@ -240,6 +240,16 @@ TEST(LocateProgramFolder, FirstRunCopiesTheInstalledDatabase) {
     const ProgramFolder empty = LocateProgramFolder(bare.bin, bare.user);
     EXPECT_EQ(empty.materialsFile, bare.user / "DesMat.Dat");
     EXPECT_EQ(empty.problem, "No installed materials file was found.");
+    // A copy that cannot be put in place (a folder of that name): the installed file is used,
+    // the user is told, and no half copy is left.
+    Installation blocked;
+    testing::WriteBytes(blocked.share / "DesMat.Dat", database);
+    fs::create_directories(blocked.user / "DesMat.Dat" / "x");
+    const ProgramFolder fallback = LocateProgramFolder(blocked.bin, blocked.user);
+    EXPECT_TRUE(fs::equivalent(fallback.materialsFile, blocked.share / "DesMat.Dat"));
+    EXPECT_FALSE(fallback.seeded);
+    EXPECT_EQ(fallback.problem.rfind("The materials file could not be copied to ", 0), 0u);
+    EXPECT_EQ(testing::EntryCount(blocked.user), 1);
 }
 
 }  // namespace

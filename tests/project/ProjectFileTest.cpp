@@ -442,6 +442,9 @@ TEST(ReadWholeFile, ReadsAtMostOneBytePastTheLimit) {
         EXPECT_FALSE(ReadWholeFile(path, limit, bytes));
         EXPECT_EQ(bytes.size(), expected) << limit;
     }
+    std::string bytes;  // a folder or a missing file is an error, not an empty file
+    EXPECT_TRUE(ReadWholeFile(folder.path(), 100, bytes));
+    EXPECT_TRUE(ReadWholeFile(folder.path() / "missing.prj", 100, bytes));
 }
 
 }  // namespace
