@@ -102,6 +102,9 @@ TEST(RatedDesign, GoverningPartAndMode) {
         EXPECT_STREQ(PartName(rating.Governing()), part);
         EXPECT_EQ(rating.Governing().rating.governingMode, "Collapse estimate");
     }
+    // Beside the estimate the classical modes still name their lowest: the endcap's seat.
+    EXPECT_EQ(GoverningFailureMode(Rate(TubeWithThinEndcap(), {1.5, 3}).Governing()),
+              "Seat failure");
 }
 
 // Two projects: the endcap rates on its own weaker material (0.57 2tY/R with Y = 17500); a first
@@ -224,10 +227,10 @@ TEST(LengthSizing, GivesBackTheLengthTheWallWasSizedFor) {
         SizeDimension(d, DefaultResultsRequest(d), length, {1, 3}, 300, messages);
     EXPECT_EQ(stopped.refusal, SizingResult::Refusal::AnalysisStopped);
     EXPECT_NE(stopped.problem, "");
-    for (int unit = 0; unit < 5; ++unit) {
+    for (int unit = -1; unit <= 5; ++unit) {  // a position outside the list stays in inches
         d.BodyDimUnit[3] = unit;
-        EXPECT_NEAR(WithDimension(d, length, 100).BodyDimEntered[3], 2540 / millimetres[unit],
-                    1e-12);
+        EXPECT_NEAR(WithDimension(d, length, 100).BodyDimEntered[3],
+                    unit >= 0 && unit < 5 ? 2540 / millimetres[unit] : 100, 1e-12);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -279,6 +280,10 @@ TEST(PlateFailure, CaptionsNameTheDiameterOfEveryModeButTheSeat) {
             EXPECT_EQ(result.frame.options[mode].caption, expected[mode]) << metric;
             EXPECT_LT(p[mode + 1], kNotApplicablePressure);
         }
+        // Of the two shear modes only the one that fails first is offered.
+        EXPECT_EQ(
+            (std::vector<bool>{result.frame.options[2].visible, result.frame.options[3].visible}),
+            (std::vector<bool>{p[3] <= p[4], p[4] < p[3]}));
     }
 }
 
@@ -487,6 +492,18 @@ TEST(ResultsTableRows, TwentyEvenRowsAcrossTheRange) {
     EXPECT_EQ(view.wallTheory, "Thick Wall");  // mean radius 2.5 walls: not above 10
     ASSERT_EQ(view.rowPressures.size(), 20U);
     for (size_t k = 0; k < 20; ++k) EXPECT_DOUBLE_EQ(view.rowPressures[k], 100.0 * (k + 1)) << k;
+}
+
+// The thick-plate notice below a free diameter of four thicknesses, not at four.
+TEST(ResultsTableRows, ThickPlateNoticeBelowFourThicknesses) {
+    for (const double t : {0.5, 0.51}) {
+        const ResultsView view = RunAtRange(ExternalEndcap(kFlatCircularEndcap, {2, 2.5, t}, 0), 3);
+        const bool noticed =
+            std::any_of(view.notices.begin(), view.notices.end(), [](const Message& notice) {
+                return notice.text.find("plate thickness is < 4") != std::string::npos;
+            });
+        EXPECT_EQ(noticed, t > 0.5) << t;
+    }
 }
 
 }  // namespace
