@@ -146,6 +146,19 @@ TEST(ReadProject, FileCutShortLeavesTheDesignUntouched) {
     }
 }
 
+// A restraint past the list of the file's endcap refuses the file whole, at the list's end (12)
+// as beyond it; beside a body the endcap is not shown, so its restraint is only kept.
+TEST(ReadProject, RestraintPastTheEndcapsList) {
+    std::vector<std::string> annular = AnnularPlateLines(), tube = HandWrittenTubeLines();
+    EXPECT_TRUE(Opened(CrLfText(annular)).data.has_value());
+    for (const char* restraint : {" 12", " 40"}) {
+        annular[63] = tube[63] = restraint;
+        tube[8] = " 1";
+        EXPECT_FALSE(Opened(CrLfText(annular)).data.has_value()) << restraint;
+        EXPECT_TRUE(Opened(CrLfText(tube)).data.has_value()) << restraint;
+    }
+}
+
 // ---- Writing ----
 
 TEST(ProjectWriter, WritesTheHandWrittenFileByteForByte) {

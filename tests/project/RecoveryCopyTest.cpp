@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "project/ProjectFile.h"
@@ -128,10 +129,14 @@ TEST(RecoveryOffer, OffersAReadableCopyAndSetsADamagedOneAside) {
     EXPECT_EQ(RecoveryQuestion(offer.title, "12/7/26 10:15 AM").text,
               "Recover the unsaved design \"Deep probe\" (changed 12/7/26 10:15 AM)?");
 
-    // Cut short, twice: each copy is kept under a name of its own, never deleted.
-    for (const char* kept : {"Recovery-damaged-1.prj", "Recovery-damaged-2.prj"}) {
+    // Cut short, then not a project file at all: each copy is kept under a name of its own, never
+    // deleted, and the message says what is wrong with it.
+    for (const auto& [kept, cutShort, reason] :
+         {std::tuple{"Recovery-damaged-1.prj", true,
+                     "it is damaged (it ends early or holds a line that cannot be read)"},
+          {"Recovery-damaged-2.prj", false, "it is not a Tidewell project file"}}) {
         const std::string whole = testing::ReadBytes(s.files.CopyPath());
-        const std::string cut = whole.substr(0, whole.size() / 2);
+        const std::string cut = cutShort ? whole.substr(0, whole.size() / 2) : "a list\r\n";
         testing::WriteBytes(s.files.CopyPath(), cut);
         const RecoveryOffer damaged = ExamineRecoveryCopy(s.files);
         EXPECT_EQ(damaged.kind, RecoveryOffer::Kind::Damaged);
@@ -139,10 +144,9 @@ TEST(RecoveryOffer, OffersAReadableCopyAndSetsADamagedOneAside) {
         EXPECT_EQ(testing::ReadBytes(damaged.keptPath), cut);
         EXPECT_FALSE(s.files.Exists());
         EXPECT_EQ(DamagedRecoveryMessage(damaged).text,
-                  "The copy of an unsaved design that Tidewell kept could not be used: it is "
-                  "damaged (it ends early or holds a line that cannot be read). It has been "
-                  "kept as \"" +
-                      s.folder.File(kept) + "\".");
+                  "The copy of an unsaved design that Tidewell kept could not be used: " +
+                      std::string(reason) + ". It has been kept as \"" + s.folder.File(kept) +
+                      "\".");
         s.Edit(kept);
         s.keeper.Discard();
         s.RunUntil(s.now.count() + 1000);
