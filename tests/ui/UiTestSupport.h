@@ -8,15 +8,24 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <deque>
 #include <memory>
@@ -31,6 +40,7 @@
 #include "ui/HomeForm.h"
 #include "ui/MATDBS.h"
 #include "ui/MainForm.h"
+#include "ui/ResultForm.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {
@@ -62,6 +72,35 @@ private:
     }
 };
 
+// A control of a window found by its name.
+template <typename T = QWidget>
+T* Find(const QObject* window, const char* name) {
+    return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
+}
+
+// A file of the source tree, and a shipped example project.
+inline QString Source(const char* path) {
+    return QStringLiteral(TIDEWELL_SOURCE_DIR "/") + QLatin1String(path);
+}
+inline QString Example(const QString& name) {
+    return QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/") + name;
+}
+inline QString Example(const char* name) {
+    return Example(QLatin1String(name));
+}
+
+inline QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What the command-line program prints when run with the arguments; empty if it did not finish.
+inline QString CliOutput(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"), arguments);
+    return cli.waitForFinished(30000) ? QString::fromUtf8(cli.readAllStandardOutput()) : QString();
+}
+
 // Puts the shipped materials database into a program folder.
 inline bool CopyMaterialsDatabase(const QString& folder) {
     const QString target = folder + QStringLiteral("/DesMat.Dat");
@@ -76,9 +115,11 @@ inline bool PrepareTestFolder(const QTemporaryDir& folder, bool materials = true
     return folder.isValid() && (!materials || CopyMaterialsDatabase(folder.path()));
 }
 
-// One run of the desktop program on scripted seams, a settings store and a program folder.
+// One run of the desktop program on scripted seams, a settings store (its own unless given) and a
+// program folder.
 class DesktopRun {
 public:
+    explicit DesktopRun(const QString& folder) : DesktopRun(ownStore, folder) {}
     explicit DesktopRun(MemorySettingsStore& store, const QString& folder,
                         const QString& lockFile = QString(),
                         const QString& recoveryFolder = QString()) {
@@ -129,7 +170,12 @@ public:
 
     template <typename T>
     T* Control(const char* name) const {
-        return main->homeForm()->findChild<T*>(QLatin1String(name));
+        return Find<T>(main->homeForm(), name);
+    }
+    // A control of the results window.
+    template <typename T>
+    T* Result(const char* name) const {
+        return Find<T>(main->resultForm(), name);
     }
 
     // File > Open of a project, its file chosen in the dialog.
@@ -168,6 +214,7 @@ public:
         QTest::keyClicks(edit, text);
     }
 
+    MemorySettingsStore ownStore;  // outlives the run, which may write to it at the end
     DesignRecord design;
     ScriptedMessages messages;
     ScriptedFileDialogs dialogs;
@@ -175,13 +222,19 @@ public:
 };
 
 // A run started on a project, the analysis performed.
-inline std::unique_ptr<DesktopRun> AnalysedRun(MemorySettingsStore& store, const QString& folder,
+inline std::unique_ptr<DesktopRun> AnalysedRun(std::unique_ptr<DesktopRun> run,
                                                const QString& project) {
-    auto run = std::make_unique<DesktopRun>(store, folder);
     run->StartToDesignForm();
     run->Open(project);
     run->Item("mnuitmAnalyze")->trigger();
     return run;
+}
+inline std::unique_ptr<DesktopRun> AnalysedRun(MemorySettingsStore& store, const QString& folder,
+                                               const QString& project) {
+    return AnalysedRun(std::make_unique<DesktopRun>(store, folder), project);
+}
+inline std::unique_ptr<DesktopRun> AnalysedRun(const QString& folder, const QString& project) {
+    return AnalysedRun(std::make_unique<DesktopRun>(folder), project);
 }
 
 // How many of the messages shown start with the given text.
