@@ -89,6 +89,13 @@ inline QString Example(const char* name) {
     return Example(QLatin1String(name));
 }
 
+// Texts written in the test, as a list to compare with.
+inline QStringList Texts(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* text : texts) list << QString::fromUtf8(text);
+    return list;
+}
+
 inline QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
