@@ -1,16 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file commands: New, Open, Save, Save As, the recent projects and Quit with every answer of
-// the save prompt, and a project opened from a file filling the design form. And unsaved work
-// surviving a run that never ended: a changed design is copied aside, the next run offers it after
-// the disclaimer and brings it back whole as unsaved work of its own file; No removes the copy,
-// and a damaged copy is reported and kept under another name.
-
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QRadioButton>
-#include <QSignalSpy>
+// The file commands with every answer of the save prompt, a project opened into the design form,
+// and unsaved work of a run that never ended offered and brought back by the next run.
 
 #include "UiTestSupport.h"
 #include "project/ProjectWriter.h"
@@ -68,8 +59,7 @@ private:
     // once the copy has been written, as a crash leaves it; returns the design it had. A new
     // title makes it a design of no file; a new designer keeps its file.
     DesignRecord CrashedRun(const QString& title, const QString& designer) {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path(), QString(), recovery_);
+        DesktopRun run(folder_.path(), recovery_);
         run.StartToDesignForm();
         run.Open(QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/TitaniumTube6000m.prj"));
         if (!title.isEmpty()) run.Type("Title", title);
@@ -88,16 +78,14 @@ private slots:
     void init() { QDir(recovery_).removeRecursively(); }
 
     void saveOfNewProjectGoesThroughSaveAsWithTitle() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        DesktopRun run(folder_.path());
         run.StartToDesignForm();
         run.Type("Title", QStringLiteral("Probe"));
         const std::string path = PathOf("probe-first.prj");
         run.dialogs.saveAnswers.push_back(path);
         run.Item("mnuitmSave")->trigger();
         QCOMPARE(run.dialogs.saveRequests.size(), std::size_t{1});
-        const FileDialogSetup& asked = run.dialogs.saveRequests[0];
-        QCOMPARE(asked.fileName, std::string("Probe.prj"));
+        QCOMPARE(run.dialogs.saveRequests[0].fileName, std::string("Probe.prj"));
         QVERIFY(QFile::exists(QString::fromStdString(path)));
         QCOMPARE(run.design.ProjectFilePath, path);
         QCOMPARE(run.design.ProjectChanged, kFalse);
@@ -201,14 +189,14 @@ private slots:
             run.Open(QString::fromStdString(cone));
 
             QCOMPARE(run.dialogs.openRequests.at(0).filter, std::string("Project (*.prj)|*.prj"));
-            QCOMPARE(Caption(run), QStringLiteral("filled-cone.prj"));
-            QCOMPARE(run.Control<QLineEdit>("Title")->text(), QStringLiteral("Cone cap"));
-            QCOMPARE(run.Control<QComboBox>("BodyBox")->currentText(),
-                     QStringLiteral("Endcap Only"));
-            QCOMPARE(run.Control<QComboBox>("EndCapBox")->currentText(), QStringLiteral("Conical"));
-            QVERIFY(run.Control<QRadioButton>("PresSourceBox_0")->isChecked());
-            QVERIFY(run.Control<QCheckBox>("ForceThickChk")->isChecked());
-            QVERIFY(!run.Control<QCheckBox>("WorkStrengthChk")->isChecked());
+            QCOMPARE((QStringList{Caption(run), run.Control<QLineEdit>("Title")->text(),
+                                  run.Control<QComboBox>("BodyBox")->currentText(),
+                                  run.Control<QComboBox>("EndCapBox")->currentText()}),
+                     Texts({"filled-cone.prj", "Cone cap", "Endcap Only", "Conical"}));
+            QCOMPARE((std::vector<bool>{run.Control<QRadioButton>("PresSourceBox_0")->isChecked(),
+                                        run.Control<QCheckBox>("ForceThickChk")->isChecked(),
+                                        run.Control<QCheckBox>("WorkStrengthChk")->isChecked()}),
+                     (std::vector<bool>{true, true, false}));
             QCOMPARE(run.design.EndcapDim[1], 14.0);
             QCOMPARE(run.design.EndcapType, kConicalEndcap);
             // Filling the form from the file is no edit: the file stays the project's file.
@@ -233,17 +221,16 @@ private slots:
         const DesignRecord lost = CrashedRun(QString(), QStringLiteral("R. Diver"));
         QVERIFY(!QTest::currentTestFailed());
 
-        MemorySettingsStore store;
-        DesktopRun next(store, folder_.path(), QString(), recovery_);
+        DesktopRun next(folder_.path(), recovery_);
         next.messages.Answer(MessageAnswer::Yes);
         next.StartToDesignForm();
         QVERIFY(next.messages.Texts().at(0).rfind(
                     std::string(kQuestionStart) + "Titanium tube for 6000 m\" (changed ", 0) == 0);
         // Every field a project holds, the material's properties, and the file it belongs to.
         QCOMPARE(ProjectFileText(next.design), ProjectFileText(lost));
-        QCOMPARE(next.design.YoungsModulus, lost.YoungsModulus);
-        QCOMPARE(next.design.Density, lost.Density);
-        QCOMPARE(next.design.YieldStrength, lost.YieldStrength);
+        QCOMPARE(
+            std::tuple(next.design.YoungsModulus, next.design.Density, next.design.YieldStrength),
+            std::tuple(lost.YoungsModulus, lost.Density, lost.YieldStrength));
         QVERIFY(QString::fromStdString(lost.ProjectFilePath)
                     .endsWith(QStringLiteral("TitaniumTube6000m.prj")));
         QCOMPARE(next.design.ProjectFilePath, lost.ProjectFilePath);
@@ -261,8 +248,7 @@ private slots:
     void noRemovesTheCopy() {
         CrashedRun(QStringLiteral("Given up"), QStringLiteral("R. Diver"));
         QVERIFY(!QTest::currentTestFailed());
-        MemorySettingsStore store;
-        DesktopRun next(store, folder_.path(), QString(), recovery_);
+        DesktopRun next(folder_.path(), recovery_);
         next.messages.Answer(MessageAnswer::No);
         next.StartToDesignForm();
         QVERIFY(next.messages.Texts().at(0).rfind(std::string(kQuestionStart) + "Given up\"", 0) ==
@@ -273,12 +259,8 @@ private slots:
 
     void damagedCopyIsKeptAndTheStartGoesOn() {
         QVERIFY(QDir().mkpath(recovery_));
-        QFile copy(CopyPath());
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-        copy.write("Tidewell Ver. 4.6  Brackwater\r\nCut short\r\n");
-        copy.close();
-        MemorySettingsStore store;
-        DesktopRun next(store, folder_.path(), QString(), recovery_);
+        QVERIFY(WriteFile(CopyPath(), "Tidewell Ver. 4.6  Brackwater\r\nCut short\r\n"));
+        DesktopRun next(folder_.path(), recovery_);
         next.StartToDesignForm();
         QCOMPARE(CountStarting(next.messages, kQuestionStart), size_t{0});
         QCOMPARE(next.messages.shown.size(), size_t{1});

@@ -32,10 +32,7 @@ QString TubeProject(const QString& folder, const QString& name, const char* mate
     lines[23] = QStringLiteral(" %1").arg(wall / 25.4, 0, 'g', 17);
     lines[24] = QStringLiteral(" %1").arg(wall);
     const QString path = folder + QLatin1Char('/') + name;
-    QFile out(path);
-    const bool written = out.open(QIODevice::WriteOnly) &&
-                         out.write(lines.join(QStringLiteral("\r\n")).toUtf8()) > 0;
-    return written ? path : QString();
+    return WriteFile(path, lines.join(QStringLiteral("\r\n")).toUtf8()) ? path : QString();
 }
 
 // The block of tidewell-cli report --collapse: the heading and its figure lines, a figure written

@@ -132,11 +132,7 @@ private slots:
         QFETCH(QString, content);
         const QString path = folder_.filePath(QStringLiteral("broken.prj"));
         QFile::remove(path);
-        if (!content.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content.toUtf8());
-        }
+        if (!content.isEmpty()) QVERIFY(WriteFile(path, content.toUtf8()));
         const std::vector<std::string> fromMenu = MessagesOpening(path, false);
         QVERIFY(!fromMenu.empty());
         QCOMPARE(MessagesOpening(path, true), fromMenu);

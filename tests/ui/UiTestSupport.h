@@ -101,6 +101,11 @@ inline QByteArray ReadFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+inline bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // What the command-line program prints when run with the arguments; empty if it did not finish.
 inline QString CliOutput(const QStringList& arguments) {
     QProcess cli;
@@ -126,7 +131,8 @@ inline bool PrepareTestFolder(const QTemporaryDir& folder, bool materials = true
 // program folder.
 class DesktopRun {
 public:
-    explicit DesktopRun(const QString& folder) : DesktopRun(ownStore, folder) {}
+    explicit DesktopRun(const QString& folder, const QString& recoveryFolder = QString())
+        : DesktopRun(ownStore, folder, QString(), recoveryFolder) {}
     explicit DesktopRun(MemorySettingsStore& store, const QString& folder,
                         const QString& lockFile = QString(),
                         const QString& recoveryFolder = QString()) {
