@@ -106,11 +106,12 @@ inline bool WriteFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// What the command-line program prints when run with the arguments; empty if it did not finish.
+// What the command-line program prints when run with the arguments; empty if it failed.
 inline QString CliOutput(const QStringList& arguments) {
     QProcess cli;
     cli.start(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"), arguments);
-    return cli.waitForFinished(30000) ? QString::fromUtf8(cli.readAllStandardOutput()) : QString();
+    const bool ran = cli.waitForFinished(30000) && cli.exitCode() == 0;
+    return ran ? QString::fromUtf8(cli.readAllStandardOutput()) : QString();
 }
 
 // Puts the shipped materials database into a program folder.
