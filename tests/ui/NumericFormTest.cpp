@@ -3,9 +3,6 @@
 // The numeric format dialog: the digit rules of the count box, the live sample, and what opening
 // it does to the design.
 
-#include <QComboBox>
-#include <QLabel>
-
 #include "UiTestSupport.h"
 #include "ui/NumericForm.h"
 
@@ -29,8 +26,8 @@ private:
             design.ProjectChanged = kFalse;
             form.Open();
         }
-        QLineEdit* Box(const char* name) { return form.findChild<QLineEdit*>(QLatin1String(name)); }
-        QComboBox* Format() { return form.findChild<QComboBox*>(QStringLiteral("FormatType")); }
+        QLineEdit* Box(const char* name) { return Find<QLineEdit>(&form, name); }
+        QComboBox* Format() { return Find<QComboBox>(&form, "FormatType"); }
         // Replaces the box's text in one edit, as a paste does.
         void Type(const char* name, const QString& text) {
             QLineEdit* box = Box(name);
@@ -43,37 +40,32 @@ private:
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    // What the dialog shows and stores when opened on the stored settings.
+    // What the dialog shows and stores when opened on the stored settings: the count shown is the
+    // one stored, and every row opens on fixed point (entry 1, code 2).
     void opening_data() {
         QTest::addColumn<int>("storedDigits");
         QTest::addColumn<int>("storedNotation");
-        QTest::addColumn<QString>("shownDigits");
-        QTest::addColumn<int>("digitsAfter");
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<int>("notationAfter");
+        QTest::addColumn<int>("digits");
         QTest::addColumn<QString>("sample");
-        QTest::newRow("5 fixed") << 5 << 2 << "5" << 5 << 1 << 2 << "1234.6";
+        QTest::newRow("5 fixed") << 5 << 2 << 5 << "1234.6";
         // 8 is a count the formatter takes but the box does not: the box's rule gives 4.
-        QTest::newRow("8 becomes 4") << 8 << 2 << "4" << 4 << 1 << 2 << "1235";
+        QTest::newRow("8 becomes 4") << 8 << 2 << 4 << "1235";
         // Outside 1 to 12 the dialog shows 5 before the first sample.
-        QTest::newRow("0 shows 5") << 0 << 2 << "5" << 5 << 1 << 2 << "1234.6";
+        QTest::newRow("0 shows 5") << 0 << 2 << 5 << "1234.6";
         // A notation code other than 0 counts as fixed point.
-        QTest::newRow("code 1 is fixed") << 4 << 1 << "4" << 4 << 1 << 2 << "1235";
+        QTest::newRow("code 1 is fixed") << 4 << 1 << 4 << "1235";
     }
 
     void opening() {
         QFETCH(int, storedDigits);
         QFETCH(int, storedNotation);
-        QFETCH(QString, shownDigits);
-        QFETCH(int, digitsAfter);
-        QFETCH(int, entry);
-        QFETCH(int, notationAfter);
+        QFETCH(int, digits);
         QFETCH(QString, sample);
         Dialog dialog(static_cast<int16_t>(storedDigits), static_cast<int16_t>(storedNotation));
-        QCOMPARE(dialog.Box("SigDigs")->text(), shownDigits);
-        QCOMPARE(int{dialog.design.SignificantDigits}, digitsAfter);
-        QCOMPARE(dialog.Format()->currentIndex(), entry);
-        QCOMPARE(int{dialog.design.NumericFormat}, notationAfter);
+        QCOMPARE(dialog.Box("SigDigs")->text(), QString::number(digits));
+        QCOMPARE(int{dialog.design.SignificantDigits}, digits);
+        QCOMPARE(dialog.Format()->currentIndex(), 1);
+        QCOMPARE(int{dialog.design.NumericFormat}, 2);
         QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
         // Writing the count into the box counts as an edit.
         QCOMPARE(dialog.design.ProjectChanged, kTrue);
@@ -84,28 +76,26 @@ private slots:
     void typedDigits_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("digits");  // shown in the count box and stored
         QTest::addColumn<QString>("sample");
-        auto row = [](const char* tag, const char* box, const char* typed, const char* shown,
-                      int stored, const char* sample) {
-            QTest::newRow(tag) << QString::fromLatin1(box) << QString::fromLatin1(typed)
-                               << QString::fromLatin1(shown) << stored
-                               << QString::fromLatin1(sample);
-        };
-        row("3.7 keeps 3", "SigDigs", "3.7", "3", 3, "1230");
-        row("0 gives 4", "SigDigs", "0", "4", 4, "1235");
-        row("letters give 4", "SigDigs", "ab", "4", 4, "1235");
-        row("5e0 is 5", "SigDigs", "5e0", "5", 5, "1234.6");
-        row("sample rounds up", "SampleInput", "99999.6", "5", 5, "100000");
-        row("empty sample is zero", "SampleInput", "", "5", 5, "0.0000");
+        QTest::newRow("3.7 keeps 3") << "SigDigs"
+                                     << "3.7" << 3 << "1230";
+        QTest::newRow("0 gives 4") << "SigDigs"
+                                   << "0" << 4 << "1235";
+        QTest::newRow("letters give 4") << "SigDigs"
+                                        << "ab" << 4 << "1235";
+        QTest::newRow("5e0 is 5") << "SigDigs"
+                                  << "5e0" << 5 << "1234.6";
+        QTest::newRow("sample rounds up") << "SampleInput"
+                                          << "99999.6" << 5 << "100000";
+        QTest::newRow("empty sample is zero") << "SampleInput"
+                                              << "" << 5 << "0.0000";
     }
 
     void typedDigits() {
         QFETCH(QString, box);
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(int, stored);
+        QFETCH(int, digits);
         QFETCH(QString, sample);
         Dialog dialog(5, 2);
         const QByteArray name = box.toLatin1();
@@ -115,8 +105,8 @@ private slots:
         } else {
             dialog.Type(name.constData(), typed);
         }
-        QCOMPARE(dialog.Box("SigDigs")->text(), shown);
-        QCOMPARE(int{dialog.design.SignificantDigits}, stored);
+        QCOMPARE(dialog.Box("SigDigs")->text(), QString::number(digits));
+        QCOMPARE(int{dialog.design.SignificantDigits}, digits);
         QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
         // The rule reads the box itself: nothing it refuses reaches the user as a message.
         QVERIFY(dialog.messages.Empty());
@@ -124,14 +114,13 @@ private slots:
 
     void openedFromMenuAndDoneMarksProjectChanged() {
         QVERIFY(folder_.isValid());
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        DesktopRun run(folder_.path());
         run.StartToDesignForm();
         QCOMPARE(run.design.ProjectChanged, kFalse);
         run.Item("mnuitmFormat")->trigger();
         QWidget* dialog = DesktopRun::TopLevel("NumericForm");
         QVERIFY(dialog && dialog->isVisible());
-        dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        Find<QPushButton>(dialog, "Command1")->click();
         QVERIFY(!dialog->isVisible());
         QCOMPARE(run.design.ProjectChanged, kTrue);
         // So New now asks the save question.
