@@ -75,10 +75,8 @@ int RecoveringSession(const QString& folder, const QString& recovery) {
     run.dialogs.saveAnswers.push_back((folder + QStringLiteral("/saved.prj")).toStdString());
     run.Item("mnuitmSaveAs")->trigger();
     if (QFile::exists(recovery + QStringLiteral("/Recovery.prj"))) return 8;
-    QStringList lines;
-    for (const QStringList& row : GridCells(grid)) lines << CsvLine(row);
     return WriteFile(folder + QStringLiteral("/grid.csv"),
-                     lines.join(QStringLiteral("\r\n")).toUtf8())
+                     GridCsv(grid).join(QStringLiteral("\r\n")).toUtf8())
                ? 0
                : 9;
 }

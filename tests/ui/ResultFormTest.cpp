@@ -73,8 +73,9 @@ class ResultFormTest : public QObject {
 private:
     QTemporaryDir folder_;
 
-    std::unique_ptr<DesktopRun> Analysed(const QString& project) {
-        return AnalysedRun(folder_.path(), project);
+    std::unique_ptr<DesktopRun> Analysed(const QString& project,
+                                         MemorySettingsStore* store = nullptr) {
+        return AnalysedRun(folder_.path(), project, store);
     }
 
 private slots:
@@ -103,9 +104,7 @@ private slots:
                 CliOutput({QStringLiteral("table"), project, QStringLiteral("--csv")})
                     .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
             QVERIFY2(table.size() >= 22, qPrintable(project));
-            QStringList shown;
-            for (const QStringList& row : GridCells(grid)) shown << CsvLine(row);
-            QCOMPARE(shown, table);
+            QCOMPARE(GridCsv(grid), table);
 
             const QStringList group = GroupBlock(run->main->resultForm());
             const QStringList printed = CliBlock(project);
@@ -178,7 +177,7 @@ private slots:
         MemorySettingsStore store;
         const QString tube = Source("data/verification/ExperimentE5.prj");
         {
-            const auto run = AnalysedRun(store, folder_.path(), tube);
+            const auto run = Analysed(tube, &store);
             ResultForm* form = run->main->resultForm();
             QVERIFY(form);
             auto* field = Find<QLineEdit>(form, "OutOfRoundText");
@@ -198,21 +197,20 @@ private slots:
         // A restart on the same preferences (one program at a time, as on a desktop): the project
         // keeps its 2 %; another tube has 0.5 %.
         {
-            const auto again = AnalysedRun(store, folder_.path(), tube);
+            const auto again = Analysed(tube, &store);
             QVERIFY(again->main->resultForm());
             QCOMPARE(again->Result<QLineEdit>("OutOfRoundText")->text(), QStringLiteral("2"));
             QCOMPARE(again->Result<QGroupBox>("CollapseFrame")->title(),
                      QStringLiteral("Collapse estimate (out-of-roundness 2 %)"));
         }
-        const auto other = AnalysedRun(store, folder_.path(), Example("TitaniumTube6000m.prj"));
+        const auto other = Analysed(Example("TitaniumTube6000m.prj"), &store);
         QVERIFY(other->main->resultForm());
         QCOMPARE(other->Result<QLineEdit>("OutOfRoundText")->text(), QStringLiteral("0.5"));
     }
 
     void advisoryNoticeOncePerDesign() {
         MemorySettingsStore store;
-        const auto run =
-            AnalysedRun(store, folder_.path(), Source("data/verification/ExperimentE5.prj"));
+        const auto run = Analysed(Source("data/verification/ExperimentE5.prj"), &store);
         const std::string notice = "Buckling (19240 psi) and material strength (22419 psi)";
         QCOMPARE(CountStarting(run->messages, notice), size_t{1});
         QVERIFY(run->messages.Texts().back().find(
@@ -259,7 +257,7 @@ private slots:
         Registry registry(store);
         WritePreference(registry, kSafetyStrengthKey, "1.5");
         WritePreference(registry, kSafetyBucklingKey, "3");
-        const auto run = AnalysedRun(store, folder_.path(), Example("TitaniumTube6000m.prj"));
+        const auto run = Analysed(Example("TitaniumTube6000m.prj"), &store);
         ResultForm* form = run->main->resultForm();
         QVERIFY(form);
         auto* depth = Find<QLabel>(form, "RatedDepthLbl");
@@ -314,8 +312,7 @@ private slots:
         Registry registry(store);
         WritePreference(registry, "SAFETYSTRENGTH", "1.5");
         WritePreference(registry, "SAFETYBUCKLING", "3");
-        const auto run =
-            AnalysedRun(store, folder_.path(), Source("data/verification/ExperimentE5.prj"));
+        const auto run = Analysed(Source("data/verification/ExperimentE5.prj"), &store);
         ResultForm* form = run->main->resultForm();
         form->resize(form->sizeHint().expandedTo(QSize(form->width(), 1100)));
         QCoreApplication::processEvents();

@@ -133,9 +133,8 @@ inline bool PrepareTestFolder(const QTemporaryDir& folder, bool materials = true
 class DesktopRun {
 public:
     explicit DesktopRun(const QString& folder, const QString& recoveryFolder = QString())
-        : DesktopRun(ownStore, folder, QString(), recoveryFolder) {}
+        : DesktopRun(ownStore, folder, recoveryFolder) {}
     explicit DesktopRun(MemorySettingsStore& store, const QString& folder,
-                        const QString& lockFile = QString(),
                         const QString& recoveryFolder = QString()) {
         DesktopServices services;
         services.messages = &messages;
@@ -143,7 +142,6 @@ public:
         services.settings = &store;
         services.programFolder = folder.toStdString();
         services.materialsFile = (folder + QStringLiteral("/DesMat.Dat")).toStdString();
-        services.lockFilePath = lockFile.toStdString();
         services.recoveryFolder = recoveryFolder.toStdString();
         main = std::make_unique<MainForm>(design, services);
     }
@@ -174,9 +172,8 @@ public:
     }
 
     static QWidget* TopLevel(const char* name) {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
+        for (QWidget* widget : QApplication::topLevelWidgets())
             if (widget->objectName() == QLatin1String(name)) return widget;
-        }
         return nullptr;
     }
 
@@ -235,20 +232,15 @@ public:
     std::unique_ptr<MainForm> main;
 };
 
-// A run started on a project, the analysis performed.
-inline std::unique_ptr<DesktopRun> AnalysedRun(std::unique_ptr<DesktopRun> run,
-                                               const QString& project) {
+// A run (on its own settings store unless given one) started on a project, the analysis performed.
+inline std::unique_ptr<DesktopRun> AnalysedRun(const QString& folder, const QString& project,
+                                               MemorySettingsStore* store = nullptr) {
+    auto run =
+        store ? std::make_unique<DesktopRun>(*store, folder) : std::make_unique<DesktopRun>(folder);
     run->StartToDesignForm();
     run->Open(project);
     run->Item("mnuitmAnalyze")->trigger();
     return run;
-}
-inline std::unique_ptr<DesktopRun> AnalysedRun(MemorySettingsStore& store, const QString& folder,
-                                               const QString& project) {
-    return AnalysedRun(std::make_unique<DesktopRun>(store, folder), project);
-}
-inline std::unique_ptr<DesktopRun> AnalysedRun(const QString& folder, const QString& project) {
-    return AnalysedRun(std::make_unique<DesktopRun>(folder), project);
 }
 
 // How many of the messages shown start with the given text.
@@ -258,35 +250,27 @@ inline size_t CountStarting(const ScriptedMessages& messages, const std::string&
     return count;
 }
 
-// A row as the command-line program writes it in CSV: a cell with a comma, a quote, a line end
-// or an outer blank is quoted, its quotes doubled.
-inline QString CsvLine(const QStringList& cells) {
+// The grid's lines as the command-line program writes them in CSV, the two header rows first: a
+// cell with a comma, a quote, a line end or an outer blank is quoted, its quotes doubled.
+inline QStringList GridCsv(QTableWidget* grid) {
     static const QRegularExpression quoted(QStringLiteral("[,\"\r\n]|^ | $"));
-    QStringList line;
-    for (QString cell : cells) {
-        if (cell.contains(quoted)) {
-            cell = QLatin1Char('"') + cell.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
-                   QLatin1Char('"');
-        }
-        line << cell;
-    }
-    return line.join(QLatin1Char(','));
-}
-
-// The grid as rows of cell texts, the two header rows first.
-inline std::vector<QStringList> GridCells(QTableWidget* grid) {
-    std::vector<QStringList> rows(2);
+    std::vector<QStringList> rows(2 + static_cast<size_t>(grid->rowCount()));
     for (int c = 0; c < grid->columnCount(); ++c) {
         const QStringList header = grid->horizontalHeaderItem(c)->text().split(QLatin1Char('\n'));
         rows[0] << header.value(0);
         rows[1] << header.value(1);
+        for (int r = 0; r < grid->rowCount(); ++r) rows[2 + size_t(r)] << grid->item(r, c)->text();
     }
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->columnCount(); ++c) row << grid->item(r, c)->text();
-        rows.push_back(row);
+    QStringList lines;
+    for (QStringList& row : rows) {
+        for (QString& cell : row) {
+            if (!cell.contains(quoted)) continue;
+            cell = QLatin1Char('"') + cell.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
+                   QLatin1Char('"');
+        }
+        lines << row.join(QLatin1Char(','));
     }
-    return rows;
+    return lines;
 }
 
 // The design form's caption.
