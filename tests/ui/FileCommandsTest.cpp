@@ -12,6 +12,7 @@ namespace {
 
 const char* const kQuestionStart = "Recover the unsaved design \"";
 
+// In the order of the rows' names.
 enum class Reply { Cancel, No, YesSaved, YesDialogCancelled };
 
 const MemorySettingsStore::Address Key(const char* key) {
@@ -61,7 +62,7 @@ private:
     DesignRecord CrashedRun(const QString& title, const QString& designer) {
         DesktopRun run(folder_.path(), recovery_);
         run.StartToDesignForm();
-        run.Open(QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/TitaniumTube6000m.prj"));
+        run.Open(Example("TitaniumTube6000m.prj"));
         if (!title.isEmpty()) run.Type("Title", title);
         run.Type("Designer", designer);
         run.Control<QAbstractButton>("ForceThickChk")->click();
@@ -101,28 +102,21 @@ private slots:
     void savePromptAnswers_data() {
         QTest::addColumn<QByteArray>("item");  // the menu item; none: the close box
         QTest::addColumn<Reply>("reply");
-        QTest::addColumn<bool>("goesOn");
-        const std::pair<const char*, QByteArray> commands[] = {{"new", "mnuitmNew"},
-                                                               {"open", "mnuItmOpen"},
-                                                               {"recent", "mnuItmOpenProj_0"},
-                                                               {"quit", "mnuitmQuit"},
-                                                               {"close box", ""}};
-        for (const auto& [name, command] : commands) {
-            QTest::newRow((std::string(name) + ", cancel").c_str())
-                << command << Reply::Cancel << false;
-            QTest::newRow((std::string(name) + ", no").c_str()) << command << Reply::No << true;
-            QTest::newRow((std::string(name) + ", yes and saved").c_str())
-                << command << Reply::YesSaved << true;
-            // The project is still unsaved after "Yes": going on would lose it.
-            QTest::newRow((std::string(name) + ", yes but save as cancelled").c_str())
-                << command << Reply::YesDialogCancelled << false;
+        const char* const replies[] = {"cancel", "no", "yes and saved",
+                                       "yes but save as cancelled"};
+        for (const char* item : {"mnuitmNew", "mnuItmOpen", "mnuItmOpenProj_0", "mnuitmQuit", ""}) {
+            for (int r = 0; r < 4; ++r) {
+                QTest::newRow((std::string(*item ? item : "close box") + ", " + replies[r]).c_str())
+                    << QByteArray(item) << static_cast<Reply>(r);
+            }
         }
     }
 
     void savePromptAnswers() {
         QFETCH(QByteArray, item);
         QFETCH(Reply, reply);
-        QFETCH(bool, goesOn);
+        // The project is still unsaved after "Yes" and a cancelled Save As: going on would lose it.
+        const bool goesOn = reply == Reply::No || reply == Reply::YesSaved;
         const std::string cone = WriteConeProject("prompt-cone.prj");
         MemorySettingsStore store;
         store.values[Key("RECENTFILE0")] = cone;
@@ -139,11 +133,8 @@ private slots:
         if (reply == Reply::YesSaved) run.dialogs.saveAnswers.push_back(PathOf("prompt-saved.prj"));
         if (reply == Reply::YesDialogCancelled) run.dialogs.saveAnswers.push_back(std::nullopt);
         run.dialogs.openAnswers.push_back(cone);
-        if (item.isEmpty()) {
-            run.main->close();
-        } else {
-            run.Item(item.constData())->trigger();
-        }
+        if (item.isEmpty()) run.main->close();
+        if (!item.isEmpty()) run.Item(item.constData())->trigger();
 
         const Message& prompt = run.messages.shown.at(0);
         QCOMPARE(prompt.text, std::string("The project that you are working on has been changed. "
@@ -152,9 +143,8 @@ private slots:
 
         QCOMPARE(run.dialogs.saveRequests.size(), std::size_t{yes ? 1u : 0u});
         if (yes) QCOMPARE(run.dialogs.saveRequests[0].fileName, std::string("Unsaved work.prj"));
-        if (reply == Reply::YesSaved) {
+        if (reply == Reply::YesSaved)
             QVERIFY(QFile::exists(folder_.filePath(QStringLiteral("prompt-saved.prj"))));
-        }
 
         const bool quitting = item.isEmpty() || item == "mnuitmQuit";
         if (!goesOn) {
