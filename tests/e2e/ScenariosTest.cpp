@@ -41,8 +41,7 @@ bool WaitFor(const std::function<bool()>& done, int ms) {
 // The first session: a new tube typed in, field by field with Tab, and its material picked; once
 // the recovery copy holds all of it, "copied" is printed and the session waits to be killed.
 int TypingSession(const QString& folder, const QString& recovery) {
-    DesktopRun run(folder, recovery);
-    run.StartToDesignForm();
+    StartedRun run(folder, recovery);
     if (!run.TypeNewTitaniumTube()) return 2;
     const QString copy = recovery + QStringLiteral("/Recovery.prj");
     if (!WaitFor(
@@ -111,8 +110,7 @@ private slots:
     // New design, the material chosen in the materials window, the tube's geometry typed in its
     // editor, the analysis, and the report saved as text.
     void newTubeToReport() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        DesktopRun run(folder_.path());
         run.main->StartUp();
         Photograph(DesktopRun::TopLevel("IntroForm"), "welcome");
         DesktopRun::ClickTopLevel("IntroForm", "IntroButton");
@@ -169,8 +167,7 @@ private slots:
         const QString path = Copy("GlassSphereFloat.prj");
         MemorySettingsStore store;
         {
-            DesktopRun run(store, folder_.path());
-            run.StartToDesignForm();
+            StartedRun run(store, folder_.path());
             run.dialogs.openAnswers.push_back(path.toStdString());
             Key(run.main.get(), Qt::Key_O);
             QCOMPARE(Caption(run), QStringLiteral("GlassSphereFloat.prj"));
@@ -181,8 +178,7 @@ private slots:
             Key(run.main.get(), Qt::Key_S);
             QCOMPARE(run.design.ProjectChanged, kFalse);
         }
-        DesktopRun again(store, folder_.path());
-        again.StartToDesignForm();
+        StartedRun again(store, folder_.path());
         again.dialogs.openAnswers.push_back(path.toStdString());
         Key(again.main.get(), Qt::Key_O);
         QVERIFY(again.Control<QRadioButton>("UnitChoiceBox_1")->isChecked());
@@ -193,20 +189,17 @@ private slots:
     // Ctrl+Q with a changed design: Cancel stays, No leaves the file, Yes saves it first.
     void quitWithUnsavedChanges_data() {
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("ends");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("cancel") << int(MessageAnswer::Cancel) << false << false;
-        QTest::newRow("no") << int(MessageAnswer::No) << true << false;
-        QTest::newRow("yes") << int(MessageAnswer::Yes) << true << true;
+        QTest::newRow("cancel") << int(MessageAnswer::Cancel);
+        QTest::newRow("no") << int(MessageAnswer::No);
+        QTest::newRow("yes") << int(MessageAnswer::Yes);
     }
 
     void quitWithUnsavedChanges() {
         QFETCH(int, answer);
-        QFETCH(bool, ends);
-        QFETCH(bool, saved);
+        const bool ends = answer != int(MessageAnswer::Cancel);
+        const bool saved = answer == int(MessageAnswer::Yes);
         const QString path = Copy("TitaniumTube6000m.prj");
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        DesktopRun run(folder_.path());
         QSignalSpy ended(run.main.get(), &MainForm::programEnded);
         run.StartToDesignForm();
         run.dialogs.openAnswers.push_back(path.toStdString());

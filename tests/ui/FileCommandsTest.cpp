@@ -60,8 +60,7 @@ private:
     // once the copy has been written, as a crash leaves it; returns the design it had. A new
     // title makes it a design of no file; a new designer keeps its file.
     DesignRecord CrashedRun(const QString& title, const QString& designer) {
-        DesktopRun run(folder_.path(), recovery_);
-        run.StartToDesignForm();
+        StartedRun run(folder_.path(), recovery_);
         run.Open(Example("TitaniumTube6000m.prj"));
         if (!title.isEmpty()) run.Type("Title", title);
         run.Type("Designer", designer);
@@ -79,8 +78,7 @@ private slots:
     void init() { QDir(recovery_).removeRecursively(); }
 
     void saveOfNewProjectGoesThroughSaveAsWithTitle() {
-        DesktopRun run(folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         run.Type("Title", QStringLiteral("Probe"));
         const std::string path = PathOf("probe-first.prj");
         run.dialogs.saveAnswers.push_back(path);
@@ -174,8 +172,7 @@ private slots:
         const std::string cone = WriteConeProject("filled-cone.prj");
         MemorySettingsStore store;
         {  // the first run, closed before the next one starts
-            DesktopRun run(store, folder_.path());
-            run.StartToDesignForm();
+            StartedRun run(store, folder_.path());
             run.Open(QString::fromStdString(cone));
 
             QCOMPARE(run.dialogs.openRequests.at(0).filter, std::string("Project (*.prj)|*.prj"));
@@ -201,8 +198,7 @@ private slots:
         }
         if (QTest::currentTestFailed()) return;
         // The next run opens the file as saved.
-        DesktopRun again(store, folder_.path());
-        again.StartToDesignForm();
+        StartedRun again(store, folder_.path());
         again.Open(QString::fromStdString(cone));
         QVERIFY(again.Control<QCheckBox>("WorkStrengthChk")->isChecked());
     }
@@ -250,8 +246,7 @@ private slots:
     void damagedCopyIsKeptAndTheStartGoesOn() {
         QVERIFY(QDir().mkpath(recovery_));
         QVERIFY(WriteFile(CopyPath(), "Tidewell Ver. 4.6  Brackwater\r\nCut short\r\n"));
-        DesktopRun next(folder_.path(), recovery_);
-        next.StartToDesignForm();
+        StartedRun next(folder_.path(), recovery_);
         QCOMPARE(CountStarting(next.messages, kQuestionStart), size_t{0});
         QCOMPARE(next.messages.shown.size(), size_t{1});
         QVERIFY(next.messages.Texts()[0].find("could not be used: it is damaged") !=

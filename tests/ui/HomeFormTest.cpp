@@ -15,7 +15,7 @@ class HomeFormTest : public QObject {
 
 private:
     QTemporaryDir folder_;
-    std::unique_ptr<DesktopRun> run_;
+    std::unique_ptr<StartedRun> run_;
 
     QComboBox* Box(const char* name) { return run_->Control<QComboBox>(name); }
     bool Shown(const char* name) { return !run_->Control<QWidget>(name)->isHidden(); }
@@ -48,8 +48,7 @@ private slots:
     void initTestCase() { QVERIFY(PrepareTestFolder(folder_, false)); }
 
     void init() {
-        run_ = std::make_unique<DesktopRun>(folder_.path());
-        run_->StartToDesignForm();
+        run_ = std::make_unique<StartedRun>(folder_.path());
         run_->messages.Clear();
     }
 

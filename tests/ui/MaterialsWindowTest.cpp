@@ -34,7 +34,7 @@ class MaterialsWindowTest : public QObject {
 private:
     QTemporaryDir folder_;
     MemorySettingsStore store_;
-    std::unique_ptr<DesktopRun> run_;
+    std::unique_ptr<StartedRun> run_;
 
     MATDBS* Window() const { return run_->main->materialsForm(); }
     template <typename T>
@@ -63,8 +63,7 @@ private slots:
 
     void init() {
         QVERIFY(CopyMaterialsDatabase(folder_.path()));
-        run_ = std::make_unique<DesktopRun>(store_, folder_.path());
-        run_->StartToDesignForm();
+        run_ = std::make_unique<StartedRun>(store_, folder_.path());
         run_->Control<QPushButton>("Command1")->click();
         run_->messages.Clear();
     }

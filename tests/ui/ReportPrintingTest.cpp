@@ -230,8 +230,7 @@ private slots:
     void resultsWindowDrivesTheReportCommands() {
         QTemporaryDir folder;
         QVERIFY(CopyMaterialsDatabase(folder.path()));
-        DesktopRun run(folder.path());
-        run.StartToDesignForm();
+        StartedRun run(folder.path());
         QVERIFY(!run.Item("mnuitmExportPdf")->isEnabled());
         run.Open(Example("AcrylicAnnularPort.prj"));
         run.Item("mnuitmAnalyze")->trigger();

@@ -73,7 +73,7 @@ class ResultFormTest : public QObject {
 private:
     QTemporaryDir folder_;
 
-    std::unique_ptr<DesktopRun> Analysed(const QString& project,
+    std::unique_ptr<StartedRun> Analysed(const QString& project,
                                          MemorySettingsStore* store = nullptr) {
         return AnalysedRun(folder_.path(), project, store);
     }
@@ -209,8 +209,7 @@ private slots:
     }
 
     void advisoryNoticeOncePerDesign() {
-        MemorySettingsStore store;
-        const auto run = Analysed(Source("data/verification/ExperimentE5.prj"), &store);
+        const auto run = Analysed(Source("data/verification/ExperimentE5.prj"));
         const std::string notice = "Buckling (19240 psi) and material strength (22419 psi)";
         QCOMPARE(CountStarting(run->messages, notice), size_t{1});
         QVERIFY(run->messages.Texts().back().find(
@@ -223,7 +222,7 @@ private slots:
         QCOMPARE(CountStarting(run->messages, notice), size_t{1});
         // Without safety factors the warning stands all the same: no factor was set here.
         std::string factor = "?";
-        Registry registry(store);
+        Registry registry(run->ownStore);
         ReadPreference(registry, "SAFETYSTRENGTH", factor);
         QCOMPARE(factor, std::string());
     }
@@ -370,8 +369,7 @@ private slots:
     }
 
     void newProjectIsFittedOnceAndAFileKeepsItsRange() {
-        DesktopRun run(folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         QVERIFY(run.TypeNewTitaniumTube());
         QCOMPARE(run.design.MaterialName, std::string("Ti-6Al-4V Annealed"));
         run.Item("mnuitmAnalyze")->trigger();

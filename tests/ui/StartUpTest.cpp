@@ -154,8 +154,7 @@ private slots:
     }
 
     void ctrlAInTextBoxRunsTheWholeAnalysis() {
-        DesktopRun run(folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         QVERIFY(QTest::qWaitForWindowActive(run.main.get()));
         // A scope left from an editor run must not hide the body checks.
         run.design.AnalysisScope = 2;
@@ -173,8 +172,7 @@ private slots:
     }
 
     void pastedLineBreakIsRefused() {
-        DesktopRun run(folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         for (const char* box : {"Title", "Description"}) {
             auto* edit = run.Control<QLineEdit>(box);
             edit->setFocus();
@@ -212,8 +210,7 @@ private slots:
     }
 
     void controlsAreAnnouncedByTheirOwnNames() {
-        DesktopRun run(folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         DesktopRun::Choose(run.Control<QComboBox>("BodyBox"), 2);
         DesktopRun::Choose(run.Control<QComboBox>("EndCapBox"), 0);
         QWidget* home = run.main->homeForm();
@@ -241,8 +238,7 @@ private slots:
     }
 
     void tabFollowsTheFormTopToBottomLeftColumnFirst() {
-        DesktopRun run(folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         DesktopRun::Choose(run.Control<QComboBox>("BodyBox"), 2);
         QWidget* home = run.main->homeForm();
         // Controls the keyboard can reach now (the geometry and material buttons only once

@@ -232,12 +232,22 @@ public:
     std::unique_ptr<MainForm> main;
 };
 
+// A run taken to the design form (on its own settings store unless given one).
+struct StartedRun : DesktopRun {
+    explicit StartedRun(const QString& folder, const QString& recovery = QString())
+        : DesktopRun(folder, recovery) {
+        StartToDesignForm();
+    }
+    StartedRun(MemorySettingsStore& store, const QString& folder) : DesktopRun(store, folder) {
+        StartToDesignForm();
+    }
+};
+
 // A run (on its own settings store unless given one) started on a project, the analysis performed.
-inline std::unique_ptr<DesktopRun> AnalysedRun(const QString& folder, const QString& project,
+inline std::unique_ptr<StartedRun> AnalysedRun(const QString& folder, const QString& project,
                                                MemorySettingsStore* store = nullptr) {
     auto run =
-        store ? std::make_unique<DesktopRun>(*store, folder) : std::make_unique<DesktopRun>(folder);
-    run->StartToDesignForm();
+        store ? std::make_unique<StartedRun>(*store, folder) : std::make_unique<StartedRun>(folder);
     run->Open(project);
     run->Item("mnuitmAnalyze")->trigger();
     return run;
