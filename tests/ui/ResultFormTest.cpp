@@ -323,48 +323,36 @@ private slots:
         }
     }
 
-    void fitReachesTheFailurePressure_data() {
-        QTest::addColumn<QString>("material");
-        QTest::addColumn<double>("bore");
-        QTest::addColumn<double>("wall");
-        QTest::addColumn<int>("psiRange");
-        QTest::addColumn<int>("barRange");
-        // A 0.05 mm wall buckles at about 0.01 m of sea water (0.012 psi, 0.0008 Bar): the
-        // smallest range in both units.
-        QTest::newRow("smallest") << "Ti-6Al-4V Annealed" << 189.9 << 0.05 << 0 << 0;
-        // A 1.3 mm wall buckles at 29 m (42 psi, 2.9 Bar): 10 - 200 psi, but 1 - 20 Bar.
-        QTest::newRow("middle") << "Ti-6Al-4V Annealed" << 187.4 << 1.3 << 2 << 3;
-        // A nearly solid silicon carbide tube crushes at 146 km (213000 psi, 14700 Bar): beyond
-        // the largest range in both units, which is then taken.
-        QTest::newRow("beyond") << "Silicon Carbide Sintered" << 10.0 << 90.0 << 5 << 5;
-    }
-
+    // A 0.05 mm wall buckles at about 0.01 m of sea water (0.012 psi, 0.0008 Bar): the smallest
+    // range in both units. A 1.3 mm wall at 29 m (42 psi, 2.9 Bar): 10 - 200 psi, but 1 - 20 Bar. A
+    // nearly solid silicon carbide tube crushes at 146 km (213000 psi, 14700 Bar): beyond the
+    // largest range in both units, which is then taken.
     void fitReachesTheFailurePressure() {
-        QFETCH(QString, material);
-        QFETCH(double, bore);
-        QFETCH(double, wall);
-        QFETCH(int, psiRange);
-        QFETCH(int, barRange);
-        const QString path = TubeProject(folder_.path(), QStringLiteral("fit.prj"),
-                                         material.toUtf8().constData(), bore, wall, 1);
-        QVERIFY(!path.isEmpty());
-        const auto run = Analysed(path);
-        QVERIFY(run->main->resultForm());
-        auto* fit = run->Result<QPushButton>("FitRange");
-        QVERIFY(fit);
-        QVERIFY(!fit->accessibleName().isEmpty());
-        auto* range = run->Result<QComboBox>("DistortionRange");
-        auto* unit = run->Result<QComboBox>("DistortionUnits");
-        for (const auto& [unitName, expected] : {std::pair{QStringLiteral("psi"), psiRange},
-                                                 std::pair{QStringLiteral("Bar"), barRange}}) {
-            DesktopRun::Choose(unit, unit->findText(unitName));
-            QCOMPARE(range->currentIndex(), 0);  // a new unit starts at its first range
-            run->design.ProjectChanged = kFalse;
-            fit->click();
-            QCOMPARE(range->currentIndex(), expected);
-            QVERIFY(range->currentText().endsWith(unitName));
-            QCOMPARE(run->design.PressureRange, int16_t(expected));
-            QCOMPARE(run->design.ProjectChanged, expected == 0 ? kFalse : kTrue);
+        for (const auto& [material, bore, wall, psiRange, barRange] :
+             {std::tuple{"Ti-6Al-4V Annealed", 189.9, 0.05, 0, 0},
+              {"Ti-6Al-4V Annealed", 187.4, 1.3, 2, 3},
+              {"Silicon Carbide Sintered", 10.0, 90.0, 5, 5}}) {
+            const QString path =
+                TubeProject(folder_.path(), QStringLiteral("fit.prj"), material, bore, wall, 1);
+            QVERIFY(!path.isEmpty());
+            const auto run = Analysed(path);
+            QVERIFY(run->main->resultForm());
+            auto* fit = run->Result<QPushButton>("FitRange");
+            QVERIFY(fit);
+            QVERIFY(!fit->accessibleName().isEmpty());
+            auto* range = run->Result<QComboBox>("DistortionRange");
+            auto* unit = run->Result<QComboBox>("DistortionUnits");
+            for (const auto& [unitName, expected] : {std::pair{QStringLiteral("psi"), psiRange},
+                                                     std::pair{QStringLiteral("Bar"), barRange}}) {
+                DesktopRun::Choose(unit, unit->findText(unitName));
+                QCOMPARE(range->currentIndex(), 0);  // a new unit starts at its first range
+                run->design.ProjectChanged = kFalse;
+                fit->click();
+                QCOMPARE(range->currentIndex(), expected);
+                QVERIFY(range->currentText().endsWith(unitName));
+                QCOMPARE(run->design.PressureRange, int16_t(expected));
+                QCOMPARE(run->design.ProjectChanged, expected == 0 ? kFalse : kTrue);
+            }
         }
     }
 

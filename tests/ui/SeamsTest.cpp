@@ -64,32 +64,25 @@ private slots:
         QCOMPARE(box.text(), refused ? QStringLiteral("kept") : text);
     }
 
-    void messageBoxDefaultAndEscape_data() {
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("defaultAnswer");  // -1 none named
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("expected");
-        const int none = -1;
-        QTest::newRow("yes/no/cancel, cancel default, enter")
-            << int(MessageButtons::YesNoCancel) << int(MessageAnswer::Cancel) << int(Qt::Key_Enter)
-            << int(MessageAnswer::Cancel);
-        QTest::newRow("yes/no, first is default")
-            << int(MessageButtons::YesNo) << none << int(Qt::Key_Enter) << int(MessageAnswer::Yes);
-        QTest::newRow("ok/cancel, escape") << int(MessageButtons::OkCancel) << none
-                                           << int(Qt::Key_Escape) << int(MessageAnswer::Cancel);
-    }
-
     void messageBoxDefaultAndEscape() {
-        QFETCH(int, buttons);
-        QFETCH(int, defaultAnswer);
-        QFETCH(int, key);
-        QFETCH(int, expected);
-        Message message{"Question?", "Warning", MessageIcon::Question,
-                        static_cast<MessageButtons>(buttons)};
-        if (defaultAnswer >= 0) message.defaultButton = static_cast<MessageAnswer>(defaultAnswer);
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QCOMPARE(int(ShowAndAnswer(message, static_cast<Qt::Key>(key), icon)), expected);
-        QCOMPARE(icon, QMessageBox::Question);
+        const struct {
+            MessageButtons buttons;
+            std::optional<MessageAnswer> defaultAnswer;
+            Qt::Key key;
+            MessageAnswer expected;
+        } cases[] = {
+            {MessageButtons::YesNoCancel, MessageAnswer::Cancel, Qt::Key_Enter,
+             MessageAnswer::Cancel},
+            {MessageButtons::YesNo, std::nullopt, Qt::Key_Enter,
+             MessageAnswer::Yes},  // first is default
+            {MessageButtons::OkCancel, std::nullopt, Qt::Key_Escape, MessageAnswer::Cancel}};
+        for (const auto& c : cases) {
+            Message message{"Question?", "Warning", MessageIcon::Question, c.buttons};
+            message.defaultButton = c.defaultAnswer;
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QCOMPARE(ShowAndAnswer(message, c.key, icon), c.expected);
+            QCOMPARE(icon, QMessageBox::Question);
+        }
     }
 
     void settingsStoreRoundTrip() {
