@@ -30,29 +30,18 @@ void Key(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::Con
     QTest::keyClick(target, key, modifiers);
 }
 
-bool WaitFor(const std::function<bool()>& done, int ms) {
-    for (int waited = 0; waited < ms; waited += 100) {
-        if (done()) return true;
-        QTest::qWait(100);
-    }
-    return done();
-}
-
 // The first session: a new tube typed in, field by field with Tab, and its material picked; once
 // the recovery copy holds all of it, "copied" is printed and the session waits to be killed.
 int TypingSession(const QString& folder, const QString& recovery) {
     StartedRun run(folder, recovery);
     if (!run.TypeNewTitaniumTube()) return 2;
     const QString copy = recovery + QStringLiteral("/Recovery.prj");
-    if (!WaitFor(
-            [&copy] {
-                const QString text = QString::fromUtf8(ReadFile(copy));
-                return text.contains(QStringLiteral("Ti-6Al-4V Annealed\r\n")) &&
-                       text.contains(QStringLiteral("\r\n 300\r\n"));
-            },
-            10000)) {
-        return 4;
-    }
+    const auto copied = [&copy] {
+        const QString text = QString::fromUtf8(ReadFile(copy));
+        return text.contains(QStringLiteral("Ti-6Al-4V Annealed\r\n")) &&
+               text.contains(QStringLiteral("\r\n 300\r\n"));
+    };
+    if (!QTest::qWaitFor(copied, 10000)) return 4;
     std::fputs("copied\n", stdout);
     std::fflush(stdout);
     return QApplication::exec();  // until the kill
@@ -74,10 +63,8 @@ int RecoveringSession(const QString& folder, const QString& recovery) {
     run.dialogs.saveAnswers.push_back((folder + QStringLiteral("/saved.prj")).toStdString());
     run.Item("mnuitmSaveAs")->trigger();
     if (QFile::exists(recovery + QStringLiteral("/Recovery.prj"))) return 8;
-    return WriteFile(folder + QStringLiteral("/grid.csv"),
-                     GridCsv(grid).join(QStringLiteral("\r\n")).toUtf8())
-               ? 0
-               : 9;
+    const QByteArray csv = GridCsv(grid).join(QStringLiteral("\r\n")).toUtf8();
+    return WriteFile(folder + QStringLiteral("/grid.csv"), csv) ? 0 : 9;
 }
 
 }  // namespace
@@ -220,8 +207,8 @@ private slots:
         typing.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         typing.start(QCoreApplication::applicationFilePath(), Arguments("type"));
         QVERIFY(typing.waitForStarted());
-        QVERIFY(WaitFor([&typing] { return typing.canReadLine() || typing.waitForReadyRead(100); },
-                        60000));
+        QVERIFY(QTest::qWaitFor(
+            [&typing] { return typing.canReadLine() || typing.waitForReadyRead(100); }, 60000));
         QCOMPARE(typing.readLine().trimmed(), QByteArray("copied"));
         typing.kill();  // SIGKILL: no end of run, no clean-up
         QVERIFY(typing.waitForFinished(10000));
@@ -247,6 +234,7 @@ private slots:
         QCOMPARE(shown, expected);
     }
 };
+
 int main(int argc, char* argv[]) {
     // Read before QApplication, which takes the arguments it knows away.
     if (argc == 5 && qstrcmp(argv[1], "--part") == 0) {
