@@ -35,12 +35,12 @@ private:
         }
         QLineEdit* Box(const char* name) { return Find<QLineEdit>(&form, name); }
         QComboBox* Format() { return Find<QComboBox>(&form, "FormatType"); }
-        // Replaces the box's text in one edit, as a paste does.
+        // Replaces the box's text in one edit, as a paste does; no text deletes it.
         void Type(const char* name, const QString& text) {
             QLineEdit* box = Box(name);
             box->setFocus();
             box->selectAll();
-            box->insert(text);
+            text.isEmpty() ? box->del() : box->insert(text);
         }
     };
 
@@ -219,13 +219,7 @@ private slots:
         QFETCH(int, digits);
         QFETCH(QString, sample);
         Dialog dialog(5, 2);
-        const QByteArray name = box.toLatin1();
-        if (typed.isEmpty()) {
-            dialog.Box(name.constData())->selectAll();
-            dialog.Box(name.constData())->del();
-        } else {
-            dialog.Type(name.constData(), typed);
-        }
+        dialog.Type(box.toLatin1().constData(), typed);
         QCOMPARE(dialog.Box("SigDigs")->text(), QString::number(digits));
         QCOMPARE(int{dialog.design.SignificantDigits}, digits);
         QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
