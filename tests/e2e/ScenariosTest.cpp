@@ -157,7 +157,7 @@ private slots:
             StartedRun run(store, folder_.path());
             run.dialogs.openAnswers.push_back(path.toStdString());
             Key(run.main.get(), Qt::Key_O);
-            QCOMPARE(Caption(run), QStringLiteral("GlassSphereFloat.prj"));
+            QCOMPARE(run.Caption(), QStringLiteral("GlassSphereFloat.prj"));
             Photograph(run.main.get(), "design-form");
             run.Control<QRadioButton>("UnitChoiceBox_1")->setFocus();
             Key(run.Control<QRadioButton>("UnitChoiceBox_1"), Qt::Key_Space, Qt::NoModifier);

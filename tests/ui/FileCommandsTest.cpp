@@ -88,7 +88,7 @@ private slots:
         QVERIFY(QFile::exists(QString::fromStdString(path)));
         QCOMPARE(run.design.ProjectFilePath, path);
         QCOMPARE(run.design.ProjectChanged, kFalse);
-        QCOMPARE(Caption(run), QStringLiteral("probe-first.prj"));
+        QCOMPARE(run.Caption(), QStringLiteral("probe-first.prj"));
 
         // A second Save writes to the same file without asking.
         run.Type("Designer", QStringLiteral("Me"));
@@ -160,7 +160,7 @@ private slots:
         } else if (item == "mnuitmNew") {
             QCOMPARE(run.design.ProjectTitle, std::string("Project1"));
             QCOMPARE(run.design.ProjectFilePath, std::string());
-            QCOMPARE(Caption(run), QStringLiteral("(Not saved)"));
+            QCOMPARE(run.Caption(), QStringLiteral("(Not saved)"));
             QCOMPARE(run.design.ProjectChanged, kFalse);
         } else {
             QCOMPARE(run.design.ProjectTitle, std::string("Cone cap"));
@@ -176,7 +176,7 @@ private slots:
             run.Open(QString::fromStdString(cone));
 
             QCOMPARE(run.dialogs.openRequests.at(0).filter, std::string("Project (*.prj)|*.prj"));
-            QCOMPARE((QStringList{Caption(run), run.Control<QLineEdit>("Title")->text(),
+            QCOMPARE((QStringList{run.Caption(), run.Control<QLineEdit>("Title")->text(),
                                   run.Control<QComboBox>("BodyBox")->currentText(),
                                   run.Control<QComboBox>("EndCapBox")->currentText()}),
                      Texts({"filled-cone.prj", "Cone cap", "Endcap Only", "Conical"}));
@@ -220,7 +220,7 @@ private slots:
         QVERIFY(QString::fromStdString(lost.ProjectFilePath)
                     .endsWith(QStringLiteral("TitaniumTube6000m.prj")));
         QCOMPARE(next.design.ProjectFilePath, lost.ProjectFilePath);
-        QCOMPARE(Caption(next), QStringLiteral("TitaniumTube6000m.prj"));
+        QCOMPARE(next.Caption(), QStringLiteral("TitaniumTube6000m.prj"));
         QCOMPARE(next.design.ProjectChanged, kTrue);
 
         // Saved to its own place (Save As here, to keep the example): the copy goes.

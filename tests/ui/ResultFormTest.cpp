@@ -73,9 +73,14 @@ class ResultFormTest : public QObject {
 private:
     QTemporaryDir folder_;
 
+    // A run (on its own settings store unless given one) started on a project and analysed.
     std::unique_ptr<StartedRun> Analysed(const QString& project,
                                          MemorySettingsStore* store = nullptr) {
-        return AnalysedRun(folder_.path(), project, store);
+        auto run = store ? std::make_unique<StartedRun>(*store, folder_.path())
+                         : std::make_unique<StartedRun>(folder_.path());
+        run->Open(project);
+        run->Item("mnuitmAnalyze")->trigger();
+        return run;
     }
 
 private slots:

@@ -65,6 +65,7 @@ private slots:
     }
 
     void messageBoxDefaultAndEscape() {
+        // Enter presses the default button (the first where none is named), Escape cancels.
         const struct {
             MessageButtons buttons;
             std::optional<MessageAnswer> defaultAnswer;
@@ -73,8 +74,7 @@ private slots:
         } cases[] = {
             {MessageButtons::YesNoCancel, MessageAnswer::Cancel, Qt::Key_Enter,
              MessageAnswer::Cancel},
-            {MessageButtons::YesNo, std::nullopt, Qt::Key_Enter,
-             MessageAnswer::Yes},  // first is default
+            {MessageButtons::YesNo, std::nullopt, Qt::Key_Enter, MessageAnswer::Yes},
             {MessageButtons::OkCancel, std::nullopt, Qt::Key_Escape, MessageAnswer::Cancel}};
         for (const auto& c : cases) {
             Message message{"Question?", "Warning", MessageIcon::Question, c.buttons};
@@ -108,19 +108,14 @@ private slots:
 
     void manualLinksResolve() {
         // Every page the contents page links to is bundled, and every page links back.
-        QFile contents(QStringLiteral(":/help/index.html"));
-        QVERIFY(contents.open(QIODevice::ReadOnly));
-        const QString index = QString::fromUtf8(contents.readAll());
+        const QString index = QString::fromUtf8(ReadFile(QStringLiteral(":/help/index.html")));
         const QRegularExpression link(QStringLiteral("href=\"([a-z-]+\\.html)"));
         QStringList pages;
         for (auto it = link.globalMatch(index); it.hasNext();) pages << it.next().captured(1);
         QCOMPARE(pages.size(), 9);
         for (const QString& page : pages) {
-            QFile file(QStringLiteral(":/help/") + page);
-            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page));
-            QVERIFY2(
-                QString::fromUtf8(file.readAll()).contains(QStringLiteral("href=\"index.html\"")),
-                qPrintable(page));
+            const QString text = QString::fromUtf8(ReadFile(QStringLiteral(":/help/") + page));
+            QVERIFY2(text.contains(QStringLiteral("href=\"index.html\"")), qPrintable(page));
         }
     }
 };

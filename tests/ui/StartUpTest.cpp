@@ -49,8 +49,7 @@ private:
         return enabled;
     }
 
-    // What a run shows the user when it opens the path: named at start-up, or chosen in File >
-    // Open.
+    // What a run shows when it opens the path: named at start-up, or chosen in File > Open.
     std::vector<std::string> MessagesOpening(const QString& path, bool atStartUp) {
         DesktopRun run(folder_.path());
         if (atStartUp) run.main->OpenAfterStartUp(path.toStdString());
@@ -81,7 +80,7 @@ private slots:
         QVERIFY(run.main->homeForm()->isVisible());
         QVERIFY(!run.main->MenusLocked());
         QCOMPARE(MenusEnabled(run), std::vector<bool>(7, true));
-        QCOMPARE(Caption(run), QStringLiteral("(Not saved)"));
+        QCOMPARE(run.Caption(), QStringLiteral("(Not saved)"));
         QCOMPARE(run.design.ProjectTitle, std::string("Project1"));
     }
 
@@ -116,7 +115,7 @@ private slots:
         QCOMPARE(run.design.ProjectFilePath, path);
         QCOMPARE(run.Control<QLineEdit>("Title")->text(),
                  QString::fromStdString(run.design.ProjectTitle));
-        QCOMPARE(Caption(run), QStringLiteral("GlassSphereFloat.prj"));
+        QCOMPARE(run.Caption(), QStringLiteral("GlassSphereFloat.prj"));
         QCOMPARE(run.design.ProjectChanged, kFalse);
         QCOMPARE(run.main->Recent()[0], path);
         QVERIFY(!run.main->MenusLocked());

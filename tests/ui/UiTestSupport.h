@@ -177,6 +177,8 @@ public:
         return nullptr;
     }
 
+    // The design form's caption.
+    QString Caption() const { return main->homeForm()->windowTitle(); }
     QAction* Item(const char* name) const { return main->findChild<QAction*>(QLatin1String(name)); }
 
     template <typename T>
@@ -243,16 +245,6 @@ struct StartedRun : DesktopRun {
     }
 };
 
-// A run (on its own settings store unless given one) started on a project, the analysis performed.
-inline std::unique_ptr<StartedRun> AnalysedRun(const QString& folder, const QString& project,
-                                               MemorySettingsStore* store = nullptr) {
-    auto run =
-        store ? std::make_unique<StartedRun>(*store, folder) : std::make_unique<StartedRun>(folder);
-    run->Open(project);
-    run->Item("mnuitmAnalyze")->trigger();
-    return run;
-}
-
 // How many of the messages shown start with the given text.
 inline size_t CountStarting(const ScriptedMessages& messages, const std::string& start) {
     size_t count = 0;
@@ -281,11 +273,6 @@ inline QStringList GridCsv(QTableWidget* grid) {
         lines << row.join(QLatin1Char(','));
     }
     return lines;
-}
-
-// The design form's caption.
-inline QString Caption(const DesktopRun& run) {
-    return run.main->homeForm()->windowTitle();
 }
 
 // No caption of a window is cut: every shown label (one line) and button is as wide as its text.
