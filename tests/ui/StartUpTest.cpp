@@ -250,9 +250,8 @@ private slots:
         for (const char* name :
              {"Title", "Designer", "Description", "BodyBox", "ShowBody", "EndCapBox", "ShowEndcap",
               "EdgeFix", "Command1", "PresSourceBox_0", "PresSourceBox_1", "UnitChoiceBox_0",
-              "UnitChoiceBox_1", "WorkStrengthChk", "ForceThickChk"}) {
+              "UnitChoiceBox_1", "WorkStrengthChk", "ForceThickChk"})
             if (reachable(run.Control<QWidget>(name))) expected << QLatin1String(name);
-        }
         QStringList order;
         QWidget* widget = run.Control<QWidget>("Title");
         for (int i = 0; i < 200 && order.size() < expected.size(); ++i) {
