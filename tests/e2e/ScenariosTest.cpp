@@ -1,19 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A user's sessions on a real display: the program under X with a window manager, driven by key
-// presses and clicks on its windows. With TIDEWELL_SCREENSHOTS set to a folder, each window is
-// photographed there as the sessions reach it (scripts/take-screenshots.sh makes the manual's
-// pictures so).
+// A user's sessions on a real display (X with a window manager), driven by keys and clicks; with
+// TIDEWELL_SCREENSHOTS set to a folder each window is photographed there. A session to be killed
+// with SIGKILL is this program run again with --part, so that it is a process of its own.
 
 #include <QGuiApplication>
-#include <QLabel>
-#include <QMdiSubWindow>
-#include <QRadioButton>
 #include <QScreen>
-#include <QSignalSpy>
+#include <cstdio>
 
 #include "UiTestSupport.h"
-#include "ui/ResultForm.h"
 
 using namespace tidewell;
 
@@ -27,13 +22,49 @@ void Photograph(QWidget* window, const char* name) {
     const QRect frame = window->window()->frameGeometry();
     const QPixmap shot =
         window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-    if (!shot.save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"))) {
+    if (!shot.save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")))
         qWarning("could not save the picture %s", name);
-    }
 }
 
 void Key(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
     QTest::keyClick(target, key, modifiers);
+}
+
+// The first session: a new tube typed in, field by field with Tab, and its material picked; once
+// the recovery copy holds all of it, "copied" is printed and the session waits to be killed.
+int TypingSession(const QString& folder, const QString& recovery) {
+    StartedRun run(folder, recovery);
+    if (!run.TypeNewTitaniumTube()) return 2;
+    const QString copy = recovery + QStringLiteral("/Recovery.prj");
+    const auto copied = [&copy] {
+        const QString text = QString::fromUtf8(ReadFile(copy));
+        return text.contains(QStringLiteral("Ti-6Al-4V Annealed\r\n")) &&
+               text.contains(QStringLiteral("\r\n 300\r\n"));
+    };
+    if (!QTest::qWaitFor(copied, 10000)) return 4;
+    std::fputs("copied\n", stdout);
+    std::fflush(stdout);
+    return QApplication::exec();  // until the kill
+}
+
+// The second session: the recovery is offered and taken, the analysis performed, the design
+// saved with Save As to saved.prj and the grid written to grid.csv.
+int RecoveringSession(const QString& folder, const QString& recovery) {
+    DesktopRun run(folder, recovery);
+    run.messages.Answer(MessageAnswer::Yes);
+    run.StartToDesignForm();
+    const std::vector<std::string> texts = run.messages.Texts();
+    if (texts.empty() || texts[0].rfind("Recover the unsaved design \"Project1\" (changed ", 0))
+        return 5;
+    if (run.design.ProjectChanged != kTrue || run.design.BodyDimEntered[3] != 300) return 6;
+    run.Item("mnuitmAnalyze")->trigger();
+    if (!run.main->resultForm()) return 7;
+    auto* grid = run.Result<QTableWidget>("AnaGrid");
+    run.dialogs.saveAnswers.push_back((folder + QStringLiteral("/saved.prj")).toStdString());
+    run.Item("mnuitmSaveAs")->trigger();
+    if (QFile::exists(recovery + QStringLiteral("/Recovery.prj"))) return 8;
+    const QByteArray csv = GridCsv(grid).join(QStringLiteral("\r\n")).toUtf8();
+    return WriteFile(folder + QStringLiteral("/grid.csv"), csv) ? 0 : 9;
 }
 
 }  // namespace
@@ -47,9 +78,13 @@ private:
     QString Copy(const char* example) {
         const QString target = folder_.filePath(QLatin1String(example));
         QFile::remove(target);
-        QFile::copy(QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/") + QLatin1String(example),
-                    target);
+        QFile::copy(Example(example), target);
         return target;
+    }
+
+    QStringList Arguments(const char* kind) const {
+        return {QStringLiteral("--part"), QLatin1String(kind), folder_.path(),
+                folder_.filePath(QStringLiteral("recovery"))};
     }
 
 private slots:
@@ -62,8 +97,7 @@ private slots:
     // New design, the material chosen in the materials window, the tube's geometry typed in its
     // editor, the analysis, and the report saved as text.
     void newTubeToReport() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        DesktopRun run(folder_.path());
         run.main->StartUp();
         Photograph(DesktopRun::TopLevel("IntroForm"), "welcome");
         DesktopRun::ClickTopLevel("IntroForm", "IntroButton");
@@ -77,11 +111,11 @@ private slots:
         for (const auto& [list, entry] : {std::pair{"CategoryList", "Metals"},
                                           {"SubCategoryList", "Titanium"},
                                           {"MaterialList", "Ti-6Al-4V Annealed"}}) {
-            auto* box = materials->findChild<QComboBox*>(QLatin1String(list));
+            auto* box = Find<QComboBox>(materials, list);
             DesktopRun::Choose(box, box->findText(QLatin1String(entry)));
         }
         Photograph(materials, "materials");
-        materials->findChild<QPushButton*>(QStringLiteral("Done"))->click();
+        Find<QPushButton>(materials, "Done")->click();
         QCOMPARE(run.Control<QLabel>("Material")->text(), QStringLiteral("Ti-6Al-4V Annealed"));
 
         Key(run.main.get(), Qt::Key_B);  // View/Edit Body
@@ -89,7 +123,7 @@ private slots:
         QVERIFY(body);
         for (const auto& [field, value] :
              {std::pair{"Var_1", "190"}, {"Var_2", "20"}, {"Var_3", "600"}}) {
-            auto* box = body->findChild<QLineEdit*>(QLatin1String(field));
+            auto* box = Find<QLineEdit>(body, field);
             box->setFocus();
             QTest::keyClicks(box, QLatin1String(value));
             Key(box, Qt::Key_Tab, Qt::NoModifier);
@@ -100,10 +134,9 @@ private slots:
         QCOMPARE(run.messages.Texts(), std::vector<std::string>());
         Photograph(run.main.get(), "results");
         // The smallest range shows stresses of about zero; Fit brings the failure into the table.
-        auto* range =
-            run.main->resultForm()->findChild<QComboBox*>(QStringLiteral("DistortionRange"));
+        auto* range = run.Result<QComboBox>("DistortionRange");
         DesktopRun::Choose(range, 0);
-        run.main->resultForm()->findChild<QPushButton*>(QStringLiteral("FitRange"))->click();
+        run.Result<QPushButton>("FitRange")->click();
         QCOMPARE(range->currentText(), QStringLiteral("100 - 2000 Bar"));
         Photograph(run.main.get(), "results-fit");
 
@@ -111,9 +144,7 @@ private slots:
         run.dialogs.saveAnswers.push_back(report.toStdString());
         run.main->resultForm()->setFocus();
         run.Item("mnuitmSaveReport")->trigger();
-        QFile written(report);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        const QByteArray text = written.readAll();
+        const QByteArray text = ReadFile(report);
         QVERIFY(text.contains("TUBE CONFIGURATION"));
         QVERIFY(text.contains("Ti-6Al-4V Annealed"));
     }
@@ -123,11 +154,10 @@ private slots:
         const QString path = Copy("GlassSphereFloat.prj");
         MemorySettingsStore store;
         {
-            DesktopRun run(store, folder_.path());
-            run.StartToDesignForm();
+            StartedRun run(store, folder_.path());
             run.dialogs.openAnswers.push_back(path.toStdString());
             Key(run.main.get(), Qt::Key_O);
-            QCOMPARE(Caption(run), QStringLiteral("GlassSphereFloat.prj"));
+            QCOMPARE(run.Caption(), QStringLiteral("GlassSphereFloat.prj"));
             Photograph(run.main.get(), "design-form");
             run.Control<QRadioButton>("UnitChoiceBox_1")->setFocus();
             Key(run.Control<QRadioButton>("UnitChoiceBox_1"), Qt::Key_Space, Qt::NoModifier);
@@ -135,8 +165,7 @@ private slots:
             Key(run.main.get(), Qt::Key_S);
             QCOMPARE(run.design.ProjectChanged, kFalse);
         }
-        DesktopRun again(store, folder_.path());
-        again.StartToDesignForm();
+        StartedRun again(store, folder_.path());
         again.dialogs.openAnswers.push_back(path.toStdString());
         Key(again.main.get(), Qt::Key_O);
         QVERIFY(again.Control<QRadioButton>("UnitChoiceBox_1")->isChecked());
@@ -147,20 +176,17 @@ private slots:
     // Ctrl+Q with a changed design: Cancel stays, No leaves the file, Yes saves it first.
     void quitWithUnsavedChanges_data() {
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("ends");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("cancel") << int(MessageAnswer::Cancel) << false << false;
-        QTest::newRow("no") << int(MessageAnswer::No) << true << false;
-        QTest::newRow("yes") << int(MessageAnswer::Yes) << true << true;
+        QTest::newRow("cancel") << int(MessageAnswer::Cancel);
+        QTest::newRow("no") << int(MessageAnswer::No);
+        QTest::newRow("yes") << int(MessageAnswer::Yes);
     }
 
     void quitWithUnsavedChanges() {
         QFETCH(int, answer);
-        QFETCH(bool, ends);
-        QFETCH(bool, saved);
+        const bool ends = answer != int(MessageAnswer::Cancel);
+        const bool saved = answer == int(MessageAnswer::Yes);
         const QString path = Copy("TitaniumTube6000m.prj");
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        DesktopRun run(folder_.path());
         QSignalSpy ended(run.main.get(), &MainForm::programEnded);
         run.StartToDesignForm();
         run.dialogs.openAnswers.push_back(path.toStdString());
@@ -170,11 +196,58 @@ private slots:
         Key(run.main.get(), Qt::Key_Q);
         QCOMPARE(run.messages.shown.back().title, std::string("Warning"));
         QTRY_COMPARE(ended.count(), ends ? 1 : 0);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().contains("Night shift"), saved);
+        const QByteArray text = ReadFile(path);
+        QVERIFY(!text.isEmpty());
+        QCOMPARE(text.contains("Night shift"), saved);
+    }
+
+    // A new tube typed in by a session that is then killed; the next session recovers it.
+    void killedSessionIsRecovered() {
+        QProcess typing;
+        typing.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        typing.start(QCoreApplication::applicationFilePath(), Arguments("type"));
+        QVERIFY(typing.waitForStarted());
+        QVERIFY(QTest::qWaitFor(
+            [&typing] { return typing.canReadLine() || typing.waitForReadyRead(100); }, 60000));
+        QCOMPARE(typing.readLine().trimmed(), QByteArray("copied"));
+        typing.kill();  // SIGKILL: no end of run, no clean-up
+        QVERIFY(typing.waitForFinished(10000));
+        QCOMPARE(typing.exitStatus(), QProcess::CrashExit);
+        QVERIFY(QFile::exists(folder_.filePath(QStringLiteral("recovery/Recovery.prj"))));
+
+        QProcess recovering;
+        recovering.setProcessChannelMode(QProcess::ForwardedChannels);
+        recovering.start(QCoreApplication::applicationFilePath(), Arguments("recover"));
+        QVERIFY(recovering.waitForFinished(60000));
+        QCOMPARE(recovering.exitCode(), 0);
+
+        // The grid of the recovered run is the table the command line makes of the saved file.
+        const QStringList expected =
+            CliOutput({QStringLiteral("table"), folder_.filePath(QStringLiteral("saved.prj")),
+                       QStringLiteral("--csv"), QStringLiteral("--materials"),
+                       folder_.filePath(QStringLiteral("DesMat.Dat"))})
+                .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        const QStringList shown =
+            QString::fromUtf8(ReadFile(folder_.filePath(QStringLiteral("grid.csv"))))
+                .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QVERIFY(shown.size() >= 22);
+        QCOMPARE(shown, expected);
     }
 };
 
-QTEST_MAIN(ScenariosTest)
+int main(int argc, char* argv[]) {
+    // Read before QApplication, which takes the arguments it knows away.
+    if (argc == 5 && qstrcmp(argv[1], "--part") == 0) {
+        const bool typing = qstrcmp(argv[2], "type") == 0;
+        const QString folder = QString::fromLocal8Bit(argv[3]);
+        const QString recovery = QString::fromLocal8Bit(argv[4]);
+        QApplication app(argc, argv);
+        QStandardPaths::setTestModeEnabled(true);
+        return typing ? TypingSession(folder, recovery) : RecoveringSession(folder, recovery);
+    }
+    QApplication app(argc, argv);
+    ScenariosTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "ScenariosTest.moc"

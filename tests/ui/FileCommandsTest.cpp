@@ -1,16 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file commands: New, Open, Save, Save As, the recent projects and Quit with every answer of
-// the save prompt, and a project opened from a file filling the design form. And unsaved work
-// surviving a run that never ended: a changed design is copied aside, the next run offers it after
-// the disclaimer and brings it back whole as unsaved work of its own file; No removes the copy,
-// and a damaged copy is reported and kept under another name.
-
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QRadioButton>
-#include <QSignalSpy>
+// The file commands with every answer of the save prompt, a project opened into the design form,
+// and unsaved work of a run that never ended offered and brought back by the next run.
 
 #include "UiTestSupport.h"
 #include "project/ProjectWriter.h"
@@ -21,6 +12,7 @@ namespace {
 
 const char* const kQuestionStart = "Recover the unsaved design \"";
 
+// In the order of the rows' names.
 enum class Reply { Cancel, No, YesSaved, YesDialogCancelled };
 
 const MemorySettingsStore::Address Key(const char* key) {
@@ -68,10 +60,8 @@ private:
     // once the copy has been written, as a crash leaves it; returns the design it had. A new
     // title makes it a design of no file; a new designer keeps its file.
     DesignRecord CrashedRun(const QString& title, const QString& designer) {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path(), QString(), recovery_);
-        run.StartToDesignForm();
-        run.Open(QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/TitaniumTube6000m.prj"));
+        StartedRun run(folder_.path(), recovery_);
+        run.Open(Example("TitaniumTube6000m.prj"));
         if (!title.isEmpty()) run.Type("Title", title);
         run.Type("Designer", designer);
         run.Control<QAbstractButton>("ForceThickChk")->click();
@@ -88,20 +78,17 @@ private slots:
     void init() { QDir(recovery_).removeRecursively(); }
 
     void saveOfNewProjectGoesThroughSaveAsWithTitle() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         run.Type("Title", QStringLiteral("Probe"));
         const std::string path = PathOf("probe-first.prj");
         run.dialogs.saveAnswers.push_back(path);
         run.Item("mnuitmSave")->trigger();
         QCOMPARE(run.dialogs.saveRequests.size(), std::size_t{1});
-        const FileDialogSetup& asked = run.dialogs.saveRequests[0];
-        QCOMPARE(asked.fileName, std::string("Probe.prj"));
+        QCOMPARE(run.dialogs.saveRequests[0].fileName, std::string("Probe.prj"));
         QVERIFY(QFile::exists(QString::fromStdString(path)));
         QCOMPARE(run.design.ProjectFilePath, path);
         QCOMPARE(run.design.ProjectChanged, kFalse);
-        QCOMPARE(Caption(run), QStringLiteral("probe-first.prj"));
+        QCOMPARE(run.Caption(), QStringLiteral("probe-first.prj"));
 
         // A second Save writes to the same file without asking.
         run.Type("Designer", QStringLiteral("Me"));
@@ -113,28 +100,21 @@ private slots:
     void savePromptAnswers_data() {
         QTest::addColumn<QByteArray>("item");  // the menu item; none: the close box
         QTest::addColumn<Reply>("reply");
-        QTest::addColumn<bool>("goesOn");
-        const std::pair<const char*, QByteArray> commands[] = {{"new", "mnuitmNew"},
-                                                               {"open", "mnuItmOpen"},
-                                                               {"recent", "mnuItmOpenProj_0"},
-                                                               {"quit", "mnuitmQuit"},
-                                                               {"close box", ""}};
-        for (const auto& [name, command] : commands) {
-            QTest::newRow((std::string(name) + ", cancel").c_str())
-                << command << Reply::Cancel << false;
-            QTest::newRow((std::string(name) + ", no").c_str()) << command << Reply::No << true;
-            QTest::newRow((std::string(name) + ", yes and saved").c_str())
-                << command << Reply::YesSaved << true;
-            // The project is still unsaved after "Yes": going on would lose it.
-            QTest::newRow((std::string(name) + ", yes but save as cancelled").c_str())
-                << command << Reply::YesDialogCancelled << false;
+        const char* const replies[] = {"cancel", "no", "yes and saved",
+                                       "yes but save as cancelled"};
+        for (const char* item : {"mnuitmNew", "mnuItmOpen", "mnuItmOpenProj_0", "mnuitmQuit", ""}) {
+            for (int r = 0; r < 4; ++r) {
+                QTest::newRow((std::string(*item ? item : "close box") + ", " + replies[r]).c_str())
+                    << QByteArray(item) << static_cast<Reply>(r);
+            }
         }
     }
 
     void savePromptAnswers() {
         QFETCH(QByteArray, item);
         QFETCH(Reply, reply);
-        QFETCH(bool, goesOn);
+        // The project is still unsaved after "Yes" and a cancelled Save As: going on would lose it.
+        const bool goesOn = reply == Reply::No || reply == Reply::YesSaved;
         const std::string cone = WriteConeProject("prompt-cone.prj");
         MemorySettingsStore store;
         store.values[Key("RECENTFILE0")] = cone;
@@ -151,11 +131,8 @@ private slots:
         if (reply == Reply::YesSaved) run.dialogs.saveAnswers.push_back(PathOf("prompt-saved.prj"));
         if (reply == Reply::YesDialogCancelled) run.dialogs.saveAnswers.push_back(std::nullopt);
         run.dialogs.openAnswers.push_back(cone);
-        if (item.isEmpty()) {
-            run.main->close();
-        } else {
-            run.Item(item.constData())->trigger();
-        }
+        if (item.isEmpty()) run.main->close();
+        if (!item.isEmpty()) run.Item(item.constData())->trigger();
 
         const Message& prompt = run.messages.shown.at(0);
         QCOMPARE(prompt.text, std::string("The project that you are working on has been changed. "
@@ -164,9 +141,8 @@ private slots:
 
         QCOMPARE(run.dialogs.saveRequests.size(), std::size_t{yes ? 1u : 0u});
         if (yes) QCOMPARE(run.dialogs.saveRequests[0].fileName, std::string("Unsaved work.prj"));
-        if (reply == Reply::YesSaved) {
+        if (reply == Reply::YesSaved)
             QVERIFY(QFile::exists(folder_.filePath(QStringLiteral("prompt-saved.prj"))));
-        }
 
         const bool quitting = item.isEmpty() || item == "mnuitmQuit";
         if (!goesOn) {
@@ -184,7 +160,7 @@ private slots:
         } else if (item == "mnuitmNew") {
             QCOMPARE(run.design.ProjectTitle, std::string("Project1"));
             QCOMPARE(run.design.ProjectFilePath, std::string());
-            QCOMPARE(Caption(run), QStringLiteral("(Not saved)"));
+            QCOMPARE(run.Caption(), QStringLiteral("(Not saved)"));
             QCOMPARE(run.design.ProjectChanged, kFalse);
         } else {
             QCOMPARE(run.design.ProjectTitle, std::string("Cone cap"));
@@ -196,19 +172,18 @@ private slots:
         const std::string cone = WriteConeProject("filled-cone.prj");
         MemorySettingsStore store;
         {  // the first run, closed before the next one starts
-            DesktopRun run(store, folder_.path());
-            run.StartToDesignForm();
+            StartedRun run(store, folder_.path());
             run.Open(QString::fromStdString(cone));
 
             QCOMPARE(run.dialogs.openRequests.at(0).filter, std::string("Project (*.prj)|*.prj"));
-            QCOMPARE(Caption(run), QStringLiteral("filled-cone.prj"));
-            QCOMPARE(run.Control<QLineEdit>("Title")->text(), QStringLiteral("Cone cap"));
-            QCOMPARE(run.Control<QComboBox>("BodyBox")->currentText(),
-                     QStringLiteral("Endcap Only"));
-            QCOMPARE(run.Control<QComboBox>("EndCapBox")->currentText(), QStringLiteral("Conical"));
-            QVERIFY(run.Control<QRadioButton>("PresSourceBox_0")->isChecked());
-            QVERIFY(run.Control<QCheckBox>("ForceThickChk")->isChecked());
-            QVERIFY(!run.Control<QCheckBox>("WorkStrengthChk")->isChecked());
+            QCOMPARE((QStringList{run.Caption(), run.Control<QLineEdit>("Title")->text(),
+                                  run.Control<QComboBox>("BodyBox")->currentText(),
+                                  run.Control<QComboBox>("EndCapBox")->currentText()}),
+                     Texts({"filled-cone.prj", "Cone cap", "Endcap Only", "Conical"}));
+            QCOMPARE((std::vector<bool>{run.Control<QRadioButton>("PresSourceBox_0")->isChecked(),
+                                        run.Control<QCheckBox>("ForceThickChk")->isChecked(),
+                                        run.Control<QCheckBox>("WorkStrengthChk")->isChecked()}),
+                     (std::vector<bool>{true, true, false}));
             QCOMPARE(run.design.EndcapDim[1], 14.0);
             QCOMPARE(run.design.EndcapType, kConicalEndcap);
             // Filling the form from the file is no edit: the file stays the project's file.
@@ -223,8 +198,7 @@ private slots:
         }
         if (QTest::currentTestFailed()) return;
         // The next run opens the file as saved.
-        DesktopRun again(store, folder_.path());
-        again.StartToDesignForm();
+        StartedRun again(store, folder_.path());
         again.Open(QString::fromStdString(cone));
         QVERIFY(again.Control<QCheckBox>("WorkStrengthChk")->isChecked());
     }
@@ -233,21 +207,20 @@ private slots:
         const DesignRecord lost = CrashedRun(QString(), QStringLiteral("R. Diver"));
         QVERIFY(!QTest::currentTestFailed());
 
-        MemorySettingsStore store;
-        DesktopRun next(store, folder_.path(), QString(), recovery_);
+        DesktopRun next(folder_.path(), recovery_);
         next.messages.Answer(MessageAnswer::Yes);
         next.StartToDesignForm();
         QVERIFY(next.messages.Texts().at(0).rfind(
                     std::string(kQuestionStart) + "Titanium tube for 6000 m\" (changed ", 0) == 0);
         // Every field a project holds, the material's properties, and the file it belongs to.
         QCOMPARE(ProjectFileText(next.design), ProjectFileText(lost));
-        QCOMPARE(next.design.YoungsModulus, lost.YoungsModulus);
-        QCOMPARE(next.design.Density, lost.Density);
-        QCOMPARE(next.design.YieldStrength, lost.YieldStrength);
+        QCOMPARE(
+            std::tuple(next.design.YoungsModulus, next.design.Density, next.design.YieldStrength),
+            std::tuple(lost.YoungsModulus, lost.Density, lost.YieldStrength));
         QVERIFY(QString::fromStdString(lost.ProjectFilePath)
                     .endsWith(QStringLiteral("TitaniumTube6000m.prj")));
         QCOMPARE(next.design.ProjectFilePath, lost.ProjectFilePath);
-        QCOMPARE(Caption(next), QStringLiteral("TitaniumTube6000m.prj"));
+        QCOMPARE(next.Caption(), QStringLiteral("TitaniumTube6000m.prj"));
         QCOMPARE(next.design.ProjectChanged, kTrue);
 
         // Saved to its own place (Save As here, to keep the example): the copy goes.
@@ -261,8 +234,7 @@ private slots:
     void noRemovesTheCopy() {
         CrashedRun(QStringLiteral("Given up"), QStringLiteral("R. Diver"));
         QVERIFY(!QTest::currentTestFailed());
-        MemorySettingsStore store;
-        DesktopRun next(store, folder_.path(), QString(), recovery_);
+        DesktopRun next(folder_.path(), recovery_);
         next.messages.Answer(MessageAnswer::No);
         next.StartToDesignForm();
         QVERIFY(next.messages.Texts().at(0).rfind(std::string(kQuestionStart) + "Given up\"", 0) ==
@@ -273,13 +245,8 @@ private slots:
 
     void damagedCopyIsKeptAndTheStartGoesOn() {
         QVERIFY(QDir().mkpath(recovery_));
-        QFile copy(CopyPath());
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-        copy.write("Tidewell Ver. 4.6  Brackwater\r\nCut short\r\n");
-        copy.close();
-        MemorySettingsStore store;
-        DesktopRun next(store, folder_.path(), QString(), recovery_);
-        next.StartToDesignForm();
+        QVERIFY(WriteFile(CopyPath(), "Tidewell Ver. 4.6  Brackwater\r\nCut short\r\n"));
+        StartedRun next(folder_.path(), recovery_);
         QCOMPARE(CountStarting(next.messages, kQuestionStart), size_t{0});
         QCOMPARE(next.messages.shown.size(), size_t{1});
         QVERIFY(next.messages.Texts()[0].find("could not be used: it is damaged") !=

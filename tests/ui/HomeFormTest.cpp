@@ -1,16 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The design form: the selection rules of the analysis type, endcap and edge restraint, the
-// options, and filling it from the design. And its geometry editors: opened from the form and the
-// Design menu, a typed value reaching the design record even when a shortcut moved no focus, the
-// pipe size table filling the tube, and a name for every control a screen reader can reach.
-
-#include <QCheckBox>
-#include <QMdiSubWindow>
-#include <QRadioButton>
+// The design form: selection rules, options and filling it from the design; its geometry editors
+// and pipe table; and the numeric format dialog's digit rules, live sample and opening.
 
 #include "UiTestSupport.h"
 #include "ui/EndCapForm.h"
+#include "ui/NumericForm.h"
 #include "ui/PIPEIDFORM.h"
 
 using namespace tidewell;
@@ -20,38 +15,55 @@ class HomeFormTest : public QObject {
 
 private:
     QTemporaryDir folder_;
-    MemorySettingsStore store_;
-    std::unique_ptr<DesktopRun> run_;
+    std::unique_ptr<StartedRun> run_;
 
     QComboBox* Box(const char* name) { return run_->Control<QComboBox>(name); }
     bool Shown(const char* name) { return !run_->Control<QWidget>(name)->isHidden(); }
-    template <typename T>
-    T* In(QWidget* editor, const char* name) {
-        return editor->findChild<T*>(QLatin1String(name));
-    }
+    bool Checked(const char* name) { return run_->Control<QAbstractButton>(name)->isChecked(); }
+
+    // The dialog opened on a design with the given stored settings.
+    struct Dialog {
+        DesignRecord design;
+        ScriptedMessages messages;
+        NumericForm form{design, messages};
+
+        Dialog(int16_t digits, int16_t notation) {
+            design.SignificantDigits = digits;
+            design.NumericFormat = notation;
+            design.ProjectChanged = kFalse;
+            form.Open();
+        }
+        QLineEdit* Box(const char* name) { return Find<QLineEdit>(&form, name); }
+        QComboBox* Format() { return Find<QComboBox>(&form, "FormatType"); }
+        // Replaces the box's text in one edit, as a paste does; no text deletes it.
+        void Type(const char* name, const QString& text) {
+            QLineEdit* box = Box(name);
+            box->setFocus();
+            box->selectAll();
+            text.isEmpty() ? box->del() : box->insert(text);
+        }
+    };
 
 private slots:
     void initTestCase() { QVERIFY(PrepareTestFolder(folder_, false)); }
 
     void init() {
-        store_.values.clear();
-        run_ = std::make_unique<DesktopRun>(store_, folder_.path());
-        run_->StartToDesignForm();
+        run_ = std::make_unique<StartedRun>(folder_.path());
         run_->messages.Clear();
     }
 
     void cleanup() { run_.reset(); }
 
     void newProjectState() {
-        QCOMPARE(Box("BodyBox")->currentText(), QStringLiteral("Tube"));
+        QCOMPARE(
+            (QStringList{Box("BodyBox")->currentText(), run_->Control<QLineEdit>("Title")->text()}),
+            Texts({"Tube", "Project1"}));
         QCOMPARE(Box("EndCapBox")->currentIndex(), -1);
-        QVERIFY(Shown("ShowBody"));
-        QVERIFY(!Shown("EndcapInfo"));
-        QCOMPARE(run_->Control<QLineEdit>("Title")->text(), QStringLiteral("Project1"));
         // The first run's defaults: metric, external pressure, both options clear.
-        QVERIFY(run_->Control<QRadioButton>("UnitChoiceBox_1")->isChecked());
-        QVERIFY(run_->Control<QRadioButton>("PresSourceBox_1")->isChecked());
-        QVERIFY(!run_->Control<QCheckBox>("ForceThickChk")->isChecked());
+        QCOMPARE(
+            (std::vector<bool>{Shown("ShowBody"), Shown("EndcapInfo"), Checked("UnitChoiceBox_1"),
+                               Checked("PresSourceBox_1"), Checked("ForceThickChk")}),
+            (std::vector<bool>{true, false, true, true, false}));
     }
 
     void endcapOnlyPreselectsFlatCircularThenAnnular() {
@@ -60,10 +72,9 @@ private slots:
         QCOMPARE(run_->design.EndcapType, kFlatCircularEndcap);
         QCOMPARE(Box("EndCapBox")->currentText(), QStringLiteral("Flat Circular"));
         QCOMPARE(Box("EdgeFix")->currentText(), QStringLiteral("Simply Supported"));
-        QVERIFY(!Shown("ShowBody"));
-        QVERIFY(Shown("EndcapInfo"));
-        QVERIFY(Shown("RestraintFrame"));
-        QVERIFY(Shown("ShowEndcap"));
+        QCOMPARE((std::vector<bool>{Shown("ShowBody"), Shown("EndcapInfo"), Shown("RestraintFrame"),
+                                    Shown("ShowEndcap")}),
+                 (std::vector<bool>{false, true, true, true}));
 
         DesktopRun::Choose(Box("EndCapBox"), 0);
         QCOMPARE(run_->design.EndcapType, kFlatAnnularEndcap);
@@ -78,23 +89,21 @@ private slots:
         run_->Control<QRadioButton>("PresSourceBox_0")->click();
         QCOMPARE(run_->design.PressureSource, int16_t{0});
         QCOMPARE(run_->design.ProjectChanged, kTrue);
-        run_->Control<QRadioButton>("UnitChoiceBox_0")->click();
-        QCOMPARE(run_->design.UnitSystem, int16_t{0});
-        run_->Control<QRadioButton>("UnitChoiceBox_1")->click();
-        QCOMPARE(run_->design.UnitSystem, int16_t{1});
-        run_->Control<QCheckBox>("ForceThickChk")->click();
-        QCOMPARE(run_->design.ForceThickWall, int16_t{1});
-        run_->Control<QCheckBox>("WorkStrengthChk")->click();
-        QCOMPARE(run_->design.UseWorkingStrength, int16_t{1});
-        run_->Control<QCheckBox>("WorkStrengthChk")->click();
-        QCOMPARE(run_->design.UseWorkingStrength, int16_t{0});
+        for (const auto& [control, field, value] :
+             {std::tuple{"UnitChoiceBox_0", &DesignRecord::UnitSystem, 0},
+              {"UnitChoiceBox_1", &DesignRecord::UnitSystem, 1},
+              {"ForceThickChk", &DesignRecord::ForceThickWall, 1},
+              {"WorkStrengthChk", &DesignRecord::UseWorkingStrength, 1},
+              {"WorkStrengthChk", &DesignRecord::UseWorkingStrength, 0}}) {
+            run_->Control<QAbstractButton>(control)->click();
+            QVERIFY2(run_->design.*field == value, control);
+        }
     }
 
     void fillingStripsControlCharacters() {
         run_->design.ProjectTitle = "Two\rlines";
         run_->main->homeForm()->ShowDesign();
-        auto* title = run_->Control<QLineEdit>("Title");
-        QCOMPARE(title->text(), QStringLiteral("Twolines"));
+        QCOMPARE(run_->Control<QLineEdit>("Title")->text(), QStringLiteral("Twolines"));
     }
 
     void editorsOpenFromTheFormAndTheMenu() {
@@ -116,7 +125,7 @@ private slots:
     void whatWasTypedIsSavedAndAnalysed() {
         run_->Item("mnuitmBody")->trigger();
         BodyForm* body = run_->main->bodyForm();
-        auto* length = In<QLineEdit>(body, "Var_3");
+        auto* length = Find<QLineEdit>(body, "Var_3");
         length->setFocus();
         QTest::keyClicks(length, QStringLiteral("20"));
         // Save from the keyboard: the focus stays in the field, the record gets its value.
@@ -125,7 +134,7 @@ private slots:
         run_->Item("mnuitmSave")->trigger();
         QCOMPARE(run_->design.BodyDimEntered[3], 20.0);
         QCOMPARE(run_->design.ProjectChanged, kFalse);
-        In<QPushButton>(body, "AnalysisButton")->click();
+        Find<QPushButton>(body, "AnalysisButton")->click();
         QCOMPARE(run_->design.AnalysisScope, int16_t{1});
         QCOMPARE(run_->messages.shown.back().title, std::string("Invalid Design Parameters"));
         QVERIFY(run_->messages.shown.back().text.find("Body length") == std::string::npos);
@@ -134,9 +143,9 @@ private slots:
     void aPipePickFillsTheTube() {
         run_->Item("mnuitmBody")->trigger();
         BodyForm* body = run_->main->bodyForm();
-        In<QComboBox>(body, "UnitBox_2")->setCurrentIndex(1);
-        emit In<QComboBox>(body, "UnitBox_2")->activated(1);
-        In<QPushButton>(body, "PipeButton")->click();
+        Find<QComboBox>(body, "UnitBox_2")->setCurrentIndex(1);
+        emit Find<QComboBox>(body, "UnitBox_2")->activated(1);
+        Find<QPushButton>(body, "PipeButton")->click();
         QPointer<PIPEIDFORM> table = body->PipeTable();
         QVERIFY(table && table->isVisible());
         VerifyEveryControlNamed(table);
@@ -144,11 +153,93 @@ private slots:
         QVERIFY(table->isVisible());
         table->PickCell(6, 3);  // Sch 40, 2 in
         QTRY_VERIFY(!table);
-        QCOMPARE(In<QLineEdit>(body, "Var_0")->text(), QStringLiteral("2.0670"));
-        QCOMPARE(In<QLineEdit>(body, "Var_1")->text(), QStringLiteral("2.3750"));
-        QCOMPARE(In<QLineEdit>(body, "Var_2")->text(), QStringLiteral("0.15400"));
-        QCOMPARE(In<QComboBox>(body, "UnitBox_2")->currentText(), QStringLiteral("in"));
+        QCOMPARE((QStringList{Find<QLineEdit>(body, "Var_0")->text(),
+                              Find<QLineEdit>(body, "Var_1")->text(),
+                              Find<QLineEdit>(body, "Var_2")->text(),
+                              Find<QComboBox>(body, "UnitBox_2")->currentText()}),
+                 Texts({"2.0670", "2.3750", "0.15400", "in"}));
         QCOMPARE(run_->design.BodyDim[1], 2.375);
+    }
+
+    // What the dialog shows and stores when opened on the stored settings: the count shown is the
+    // one stored, and every row opens on fixed point (entry 1, code 2).
+    void formatDialogOpening_data() {
+        QTest::addColumn<int>("storedDigits");
+        QTest::addColumn<int>("storedNotation");
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("5 fixed") << 5 << 2 << 5 << "1234.6";
+        // 8 is a count the formatter takes but the box does not: the box's rule gives 4.
+        QTest::newRow("8 becomes 4") << 8 << 2 << 4 << "1235";
+        // Outside 1 to 12 the dialog shows 5 before the first sample.
+        QTest::newRow("0 shows 5") << 0 << 2 << 5 << "1234.6";
+        // A notation code other than 0 counts as fixed point.
+        QTest::newRow("code 1 is fixed") << 4 << 1 << 4 << "1235";
+    }
+
+    void formatDialogOpening() {
+        QFETCH(int, storedDigits);
+        QFETCH(int, storedNotation);
+        QFETCH(int, digits);
+        QFETCH(QString, sample);
+        Dialog dialog(static_cast<int16_t>(storedDigits), static_cast<int16_t>(storedNotation));
+        QCOMPARE(dialog.Box("SigDigs")->text(), QString::number(digits));
+        QCOMPARE(int{dialog.design.SignificantDigits}, digits);
+        QCOMPARE(dialog.Format()->currentIndex(), 1);
+        QCOMPARE(int{dialog.design.NumericFormat}, 2);
+        QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
+        // Writing the count into the box counts as an edit.
+        QCOMPARE(dialog.design.ProjectChanged, kTrue);
+        QVERIFY(dialog.messages.Empty());
+    }
+
+    // Typing into the count box or the sample box; an empty text is a deletion.
+    void formatDialogTypedDigits_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("digits");  // shown in the count box and stored
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("3.7 keeps 3") << "SigDigs"
+                                     << "3.7" << 3 << "1230";
+        QTest::newRow("0 gives 4") << "SigDigs"
+                                   << "0" << 4 << "1235";
+        QTest::newRow("letters give 4") << "SigDigs"
+                                        << "ab" << 4 << "1235";
+        QTest::newRow("5e0 is 5") << "SigDigs"
+                                  << "5e0" << 5 << "1234.6";
+        QTest::newRow("sample rounds up") << "SampleInput"
+                                          << "99999.6" << 5 << "100000";
+        QTest::newRow("empty sample is zero") << "SampleInput"
+                                              << "" << 5 << "0.0000";
+    }
+
+    void formatDialogTypedDigits() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(int, digits);
+        QFETCH(QString, sample);
+        Dialog dialog(5, 2);
+        dialog.Type(box.toLatin1().constData(), typed);
+        QCOMPARE(dialog.Box("SigDigs")->text(), QString::number(digits));
+        QCOMPARE(int{dialog.design.SignificantDigits}, digits);
+        QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
+        // The rule reads the box itself: nothing it refuses reaches the user as a message.
+        QVERIFY(dialog.messages.Empty());
+    }
+
+    void openedFromMenuAndDoneMarksProjectChanged() {
+        DesktopRun& run = *run_;
+        QCOMPARE(run.design.ProjectChanged, kFalse);
+        run.Item("mnuitmFormat")->trigger();
+        QWidget* dialog = DesktopRun::TopLevel("NumericForm");
+        QVERIFY(dialog && dialog->isVisible());
+        Find<QPushButton>(dialog, "Command1")->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(run.design.ProjectChanged, kTrue);
+        // So New now asks the save question.
+        run.messages.Answer(MessageAnswer::Cancel);
+        run.Item("mnuitmNew")->trigger();
+        QCOMPARE(run.messages.shown.back().title, std::string("Warning"));
     }
 };
 

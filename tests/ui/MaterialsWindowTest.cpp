@@ -1,16 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The materials window on the real program: browsing and picking onto the design form, adding
-// with every refusal in order, finding the saved material with the command-line program,
-// editing, renaming over another record, deleting, Cancel, and the commands that close it; and
-// every material of a category listed at once.
-
-#include <QClipboard>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPlainTextEdit>
-#include <QProcess>
+// The materials window on the real program: listing, picking, adding with every refusal in order,
+// editing, renaming, deleting, Cancel, and the commands that close it.
 
 #include "UiTestSupport.h"
 #include "materials/MaterialsFile.h"
@@ -43,12 +34,12 @@ class MaterialsWindowTest : public QObject {
 private:
     QTemporaryDir folder_;
     MemorySettingsStore store_;
-    std::unique_ptr<DesktopRun> run_;
+    std::unique_ptr<StartedRun> run_;
 
     MATDBS* Window() const { return run_->main->materialsForm(); }
     template <typename T>
     T* W(const char* name) const {
-        return Window()->findChild<T*>(QLatin1String(name));
+        return Find<T>(Window(), name);
     }
     void Pick(const char* list, const QString& entry) {
         auto* box = W<QComboBox>(list);
@@ -72,8 +63,7 @@ private slots:
 
     void init() {
         QVERIFY(CopyMaterialsDatabase(folder_.path()));
-        run_ = std::make_unique<DesktopRun>(store_, folder_.path());
-        run_->StartToDesignForm();
+        run_ = std::make_unique<StartedRun>(store_, folder_.path());
         run_->Control<QPushButton>("Command1")->click();
         run_->messages.Clear();
     }
@@ -117,18 +107,16 @@ private slots:
         // Adding: every refusal in order, one field mended after each.
         Click("btnAdd");
         QCOMPARE(Label(), QString());
+        Click("Done");
+        Pick("CategoryList", QStringLiteral("Metals"));
+        Type("SubCategoryList", QStringLiteral("Aluminum"));
         const std::pair<const char*, const char*> mends[] = {
-            {"CategoryList", nullptr}, {"MaterialList", "Marine Alloy"}, {"YsVal", "-30"},
-            {"YsVal", "30"},           {"Youngs_Modulus", "-10"},        {"Youngs_Modulus", "10"},
-            {"Density", "0.097"},      {"Poisson_Ratio", "0.6"},         {"Poisson_Ratio", "0.33"}};
+            {"MaterialList", "Marine Alloy"}, {"YsVal", "-30"},         {"YsVal", "30"},
+            {"Youngs_Modulus", "-10"},        {"Youngs_Modulus", "10"}, {"Density", "0.097"},
+            {"Poisson_Ratio", "0.6"},         {"Poisson_Ratio", "0.33"}};
         for (const auto& [field, text] : mends) {
             Click("Done");
-            if (text) {
-                Type(field, QString::fromUtf8(text));
-            } else {
-                Pick(field, QStringLiteral("Metals"));
-                Type("SubCategoryList", QStringLiteral("Aluminum"));
-            }
+            Type(field, QString::fromUtf8(text));
         }
         Click("Done");
         QCOMPARE(run_->messages.Texts(),
@@ -143,12 +131,11 @@ private slots:
                      "Poisson's Ratio must be greater than 0 and less than 0.5"}));
         QCOMPARE(Label(), QStringLiteral("Marine Alloy"));
         QCOMPARE(run_->design.YoungsModulus, 10e6);
-        QProcess cli;
-        cli.start(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"),
-                  {QStringLiteral("materials"), QStringLiteral("--category"),
-                   QStringLiteral("Metals"), QStringLiteral("--materials"), Database()});
-        QVERIFY(cli.waitForFinished(30000));
-        QVERIFY(cli.readAllStandardOutput().split('\n').contains("Marine Alloy"));
+        // The command-line program finds it in the database.
+        QVERIFY(CliOutput({QStringLiteral("materials"), QStringLiteral("--category"),
+                           QStringLiteral("Metals"), QStringLiteral("--materials"), Database()})
+                    .split(QLatin1Char('\n'))
+                    .contains(QStringLiteral("Marine Alloy")));
 
         // Editing it; then renaming it over another record is refused.
         Click("BtnEdit");

@@ -1,16 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The report leaving the program: the drawn pages against the print layout, one print job
-// whatever the copy count, a printer that will not start, the clipboard against the report file
-// for every example, the command line's PDF against Export PDF, and the printed table's headings
-// kept apart in it.
+// The report leaving the program: drawn pages against the print layout, print jobs, the clipboard
+// against the report file, and the command line's PDF against Export PDF.
 
-#include <QClipboard>
-#include <QDir>
 #include <QPaintEngine>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
+#include <array>
 #include <map>
 
 #include "UiTestSupport.h"
@@ -28,7 +23,6 @@ namespace tidewell {
 
 namespace {
 
-const QString kExamples = QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/");
 const std::string kMaterials = TIDEWELL_BINARY_DIR "/bin/DesMat.Dat";
 
 // An example's report as the program makes it after Perform Analysis; digits > 0 replace the
@@ -39,8 +33,8 @@ ReportInput ExampleReport(const QString& name, int digits = 0) {
     ResetLayout(design);
     NewProject(design);
     DesignFormState form;
-    OpenProject((kExamples + name).toStdString(), TIDEWELL_BINARY_DIR "/bin", kMaterials, design,
-                form, messages);
+    OpenProject(Example(name).toStdString(), TIDEWELL_BINARY_DIR "/bin", kMaterials, design, form,
+                messages);
     if (digits > 0) design.SignificantDigits = static_cast<int16_t>(digits);
     const ResultsRequest request = DefaultResultsRequest(design);
     const ResultsView view = BuildResultsTable(design, request, messages);
@@ -64,15 +58,11 @@ public:
     RecordingDevice() : QPaintEngine(QPaintEngine::AllFeatures) {}
     QPaintEngine* paintEngine() const override { return const_cast<RecordingDevice*>(this); }
     int metric(PaintDeviceMetric metric) const override {
+        if (metric == PdmDevicePixelRatioScaled) return static_cast<int>(devicePixelRatioFScale());
         const std::map<PaintDeviceMetric, int> values{
-            {PdmWidth, 8400},
-            {PdmHeight, 11400},
-            {PdmWidthMM, 178},
-            {PdmHeightMM, 241},
-            {PdmDepth, 32},
-            {PdmNumColors, 0x7fffffff},
-            {PdmDevicePixelRatio, 1},
-            {PdmDevicePixelRatioScaled, static_cast<int>(devicePixelRatioFScale())}};
+            {PdmWidth, 8400},        {PdmHeight, 11400}, {PdmWidthMM, 178},
+            {PdmHeightMM, 241},      {PdmDepth, 32},     {PdmNumColors, 0x7fffffff},
+            {PdmDevicePixelRatio, 1}};
         const auto value = values.find(metric);
         return value != values.end() ? value->second : 1200;  // the resolutions
     }
@@ -114,14 +104,9 @@ struct Commands {
     ReportCommands commands;
 };
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 int PdfPageCount(const QString& path) {
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
-    return static_cast<int>(QString::fromLatin1(ReadAll(path)).count(page));
+    return static_cast<int>(QString::fromLatin1(ReadFile(path)).count(page));
 }
 
 // The PDF's text, blanks collapsed (pdftotext places the words by their position).
@@ -135,7 +120,7 @@ QString PdfText(const QString& path) {
 
 // The desktop program's --export-pdf of an example; the user's own preferences (safety factors)
 // stay out of it: a home of its own.
-bool ExportedByTheDesktop(const QString& pdf, const QString& example, const QString& home) {
+bool ExportedByTheDesktop(const QString& pdf, const char* example, const QString& home) {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);
@@ -143,7 +128,7 @@ bool ExportedByTheDesktop(const QString& pdf, const QString& example, const QStr
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(TIDEWELL_DESKTOP_PATH),
-                  {QStringLiteral("--export-pdf"), pdf, kExamples + example});
+                  {QStringLiteral("--export-pdf"), pdf, Example(example)});
     return program.waitForFinished(60000) && program.exitCode() == 0;
 }
 
@@ -227,7 +212,7 @@ private slots:
     }
 
     void clipboardHoldsTheReportFile() {
-        const QStringList examples = QDir(kExamples).entryList({QStringLiteral("*.prj")});
+        const QStringList examples = QDir(Example(QString())).entryList({QStringLiteral("*.prj")});
         QVERIFY(examples.size() >= 6);
         for (const QString& example : examples) {
             Commands run(ExampleReport(example));
@@ -238,18 +223,16 @@ private slots:
             QVERIFY2(!clip.contains(QRegularExpression(QStringLiteral("[^\\r]\\n"))),
                      qPrintable(example));
             QCOMPARE(QString(clip).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8(),
-                     ReadAll(run.Path("Report.txt")));
+                     ReadFile(run.Path("Report.txt")));
         }
     }
 
     void resultsWindowDrivesTheReportCommands() {
         QTemporaryDir folder;
         QVERIFY(CopyMaterialsDatabase(folder.path()));
-        MemorySettingsStore store;
-        DesktopRun run(store, folder.path());
-        run.StartToDesignForm();
+        StartedRun run(folder.path());
         QVERIFY(!run.Item("mnuitmExportPdf")->isEnabled());
-        run.Open(kExamples + QStringLiteral("AcrylicAnnularPort.prj"));
+        run.Open(Example("AcrylicAnnularPort.prj"));
         run.Item("mnuitmAnalyze")->trigger();
         for (const char* item : {"mnuitmPrint", "mnuitmPrintPreview", "mnuitmExportPdf"})
             QVERIFY2(run.Item(item)->isEnabled(), item);
@@ -265,7 +248,7 @@ private slots:
         QPrinter& printer = run.main->Reports().Printer();
         printer.setOutputFileName(folder.filePath(QStringLiteral("report.pdf")));
         printer.setCopyCount(2);
-        run.main->resultForm()->findChild<QPushButton*>(QStringLiteral("PrintButton"))->click();
+        run.Result<QPushButton>("PrintButton")->click();
         QCOMPARE(PdfPageCount(printer.outputFileName()), 3);
         QCOMPARE(printer.copyCount(), 1);
         QVERIFY(!run.main->MenusLocked());
@@ -279,8 +262,8 @@ private slots:
         run.files.saveAnswers.push_back(run.Path("exported.pdf").toStdString());
         run.commands.ExportPdf();
 
-        QVERIFY(ExportedByTheDesktop(run.Path("command-line.pdf"),
-                                     QStringLiteral("AcrylicAnnularPort.prj"), run.Path("home")));
+        QVERIFY(ExportedByTheDesktop(run.Path("command-line.pdf"), "AcrylicAnnularPort.prj",
+                                     run.Path("home")));
         const QString exported = PdfText(run.Path("exported.pdf"));
         QCOMPARE(PdfText(run.Path("command-line.pdf")), exported);
         QCOMPARE(PdfPageCount(run.Path("command-line.pdf")), 3);
@@ -297,32 +280,23 @@ private slots:
 
     // The printed results table keeps a blank between cells, also where a heading is as wide as
     // its column ("De Max Radial", 13 characters) or wider ("Max Meridional", 14).
-    void headingsStayApart_data() {
-        QTest::addColumn<QString>("example");
-        QTest::addColumn<QString>("left");
-        QTest::addColumn<QString>("right");
-        QTest::newRow("as wide") << "AluminumFlatEndcap.prj"
-                                 << "De Max Radial"
-                                 << "De Max Tan";
-        QTest::newRow("wider") << "AluminumHemisphericalEndcap.prj"
-                               << "Max Meridional"
-                               << "Max Hoop";
-    }
-
     void headingsStayApart() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
-        QFETCH(QString, example);
-        QFETCH(QString, left);
-        QFETCH(QString, right);
-        QTemporaryDir folder;
-        const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
-        QVERIFY(ExportedByTheDesktop(pdf, example, folder.filePath(QStringLiteral("home"))));
-        const QString text = PdfText(pdf);
-        QVERIFY2(!text.contains(left + right), qPrintable(left + right));
-        const QRegularExpression apart(QRegularExpression::escape(left) + QStringLiteral(" +") +
-                                       QRegularExpression::escape(right));
-        QVERIFY2(text.contains(apart), qPrintable(text.left(3000)));
+        for (const auto& [example, left, right] :
+             {std::array{"AluminumFlatEndcap.prj", "De Max Radial", "De Max Tan"},
+              {"AluminumHemisphericalEndcap.prj", "Max Meridional", "Max Hoop"}}) {
+            QTemporaryDir folder;
+            const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+            QVERIFY(ExportedByTheDesktop(pdf, example, folder.filePath(QStringLiteral("home"))));
+            const QString text = PdfText(pdf);
+            const QString joined = QLatin1String(left) + QLatin1String(right);
+            QVERIFY2(!text.contains(joined), qPrintable(joined));
+            const QRegularExpression apart(QRegularExpression::escape(QLatin1String(left)) +
+                                           QStringLiteral(" +") +
+                                           QRegularExpression::escape(QLatin1String(right)));
+            QVERIFY2(text.contains(apart), qPrintable(joined + text.left(3000)));
+        }
     }
 };
 

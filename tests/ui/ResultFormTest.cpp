@@ -1,33 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The results window's wiring: Perform Analysis on every example shows the grid the command-line
-// program prints, a unit choice rebuilds and marks the project changed while loading does
-// neither, the grid copies as tab-separated text, and an invalid design closes the window once.
-// Its collapse estimate group: the figures the command-line program prints for every assessed
-// example, the tube's out-of-roundness kept for its project across a restart and refused when
-// wrong, and the advisory notice shown once for a design, not at every run. And its safety factors
-// and chart wiring: factors from the preferences rate the analysed tube as the command-line program
-// does, with an endcap project as one housing; clearing them hides the rating and clears the
-// preferences; the chart lists the table's columns. And the pressure range that spans the design:
-// "Fit" picks the smallest range whose upper end reaches the failure pressure (the largest when
-// none does) in the range unit shown; a new project's first analysis does so by itself, while a
-// project opened from a file keeps its stored range.
+// The results window: the grid and the collapse estimate group as the command-line program prints
+// them, unit choices, copying, the out-of-roundness, the safety factors and the chart, and "Fit".
 
-#include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
-#include <QHeaderView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QProcess>
-#include <QTableWidget>
-#include <QTimer>
 
 #include "UiTestSupport.h"
 #include "forms/CollapseEstimateModel.h"
 #include "project/Registry.h"
-#include "ui/ResultForm.h"
 
 using namespace tidewell;
 
@@ -42,9 +22,9 @@ const char* const kFigureLabels[] = {"CollapseElasticLbl", "CollapseYieldLbl",
 // stored pressure range; the file's lines are replaced in place.
 QString TubeProject(const QString& folder, const QString& name, const char* material, double bore,
                     double wall, int range) {
-    QFile example(QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/TitaniumTube6000m.prj"));
-    if (!example.open(QIODevice::ReadOnly)) return QString();
-    QStringList lines = QString::fromUtf8(example.readAll()).split(QStringLiteral("\r\n"));
+    QStringList lines =
+        QString::fromUtf8(ReadFile(Example("TitaniumTube6000m.prj"))).split(QStringLiteral("\r\n"));
+    if (lines.size() < 25) return QString();
     lines[9] = QLatin1String(material);
     lines[14] = QStringLiteral(" %1").arg(range);
     lines[17] = QStringLiteral(" %1").arg(bore / 25.4, 0, 'g', 17);
@@ -52,14 +32,37 @@ QString TubeProject(const QString& folder, const QString& name, const char* mate
     lines[23] = QStringLiteral(" %1").arg(wall / 25.4, 0, 'g', 17);
     lines[24] = QStringLiteral(" %1").arg(wall);
     const QString path = folder + QLatin1Char('/') + name;
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) return QString();
-    out.write(lines.join(QStringLiteral("\r\n")).toUtf8());
-    return path;
+    return WriteFile(path, lines.join(QStringLiteral("\r\n")).toUtf8()) ? path : QString();
 }
 
-QComboBox* ResultList(const DesktopRun& run, const char* name) {
-    return run.main->resultForm()->findChild<QComboBox*>(QLatin1String(name));
+// The block of tidewell-cli report --collapse: the heading and its figure lines, a figure written
+// as the window writes it ("Estimate: 11525 psi (interaction curve)").
+QStringList CliBlock(const QString& project, const QStringList& extra = {}) {
+    QStringList block;
+    for (const QString& line :
+         CliOutput(QStringList{QStringLiteral("report"), project, QStringLiteral("--collapse")} +
+                   extra)
+             .split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("Collapse estimate"))) {
+            block << line.chopped(1);  // the group's title has no colon
+        } else if (!block.isEmpty() && line.startsWith(QLatin1Char('\t'))) {
+            block << line.mid(1).replace(QStringLiteral(" : "), QStringLiteral(": "));
+        } else if (!block.isEmpty()) {
+            break;
+        }
+    }
+    return block;
+}
+
+QStringList GroupBlock(ResultForm* form) {
+    auto* frame = Find<QGroupBox>(form, "CollapseFrame");
+    if (!frame->isVisibleTo(form)) return {};
+    QStringList block{frame->title()};
+    for (const char* name : kFigureLabels) {
+        auto* label = Find<QLabel>(form, name);
+        if (label->isVisibleTo(form)) block << label->text();
+    }
+    return block;
 }
 
 }  // namespace
@@ -70,101 +73,65 @@ class ResultFormTest : public QObject {
 private:
     QTemporaryDir folder_;
 
-    std::unique_ptr<DesktopRun> Analysed(MemorySettingsStore& store, const QString& example) {
-        return AnalysedRun(store, folder_.path(), example);
-    }
-
-    static QTableWidget* Grid(const DesktopRun& run) {
-        return run.main->resultForm()
-                   ? run.main->resultForm()->findChild<QTableWidget*>(QStringLiteral("AnaGrid"))
-                   : nullptr;
-    }
-
-    static QString Example(const char* name) {
-        return QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/") + QLatin1String(name);
-    }
-
-    static QString Source(const char* path) {
-        return QStringLiteral(TIDEWELL_SOURCE_DIR "/") + QLatin1String(path);
-    }
-
-    // The block of tidewell-cli report --collapse: the heading and its figure lines, a figure
-    // written as the window writes it ("Estimate: 11525 psi (interaction curve)").
-    static QStringList CliBlock(const QString& project, const QStringList& extra = {}) {
-        QProcess cli;
-        cli.start(
-            QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"),
-            QStringList{QStringLiteral("report"), project, QStringLiteral("--collapse")} + extra);
-        if (!cli.waitForFinished(30000)) return {};
-        const QStringList lines =
-            QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'));
-        QStringList block;
-        for (const QString& line : lines) {
-            if (line.startsWith(QStringLiteral("Collapse estimate"))) {
-                block << line.chopped(1);  // the group's title has no colon
-            } else if (!block.isEmpty() && line.startsWith(QLatin1Char('\t'))) {
-                block << line.mid(1).replace(QStringLiteral(" : "), QStringLiteral(": "));
-            } else if (!block.isEmpty()) {
-                break;
-            }
-        }
-        return block;
-    }
-
-    static QStringList GroupBlock(ResultForm* form) {
-        auto* frame = form->findChild<QGroupBox*>(QStringLiteral("CollapseFrame"));
-        if (!frame->isVisibleTo(form)) return {};
-        QStringList block{frame->title()};
-        for (const char* name : kFigureLabels) {
-            auto* label = form->findChild<QLabel*>(QLatin1String(name));
-            if (label->isVisibleTo(form)) block << label->text();
-        }
-        return block;
+    // A run (on its own settings store unless given one) started on a project and analysed.
+    std::unique_ptr<StartedRun> Analysed(const QString& project,
+                                         MemorySettingsStore* store = nullptr) {
+        auto run = store ? std::make_unique<StartedRun>(*store, folder_.path())
+                         : std::make_unique<StartedRun>(folder_.path());
+        run->Open(project);
+        run->Item("mnuitmAnalyze")->trigger();
+        return run;
     }
 
 private slots:
     void initTestCase() { QVERIFY(PrepareTestFolder(folder_)); }
 
-    void everyExampleShowsTheTableTheCommandLinePrints() {
-        const QStringList examples =
-            QDir(QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples"))
-                .entryList({QStringLiteral("*.prj")}, QDir::Files, QDir::Name);
-        QVERIFY(examples.size() >= 6);
-        for (const QString& name : examples) {
-            MemorySettingsStore store;
-            const auto run = Analysed(store, Example(name.toUtf8().constData()));
-            QTableWidget* grid = Grid(*run);
-            QVERIFY2(grid, qPrintable(name));
+    // Every example and the E5 experiment: the grid is the table the command line prints, and the
+    // collapse estimate group its block (or no group where it says why not).
+    void everyProjectShowsWhatTheCommandLinePrints() {
+        QStringList projects;
+        for (const QString& name :
+             QDir(Source("data/examples")).entryList({QStringLiteral("*.prj")}, QDir::Files))
+            projects << Example(name);
+        QVERIFY(projects.size() >= 6);
+        projects << Source("data/verification/ExperimentE5.prj");
+        int assessed = 0;
+        for (const QString& project : projects) {
+            const auto run = Analysed(project);
+            auto* grid = run->Result<QTableWidget>("AnaGrid");
+            QVERIFY2(grid, qPrintable(project));
             QCoreApplication::processEvents();  // the window fits the captions the run filled in
             VerifyEveryControlNamed(run->main->resultForm());
             // The results name the material the design form shows.
-            QCOMPARE(
-                run->main->resultForm()->findChild<QLabel*>(QStringLiteral("MaterialType"))->text(),
-                run->Control<QLabel>("Material")->text());
-            QProcess cli;
-            cli.start(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"),
-                      {QStringLiteral("table"), Example(name.toUtf8().constData()),
-                       QStringLiteral("--csv")});
-            QVERIFY(cli.waitForFinished(30000));
-            const QStringList expected = QString::fromUtf8(cli.readAllStandardOutput())
-                                             .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-            const std::vector<QStringList> rows = GridCells(grid);
-            QVERIFY2(expected.size() >= 22, qPrintable(name));
-            QCOMPARE(static_cast<qsizetype>(rows.size()), expected.size());
-            for (size_t r = 0; r < rows.size(); ++r) QCOMPARE(CsvLine(rows[r]), expected[r]);
+            QCOMPARE(run->Result<QLabel>("MaterialType")->text(),
+                     run->Control<QLabel>("Material")->text());
+            const QStringList table =
+                CliOutput({QStringLiteral("table"), project, QStringLiteral("--csv")})
+                    .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+            QVERIFY2(table.size() >= 22, qPrintable(project));
+            QCOMPARE(GridCsv(grid), table);
+
+            const QStringList group = GroupBlock(run->main->resultForm());
+            const QStringList printed = CliBlock(project);
+            if (group.isEmpty()) {  // not assessed: the command line says why
+                QVERIFY2(printed.value(1).startsWith(QStringLiteral("Not assessed")),
+                         qPrintable(project));
+            } else {
+                ++assessed;
+                QCOMPARE(group, printed);
+            }
         }
+        QCOMPARE(assessed, 4);  // the tube, the sphere, the hemispherical endcap and E5
     }
 
     void unitChoiceRebuildsAtOnceWhileLoadingDoesNot() {
-        MemorySettingsStore store;
-        const auto run = Analysed(store, Example("AcrylicAnnularPort.prj"));
+        const auto run = Analysed(Example("AcrylicAnnularPort.prj"));
         // The stored stress unit was selected while loading: one run, nothing changed.
         QCOMPARE(CountStarting(run->messages, kPlasticsNotice), size_t{1});
         QCOMPARE(run->design.ProjectChanged, kFalse);
-        QTableWidget* grid = Grid(*run);
+        auto* grid = run->Result<QTableWidget>("AnaGrid");
         QVERIFY(grid->horizontalHeaderItem(2)->text().endsWith(QStringLiteral("Stress, psi")));
-        auto* stress =
-            run->main->resultForm()->findChild<QComboBox*>(QStringLiteral("StressUnits"));
+        auto* stress = run->Result<QComboBox>("StressUnits");
         DesktopRun::Choose(stress, stress->findText(QStringLiteral("Ksi")));
         QVERIFY(grid->horizontalHeaderItem(2)->text().endsWith(QStringLiteral("Stress, Ksi")));
         QCOMPARE(run->design.StressUnit, std::string("Ksi"));
@@ -173,8 +140,7 @@ private slots:
 
         // Ten digits at the smallest range give long numbers: no cell is cut short.
         run->design.SignificantDigits = 10;
-        DesktopRun::Choose(
-            run->main->resultForm()->findChild<QComboBox*>(QStringLiteral("DistortionRange")), 0);
+        DesktopRun::Choose(run->Result<QComboBox>("DistortionRange"), 0);
         const QAbstractItemView* cells = grid;
         for (int c = 0; c < grid->columnCount(); ++c)
             QVERIFY2(grid->columnWidth(c) >= cells->sizeHintForColumn(c),
@@ -182,9 +148,8 @@ private slots:
     }
 
     void gridCopiesAsTabSeparatedText() {
-        MemorySettingsStore store;
-        const auto run = Analysed(store, Example("TitaniumTube6000m.prj"));
-        QTableWidget* grid = Grid(*run);
+        const auto run = Analysed(Example("TitaniumTube6000m.prj"));
+        auto* grid = run->Result<QTableWidget>("AnaGrid");
         grid->setFocus();
         grid->clearSelection();
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
@@ -201,55 +166,26 @@ private slots:
     }
 
     void invalidDesignAtActivationClosesTheWindowOnce() {
-        MemorySettingsStore store;
-        const auto run = Analysed(store, Example("TitaniumTube6000m.prj"));
+        const auto run = Analysed(Example("TitaniumTube6000m.prj"));
         QVERIFY(run->main->ResultsWindowActive());
-        run->main->findChild<QMdiArea*>()->setActiveSubWindow(
-            run->main->findChild<QMdiSubWindow*>(QStringLiteral("HomeFormWindow")));
+        auto* area = run->main->findChild<QMdiArea*>();
+        area->setActiveSubWindow(Find<QMdiSubWindow>(run->main.get(), "HomeFormWindow"));
         run->design.BodyDim[2] = 0;  // a change no window reported
         run->messages.Clear();
-        run->main->findChild<QMdiArea*>()->setActiveSubWindow(
-            run->main->findChild<QMdiSubWindow*>(QStringLiteral("ResultFormWindow")));
+        area->setActiveSubWindow(Find<QMdiSubWindow>(run->main.get(), "ResultFormWindow"));
         QTRY_VERIFY(!run->main->resultForm());
         QCOMPARE(run->messages.shown.size(), size_t{1});
         QCOMPARE(run->messages.shown[0].title, std::string("Invalid Design Parameters"));
-    }
-
-    void groupShowsWhatTheCommandLinePrints() {
-        QStringList projects;
-        for (const QString& name :
-             QDir(Source("data/examples")).entryList({QStringLiteral("*.prj")}, QDir::Files)) {
-            projects << Source("data/examples/") + name;
-        }
-        projects << Source("data/verification/ExperimentE5.prj");
-        int assessed = 0;
-        for (const QString& project : projects) {
-            MemorySettingsStore store;
-            const auto run = Analysed(store, project);
-            ResultForm* form = run->main->resultForm();
-            QVERIFY2(form, qPrintable(project));
-            const QStringList group = GroupBlock(form);
-            const QStringList printed = CliBlock(project);
-            if (group.isEmpty()) {
-                // Not assessed: the command line says why, the window shows no group.
-                QVERIFY2(printed.value(1).startsWith(QStringLiteral("Not assessed")),
-                         qPrintable(project));
-                continue;
-            }
-            ++assessed;
-            QCOMPARE(group, printed);
-        }
-        QCOMPARE(assessed, 4);  // the tube, the sphere, the hemispherical endcap and E5
     }
 
     void outOfRoundnessKeptForItsProjectAndRefusedWhenWrong() {
         MemorySettingsStore store;
         const QString tube = Source("data/verification/ExperimentE5.prj");
         {
-            const auto run = Analysed(store, tube);
+            const auto run = Analysed(tube, &store);
             ResultForm* form = run->main->resultForm();
             QVERIFY(form);
-            auto* field = form->findChild<QLineEdit*>(QStringLiteral("OutOfRoundText"));
+            auto* field = Find<QLineEdit>(form, "OutOfRoundText");
             QCOMPARE(field->text(), QStringLiteral("0.5"));
             for (const char* wrong : {"abc", "0", "-1", "20", "25"}) {
                 run->messages.Clear();
@@ -263,73 +199,60 @@ private slots:
             QCOMPARE(GroupBlock(form),
                      CliBlock(tube, {QStringLiteral("--out-of-round"), QStringLiteral("2")}));
         }
-        // A restart on the same preferences: the project keeps its 2 %; another tube has 0.5 %.
-        // One program runs at a time, as on a desktop.
+        // A restart on the same preferences (one program at a time, as on a desktop): the project
+        // keeps its 2 %; another tube has 0.5 %.
         {
-            const auto again = Analysed(store, tube);
-            ResultForm* form = again->main->resultForm();
-            QVERIFY(form);
-            QCOMPARE(form->findChild<QLineEdit*>(QStringLiteral("OutOfRoundText"))->text(),
-                     QStringLiteral("2"));
-            QCOMPARE(form->findChild<QGroupBox*>(QStringLiteral("CollapseFrame"))->title(),
+            const auto again = Analysed(tube, &store);
+            QVERIFY(again->main->resultForm());
+            QCOMPARE(again->Result<QLineEdit>("OutOfRoundText")->text(), QStringLiteral("2"));
+            QCOMPARE(again->Result<QGroupBox>("CollapseFrame")->title(),
                      QStringLiteral("Collapse estimate (out-of-roundness 2 %)"));
         }
-        const auto other = Analysed(store, Source("data/examples/TitaniumTube6000m.prj"));
+        const auto other = Analysed(Example("TitaniumTube6000m.prj"), &store);
         QVERIFY(other->main->resultForm());
-        QCOMPARE(other->main->resultForm()
-                     ->findChild<QLineEdit*>(QStringLiteral("OutOfRoundText"))
-                     ->text(),
-                 QStringLiteral("0.5"));
+        QCOMPARE(other->Result<QLineEdit>("OutOfRoundText")->text(), QStringLiteral("0.5"));
     }
 
     void advisoryNoticeOncePerDesign() {
-        MemorySettingsStore store;
-        const auto run = Analysed(store, Source("data/verification/ExperimentE5.prj"));
+        const auto run = Analysed(Source("data/verification/ExperimentE5.prj"));
         const std::string notice = "Buckling (19240 psi) and material strength (22419 psi)";
         QCOMPARE(CountStarting(run->messages, notice), size_t{1});
         QVERIFY(run->messages.Texts().back().find(
                     "The collapse estimate (11525 psi) is below two thirds of the governing "
                     "failure pressure (19240 psi)") != std::string::npos);
         // Another unit and another run of the same design: no new notice.
-        ResultForm* form = run->main->resultForm();
-        auto* stress = form->findChild<QComboBox*>(QStringLiteral("StressUnits"));
+        auto* stress = run->Result<QComboBox>("StressUnits");
         DesktopRun::Choose(stress, stress->findText(QStringLiteral("Ksi")));
-        form->Activated();
+        run->main->resultForm()->Activated();
         QCOMPARE(CountStarting(run->messages, notice), size_t{1});
         // Without safety factors the warning stands all the same: no factor was set here.
         std::string factor = "?";
-        Registry registry(store);
+        Registry registry(run->ownStore);
         ReadPreference(registry, "SAFETYSTRENGTH", factor);
         QCOMPARE(factor, std::string());
     }
 
     // The desktop's report carries the block the group shows, and nothing where no group shows.
     void savedReportCarriesTheGroup() {
-        const struct {
-            const char* project;
-            bool block;
-        } cases[] = {{"data/verification/ExperimentE5.prj", true},
-                     {"data/examples/AluminumFlatEndcap.prj", false}};
-        for (const auto& c : cases) {
-            MemorySettingsStore store;
-            const auto run = Analysed(store, Source(c.project));
+        for (const auto& [project, block] : {std::pair{"data/verification/ExperimentE5.prj", true},
+                                             {"data/examples/AluminumFlatEndcap.prj", false}}) {
+            const auto run = Analysed(Source(project));
             const QString path = folder_.filePath(QStringLiteral("report.txt"));
             QFile::remove(path);
             run->dialogs.saveAnswers.push_back(path.toStdString());
             run->Item("mnuitmSaveReport")->trigger();
-            QFile saved(path);
-            QVERIFY2(saved.open(QIODevice::ReadOnly), c.project);
-            const QString text = QString::fromLatin1(saved.readAll()).remove(QLatin1Char('\r'));
+            const QString text = QString::fromLatin1(ReadFile(path)).remove(QLatin1Char('\r'));
+            QVERIFY2(!text.isEmpty(), project);
+            QCOMPARE(text.contains(QStringLiteral("Collapse estimate")), block);
+            if (!block) continue;
             const QStringList group = GroupBlock(run->main->resultForm());
-            QCOMPARE(text.contains(QStringLiteral("Collapse estimate")), c.block);
-            if (!c.block) continue;
-            QString block = group.first() + QStringLiteral(":\n");
+            QString printed = group.first() + QStringLiteral(":\n");
             for (const QString& figure : group.mid(1)) {
-                block += QLatin1Char('\t') +
-                         QString(figure).replace(QStringLiteral(": "), QStringLiteral(" : ")) +
-                         QLatin1Char('\n');
+                printed += QLatin1Char('\t') +
+                           QString(figure).replace(QStringLiteral(": "), QStringLiteral(" : ")) +
+                           QLatin1Char('\n');
             }
-            QVERIFY2(text.contains(block), qPrintable(text));
+            QVERIFY2(text.contains(printed), qPrintable(text));
         }
     }
 
@@ -338,32 +261,32 @@ private slots:
         Registry registry(store);
         WritePreference(registry, kSafetyStrengthKey, "1.5");
         WritePreference(registry, kSafetyBucklingKey, "3");
-        const auto run = Analysed(store, Source("data/examples/TitaniumTube6000m.prj"));
+        const auto run = Analysed(Example("TitaniumTube6000m.prj"), &store);
         ResultForm* form = run->main->resultForm();
         QVERIFY(form);
-        auto* depth = form->findChild<QLabel*>(QStringLiteral("RatedDepthLbl"));
+        auto* depth = Find<QLabel>(form, "RatedDepthLbl");
         // tidewell-cli report --safety 1.5,3 prints "Rated depth    :  9968.1 m (sea)".
         QCOMPARE(depth->text(), QStringLiteral("Rated depth: 9968.1 m (sea)"));
-        QCOMPARE(form->findChild<QLabel*>(QStringLiteral("GoverningModeLbl"))->text(),
+        QCOMPARE(Find<QLabel>(form, "GoverningModeLbl")->text(),
                  QStringLiteral("Governing: Collapse estimate"));
 
         // The housing's endcap from its own project, as tidewell-cli --endcap rates it; kept in
         // the preferences until cleared.
-        auto* housing = form->findChild<QLabel*>(QStringLiteral("HousingRatingLbl"));
-        run->dialogs.openAnswers.push_back(TIDEWELL_SOURCE_DIR
-                                           "/data/examples/AluminumHemisphericalEndcap.prj");
-        form->findChild<QPushButton*>(QStringLiteral("HousingEndcapButton"))->click();
+        auto* housing = Find<QLabel>(form, "HousingRatingLbl");
+        run->dialogs.openAnswers.push_back(
+            Example("AluminumHemisphericalEndcap.prj").toStdString());
+        Find<QPushButton>(form, "HousingEndcapButton")->click();
         QCOMPARE(housing->text(),
                  QStringLiteral("Housing (endcap AluminumHemisphericalEndcap.prj): 2424.7 m "
                                 "(sea), governed by the endcap (Collapse estimate)"));
-        form->findChild<QPushButton*>(QStringLiteral("HousingEndcapClear"))->click();
+        Find<QPushButton>(form, "HousingEndcapClear")->click();
         QVERIFY(housing->isHidden());
         std::string endcap = "?";
         ReadPreference(registry, kHousingEndcapKey, endcap);
         QCOMPARE(endcap, std::string());
 
         for (const char* name : {"SafetyStrengthText", "SafetyBucklingText"}) {
-            auto* field = form->findChild<QLineEdit*>(QLatin1String(name));
+            auto* field = Find<QLineEdit>(form, name);
             field->setText(QString());
             emit field->editingFinished();
         }
@@ -376,13 +299,14 @@ private slots:
         QTimer::singleShot(0, [&columns] {
             QWidget* chart = QApplication::activeModalWidget();
             if (!chart) return;
-            columns = chart->findChild<QComboBox*>(QStringLiteral("ChartColumnBox"))->count();
+            columns = Find<QComboBox>(chart, "ChartColumnBox")->count();
             VerifyEveryControlNamed(chart);
             chart->close();
         });
-        form->findChild<QPushButton*>(QStringLiteral("ChartButton"))->click();
+        Find<QPushButton>(form, "ChartButton")->click();
         QCOMPARE(columns, 6);  // the tube's six stress and deflection columns
     }
+
     // With TIDEWELL_SCREENSHOTS set to a folder: the manual's pictures of the two groups, on the
     // alumina cylinder rated with factors 1.5 and 3.
     void photographTheGroups() {
@@ -392,75 +316,59 @@ private slots:
         Registry registry(store);
         WritePreference(registry, "SAFETYSTRENGTH", "1.5");
         WritePreference(registry, "SAFETYBUCKLING", "3");
-        const auto run = Analysed(store, Source("data/verification/ExperimentE5.prj"));
+        const auto run = Analysed(Source("data/verification/ExperimentE5.prj"), &store);
         ResultForm* form = run->main->resultForm();
         form->resize(form->sizeHint().expandedTo(QSize(form->width(), 1100)));
         QCoreApplication::processEvents();
-        QVERIFY(form->findChild<QWidget*>(QStringLiteral("CollapseFrame"))
-                    ->grab()
-                    .save(folder + QStringLiteral("/collapse-estimate.png")));
-        QVERIFY(form->findChild<QWidget*>(QStringLiteral("SafetyFrame"))
-                    ->grab()
-                    .save(folder + QStringLiteral("/safety-factors-group.png")));
+        for (const auto& [frame, picture] : {std::pair{"CollapseFrame", "collapse-estimate"},
+                                             {"SafetyFrame", "safety-factors-group"}}) {
+            QVERIFY(Find(form, frame)
+                        ->grab()
+                        .save(folder + QStringLiteral("/%1.png").arg(QLatin1String(picture))));
+        }
     }
 
-    void fitReachesTheFailurePressure_data() {
-        QTest::addColumn<QString>("material");
-        QTest::addColumn<double>("bore");
-        QTest::addColumn<double>("wall");
-        QTest::addColumn<int>("psiRange");
-        QTest::addColumn<int>("barRange");
-        // A 0.05 mm wall buckles at about 0.01 m of sea water (0.012 psi, 0.0008 Bar): the
-        // smallest range in both units.
-        QTest::newRow("smallest") << "Ti-6Al-4V Annealed" << 189.9 << 0.05 << 0 << 0;
-        // A 1.3 mm wall buckles at 29 m (42 psi, 2.9 Bar): 10 - 200 psi, but 1 - 20 Bar.
-        QTest::newRow("middle") << "Ti-6Al-4V Annealed" << 187.4 << 1.3 << 2 << 3;
-        // A nearly solid silicon carbide tube crushes at 146 km (213000 psi, 14700 Bar): beyond
-        // the largest range in both units, which is then taken.
-        QTest::newRow("beyond") << "Silicon Carbide Sintered" << 10.0 << 90.0 << 5 << 5;
-    }
-
+    // A 0.05 mm wall buckles at about 0.01 m of sea water (0.012 psi, 0.0008 Bar): the smallest
+    // range in both units. A 1.3 mm wall at 29 m (42 psi, 2.9 Bar): 10 - 200 psi, but 1 - 20 Bar. A
+    // nearly solid silicon carbide tube crushes at 146 km (213000 psi, 14700 Bar): beyond the
+    // largest range in both units, which is then taken.
     void fitReachesTheFailurePressure() {
-        QFETCH(QString, material);
-        QFETCH(double, bore);
-        QFETCH(double, wall);
-        QFETCH(int, psiRange);
-        QFETCH(int, barRange);
-        const QString path = TubeProject(folder_.path(), QStringLiteral("fit.prj"),
-                                         material.toUtf8().constData(), bore, wall, 1);
-        QVERIFY(!path.isEmpty());
-        MemorySettingsStore store;
-        const auto analysed = Analysed(store, path);
-        DesktopRun& run = *analysed;
-        QVERIFY(run.main->resultForm());
-        auto* fit = run.main->resultForm()->findChild<QPushButton*>(QStringLiteral("FitRange"));
-        QVERIFY(fit);
-        QVERIFY(!fit->accessibleName().isEmpty());
-        QComboBox* range = ResultList(run, "DistortionRange");
-        QComboBox* unit = ResultList(run, "DistortionUnits");
-        for (const auto& [unitName, expected] : {std::pair{QStringLiteral("psi"), psiRange},
-                                                 std::pair{QStringLiteral("Bar"), barRange}}) {
-            DesktopRun::Choose(unit, unit->findText(unitName));
-            QCOMPARE(range->currentIndex(), 0);  // a new unit starts at its first range
-            run.design.ProjectChanged = kFalse;
-            fit->click();
-            QCOMPARE(range->currentIndex(), expected);
-            QVERIFY(range->currentText().endsWith(unitName));
-            QCOMPARE(run.design.PressureRange, int16_t(expected));
-            QCOMPARE(run.design.ProjectChanged, expected == 0 ? kFalse : kTrue);
+        for (const auto& [material, bore, wall, psiRange, barRange] :
+             {std::tuple{"Ti-6Al-4V Annealed", 189.9, 0.05, 0, 0},
+              {"Ti-6Al-4V Annealed", 187.4, 1.3, 2, 3},
+              {"Silicon Carbide Sintered", 10.0, 90.0, 5, 5}}) {
+            const QString path =
+                TubeProject(folder_.path(), QStringLiteral("fit.prj"), material, bore, wall, 1);
+            QVERIFY(!path.isEmpty());
+            const auto run = Analysed(path);
+            QVERIFY(run->main->resultForm());
+            auto* fit = run->Result<QPushButton>("FitRange");
+            QVERIFY(fit);
+            QVERIFY(!fit->accessibleName().isEmpty());
+            auto* range = run->Result<QComboBox>("DistortionRange");
+            auto* unit = run->Result<QComboBox>("DistortionUnits");
+            for (const auto& [unitName, expected] : {std::pair{QStringLiteral("psi"), psiRange},
+                                                     std::pair{QStringLiteral("Bar"), barRange}}) {
+                DesktopRun::Choose(unit, unit->findText(unitName));
+                QCOMPARE(range->currentIndex(), 0);  // a new unit starts at its first range
+                run->design.ProjectChanged = kFalse;
+                fit->click();
+                QCOMPARE(range->currentIndex(), expected);
+                QVERIFY(range->currentText().endsWith(unitName));
+                QCOMPARE(run->design.PressureRange, int16_t(expected));
+                QCOMPARE(run->design.ProjectChanged, expected == 0 ? kFalse : kTrue);
+            }
         }
     }
 
     void newProjectIsFittedOnceAndAFileKeepsItsRange() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         QVERIFY(run.TypeNewTitaniumTube());
         QCOMPARE(run.design.MaterialName, std::string("Ti-6Al-4V Annealed"));
         run.Item("mnuitmAnalyze")->trigger();
         QVERIFY(run.main->resultForm());
         // It fails at 1.46 kbar: the metric design's range becomes 100 - 2000 Bar.
-        QComboBox* range = ResultList(run, "DistortionRange");
+        auto* range = run.Result<QComboBox>("DistortionRange");
         QCOMPARE(range->currentText(), QStringLiteral("100 - 2000 Bar"));
         QCOMPARE(run.design.PressureRange, int16_t{5});
 
@@ -477,7 +385,8 @@ private slots:
         QTRY_VERIFY(!run.main->resultForm());  // New closed the results of the last design
         run.Item("mnuitmAnalyze")->trigger();
         QVERIFY(run.main->resultForm());
-        QCOMPARE(ResultList(run, "DistortionRange")->currentText(), QStringLiteral("1 - 20 Bar"));
+        QCOMPARE(run.Result<QComboBox>("DistortionRange")->currentText(),
+                 QStringLiteral("1 - 20 Bar"));
         QCOMPARE(run.design.PressureRange, int16_t{3});
     }
 };

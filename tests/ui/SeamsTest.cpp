@@ -3,11 +3,8 @@
 // The Qt sides of the seams: message boxes, line breaks, one-line boxes and the settings store;
 // the bundled manual's links.
 
-#include <QFile>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QSettings>
-#include <QTimer>
 
 #include "UiTestSupport.h"
 #include "ui/QSettingsStore.h"
@@ -19,29 +16,14 @@ using namespace tidewell;
 
 namespace {
 
-// What a message box showed, read while it is open.
-struct SeenBox {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    Qt::TextFormat format = Qt::AutoText;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-};
-
 // Shows the message through the desktop's UserMessages and answers the box with the given key
-// (Enter presses the default button, Escape cancels) once it is open.
-MessageAnswer ShowAndAnswer(const Message& message, Qt::Key key, SeenBox& seen) {
+// (Enter presses the default button, Escape cancels) once it is open; the box's icon is kept.
+MessageAnswer ShowAndAnswer(const Message& message, Qt::Key key, QMessageBox::Icon& icon) {
     QtUserMessages messages;
-    QTimer::singleShot(0, [&seen, key] {
+    QTimer::singleShot(0, [&icon, key] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
-        seen.text = box->text();
-        seen.title = box->windowTitle();
-        seen.icon = box->icon();
-        seen.format = box->textFormat();
-        seen.buttons = box->standardButtons();
-        seen.defaultButton = box->standardButton(box->defaultButton());
+        icon = box->icon();
         QTest::keyClick(box, key);
     });
     return messages.Show(message);
@@ -55,19 +37,11 @@ class SeamsTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void displayText_data() {
-        QTest::addColumn<QString>("core");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("carriage returns") << "\rTitle\r     Body I.D."
-                                          << "\nTitle\n     Body I.D.";
-        QTest::newRow("CR LF") << "one\r\ntwo"
-                               << "one\ntwo";
-    }
-
     void displayText() {
-        QFETCH(QString, core);
-        QFETCH(QString, shown);
-        QCOMPARE(DisplayText(core.toStdString()), shown);
+        for (const auto& [core, shown] :
+             {std::pair{"\rTitle\r     Body I.D.", "\nTitle\n     Body I.D."},
+              {"one\r\ntwo", "one\ntwo"}})
+            QCOMPARE(DisplayText(core), QString::fromUtf8(shown));
     }
 
     void controlCharacters_data() {
@@ -90,44 +64,37 @@ private slots:
         QCOMPARE(box.text(), refused ? QStringLiteral("kept") : text);
     }
 
-    void messageBoxDefaultAndEscape_data() {
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("defaultAnswer");  // -1 none named
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("expected");
-        const int none = -1;
-        QTest::newRow("yes/no/cancel, cancel default, enter")
-            << int(MessageButtons::YesNoCancel) << int(MessageAnswer::Cancel) << int(Qt::Key_Enter)
-            << int(MessageAnswer::Cancel);
-        QTest::newRow("yes/no, first is default")
-            << int(MessageButtons::YesNo) << none << int(Qt::Key_Enter) << int(MessageAnswer::Yes);
-        QTest::newRow("ok/cancel, escape") << int(MessageButtons::OkCancel) << none
-                                           << int(Qt::Key_Escape) << int(MessageAnswer::Cancel);
-    }
-
     void messageBoxDefaultAndEscape() {
-        QFETCH(int, buttons);
-        QFETCH(int, defaultAnswer);
-        QFETCH(int, key);
-        QFETCH(int, expected);
-        Message message{"Question?", "Warning", MessageIcon::Question,
-                        static_cast<MessageButtons>(buttons)};
-        if (defaultAnswer >= 0) message.defaultButton = static_cast<MessageAnswer>(defaultAnswer);
-        SeenBox seen;
-        const MessageAnswer answer = ShowAndAnswer(message, static_cast<Qt::Key>(key), seen);
-        QCOMPARE(int(answer), expected);
-        QCOMPARE(seen.icon, QMessageBox::Question);
+        // Enter presses the default button (the first where none is named), Escape cancels.
+        const struct {
+            MessageButtons buttons;
+            std::optional<MessageAnswer> defaultAnswer;
+            Qt::Key key;
+            MessageAnswer expected;
+        } cases[] = {
+            {MessageButtons::YesNoCancel, MessageAnswer::Cancel, Qt::Key_Enter,
+             MessageAnswer::Cancel},
+            {MessageButtons::YesNo, std::nullopt, Qt::Key_Enter, MessageAnswer::Yes},
+            {MessageButtons::OkCancel, std::nullopt, Qt::Key_Escape, MessageAnswer::Cancel}};
+        for (const auto& c : cases) {
+            Message message{"Question?", "Warning", MessageIcon::Question, c.buttons};
+            message.defaultButton = c.defaultAnswer;
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QCOMPARE(ShowAndAnswer(message, c.key, icon), c.expected);
+            QCOMPARE(icon, QMessageBox::Question);
+        }
     }
 
     void settingsStoreRoundTrip() {
         QSettingsStore store(QStringLiteral("TidewellTest"));
-        std::string value = "stale";
+        const auto stored = [&store] {
+            std::string value = "stale";
+            return store.Get("Tidewell", "Newest_Testing", "DESIGNER", value) ? value : "(failed)";
+        };
         QVERIFY(store.Delete("Tidewell", "Newest_Testing", "DESIGNER"));
-        QVERIFY(store.Get("Tidewell", "Newest_Testing", "DESIGNER", value));
-        QCOMPARE(value, std::string());
+        QCOMPARE(stored(), std::string());
         QVERIFY(store.Save("Tidewell", "Newest_Testing", "DESIGNER", "A. Deep, Esq."));
-        QVERIFY(store.Get("Tidewell", "Newest_Testing", "DESIGNER", value));
-        QCOMPARE(value, std::string("A. Deep, Esq."));
+        QCOMPARE(stored(), std::string("A. Deep, Esq."));
         // The values sit in the user's INI file, group Newest_Testing.
         const QSettings ini(QSettings::IniFormat, QSettings::UserScope,
                             QStringLiteral("TidewellTest"), QStringLiteral("Tidewell"));
@@ -135,26 +102,20 @@ private slots:
         QCOMPARE(ini.value(QStringLiteral("Newest_Testing/DESIGNER")).toString(),
                  QStringLiteral("A. Deep, Esq."));
         QVERIFY(store.Delete("Tidewell", "Newest_Testing", "DESIGNER"));
-        QVERIFY(store.Get("Tidewell", "Newest_Testing", "DESIGNER", value));
-        QCOMPARE(value, std::string());
+        QCOMPARE(stored(), std::string());
         QFile::remove(ini.fileName());
     }
 
     void manualLinksResolve() {
         // Every page the contents page links to is bundled, and every page links back.
-        QFile contents(QStringLiteral(":/help/index.html"));
-        QVERIFY(contents.open(QIODevice::ReadOnly));
-        const QString index = QString::fromUtf8(contents.readAll());
+        const QString index = QString::fromUtf8(ReadFile(QStringLiteral(":/help/index.html")));
         const QRegularExpression link(QStringLiteral("href=\"([a-z-]+\\.html)"));
         QStringList pages;
         for (auto it = link.globalMatch(index); it.hasNext();) pages << it.next().captured(1);
         QCOMPARE(pages.size(), 9);
         for (const QString& page : pages) {
-            QFile file(QStringLiteral(":/help/") + page);
-            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page));
-            QVERIFY2(
-                QString::fromUtf8(file.readAll()).contains(QStringLiteral("href=\"index.html\"")),
-                qPrintable(page));
+            const QString text = QString::fromUtf8(ReadFile(QStringLiteral(":/help/") + page));
+            QVERIFY2(text.contains(QStringLiteral("href=\"index.html\"")), qPrintable(page));
         }
     }
 };

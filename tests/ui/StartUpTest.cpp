@@ -1,18 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The start-up sequence: splash, disclaimer, menu lock, design form; the disclaimer's Quit during a
-// session; the menus: every item with its caption, shortcut and initial state, the shortcuts that
-// win over a focused text box and pasting into one-line boxes; and a project named when the
-// program starts, opened after the disclaimer as File > Open opens it, with the same messages for
-// a file that cannot be read. And what a screen reader is told: the names of the controls, the
-// windows that are dialogs, the disclaimer's terms as text, the logo as a button, and the design
-// form's keyboard order.
+// Start-up: splash, disclaimer, menu lock, the menus' items and shortcuts, a project named on the
+// command line, and what a screen reader is told about the controls and the keyboard order.
 
 #include <QAccessible>
 #include <QAccessibleTextInterface>
-#include <QClipboard>
 #include <QMenu>
-#include <QSignalSpy>
 
 #include "UiTestSupport.h"
 #include "ui/IntroForm.h"
@@ -28,15 +21,17 @@ QAccessibleInterface* Reader(QWidget* widget) {
 // What a screen reader announces a control by: its name, or for a drop-down list (whose name
 // on this desktop is its current entry) the label that the list is tied to.
 QString NameOf(QWidget* window, const char* control) {
-    QAccessibleInterface* reader = Reader(window->findChild<QWidget*>(QLatin1String(control)));
+    QAccessibleInterface* reader = Reader(Find(window, control));
     if (!reader) return QStringLiteral("(no control)");
     if (reader->role() != QAccessible::ComboBox) return reader->text(QAccessible::Name);
     const auto labels = reader->relations(QAccessible::Label);
     return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
 }
-
-const char* const kLockedMenus[] = {"mnuFile",   "mnuEdit",   "mnuMaterials",
-                                    "mnuWindow", "mnuDesign", "mnuOption"};
+QStringList NamesOf(QWidget* window, std::initializer_list<const char*> controls) {
+    QStringList names;
+    for (const char* control : controls) names << NameOf(window, control);
+    return names;
+}
 }  // namespace
 
 class StartUpTest : public QObject {
@@ -45,15 +40,18 @@ class StartUpTest : public QObject {
 private:
     QTemporaryDir folder_;
 
-    bool MenuEnabled(const DesktopRun& run, const char* name) {
-        return run.main->findChild<QMenu*>(QLatin1String(name))->isEnabled();
+    // Which of the menus that the disclaimer locks are enabled, and Help.
+    static std::vector<bool> MenusEnabled(const DesktopRun& run) {
+        std::vector<bool> enabled;
+        for (const char* menu : {"mnuFile", "mnuEdit", "mnuMaterials", "mnuWindow", "mnuDesign",
+                                 "mnuOption", "mnuHelp"})
+            enabled.push_back(Find<QMenu>(run.main.get(), menu)->isEnabled());
+        return enabled;
     }
 
-    // What a run shows the user when it opens the path: named at start-up, or chosen in File >
-    // Open.
+    // What a run shows when it opens the path: named at start-up, or chosen in File > Open.
     std::vector<std::string> MessagesOpening(const QString& path, bool atStartUp) {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        DesktopRun run(folder_.path());
         if (atStartUp) run.main->OpenAfterStartUp(path.toStdString());
         run.StartToDesignForm();
         if (!atStartUp) run.Open(path);
@@ -65,15 +63,14 @@ private slots:
     void initTestCase() { QVERIFY(PrepareTestFolder(folder_)); }
 
     void continueLocksMenusUntilDisclaimerAccepted() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        DesktopRun run(folder_.path());
         run.main->StartUp();
         DesktopRun::ClickTopLevel("IntroForm", "IntroButton");
         QWidget* disclaimer = DesktopRun::TopLevel("DisclaimerForm");
         QVERIFY(disclaimer->isVisible());
         QVERIFY(run.main->MenusLocked());
-        for (const char* menu : kLockedMenus) QVERIFY2(!MenuEnabled(run, menu), menu);
-        QVERIFY(MenuEnabled(run, "mnuHelp"));
+        QCOMPARE(MenusEnabled(run),
+                 (std::vector<bool>{false, false, false, false, false, false, true}));
         // The design form is not loaded before the terms are accepted.
         QVERIFY(!run.main->homeForm()->isVisible());
         QCOMPARE(run.design.ProjectTitle, std::string());
@@ -82,14 +79,13 @@ private slots:
         QVERIFY(!disclaimer->isVisible());
         QVERIFY(run.main->homeForm()->isVisible());
         QVERIFY(!run.main->MenusLocked());
-        for (const char* menu : kLockedMenus) QVERIFY2(MenuEnabled(run, menu), menu);
-        QCOMPARE(Caption(run), QStringLiteral("(Not saved)"));
+        QCOMPARE(MenusEnabled(run), std::vector<bool>(7, true));
+        QCOMPARE(run.Caption(), QStringLiteral("(Not saved)"));
         QCOMPARE(run.design.ProjectTitle, std::string("Project1"));
     }
 
     void disclaimerQuitDuringSessionIsTheQuitCommand() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        DesktopRun run(folder_.path());
         QSignalSpy ended(run.main.get(), &MainForm::programEnded);
         run.StartToDesignForm();
         run.Type("Designer", QStringLiteral("R. Diver"));
@@ -107,20 +103,19 @@ private slots:
         DesktopRun::ClickTopLevel("DisclaimerForm", "OutWeGo");
         QCOMPARE(ended.count(), 1);
         const MemorySettingsStore::Address designer{"Tidewell", "Newest_Testing", "DESIGNER"};
-        QCOMPARE(store.values[designer], std::string("R. Diver"));
+        QCOMPARE(run.ownStore.values[designer], std::string("R. Diver"));
     }
 
     void namedProjectFillsTheDesignForm() {
-        const std::string path = TIDEWELL_SOURCE_DIR "/data/examples/GlassSphereFloat.prj";
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        const std::string path = Example("GlassSphereFloat.prj").toStdString();
+        DesktopRun run(folder_.path());
         run.main->OpenAfterStartUp(path);
         run.StartToDesignForm();
         QCOMPARE(run.messages.Texts(), std::vector<std::string>());
         QCOMPARE(run.design.ProjectFilePath, path);
         QCOMPARE(run.Control<QLineEdit>("Title")->text(),
                  QString::fromStdString(run.design.ProjectTitle));
-        QCOMPARE(Caption(run), QStringLiteral("GlassSphereFloat.prj"));
+        QCOMPARE(run.Caption(), QStringLiteral("GlassSphereFloat.prj"));
         QCOMPARE(run.design.ProjectChanged, kFalse);
         QCOMPARE(run.main->Recent()[0], path);
         QVERIFY(!run.main->MenusLocked());
@@ -136,11 +131,7 @@ private slots:
         QFETCH(QString, content);
         const QString path = folder_.filePath(QStringLiteral("broken.prj"));
         QFile::remove(path);
-        if (!content.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content.toUtf8());
-        }
+        if (!content.isEmpty()) QVERIFY(WriteFile(path, content.toUtf8()));
         const std::vector<std::string> fromMenu = MessagesOpening(path, false);
         QVERIFY(!fromMenu.empty());
         QCOMPARE(MessagesOpening(path, true), fromMenu);
@@ -149,8 +140,7 @@ private slots:
     void itemsAsStarted() {
         // Before a results window or a body exists, the report items and the editors are
         // unusable; a hidden item's shortcut does nothing either.
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        DesktopRun run(folder_.path());
         for (const char* name : {"mnuitmPrintSetup", "mnuitmPrint", "mnuItmOpenProj_0",
                                  "mnuitmUndo", "mnuitmCopyReport", "mnuitmBody", "mnuitmEndcap"})
             QVERIFY2(!run.Item(name)->isEnabled() || !run.Item(name)->isVisible(), name);
@@ -163,9 +153,7 @@ private slots:
     }
 
     void ctrlAInTextBoxRunsTheWholeAnalysis() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         QVERIFY(QTest::qWaitForWindowActive(run.main.get()));
         // A scope left from an editor run must not hide the body checks.
         run.design.AnalysisScope = 2;
@@ -183,9 +171,7 @@ private slots:
     }
 
     void pastedLineBreakIsRefused() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         for (const char* box : {"Title", "Description"}) {
             auto* edit = run.Control<QLineEdit>(box);
             edit->setFocus();
@@ -202,12 +188,11 @@ private slots:
     }
 
     void splashAndDisclaimerAreReadable() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
+        DesktopRun run(folder_.path());
         run.main->StartUp();
         QWidget* intro = DesktopRun::TopLevel("IntroForm");
         QCOMPARE(Reader(intro)->role(), QAccessible::Dialog);
-        auto* logo = intro->findChild<QWidget*>(QStringLiteral("Image1"));
+        QWidget* logo = Find(intro, "Image1");
         QCOMPARE(Reader(logo)->role(), QAccessible::Button);
         QCOMPARE(NameOf(intro, "Image1"), QStringLiteral("Tidewell logo"));
         logo->setFocus();
@@ -217,48 +202,33 @@ private slots:
         DesktopRun::ClickTopLevel("IntroForm", "IntroButton");
         QWidget* disclaimer = DesktopRun::TopLevel("DisclaimerForm");
         QCOMPARE(Reader(disclaimer)->role(), QAccessible::Dialog);
-        QAccessibleTextInterface* terms =
-            Reader(disclaimer->findChild<QWidget*>(QStringLiteral("pb")))->textInterface();
+        QAccessibleTextInterface* terms = Reader(Find(disclaimer, "pb"))->textInterface();
         QVERIFY(terms);
         QVERIFY(terms->text(0, terms->characterCount())
                     .endsWith(QStringLiteral("the references provided.")));
     }
 
     void controlsAreAnnouncedByTheirOwnNames() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         DesktopRun::Choose(run.Control<QComboBox>("BodyBox"), 2);
         DesktopRun::Choose(run.Control<QComboBox>("EndCapBox"), 0);
         QWidget* home = run.main->homeForm();
-        const std::pair<const char*, const char*> expected[] = {
-            {"Title", "Project Title"},
-            {"Designer", "Project Designer"},
-            {"Description", "Project Description"},
-            {"Frame5", "Analysis Options"},
-            {"Frame4", "Material"},
-            {"Material", "Material"},
-            {"Frame1", "Pressure"},
-            {"Frame3", "Analysis Type"},
-            {"BodyBox", "Analysis Type"},
-            {"EndcapInfo", "Endcap Configuration"},
-            {"EndCapBox", "Endcap Configuration"},
-            {"RestraintFrame", "Edge Restraint Options - Outer/Inner"},
-            {"EdgeFix", "Edge Restraint Options - Outer/Inner"},
-            {"Frame2", "Units"}};
-        for (const auto& [control, name] : expected) {
-            QCOMPARE(NameOf(home, control), QLatin1String(name));
-        }
+        QCOMPARE(NamesOf(home, {"Title", "Designer", "Description", "Frame5", "Frame4", "Material",
+                                "Frame1", "Frame3", "BodyBox", "EndcapInfo", "EndCapBox",
+                                "RestraintFrame", "EdgeFix", "Frame2"}),
+                 Texts({"Project Title", "Project Designer", "Project Description",
+                        "Analysis Options", "Material", "Material", "Pressure", "Analysis Type",
+                        "Analysis Type", "Endcap Configuration", "Endcap Configuration",
+                        "Edge Restraint Options - Outer/Inner",
+                        "Edge Restraint Options - Outer/Inner", "Units"}));
         VerifyNoCaptionCut(home);
 
         run.Item("mnuitmFormat")->trigger();
         QWidget* format = DesktopRun::TopLevel("NumericForm");
         QCOMPARE(Reader(format)->role(), QAccessible::Dialog);
-        QCOMPARE(NameOf(format, "SigDigs"),
-                 QStringLiteral("Number of Significant digits to display (1to 6):"));
-        QCOMPARE(NameOf(format, "FormatType"), QStringLiteral("Format to display in:"));
-        QCOMPARE(NameOf(format, "SampleInput"), QStringLiteral("Example input:"));
-        QCOMPARE(NameOf(format, "SampleOutput"), QStringLiteral("Example Output:"));
+        QCOMPARE(NamesOf(format, {"SigDigs", "FormatType", "SampleInput", "SampleOutput"}),
+                 Texts({"Number of Significant digits to display (1to 6):", "Format to display in:",
+                        "Example input:", "Example Output:"}));
         VerifyNoCaptionCut(format);
         run.Item("mnuitmReferences")->trigger();
         QWidget* references = DesktopRun::TopLevel("ReferenceForm");
@@ -267,9 +237,7 @@ private slots:
     }
 
     void tabFollowsTheFormTopToBottomLeftColumnFirst() {
-        MemorySettingsStore store;
-        DesktopRun run(store, folder_.path());
-        run.StartToDesignForm();
+        StartedRun run(folder_.path());
         DesktopRun::Choose(run.Control<QComboBox>("BodyBox"), 2);
         QWidget* home = run.main->homeForm();
         // Controls the keyboard can reach now (the geometry and material buttons only once
@@ -282,9 +250,8 @@ private slots:
         for (const char* name :
              {"Title", "Designer", "Description", "BodyBox", "ShowBody", "EndCapBox", "ShowEndcap",
               "EdgeFix", "Command1", "PresSourceBox_0", "PresSourceBox_1", "UnitChoiceBox_0",
-              "UnitChoiceBox_1", "WorkStrengthChk", "ForceThickChk"}) {
+              "UnitChoiceBox_1", "WorkStrengthChk", "ForceThickChk"})
             if (reachable(run.Control<QWidget>(name))) expected << QLatin1String(name);
-        }
         QStringList order;
         QWidget* widget = run.Control<QWidget>("Title");
         for (int i = 0; i < 200 && order.size() < expected.size(); ++i) {

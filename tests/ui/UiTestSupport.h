@@ -8,15 +8,24 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <deque>
 #include <memory>
@@ -31,6 +40,7 @@
 #include "ui/HomeForm.h"
 #include "ui/MATDBS.h"
 #include "ui/MainForm.h"
+#include "ui/ResultForm.h"
 #include "units/ScriptedMessages.h"
 
 namespace tidewell {
@@ -62,6 +72,48 @@ private:
     }
 };
 
+// A control of a window found by its name.
+template <typename T = QWidget>
+T* Find(const QObject* window, const char* name) {
+    return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
+}
+
+// A file of the source tree, and a shipped example project.
+inline QString Source(const char* path) {
+    return QStringLiteral(TIDEWELL_SOURCE_DIR "/") + QLatin1String(path);
+}
+inline QString Example(const QString& name) {
+    return QStringLiteral(TIDEWELL_SOURCE_DIR "/data/examples/") + name;
+}
+inline QString Example(const char* name) {
+    return Example(QLatin1String(name));
+}
+
+// Texts written in the test, as a list to compare with.
+inline QStringList Texts(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* text : texts) list << QString::fromUtf8(text);
+    return list;
+}
+
+inline QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// What the command-line program prints when run with the arguments; empty if it failed.
+inline QString CliOutput(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(QStringLiteral(TIDEWELL_BINARY_DIR "/bin/tidewell-cli"), arguments);
+    const bool ran = cli.waitForFinished(30000) && cli.exitCode() == 0;
+    return ran ? QString::fromUtf8(cli.readAllStandardOutput()) : QString();
+}
+
 // Puts the shipped materials database into a program folder.
 inline bool CopyMaterialsDatabase(const QString& folder) {
     const QString target = folder + QStringLiteral("/DesMat.Dat");
@@ -76,11 +128,13 @@ inline bool PrepareTestFolder(const QTemporaryDir& folder, bool materials = true
     return folder.isValid() && (!materials || CopyMaterialsDatabase(folder.path()));
 }
 
-// One run of the desktop program on scripted seams, a settings store and a program folder.
+// One run of the desktop program on scripted seams, a settings store (its own unless given) and a
+// program folder.
 class DesktopRun {
 public:
+    explicit DesktopRun(const QString& folder, const QString& recoveryFolder = QString())
+        : DesktopRun(ownStore, folder, recoveryFolder) {}
     explicit DesktopRun(MemorySettingsStore& store, const QString& folder,
-                        const QString& lockFile = QString(),
                         const QString& recoveryFolder = QString()) {
         DesktopServices services;
         services.messages = &messages;
@@ -88,7 +142,6 @@ public:
         services.settings = &store;
         services.programFolder = folder.toStdString();
         services.materialsFile = (folder + QStringLiteral("/DesMat.Dat")).toStdString();
-        services.lockFilePath = lockFile.toStdString();
         services.recoveryFolder = recoveryFolder.toStdString();
         main = std::make_unique<MainForm>(design, services);
     }
@@ -119,17 +172,23 @@ public:
     }
 
     static QWidget* TopLevel(const char* name) {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
+        for (QWidget* widget : QApplication::topLevelWidgets())
             if (widget->objectName() == QLatin1String(name)) return widget;
-        }
         return nullptr;
     }
 
+    // The design form's caption.
+    QString Caption() const { return main->homeForm()->windowTitle(); }
     QAction* Item(const char* name) const { return main->findChild<QAction*>(QLatin1String(name)); }
 
     template <typename T>
     T* Control(const char* name) const {
-        return main->homeForm()->findChild<T*>(QLatin1String(name));
+        return Find<T>(main->homeForm(), name);
+    }
+    // A control of the results window.
+    template <typename T>
+    T* Result(const char* name) const {
+        return Find<T>(main->resultForm(), name);
     }
 
     // File > Open of a project, its file chosen in the dialog.
@@ -168,21 +227,23 @@ public:
         QTest::keyClicks(edit, text);
     }
 
+    MemorySettingsStore ownStore;  // outlives the run, which may write to it at the end
     DesignRecord design;
     ScriptedMessages messages;
     ScriptedFileDialogs dialogs;
     std::unique_ptr<MainForm> main;
 };
 
-// A run started on a project, the analysis performed.
-inline std::unique_ptr<DesktopRun> AnalysedRun(MemorySettingsStore& store, const QString& folder,
-                                               const QString& project) {
-    auto run = std::make_unique<DesktopRun>(store, folder);
-    run->StartToDesignForm();
-    run->Open(project);
-    run->Item("mnuitmAnalyze")->trigger();
-    return run;
-}
+// A run taken to the design form (on its own settings store unless given one).
+struct StartedRun : DesktopRun {
+    explicit StartedRun(const QString& folder, const QString& recovery = QString())
+        : DesktopRun(folder, recovery) {
+        StartToDesignForm();
+    }
+    StartedRun(MemorySettingsStore& store, const QString& folder) : DesktopRun(store, folder) {
+        StartToDesignForm();
+    }
+};
 
 // How many of the messages shown start with the given text.
 inline size_t CountStarting(const ScriptedMessages& messages, const std::string& start) {
@@ -191,40 +252,27 @@ inline size_t CountStarting(const ScriptedMessages& messages, const std::string&
     return count;
 }
 
-// A row as the command-line program writes it in CSV: a cell with a comma, a quote, a line end
-// or an outer blank is quoted, its quotes doubled.
-inline QString CsvLine(const QStringList& cells) {
+// The grid's lines as the command-line program writes them in CSV, the two header rows first: a
+// cell with a comma, a quote, a line end or an outer blank is quoted, its quotes doubled.
+inline QStringList GridCsv(QTableWidget* grid) {
     static const QRegularExpression quoted(QStringLiteral("[,\"\r\n]|^ | $"));
-    QStringList line;
-    for (QString cell : cells) {
-        if (cell.contains(quoted)) {
-            cell = QLatin1Char('"') + cell.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
-                   QLatin1Char('"');
-        }
-        line << cell;
-    }
-    return line.join(QLatin1Char(','));
-}
-
-// The grid as rows of cell texts, the two header rows first.
-inline std::vector<QStringList> GridCells(QTableWidget* grid) {
-    std::vector<QStringList> rows(2);
+    std::vector<QStringList> rows(2 + static_cast<size_t>(grid->rowCount()));
     for (int c = 0; c < grid->columnCount(); ++c) {
         const QStringList header = grid->horizontalHeaderItem(c)->text().split(QLatin1Char('\n'));
         rows[0] << header.value(0);
         rows[1] << header.value(1);
+        for (int r = 0; r < grid->rowCount(); ++r) rows[2 + size_t(r)] << grid->item(r, c)->text();
     }
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->columnCount(); ++c) row << grid->item(r, c)->text();
-        rows.push_back(row);
+    QStringList lines;
+    for (QStringList& row : rows) {
+        for (QString& cell : row) {
+            if (!cell.contains(quoted)) continue;
+            cell = QLatin1Char('"') + cell.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
+                   QLatin1Char('"');
+        }
+        lines << row.join(QLatin1Char(','));
     }
-    return rows;
-}
-
-// The design form's caption.
-inline QString Caption(const DesktopRun& run) {
-    return run.main->homeForm()->windowTitle();
+    return lines;
 }
 
 // No caption of a window is cut: every shown label (one line) and button is as wide as its text.
