@@ -96,6 +96,8 @@ const ValidationCase kValidationCases[] = {
       "     Endcap thickness", "     Center hole", "     Number of iterations",
       "     Line load application diameter", "     Uniform loading I.D.",
       "     Line loading O.D."}},
+    {"AnnularFirstRestraint", AnnularMetal, [](D& d) { d.EdgeRestraint = 0; }, {}},
+    {"AnnularLastRestraint", AnnularMetal, [](D& d) { d.EdgeRestraint = 11; }, {}},
     {"AnnularUniformLoadingIdAlone", AnnularMetal, [](D& d) { d.EndcapDim[6] = 0; },
      {"     Uniform loading I.D."}},
     {"AnnularLineLoadingOdAlone", AnnularMetal, [](D& d) { d.EndcapDim[7] = 0; },
@@ -181,12 +183,19 @@ TEST(SelectEndcap, ANewEndcapHasNoGeometry) {
     for (int index = 0; index < 4; ++index) {
         DesignRecord design = AnnularMetal();
         if (index == 0) design = testing::MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3});
-        SelectEndcap(design, index);
+        // An editor left open would show the fields of the endcap that went.
+        EXPECT_TRUE(SelectEndcap(design, index).closeEndcapEditor) << index;
         const std::string faults = ValidateDesign(design).text;
         for (const char* missing : {"     Endcap O.D.", "     Endcap thickness"}) {
             EXPECT_NE(faults.find(missing), std::string::npos) << index << faults;
         }
     }
+    // So does another body: nothing typed for the body before is left in its editor.
+    DesignRecord tube = ValidTube();
+    tube.BodyDimEntered = tube.BodyDim;
+    SelectBody(tube, 1);
+    EXPECT_EQ(tube.BodyDimEntered, (std::array<double, 5>{}));
+    EXPECT_NE(ValidateDesign(tube).text.find("     Body O.D."), std::string::npos);
 }
 
 // A new project closes every window that showed the old one and keeps none of its options.
@@ -215,6 +224,7 @@ TEST(ClearDesign, GivesTheClearedState) {
     design.BodyDimUnit[2] = 3;
     design.MaterialNoticesShown = 3;
     design.BodyVolume = design.BodyReserved = design.EndcapVolume = design.EndcapReserved = 9;
+    design.YoungsModulus = design.PoissonsRatio = design.Density = 7;
     ClearDesign(design);
     // The secondary strength (1234) is kept until a new material load.
     EXPECT_EQ(design.MaterialClass + "|" + design.AngleUnit, "PLASTICS|Degrees");
@@ -225,8 +235,9 @@ TEST(ClearDesign, GivesTheClearedState) {
              double(design.PressureRange), double(design.UniformLoadOn), double(design.LineLoadOn),
              double(design.EdgeRestraint), double(design.BodyFormHeight),
              double(design.MaterialNoticesShown), design.BodyVolume, design.BodyReserved,
-             design.EndcapVolume, design.EndcapReserved}),
-        std::vector<double>({1234, 0, 50, 0, -1, -1, 4, 1, -1, 0, 0, 0, 0, 0, 0, 0}));
+             design.EndcapVolume, design.EndcapReserved, design.YoungsModulus, design.PoissonsRatio,
+             design.Density}),
+        std::vector<double>({1234, 0, 50, 0, -1, -1, 4, 1, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     // Every text of the project, its material and its saved units is emptied.
     for (std::string D::*text :
          {&D::ProjectTitle, &D::ProjectDescription, &D::DesignerName, &D::ProjectReserved1,

@@ -241,23 +241,32 @@ TEST_F(CatalogueSession, CancelAfterBrowsingRestoresTheMaterialOnEntry) {
     EXPECT_TRUE(catalogue->TakeRequests().stepBack);
 }
 
+// Add empties the fields and offers every sub-category; Cancel gives the browsing window back.
 TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
     OpenOnHy80();
     catalogue->AddClicked();
     using B = CatalogueButton;
-    EXPECT_EQ(std::vector<bool>(
-                  {catalogue->AddMode(), catalogue->EditMode(), catalogue->ValuePanelsEnabled(),
-                   catalogue->ButtonEnabled(B::BtnEdit), catalogue->ButtonEnabled(B::btnDelete),
-                   catalogue->ButtonEnabled(B::SearchButton), catalogue->ButtonEnabled(B::btnAdd)}),
-              std::vector<bool>({true, false, true, false, false, false, true}));
+    const auto modes = [this] {
+        return std::vector<bool>(
+            {catalogue->AddMode(), catalogue->EditMode(), catalogue->ValuePanelsEnabled(),
+             catalogue->ButtonEnabled(B::BtnEdit), catalogue->ButtonEnabled(B::btnDelete),
+             catalogue->ButtonEnabled(B::SearchButton), catalogue->ButtonEnabled(B::btnAdd)});
+    };
+    EXPECT_EQ(modes(), std::vector<bool>({true, false, true, false, false, false, true}));
     EXPECT_EQ(catalogue->List(List::CategoryList).selected, -1);
     // Every sub-category to pick from.
     EXPECT_EQ(catalogue->List(List::SubCategoryList).entries.size(), 7u);
     EXPECT_TRUE(catalogue->List(List::MaterialList).entries.empty());
     EXPECT_EQ(catalogue->FieldText(Field::YsVal) + design.MaterialName, "");
     EXPECT_EQ(catalogue->TakeRequests().focus, List::CategoryList);
+    // A category chosen for the new material leaves its sub-category still to choose.
+    Pick(List::SubCategoryList, "Steel");
+    catalogue->SelectListEntry(List::CategoryList, kPlasticsEntry);
+    EXPECT_EQ(Text(List::SubCategoryList), "");
     catalogue->AddClicked();
     EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
+    catalogue->CancelClicked();
+    EXPECT_EQ(modes(), std::vector<bool>({false, false, false, true, true, true, true}));
 }
 
 // A typed name that differs from an entry only in case chooses it, the list's first one too.

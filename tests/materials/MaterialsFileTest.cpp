@@ -189,6 +189,15 @@ TEST(Windows1252, UpperHalfIsTheCodePage) {
         u8"°±²³´µ¶·¸¹º»¼½¾¿ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ×ØÙÚÛÜÝÞßàáâãäåæçèéêëìíîïðñòóôõö÷øùúûüýþÿ");
     EXPECT_EQ(UpperCaseText(u8"az àáâãäåæçèéêëìíîïðñòóôõö÷øùúûüýþÿ šœž ßµ ğ"),
               u8"AZ ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ÷ØÙÚÛÜÝÞŸ ŠŒŽ ßµ ğ");
+    // Bytes that are not UTF-8 are kept, each of them, and the text after them upper-cased.
+    EXPECT_EQ(UpperCaseText("\xE2\x82"
+                            "a\xF0\x9F\x98"
+                            "b\x80"
+                            "c"),
+              "\xE2\x82"
+              "A\xF0\x9F\x98"
+              "B\x80"
+              "C");
 }
 
 // Sequences of every length, at the ends of each length's range, decoded as the compiler does.

@@ -107,6 +107,13 @@ TEST(Preferences, ReadsEachKeyWithItsFallback) {
         EXPECT_TRUE(start.result.ok);
         EXPECT_TRUE(start.messages.Empty());
         EXPECT_EQ(start.design.*row.field, row.expected);
+        // The design form shows the options the design starts with.
+        const DesignRecord& d = start.design;
+        const DesignFormState& f = start.form;
+        EXPECT_EQ(std::vector<int>({f.unitOption, f.pressureSourceOption, f.forceThickCheck,
+                                    f.workStrengthCheck}),
+                  std::vector<int>(
+                      {d.UnitSystem, d.PressureSource, d.ForceThickWall, d.UseWorkingStrength}));
     }
 }
 

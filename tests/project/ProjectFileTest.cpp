@@ -117,16 +117,18 @@ TEST(OpenProject, ATubeOpensItsBodyEditor) {
     EXPECT_EQ(opened.design.ProjectChanged, kFalse);
 }
 
-// A file that cannot be read leaves no path behind to be saved to.
+// A file that cannot be read, cut short or missing, leaves no path behind to be saved to.
 TEST(OpenProject, RefusedFileLeavesNoPath) {
     ScratchFolder folder;
     WriteBytes(folder.path() / "cut.prj", "Tidewell Ver. 4.6\r\n");
-    ScriptedMessages messages;
-    const ProjectOpenedAfresh opened =
-        OpenProjectAfresh(folder.File("cut.prj"), folder.path().string(), "", messages);
-    EXPECT_FALSE(opened.result.opened);
-    EXPECT_EQ(opened.design.ProjectFilePath, "");
-    EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue);
+    for (const char* name : {"cut.prj", "missing.prj"}) {
+        ScriptedMessages messages;
+        const ProjectOpenedAfresh opened =
+            OpenProjectAfresh(folder.File(name), folder.path().string(), "", messages);
+        EXPECT_FALSE(opened.result.opened) << name;
+        EXPECT_EQ(opened.design.ProjectFilePath, "") << name;
+        EXPECT_EQ(opened.design.ProjectLoadFailed, kTrue) << name;
+    }
 }
 
 // Every length short of the layout but 67 (no unit lines, which is allowed); 0 is an empty file.

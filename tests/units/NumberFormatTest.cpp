@@ -273,7 +273,7 @@ TEST(ConversionDefinitions, EveryFactorIsBaseOverUnit) {
         const double expected = unit.baseSi / unit.si;
         const double factor = Conversion(unit.name, messages);
         EXPECT_NEAR(factor, expected, 1e-6 * expected) << unit.name;
-        EXPECT_NEAR(factor, unit.stated != 0 ? unit.stated : factor, 1e-9 * factor) << unit.name;
+        EXPECT_NEAR(factor, unit.stated != 0 ? unit.stated : factor, 1e-12 * factor) << unit.name;
         EXPECT_TRUE(messages.Empty()) << unit.name;
     }
 }
