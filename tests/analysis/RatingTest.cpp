@@ -122,6 +122,11 @@ TEST(RateHousing, EndcapProjectRatedWithItsOwnMaterial) {
     EXPECT_STREQ(PartName(rating.Governing()), "Endcap");
     EXPECT_FALSE(
         RateHousing(endcap, DefaultResultsRequest(endcap), endcap, {1.5, 3}, messages).Ok());
+    endcap.EndcapDim[2] = 0;  // an endcap that cannot be analysed stops the rating, saying why
+    const HousingRating stopped =
+        RateHousing(tube, DefaultResultsRequest(tube), endcap, {1.5, 3}, messages);
+    EXPECT_FALSE(stopped.Ok());
+    EXPECT_NE(stopped.error.value_or(""), "");
 }
 
 // A sphere's state after its search, with the two pressures that compete.

@@ -281,10 +281,25 @@ TEST(PlateFailure, CaptionsNameTheDiameterOfEveryModeButTheSeat) {
             EXPECT_LT(p[mode + 1], kNotApplicablePressure);
         }
         // Of the two shear modes only the one that fails first is offered.
-        EXPECT_EQ(
-            (std::vector<bool>{result.frame.options[2].visible, result.frame.options[3].visible}),
-            (std::vector<bool>{p[3] <= p[4], p[4] < p[3]}));
+        std::vector<bool> shown;
+        for (const FailureOption& option : result.frame.options) shown.push_back(option.visible);
+        EXPECT_EQ(shown, (std::vector<bool>{true, true, p[3] <= p[4], p[4] < p[3], true}));
     }
+}
+
+// Glass bears on its seat with its compressive strength: a narrow seat fails where the bearing
+// stress reaches it.
+TEST(PlateFailure, GlassSeatFailsAtTheCompressiveStrength) {
+    DesignRecord design = AnnularMetal();
+    testing::SetGlass(design);  // compressive strength 100000 psi
+    design.EndcapDim[1] = 6.01;
+    AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
+    AnalysisState at100 = s;
+    ComputeSelectedPlateLoads(at100, 100, s.InnerRadius);
+    ScriptedMessages messages;
+    ResultsFormatter format(5, 2, messages);
+    ASSERT_FALSE(FindPlateFailurePressures(s, {"Glass", "psi", 0, 50, false}, format).error);
+    EXPECT_NEAR(s.PlateFailurePressures[5] * std::fabs(at100.SeatStress) / 100, 100000, 10);
 }
 
 std::string Shown(double v) {
