@@ -252,6 +252,12 @@ TEST(WithDimension, DiametersAndWallStayConsistent) {
         const DesignRecord sized = WithDimension(d, choice, value);
         EXPECT_EQ((std::array<double, 3>{sized.BodyDim[0], sized.BodyDim[1], sized.BodyDim[2]}),
                   expected);
+        // Both ends of the range a sizing scans leave a bore and a wall.
+        const DimensionRange range = PhysicalRange(d, choice);
+        for (const double end : {range.weakest, range.strongest}) {
+            const DesignRecord atEnd = WithDimension(d, choice, end);
+            EXPECT_GT(std::min(atEnd.BodyDim[0], atEnd.BodyDim[2]), 0) << end;
+        }
     }
 }
 

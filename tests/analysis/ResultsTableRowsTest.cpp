@@ -347,10 +347,13 @@ TEST(ResultsTableHandValues, ThickSphereUnderExternalPressure) {
     const ResultsView view = RunAtRange(ExternalBody(kSphereBody, {9, 10, 0.5, 0, 0}), 3);
     const double p = 100, a = 4.5, b = 5, a3 = a * a * a, b3 = b * b * b, E = 10e6, nu = 0.33;
     const double tangential = -3 * p * b3 / (2 * (b3 - a3));  // largest, at the bore
-    // Radial stress 0 at the bore.
-    EXPECT_EQ(FirstRow(view, {2, 3, 4, 7}),
+    // Radial stress 0 at the bore; outside -p beside the tangential -p (2b^3 + a^3) / (2(b^3 -
+    // a^3)).
+    const double outside = -p * (2 * b3 + a3) / (2 * (b3 - a3));
+    EXPECT_EQ(FirstRow(view, {2, 3, 4, 7, 8}),
               (Texts{Shown(tangential), Shown(tangential), Shown(-tangential),
-                     Shown(2 * -3 * p * a * b3 * (1 - nu) / (2 * E * (b3 - a3)))}));
+                     Shown(2 * -3 * p * a * b3 * (1 - nu) / (2 * E * (b3 - a3))),
+                     Shown(2 * b / E * ((1 - nu) * outside + nu * p))}));
     // A full sphere weighs two hemispherical shells.
     const double air = 2 * (b3 - a3) * (2.0 / 3) * kPiValue * 0.098;
     EXPECT_EQ((Texts{view.weightInAir, view.weightInWater}),
