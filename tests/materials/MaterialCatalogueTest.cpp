@@ -169,6 +169,11 @@ TEST_F(CatalogueSession, EditAndDoneUnchangedKeepTheRecord) {
     OpenOnHy80();
     catalogue->EditClicked();
     EXPECT_EQ(Text(List::SubCategoryList), "Steel");
+    using B = CatalogueButton;  // nothing else to start while editing
+    EXPECT_EQ(std::vector<bool>({catalogue->ButtonEnabled(B::btnAdd),
+                                 catalogue->ButtonEnabled(B::btnDelete),
+                                 catalogue->ButtonEnabled(B::SearchButton)}),
+              std::vector<bool>(3, false));
     catalogue->DoneClicked();
     EXPECT_TRUE(messages.Empty());
     const MaterialRecord stored = ReadMaterial(path, "HY-80");
