@@ -270,6 +270,12 @@ TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
     EXPECT_EQ(Text(List::SubCategoryList), "");
     catalogue->AddClicked();
     EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
+    // "All" is no category for a material: said, and the category list gets the keyboard back.
+    catalogue->SelectListEntry(List::CategoryList, 0);
+    catalogue->TakeRequests();
+    catalogue->LeaveList(List::CategoryList);
+    EXPECT_EQ(messages.Texts().back().rfind("\"All\" is not a valid main category", 0), 0u);
+    EXPECT_EQ(catalogue->TakeRequests().focus, List::CategoryList);
     catalogue->CancelClicked();
     EXPECT_EQ(modes(), std::vector<bool>({false, false, false, true, true, true, true}));
 }
