@@ -193,8 +193,10 @@ TEST(SelectEndcap, ANewEndcapHasNoGeometry) {
     // So does another body: nothing typed for the body before is left in its editor.
     DesignRecord tube = ValidTube();
     tube.BodyDimEntered = tube.BodyDim;
+    tube.BodyDimUnit = {1, 1, 1, 1, 1};
     SelectBody(tube, 1);
     EXPECT_EQ(tube.BodyDimEntered, (std::array<double, 5>{}));
+    EXPECT_EQ(tube.BodyDimUnit, (std::array<int16_t, 5>{-1, -1, -1, -1, -1}));  // no unit chosen
     EXPECT_NE(ValidateDesign(tube).text.find("     Body O.D."), std::string::npos);
 }
 

@@ -264,10 +264,6 @@ TEST_F(CatalogueSession, AddModeStartsWithEmptyFieldsAndNoMaterial) {
     EXPECT_TRUE(catalogue->List(List::MaterialList).entries.empty());
     EXPECT_EQ(catalogue->FieldText(Field::YsVal) + design.MaterialName, "");
     EXPECT_EQ(catalogue->TakeRequests().focus, List::CategoryList);
-    // A category chosen for the new material leaves its sub-category still to choose.
-    Pick(List::SubCategoryList, "Steel");
-    catalogue->SelectListEntry(List::CategoryList, kPlasticsEntry);
-    EXPECT_EQ(Text(List::SubCategoryList), "");
     catalogue->AddClicked();
     EXPECT_EQ(catalogue->TakeRequests().beeps, 1);
     // "All" is no category for a material: said, and the category list gets the keyboard back.
