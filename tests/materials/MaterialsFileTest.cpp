@@ -94,6 +94,18 @@ TEST_F(MaterialsFileTest, MissingFileOpensEmptyAndClosedHoldsNothing) {
     EXPECT_EQ(handle.SlotCount(), 0);
 }
 
+// A ninth record cut short before its in-use flag: the missing bytes read as zeros, not as bytes
+// of a record read before it, so it is not in use.
+TEST_F(MaterialsFileTest, RecordCutBeforeItsFlagIsNotInUse) {
+    std::vector<MaterialRecord> records(9, kLayoutRecord);
+    for (int i = 0; i < 9; ++i) records[i].Name = "Record " + std::to_string(i + 1);
+    ASSERT_TRUE(WriteMaterialsFile(path, records));
+    std::string bytes = ReadBytes(path);
+    bytes.resize(8 * kMaterialSlotSize + kMaterialDataSize - 2);
+    testing::WriteBytes(path, bytes);
+    EXPECT_EQ(ListMaterialNames(path, kAllNames, kAllNames).size(), 8U);
+}
+
 // The slot of a name, or -1 when no record has it or the file cannot be read (a folder).
 TEST_F(MaterialsFileTest, FindMaterialGivesTheSlotOrMinusOne) {
     ASSERT_TRUE(AddMaterial(path, kLayoutRecord));
