@@ -115,7 +115,12 @@ TEST_F(MaterialsFileTest, FindMaterialGivesTheSlotOrMinusOne) {
     EXPECT_EQ(FindMaterial(folder.path().string(), kLayoutRecord.Name, &status), -1);
     EXPECT_FALSE(status.Ok());
     EXPECT_EQ(FindMaterial(path, kLayoutRecord.Name, &status), 1);
-    EXPECT_TRUE(status.Ok());  // an earlier error does not stay
+    EXPECT_TRUE(status.Ok());  // an earlier error does not stay, nor in the search for a free slot
+    status.error = "an earlier error";
+    MaterialsFileStatus openStatus;
+    MaterialsFileHandle handle = OpenMaterialsFile(path, openStatus);
+    EXPECT_EQ(FirstFreeSlot(handle, &status), 2);
+    EXPECT_TRUE(status.Ok());
 }
 
 // A disk that fills while a record or the whole file is written: the file stays as it was, the
