@@ -18,10 +18,7 @@
 namespace tidewell {
 namespace {
 
-using testing::EngineState;
-using testing::ExpectRel;
-using testing::kPiExact;
-using testing::RowName;
+using namespace testing;  // EngineState, ExpectRel, kPiExact, RowName
 
 // Lame for a thick wall, pressures pi inside, po outside (k = 2 closed tube, 3 sphere): radial
 // A - B / r^k, hoop A + B / ((k - 1) r^k); the third is the tube's axial A or the hoop again.
@@ -338,9 +335,8 @@ TEST(ResetResults, ClearsTheSetsAndKeepsTheRest) {
                      s.ThickAxialStress, s.ThickHoopStress, s.ThickRadialStress,
                      s.ThickInnerRadiusChange, s.ThickOuterRadiusChange, s.ThickLengthChange,
                      s.AxialStress, s.HoopStress, s.RadialStress, s.MaxShearStress,
-                     s.InnerRadiusChange, s.OuterRadiusChange, s.LengthChange}) {
+                     s.InnerRadiusChange, s.OuterRadiusChange, s.LengthChange})
         EXPECT_EQ(v, 0.0);
-    }
     // clang-format on
     EXPECT_EQ(
         std::vector<double>({s.EquivalentStress, s.ThinEquivalentStress, s.ThickEquivalentStress,
@@ -415,11 +411,7 @@ Probe Evaluate(const PlateCase& c, double r) {
     return v;
 }
 
-double TotalLoad(const PlateCase& c) {
-    return c.lineLoad ? 2 * kPiExact * c.r0 * c.load : c.load * kPiExact * (kA * kA - c.r0 * c.r0);
-}
-
-// Load between the hole and radius r.
+// Load between the hole and radius r; at r = a the whole load.
 double LoadInside(const PlateCase& c, double r) {
     if (r <= c.r0) return 0;
     return c.lineLoad ? 2 * kPiExact * c.r0 * c.load : c.load * kPiExact * (r * r - c.r0 * c.r0);
@@ -427,7 +419,7 @@ double LoadInside(const PlateCase& c, double r) {
 
 // Scales for the "is zero" checks: the deflection, slope, moments and shear this load produces.
 Values ScalesFor(const PlateCase& c) {
-    const double force = TotalLoad(c) / (2 * kPiExact * kA);  // lb/in along the outer edge
+    const double force = LoadInside(c, kA) / (2 * kPiExact * kA);  // lb/in along the outer edge
     return {force * kA * kA * kA / kD, force * kA * kA / kD, force * kA, force * kA, force};
 }
 
@@ -464,7 +456,7 @@ TEST_P(AnnularPlateCaseTest, PlateRelationsHoldAcrossTheWidth) {
         EXPECT_NEAR(dRMr - at.Mt, r * at.Q, 1e-5 * z.Mr) << "moment equilibrium, " << where;
         // Vertical equilibrium of the ring between the hole and r.
         EXPECT_NEAR(2 * kPiExact * r * at.Q, 2 * kPiExact * kB * probe.inner.Q - LoadInside(c, r),
-                    1e-9 * TotalLoad(c))
+                    1e-9 * LoadInside(c, kA))
             << "vertical equilibrium, " << where;
     }
 }

@@ -51,14 +51,12 @@ TEST(CommandLine, AcceptedFormsAreRead) {
         std::vector<int>({o.digits.value_or(0), o.notation.value_or(-1), o.range.value_or(-1)}),
         std::vector<int>({7, 0, 3}));
     const CliOptions table = Accepted({"table", "--csv", "p.prj"});
-    EXPECT_EQ(table.command, Command::Table);
-    EXPECT_TRUE(table.csv);
+    EXPECT_EQ(std::pair(table.command, table.csv), std::pair(Command::Table, true));
     const CliOptions all = Accepted({"materials", "--category", "aLL", "--sub=ALL"});
     EXPECT_EQ(all.category + "|" + all.subCategory, "All|All");
     EXPECT_EQ(Accepted({"report", "--", "-odd.prj"}).projectPath, "-odd.prj");  // -- ends options
     const CliOptions limits = Accepted({"table", "p", "--digits", "12", "--notation", "2"});
-    EXPECT_EQ(limits.digits.value_or(0), 12);
-    EXPECT_EQ(limits.notation.value_or(0), 2);
+    EXPECT_EQ(std::pair(limits.digits.value_or(0), limits.notation.value_or(0)), std::pair(12, 2));
 }
 
 TEST(CommandLine, RefusedFormsSayWhy) {
@@ -92,8 +90,7 @@ TEST(CommandLine, RefusedFormsSayWhy) {
 
 struct CliResult {
     int status = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 std::vector<std::string> Split(const std::string& text, char by = '\n') {
@@ -299,9 +296,8 @@ TEST_F(CliRun, CollapseBlockAndItsNote) {
         Run({"report", e5, "--collapse", "--out-of-round", "3", "--materials", kMaterials});
     EXPECT_NE(oval.out.find("Collapse estimate (out-of-roundness 3 %):"), std::string::npos);
     EXPECT_NE(oval.out.find("(out-of-roundness)\n"), std::string::npos) << oval.out;
-    for (const char* wrong : {"0", "20", "-1", "abc", ""}) {
+    for (const char* wrong : {"0", "20", "-1", "abc", ""})
         EXPECT_EQ(Run({"report", e5, "--out-of-round", wrong}).status, 64) << wrong;
-    }
     EXPECT_EQ(Run({"table", e5, "--collapse"}).status, 64);
 }
 

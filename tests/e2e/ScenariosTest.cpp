@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A user's sessions on a real display (X with a window manager), driven by keys and clicks; with
-// TIDEWELL_SCREENSHOTS set to a folder each window is photographed there. A session to be killed
-// with SIGKILL is this program run again with --part, so that it is a process of its own.
+// A user's sessions on a real display (X with a window manager), photographed into
+// TIDEWELL_SCREENSHOTS if set; a session to be killed is this program run again with --part.
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -145,8 +144,7 @@ private slots:
         run.main->resultForm()->setFocus();
         run.Item("mnuitmSaveReport")->trigger();
         const QByteArray text = ReadFile(report);
-        QVERIFY(text.contains("TUBE CONFIGURATION"));
-        QVERIFY(text.contains("Ti-6Al-4V Annealed"));
+        QVERIFY(text.contains("TUBE CONFIGURATION") && text.contains("Ti-6Al-4V Annealed"));
     }
 
     // An example opened, turned metric, saved with Ctrl+S and opened again.
@@ -174,31 +172,24 @@ private slots:
     }
 
     // Ctrl+Q with a changed design: Cancel stays, No leaves the file, Yes saves it first.
-    void quitWithUnsavedChanges_data() {
-        QTest::addColumn<int>("answer");
-        QTest::newRow("cancel") << int(MessageAnswer::Cancel);
-        QTest::newRow("no") << int(MessageAnswer::No);
-        QTest::newRow("yes") << int(MessageAnswer::Yes);
-    }
-
     void quitWithUnsavedChanges() {
-        QFETCH(int, answer);
-        const bool ends = answer != int(MessageAnswer::Cancel);
-        const bool saved = answer == int(MessageAnswer::Yes);
-        const QString path = Copy("TitaniumTube6000m.prj");
-        DesktopRun run(folder_.path());
-        QSignalSpy ended(run.main.get(), &MainForm::programEnded);
-        run.StartToDesignForm();
-        run.dialogs.openAnswers.push_back(path.toStdString());
-        Key(run.main.get(), Qt::Key_O);
-        run.Type("Designer", QStringLiteral("Night shift"));
-        run.messages.Answer(static_cast<MessageAnswer>(answer));
-        Key(run.main.get(), Qt::Key_Q);
-        QCOMPARE(run.messages.shown.back().title, std::string("Warning"));
-        QTRY_COMPARE(ended.count(), ends ? 1 : 0);
-        const QByteArray text = ReadFile(path);
-        QVERIFY(!text.isEmpty());
-        QCOMPARE(text.contains("Night shift"), saved);
+        for (const MessageAnswer answer :
+             {MessageAnswer::Cancel, MessageAnswer::No, MessageAnswer::Yes}) {
+            const QString path = Copy("TitaniumTube6000m.prj");
+            DesktopRun run(folder_.path());
+            QSignalSpy ended(run.main.get(), &MainForm::programEnded);
+            run.StartToDesignForm();
+            run.dialogs.openAnswers.push_back(path.toStdString());
+            Key(run.main.get(), Qt::Key_O);
+            run.Type("Designer", QStringLiteral("Night shift"));
+            run.messages.Answer(answer);
+            Key(run.main.get(), Qt::Key_Q);
+            QCOMPARE(run.messages.shown.back().title, std::string("Warning"));
+            QTRY_COMPARE(ended.count(), answer == MessageAnswer::Cancel ? 0 : 1);
+            const QByteArray text = ReadFile(path);
+            QVERIFY(!text.isEmpty());
+            QCOMPARE(text.contains("Night shift"), answer == MessageAnswer::Yes);
+        }
     }
 
     // A new tube typed in by a session that is then killed; the next session recovers it.

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The geometry editors' models driven as the user drives the windows; expected values worked by
-// hand.
+// The geometry editors' models driven as the user drives the windows; values worked by hand.
 
 #include <gtest/gtest.h>
 
@@ -82,12 +81,9 @@ TEST(EditorRows, StoreWhatTheUserMeant) {
         DesignRecord design = NewDesign(row.bodyList, row.endcapList);
         ScriptedMessages messages;
         const bool body = row.endcapList < 0;
-        std::unique_ptr<GeometryEditor> editor;
-        if (body) {
-            editor = std::make_unique<BodyEditorModel>(design, messages);
-        } else {
-            editor = std::make_unique<EndcapEditorModel>(design, messages);
-        }
+        const auto editor =
+            body ? std::unique_ptr<GeometryEditor>(new BodyEditorModel(design, messages))
+                 : std::unique_ptr<GeometryEditor>(new EndcapEditorModel(design, messages));
         Drive(*editor, row.steps);
         for (std::size_t i = 0; i < row.typed.size(); ++i) {
             if (row.typed[i] < 0) continue;
@@ -99,7 +95,7 @@ TEST(EditorRows, StoreWhatTheUserMeant) {
     }
 }
 
-// --- the program's own changes never convert or rewrite ----------------------------------------
+// The program's own changes never convert or rewrite.
 
 TEST(EditorScenario, DisplayDigitsNeverRoundTheStoredPipe) {
     DesignRecord design = NewDesign(0);
@@ -128,8 +124,7 @@ TEST(EditorScenario, OpeningAMetricDesignConvertsAndRecomputesNothing) {
     ScriptedMessages messages;
     BodyEditorModel body(design, messages);
     body.Activate();
-    EXPECT_EQ(body.UnitSelection(0), kMm);
-    EXPECT_EQ(body.UnitSelection(1), kMm);  // the metric default
+    EXPECT_EQ(std::pair(body.UnitSelection(0), body.UnitSelection(1)), std::pair(kMm, kMm));
     // Neither leaving a field unedited nor Cancel recomputes or converts the loaded geometry.
     for (const bool cancel : {false, true}) {
         cancel ? body.Cancel() : body.Commit();
@@ -141,10 +136,7 @@ TEST(EditorScenario, OpeningAMetricDesignConvertsAndRecomputesNothing) {
 TEST(EditorScenario, CancelRestoresAndTheRestoredTubeIsValid) {
     DesignRecord design = NewDesign(0);
     ScriptedMessages messages;
-    {
-        BodyEditorModel body(design, messages);
-        Drive(body, "0=4;1=5;3=20");
-    }
+    Drive(*std::make_unique<BodyEditorModel>(design, messages), "0=4;1=5;3=20");  // and closed
     design.BodyGeometryValid = kFalse;  // whatever an earlier route left behind
     BodyEditorModel body(design, messages);
     body.Activate();
@@ -155,8 +147,6 @@ TEST(EditorScenario, CancelRestoresAndTheRestoredTubeIsValid) {
     EXPECT_EQ(body.Field(3).text, "20.000");
     EXPECT_EQ(ValidateDesign(design).text.find("Body Geometry"), std::string::npos);
 }
-
-// --- the annular plate's load options ------------------------------------------------------------
 
 // A new endcap-only design with an annular plate, in its editor.
 class AnnularEditor : public ::testing::Test {
@@ -178,8 +168,7 @@ TEST_F(AnnularEditor, OneLoadUnitListServesThreeFields) {
     Drive(endcap, "1=20;3=1;4=4;6=2;7=5");
     endcap.UnitChosen(4, kMm);
     EXPECT_EQ(design.EndcapDimEntered, (std::array<double, 8>{0, 20, 0, 1, 101.6, 50, 50.8, 127}));
-    EXPECT_EQ(design.EndcapDim[6], 2);
-    EXPECT_EQ(design.EndcapDimUnit[4], kMm);
+    EXPECT_EQ(std::pair(design.EndcapDim[6], design.EndcapDimUnit[4]), std::pair(2.0, double{kMm}));
     EXPECT_EQ(endcap.Field(5).text, "50");
 }
 
@@ -201,8 +190,6 @@ TEST_F(AnnularEditor, AnalysisComesBackWithAnotherDesign) {
     SelectEndcap(design, 0);
     EXPECT_TRUE(AnalysisAllowed(design));
 }
-
-// --- the pipe size table -----------------------------------------------------------------------
 
 // Outside diameters and walls of ASME B36.10M (carbon steel) and B36.19M (stainless, "S"), as
 // printed in the engineering handbooks; the inside diameter is the O.D. less two walls.

@@ -44,8 +44,7 @@ private:
         design.ProjectDescription = "Conical endcap, 3000 m";
         SelectBody(design, 2);
         SelectEndcap(design, 1);
-        design.PressureSource = 0;
-        design.UnitSystem = 0;
+        design.PressureSource = design.UnitSystem = 0;
         design.ForceThickWall = 1;
         design.EndcapDim = {6, 14, 0.5, 3, 0, 0, 0, 0};
         ScriptedMessages quiet;

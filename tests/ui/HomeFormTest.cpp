@@ -21,29 +21,6 @@ private:
     bool Shown(const char* name) { return !run_->Control<QWidget>(name)->isHidden(); }
     bool Checked(const char* name) { return run_->Control<QAbstractButton>(name)->isChecked(); }
 
-    // The dialog opened on a design with the given stored settings.
-    struct Dialog {
-        DesignRecord design;
-        ScriptedMessages messages;
-        NumericForm form{design, messages};
-
-        Dialog(int16_t digits, int16_t notation) {
-            design.SignificantDigits = digits;
-            design.NumericFormat = notation;
-            design.ProjectChanged = kFalse;
-            form.Open();
-        }
-        QLineEdit* Box(const char* name) { return Find<QLineEdit>(&form, name); }
-        QComboBox* Format() { return Find<QComboBox>(&form, "FormatType"); }
-        // Replaces the box's text in one edit, as a paste does; no text deletes it.
-        void Type(const char* name, const QString& text) {
-            QLineEdit* box = Box(name);
-            box->setFocus();
-            box->selectAll();
-            text.isEmpty() ? box->del() : box->insert(text);
-        }
-    };
-
 private slots:
     void initTestCase() { QVERIFY(PrepareTestFolder(folder_, false)); }
 
@@ -143,8 +120,7 @@ private slots:
     void aPipePickFillsTheTube() {
         run_->Item("mnuitmBody")->trigger();
         BodyForm* body = run_->main->bodyForm();
-        Find<QComboBox>(body, "UnitBox_2")->setCurrentIndex(1);
-        emit Find<QComboBox>(body, "UnitBox_2")->activated(1);
+        DesktopRun::Choose(Find<QComboBox>(body, "UnitBox_2"), 1);
         Find<QPushButton>(body, "PipeButton")->click();
         QPointer<PIPEIDFORM> table = body->PipeTable();
         QVERIFY(table && table->isVisible());
@@ -161,70 +137,63 @@ private slots:
         QCOMPARE(run_->design.BodyDim[1], 2.375);
     }
 
-    // What the dialog shows and stores when opened on the stored settings: the count shown is the
-    // one stored, and every row opens on fixed point (entry 1, code 2).
-    void formatDialogOpening_data() {
+    // What the dialog shows and stores, opened on the stored count and notation and then typed
+    // into (the count box or the sample box; an empty text is a deletion). The count shown is the
+    // one stored, and every row opens on fixed point (entry 1, code 2). 8 is a count the formatter
+    // takes but the box does not: the box's rule gives 4; outside 1 to 12 the dialog shows 5
+    // before the first sample; a notation code other than 0 counts as fixed point.
+    void formatDialog_data() {
         QTest::addColumn<int>("storedDigits");
         QTest::addColumn<int>("storedNotation");
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<QString>("sample");
-        QTest::newRow("5 fixed") << 5 << 2 << 5 << "1234.6";
-        // 8 is a count the formatter takes but the box does not: the box's rule gives 4.
-        QTest::newRow("8 becomes 4") << 8 << 2 << 4 << "1235";
-        // Outside 1 to 12 the dialog shows 5 before the first sample.
-        QTest::newRow("0 shows 5") << 0 << 2 << 5 << "1234.6";
-        // A notation code other than 0 counts as fixed point.
-        QTest::newRow("code 1 is fixed") << 4 << 1 << 4 << "1235";
-    }
-
-    void formatDialogOpening() {
-        QFETCH(int, storedDigits);
-        QFETCH(int, storedNotation);
-        QFETCH(int, digits);
-        QFETCH(QString, sample);
-        Dialog dialog(static_cast<int16_t>(storedDigits), static_cast<int16_t>(storedNotation));
-        QCOMPARE(dialog.Box("SigDigs")->text(), QString::number(digits));
-        QCOMPARE(int{dialog.design.SignificantDigits}, digits);
-        QCOMPARE(dialog.Format()->currentIndex(), 1);
-        QCOMPARE(int{dialog.design.NumericFormat}, 2);
-        QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
-        // Writing the count into the box counts as an edit.
-        QCOMPARE(dialog.design.ProjectChanged, kTrue);
-        QVERIFY(dialog.messages.Empty());
-    }
-
-    // Typing into the count box or the sample box; an empty text is a deletion.
-    void formatDialogTypedDigits_data() {
-        QTest::addColumn<QString>("box");
+        QTest::addColumn<QByteArray>("box");  // none: only opened
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("digits");  // shown in the count box and stored
         QTest::addColumn<QString>("sample");
-        QTest::newRow("3.7 keeps 3") << "SigDigs"
-                                     << "3.7" << 3 << "1230";
-        QTest::newRow("0 gives 4") << "SigDigs"
-                                   << "0" << 4 << "1235";
-        QTest::newRow("letters give 4") << "SigDigs"
-                                        << "ab" << 4 << "1235";
-        QTest::newRow("5e0 is 5") << "SigDigs"
-                                  << "5e0" << 5 << "1234.6";
-        QTest::newRow("sample rounds up") << "SampleInput"
-                                          << "99999.6" << 5 << "100000";
-        QTest::newRow("empty sample is zero") << "SampleInput"
-                                              << "" << 5 << "0.0000";
+        for (const auto& [name, stored, notation, box, typed, digits, sample] :
+             {std::tuple{"5 fixed", 5, 2, "", "", 5, "1234.6"},
+              {"8 becomes 4", 8, 2, "", "", 4, "1235"},
+              {"0 shows 5", 0, 2, "", "", 5, "1234.6"},
+              {"code 1 is fixed", 4, 1, "", "", 4, "1235"},
+              {"3.7 keeps 3", 5, 2, "SigDigs", "3.7", 3, "1230"},
+              {"0 gives 4", 5, 2, "SigDigs", "0", 4, "1235"},
+              {"letters give 4", 5, 2, "SigDigs", "ab", 4, "1235"},
+              {"5e0 is 5", 5, 2, "SigDigs", "5e0", 5, "1234.6"},
+              {"sample rounds up", 5, 2, "SampleInput", "99999.6", 5, "100000"},
+              {"empty sample is zero", 5, 2, "SampleInput", "", 5, "0.0000"}})
+            QTest::newRow(name) << stored << notation << QByteArray(box) << QString::fromUtf8(typed)
+                                << digits << QString::fromUtf8(sample);
     }
 
-    void formatDialogTypedDigits() {
-        QFETCH(QString, box);
+    void formatDialog() {
+        QFETCH(int, storedDigits);
+        QFETCH(int, storedNotation);
+        QFETCH(QByteArray, box);
         QFETCH(QString, typed);
         QFETCH(int, digits);
         QFETCH(QString, sample);
-        Dialog dialog(5, 2);
-        dialog.Type(box.toLatin1().constData(), typed);
-        QCOMPARE(dialog.Box("SigDigs")->text(), QString::number(digits));
-        QCOMPARE(int{dialog.design.SignificantDigits}, digits);
-        QCOMPARE(dialog.Box("SampleOutput")->text(), sample);
+        DesignRecord design;
+        design.SignificantDigits = static_cast<int16_t>(storedDigits);
+        design.NumericFormat = static_cast<int16_t>(storedNotation);
+        design.ProjectChanged = kFalse;
+        ScriptedMessages messages;
+        NumericForm form(design, messages);
+        form.Open();
+        if (!box.isEmpty()) {  // the box's text replaced in one edit, as a paste does
+            auto* edit = Find<QLineEdit>(&form, box.constData());
+            edit->setFocus();
+            edit->selectAll();
+            typed.isEmpty() ? edit->del() : edit->insert(typed);
+        }
+        QCOMPARE(Find<QLineEdit>(&form, "SigDigs")->text(), QString::number(digits));
+        QCOMPARE(int{design.SignificantDigits}, digits);
+        QCOMPARE(std::pair(Find<QComboBox>(&form, "FormatType")->currentIndex(),
+                           int{design.NumericFormat}),
+                 std::pair(1, 2));
+        QCOMPARE(Find<QLineEdit>(&form, "SampleOutput")->text(), sample);
+        // Writing the count into the box counts as an edit.
+        QCOMPARE(design.ProjectChanged, kTrue);
         // The rule reads the box itself: nothing it refuses reaches the user as a message.
-        QVERIFY(dialog.messages.Empty());
+        QVERIFY(messages.Empty());
     }
 
     void openedFromMenuAndDoneMarksProjectChanged() {

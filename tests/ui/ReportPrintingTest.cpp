@@ -144,50 +144,41 @@ private slots:
         qputenv("SOURCE_DATE_EPOCH", "1700000000");
     }
 
-    void pagesHoldTheLayoutsLines_data() {
-        QTest::addColumn<QString>("project");
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("pages");
-        // 18 columns; ten digits make the widest first-row cell "-0.006690812305" (15
-        // characters): columns of 17, four to a page, five pages.
-        QTest::newRow("annular plate, wide table") << "AcrylicAnnularPort.prj" << 10 << 18 << 5;
-        QTest::newRow("tube, six columns of 13") << "TitaniumTube6000m.prj" << 0 << 6 << 1;
-    }
-
+    // Annular plate: 18 columns; ten digits make the widest first-row cell "-0.006690812305" (15
+    // characters): columns of 17, four to a page, five pages. Tube: six columns of 13, one page.
     void pagesHoldTheLayoutsLines() {
-        QFETCH(QString, project);
-        QFETCH(int, digits);
-        QFETCH(int, columns);
-        QFETCH(int, pages);
-        ReportInput report = ExampleReport(project, digits);
-        for (auto& row : report.grid) row.resize(static_cast<size_t>(columns));
-        ScriptedMessages messages;
-        const PrintLayout layout = LayOutPrintedReport(report, messages);
-        QCOMPARE(layout.pageCount, pages);
+        for (const auto& [project, digits, columns, pages] :
+             {std::tuple{"AcrylicAnnularPort.prj", 10, 18, 5},
+              {"TitaniumTube6000m.prj", 0, 6, 1}}) {
+            ReportInput report = ExampleReport(QLatin1String(project), digits);
+            for (auto& row : report.grid) row.resize(static_cast<size_t>(columns));
+            ScriptedMessages messages;
+            const PrintLayout layout = LayOutPrintedReport(report, messages);
+            QCOMPARE(layout.pageCount, pages);
 
-        RecordingDevice device;
-        QPainter painter(&device);
-        QVERIFY(PaintReportPages(painter, layout, QRectF(0, 0, 8400, 11400), [&device] {
-            device.pages.emplace_back();
-            return true;
-        }));
-        QCOMPARE(static_cast<int>(device.pages.size()), pages);
-        for (size_t p = 0; p < device.pages.size(); ++p) {
-            // Each non-empty line drawn once, at its line's height (empty lines keep their
-            // space), inside the page.
-            const std::vector<std::string>& lines = layout.pages[p].lines;
-            const std::vector<DrawnText>& drawn = device.pages[p];
-            std::vector<int> lineOf;
-            for (size_t i = 0; i < lines.size(); ++i)
-                if (!lines[i].empty()) lineOf.push_back(static_cast<int>(i));
-            QCOMPARE(drawn.size(), lineOf.size());
-            const qreal top = drawn.front().at.y();
-            const qreal step = (drawn.back().at.y() - top) / (lineOf.back() - lineOf.front());
-            for (size_t k = 0; k < drawn.size(); ++k) {
-                QCOMPARE(drawn[k].text, ToQ(lines[static_cast<size_t>(lineOf[k])]));
-                QVERIFY(qAbs(drawn[k].at.y() - top - (lineOf[k] - lineOf.front()) * step) < 1);
-                QVERIFY(drawn[k].at.x() + drawn[k].width <= 8400 && drawn[k].at.y() <= 11400);
+            RecordingDevice device;
+            QPainter painter(&device);
+            QVERIFY(PaintReportPages(painter, layout, QRectF(0, 0, 8400, 11400), [&device] {
+                device.pages.emplace_back();
+                return true;
+            }));
+            QCOMPARE(static_cast<int>(device.pages.size()), pages);
+            for (size_t p = 0; p < device.pages.size(); ++p) {
+                // Each non-empty line drawn once, at its line's height (empty lines keep their
+                // space), inside the page.
+                const std::vector<std::string>& lines = layout.pages[p].lines;
+                const std::vector<DrawnText>& drawn = device.pages[p];
+                std::vector<int> lineOf;
+                for (size_t i = 0; i < lines.size(); ++i)
+                    if (!lines[i].empty()) lineOf.push_back(static_cast<int>(i));
+                QCOMPARE(drawn.size(), lineOf.size());
+                const qreal top = drawn.front().at.y();
+                const qreal step = (drawn.back().at.y() - top) / (lineOf.back() - lineOf.front());
+                for (size_t k = 0; k < drawn.size(); ++k) {
+                    QCOMPARE(drawn[k].text, ToQ(lines[static_cast<size_t>(lineOf[k])]));
+                    QVERIFY(qAbs(drawn[k].at.y() - top - (lineOf[k] - lineOf.front()) * step) < 1);
+                    QVERIFY(drawn[k].at.x() + drawn[k].width <= 8400 && drawn[k].at.y() <= 11400);
+                }
             }
         }
     }
@@ -254,7 +245,7 @@ private slots:
         QVERIFY(!run.main->MenusLocked());
     }
 
-    void commandLinePdfIsExportPdf() {
+    void commandLinePdfIsExportPdfAndHeadingsStayApart() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         const ReportInput report = ExampleReport(QStringLiteral("AcrylicAnnularPort.prj"));
@@ -276,13 +267,9 @@ private slots:
                 QVERIFY2(from >= 0, line.c_str());
             }
         }
-    }
 
-    // The printed results table keeps a blank between cells, also where a heading is as wide as
-    // its column ("De Max Radial", 13 characters) or wider ("Max Meridional", 14).
-    void headingsStayApart() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
+        // The printed results table keeps a blank between cells, also where a heading is as wide
+        // as its column ("De Max Radial", 13 characters) or wider ("Max Meridional", 14).
         for (const auto& [example, left, right] :
              {std::array{"AluminumFlatEndcap.prj", "De Max Radial", "De Max Tan"},
               {"AluminumHemisphericalEndcap.prj", "Max Meridional", "Max Hoop"}}) {

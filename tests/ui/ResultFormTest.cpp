@@ -266,9 +266,8 @@ private slots:
         QVERIFY(form);
         auto* depth = Find<QLabel>(form, "RatedDepthLbl");
         // tidewell-cli report --safety 1.5,3 prints "Rated depth    :  9968.1 m (sea)".
-        QCOMPARE(depth->text(), QStringLiteral("Rated depth: 9968.1 m (sea)"));
-        QCOMPARE(Find<QLabel>(form, "GoverningModeLbl")->text(),
-                 QStringLiteral("Governing: Collapse estimate"));
+        QCOMPARE((QStringList{depth->text(), Find<QLabel>(form, "GoverningModeLbl")->text()}),
+                 Texts({"Rated depth: 9968.1 m (sea)", "Governing: Collapse estimate"}));
 
         // The housing's endcap from its own project, as tidewell-cli --endcap rates it; kept in
         // the preferences until cleared.

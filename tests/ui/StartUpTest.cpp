@@ -1,14 +1,21 @@
 // SPDX-FileCopyrightText: 2026 Tidewell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: splash, disclaimer, menu lock, the menus' items and shortcuts, a project named on the
-// command line, and what a screen reader is told about the controls and the keyboard order.
+// command line, what a screen reader is told about the controls and the keyboard order; the Qt
+// sides of the seams (message boxes, line breaks, one-line boxes, settings) and the manual's links.
 
 #include <QAccessible>
 #include <QAccessibleTextInterface>
 #include <QMenu>
+#include <QMessageBox>
+#include <QSettings>
 
 #include "UiTestSupport.h"
 #include "ui/IntroForm.h"
+#include "ui/QSettingsStore.h"
+#include "ui/QtText.h"
+#include "ui/QtUserMessages.h"
+#include "ui/SingleLineEdit.h"
 
 using namespace tidewell;
 
@@ -32,6 +39,20 @@ QStringList NamesOf(QWidget* window, std::initializer_list<const char*> controls
     for (const char* control : controls) names << NameOf(window, control);
     return names;
 }
+
+// Shows the message through the desktop's UserMessages and answers the box with the given key
+// (Enter presses the default button, Escape cancels) once it is open; the box's icon is kept.
+MessageAnswer ShowAndAnswer(const Message& message, Qt::Key key, QMessageBox::Icon& icon) {
+    QtUserMessages messages;
+    QTimer::singleShot(0, [&icon, key] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        icon = box->icon();
+        QTest::keyClick(box, key);
+    });
+    return messages.Show(message);
+}
+
 }  // namespace
 
 class StartUpTest : public QObject {
@@ -121,20 +142,15 @@ private slots:
         QVERIFY(!run.main->MenusLocked());
     }
 
-    void unreadableFilesSayWhatFileOpenSays_data() {
-        QTest::addColumn<QString>("content");  // empty: no such file
-        QTest::newRow("missing") << QString();
-        QTest::newRow("not a project") << QStringLiteral("hello\r\n");
-    }
-
     void unreadableFilesSayWhatFileOpenSays() {
-        QFETCH(QString, content);
         const QString path = folder_.filePath(QStringLiteral("broken.prj"));
-        QFile::remove(path);
-        if (!content.isEmpty()) QVERIFY(WriteFile(path, content.toUtf8()));
-        const std::vector<std::string> fromMenu = MessagesOpening(path, false);
-        QVERIFY(!fromMenu.empty());
-        QCOMPARE(MessagesOpening(path, true), fromMenu);
+        for (const QString& content : {QString(), QStringLiteral("hello\r\n")}) {  // none: missing
+            QFile::remove(path);
+            if (!content.isEmpty()) QVERIFY(WriteFile(path, content.toUtf8()));
+            const std::vector<std::string> fromMenu = MessagesOpening(path, false);
+            QVERIFY(!fromMenu.empty());
+            QCOMPARE(MessagesOpening(path, true), fromMenu);
+        }
     }
 
     void itemsAsStarted() {
@@ -259,6 +275,77 @@ private slots:
             widget = widget->nextInFocusChain();
         }
         QCOMPARE(order, expected);
+    }
+
+    void displayText() {
+        for (const auto& [core, shown] :
+             {std::pair{"\rTitle\r     Body I.D.", "\nTitle\n     Body I.D."},
+              {"one\r\ntwo", "one\ntwo"}})
+            QCOMPARE(DisplayText(core), QString::fromUtf8(shown));
+    }
+
+    void controlCharacters() {
+        for (const auto& [text, refused] : {std::pair{QStringLiteral("Deep float, 6000 m"), false},
+                                            {QStringLiteral("a\nb"), true},
+                                            {QStringLiteral("a\u007fb"), true},
+                                            {QStringLiteral("a\u2028b"), true}}) {
+            QCOMPARE(HasControlCharacter(text), refused);
+            SingleLineEdit box;
+            box.setText(QStringLiteral("kept"));
+            box.selectAll();
+            box.insert(text);
+            QCOMPARE(box.text(), refused ? QStringLiteral("kept") : text);
+        }
+    }
+
+    void messageBoxDefaultAndEscape() {
+        // Enter presses the default button (the first where none is named), Escape cancels.
+        using Answer = std::optional<MessageAnswer>;
+        for (const auto& [buttons, defaultAnswer, key, expected] :
+             {std::tuple{MessageButtons::YesNoCancel, Answer(MessageAnswer::Cancel), Qt::Key_Enter,
+                         MessageAnswer::Cancel},
+              {MessageButtons::YesNo, Answer(), Qt::Key_Enter, MessageAnswer::Yes},
+              {MessageButtons::OkCancel, Answer(), Qt::Key_Escape, MessageAnswer::Cancel}}) {
+            Message message{"Question?", "Warning", MessageIcon::Question, buttons};
+            message.defaultButton = defaultAnswer;
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QCOMPARE(ShowAndAnswer(message, key, icon), expected);
+            QCOMPARE(icon, QMessageBox::Question);
+        }
+    }
+
+    void settingsStoreRoundTrip() {
+        QSettingsStore store(QStringLiteral("TidewellTest"));
+        const auto stored = [&store] {
+            std::string value = "stale";
+            return store.Get("Tidewell", "Newest_Testing", "DESIGNER", value) ? value : "(failed)";
+        };
+        QVERIFY(store.Delete("Tidewell", "Newest_Testing", "DESIGNER"));
+        QCOMPARE(stored(), std::string());
+        QVERIFY(store.Save("Tidewell", "Newest_Testing", "DESIGNER", "A. Deep, Esq."));
+        QCOMPARE(stored(), std::string("A. Deep, Esq."));
+        // The values sit in the user's INI file, group Newest_Testing.
+        const QSettings ini(QSettings::IniFormat, QSettings::UserScope,
+                            QStringLiteral("TidewellTest"), QStringLiteral("Tidewell"));
+        QVERIFY(ini.fileName().endsWith(QStringLiteral("TidewellTest/Tidewell.ini")));
+        QCOMPARE(ini.value(QStringLiteral("Newest_Testing/DESIGNER")).toString(),
+                 QStringLiteral("A. Deep, Esq."));
+        QVERIFY(store.Delete("Tidewell", "Newest_Testing", "DESIGNER"));
+        QCOMPARE(stored(), std::string());
+        QFile::remove(ini.fileName());
+    }
+
+    void manualLinksResolve() {
+        // Every page the contents page links to is bundled, and every page links back.
+        const QString index = QString::fromUtf8(ReadFile(QStringLiteral(":/help/index.html")));
+        const QRegularExpression link(QStringLiteral("href=\"([a-z-]+\\.html)"));
+        QStringList pages;
+        for (auto it = link.globalMatch(index); it.hasNext();) pages << it.next().captured(1);
+        QCOMPARE(pages.size(), 9);
+        for (const QString& page : pages) {
+            const QString text = QString::fromUtf8(ReadFile(QStringLiteral(":/help/") + page));
+            QVERIFY2(text.contains(QStringLiteral("href=\"index.html\"")), qPrintable(page));
+        }
     }
 };
 

@@ -72,7 +72,6 @@ private:
     }
 };
 
-// A control of a window found by its name.
 template <typename T = QWidget>
 T* Find(const QObject* window, const char* name) {
     return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
@@ -114,7 +113,6 @@ inline QString CliOutput(const QStringList& arguments) {
     return ran ? QString::fromUtf8(cli.readAllStandardOutput()) : QString();
 }
 
-// Puts the shipped materials database into a program folder.
 inline bool CopyMaterialsDatabase(const QString& folder) {
     const QString target = folder + QStringLiteral("/DesMat.Dat");
     QFile::remove(target);
@@ -162,7 +160,6 @@ public:
         emit box->activated(index);
     }
 
-    // Clicks a button of a top-level window found by name.
     static void ClickTopLevel(const char* window, const char* button) {
         QWidget* form = TopLevel(window);
         QVERIFY2(form, window);
@@ -234,18 +231,15 @@ public:
     std::unique_ptr<MainForm> main;
 };
 
-// A run taken to the design form (on its own settings store unless given one).
+// A run taken to the design form; made as a DesktopRun is.
 struct StartedRun : DesktopRun {
-    explicit StartedRun(const QString& folder, const QString& recovery = QString())
-        : DesktopRun(folder, recovery) {
-        StartToDesignForm();
-    }
-    StartedRun(MemorySettingsStore& store, const QString& folder) : DesktopRun(store, folder) {
+    template <typename... Arguments>
+    explicit StartedRun(Arguments&&... arguments)
+        : DesktopRun(std::forward<Arguments>(arguments)...) {
         StartToDesignForm();
     }
 };
 
-// How many of the messages shown start with the given text.
 inline size_t CountStarting(const ScriptedMessages& messages, const std::string& start) {
     size_t count = 0;
     for (const std::string& text : messages.Texts()) count += text.rfind(start, 0) == 0 ? 1 : 0;
