@@ -206,6 +206,8 @@ TEST_F(CliRun, ResizedProjectReopensAndRatesToTheTarget) {
     const CliResult rated = Run({"report", "resized.prj", "--safety", "1.5,3", "--depth-unit",
                                  "m (sea)", "--digits", "9", "--materials", kMaterials});
     ASSERT_EQ(rated.status, 0) << rated.err;
+    EXPECT_NE(rated.out.find("\nRating with safety factors 1.5 (strength) and 3 (buckling):\n"),
+              std::string::npos);
     const std::string label = "Rated depth    :  ";
     const size_t at = rated.out.find(label);
     ASSERT_NE(at, std::string::npos) << rated.out;

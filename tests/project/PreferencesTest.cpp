@@ -164,6 +164,12 @@ TEST(Preferences, EndOfRunSaveIsTheNextStart) {
         Registry registry(store);
         ASSERT_TRUE(
             SavePreferences(registry, first.design, first.form, first.recent, first.messages).ok);
+        for (const char* key :
+             {"DESIGNER", "DEFAULTMATERIAL", "DEFAULTUNITS", "DEFAULTPRESSURESOURCE",
+              "FORCETHICKEQ'S", "USEWORKINGSTRENGTH", "DEFAULTBODY", "DEFAULTENDCAP",
+              "SIGNIFICANTDIGITS", "NUMERICFORMAT", "DEFAULTPRESSURERANGE"}) {
+            EXPECT_EQ(store.values.count({"Tidewell", "Newest_Testing", key}), 1U) << key;
+        }
     }
     Start next(store);
     EXPECT_TRUE(next.result.ok);

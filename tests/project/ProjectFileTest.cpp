@@ -177,6 +177,12 @@ TEST(ProjectWriter, WritesTheHandWrittenFileByteForByte) {
     EXPECT_EQ(ReadBytes(path), CrLfText(lines));
     EXPECT_EQ(std::vector<int>({design.ProjectChanged, design.HomeFormLeft, design.HomeFormTop}),
               std::vector<int>({kFalse, 250, 300}));
+    // No file name, or a folder's: said, and nothing written.
+    for (const std::string& bad : {std::string(), folder.path().string() + "/"}) {
+        ScriptedMessages refused;
+        EXPECT_FALSE(WriteProject(design, bad, refused));
+        EXPECT_EQ(refused.shown.size(), 1U) << bad;
+    }
 }
 
 // A file system whose files fail after a set number of bytes, or whose create or rename fails.
