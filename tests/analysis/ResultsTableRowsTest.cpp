@@ -463,6 +463,13 @@ TEST(FailureSearch, ThickSphereInternalYieldsInShellAndShearAlike) {
     // Inside pressure neither buckles the shell nor loads a seat.
     EXPECT_EQ(result.frame.options[0].caption, "Thin Wall Buckling N/A");
     EXPECT_EQ(result.frame.options[2].caption, "Seat failure N/A");
+    // A glass sphere whose strength no finite pressure reaches (its bore's hoop stress is about
+    // half the pressure) stops the search, saying so, instead of showing an infinity.
+    testing::SetGlass(design);
+    design.BodyDim = {2, 20, 9, 0, 0};
+    design.YieldStrength = 1.7e308;
+    AnalysisState glass = LoadAnalysisState(design, DefaultResultsRequest(design));
+    EXPECT_TRUE(FindFailurePressures(glass, {"Glass", "psi", 0}, format).error);
 }
 
 // The material quoted beside the results, any case of class name; an unknown class is a metal.
