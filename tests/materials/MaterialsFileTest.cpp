@@ -244,8 +244,6 @@ TEST(Windows1252, EveryByteSurvivesTheRoundTrip) {
     EXPECT_EQ(back, all);
 }
 
-// ---- The shipped database ----
-
 const std::string kDatabasePath = std::string(TIDEWELL_BINARY_DIR) + "/bin/DesMat.Dat";
 const std::string kCsvPath = std::string(TIDEWELL_SOURCE_DIR) + "/data/materials.csv";
 

@@ -186,8 +186,6 @@ TEST(Preferences, EndOfRunSaveIsTheNextStart) {
               std::vector<int>({0, 0, 0, 1, kNoBody, kConicalEndcap, 2, 1, 9, 2, 6}));
 }
 
-// ---- Where projects live ----
-
 TEST(ProjectPaths, NamesTypedForAProject) {
     // The extension is added unless it is already .prj; a bare name goes to the program folder.
     const std::vector<std::array<const char*, 2>> normalised = {

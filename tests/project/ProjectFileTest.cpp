@@ -36,8 +36,6 @@ using testing::SampleTubeDesign;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
-// ---- Reading ----
-
 // Everything of a design a reader may change, as one comparable text.
 std::string Snapshot(const DesignRecord& design) {
     return ProjectFileText(design) + "|" + design.ProjectFilePath + "|" +
@@ -160,8 +158,6 @@ TEST(ReadProject, RestraintPastTheEndcapsList) {
         EXPECT_TRUE(Opened(CrLfText(tube)).data.has_value()) << restraint;
     }
 }
-
-// ---- Writing ----
 
 TEST(ProjectWriter, WritesTheHandWrittenFileByteForByte) {
     ScratchFolder folder;
@@ -321,8 +317,6 @@ TEST(ProjectWriter, ReportsAMissingFolder) {
     EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
 }
 
-// ---- Round trips ----
-
 // Every field the file holds, compared as values (a lossy writer would spoil a text comparison
 // on both sides alike).
 auto FileFields(const DesignRecord& d) {
@@ -393,8 +387,6 @@ TEST(ProjectRoundTrip, AnnularPlateWithEveryEndcapField) {
         std::tuple(-1, 0, -1, 11, 0, -15, 6000);
     ExpectRoundTrip(design);
 }
-
-// ---- Numbers and texts as the file holds them ----
 
 TEST(ProjectNumberText, WritesTheFileForm) {
     const std::vector<std::pair<double, const char*>> rows = {

@@ -106,8 +106,6 @@ TEST(ReportFile, WritesTheReportAndReplacesAnOldFile) {
     EXPECT_FALSE(std::filesystem::exists(path + ".writing"));
 }
 
-// ---- The material comment and print zones ----
-
 std::string Repeat(const std::string& text, int times) {
     std::string s;
     for (int i = 0; i < times; ++i) s += text;
@@ -152,8 +150,6 @@ TEST(ReportLines, PrintZones) {
               "12345678901234" + std::string(14, ' ') + "x");
 }
 
-// ---- The time stamp ----
-
 // Calendar values from published epoch tables; 2100 is no leap year. Outside the calendar the
 // clock is refused.
 TEST(UtcClock, KnownInstantsAndTheEndsOfTheCalendar) {
@@ -172,8 +168,6 @@ TEST(UtcClock, KnownInstantsAndTheEndsOfTheCalendar) {
     EXPECT_FALSE(UtcClockParts(-1).has_value());
     EXPECT_FALSE(UtcClockParts(253402300800LL).has_value());
 }
-
-// ---- The printed page layout ----
 
 // A grid of `columns` columns whose first data row holds the given cell in every column.
 Grid UniformGrid(int columns, const std::string& firstRowCell) {
@@ -276,8 +270,6 @@ TEST(PrintFontFit, LargestSizeThatFits) {
     EXPECT_DOUBLE_EQ(PrintFontPointSize(Page(80, 1), {0, 1200, 0.5, 1.2}), 0);
     EXPECT_DOUBLE_EQ(PrintFontPointSize(Page(30, 10), {0.8, 0.9, 0.5, 1.2}), 0.02);  // any page
 }
-
-// ---- The report's input assembled from the design and the results ----
 
 // Units Ksi, psi, Mpsi and gr/cu cm.
 MaterialFieldTexts AcrylicTexts() {
