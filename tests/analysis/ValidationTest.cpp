@@ -216,6 +216,19 @@ TEST(NewProject, ClosesEveryWindowOfTheOldProject) {
               std::vector<int>({0, 0, kTrue, 0, kTubeBody, kNoEndcap, 0}));
 }
 
+// Defaults puts every window back where a first start has it, numbers at five digits, fixed.
+TEST(ResetLayout, PutsEveryWindowBack) {
+    DesignRecord d;
+    d.HomeFormLeft = d.HomeFormTop = d.BodyFormLeft = d.BodyFormTop = d.BodyFormHeight = 7;
+    d.EndcapFormLeft = d.EndcapFormTop = d.EndcapFormHeight = d.SignificantDigits = 7;
+    d.NumericFormat = 0;
+    EXPECT_TRUE(ResetLayout(d).moveHomeForm);
+    EXPECT_EQ(std::vector<int>({d.HomeFormLeft, d.HomeFormTop, d.BodyFormLeft, d.BodyFormTop,
+                                d.BodyFormHeight, d.EndcapFormLeft, d.EndcapFormTop,
+                                d.EndcapFormHeight, d.SignificantDigits, d.NumericFormat}),
+              std::vector<int>({250, 250, 1000, 1000, 4125, 1250, 1250, 4125, 5, 2}));
+}
+
 TEST(ClearDesign, GivesTheClearedState) {
     DesignRecord design;
     design.SecondaryStrength = 1234;

@@ -68,10 +68,8 @@ TEST(Preferences, FirstRunStartsFromTheFallbacks) {
     const DesignRecord& d = start.design;
     EXPECT_EQ(std::vector<int>({d.UnitSystem, d.PressureSource, d.ForceThickWall,
                                 d.UseWorkingStrength, d.BodyType, d.EndcapType, d.SignificantDigits,
-                                d.NumericFormat, d.PressureRange, d.HomeFormLeft, d.HomeFormTop,
-                                d.BodyFormLeft, d.BodyFormTop, d.EndcapFormLeft, d.EndcapFormTop}),
-              std::vector<int>(
-                  {1, 1, 0, 0, kTubeBody, kNoEndcap, 5, 2, 0, 250, 250, 1000, 1000, 1250, 1250}));
+                                d.NumericFormat, d.PressureRange}),
+              std::vector<int>({1, 1, 0, 0, kTubeBody, kNoEndcap, 5, 2, 0}));
     const DesignFormState& f = start.form;
     EXPECT_EQ(std::vector<int>({f.unitOption, f.pressureSourceOption, f.forceThickCheck,
                                 f.workStrengthCheck, f.bodySelection, f.endcapSelection}),
