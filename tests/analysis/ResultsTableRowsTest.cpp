@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -253,9 +252,10 @@ TEST(PlateFailure, HoleAsLargeAsThePlateStopsWithAMessage) {
 // Every bending and shear caption of the annular plate names its diameter, in inches or mm; the
 // seat names none. With both edges fixed, shear fails at the hole (1 in) and the free edge (6 in).
 TEST(PlateFailure, CaptionsNameTheDiameterOfEveryModeButTheSeat) {
-    for (const int16_t metric : {0, 1}) {
+    // Last, the plate as it comes: a free hole edge carries no shear.
+    for (const auto& [metric, restraint] : {std::pair<int16_t, int16_t>{0, 3}, {1, 3}, {0, 4}}) {
         DesignRecord design = AnnularMetal();
-        design.EdgeRestraint = 3;
+        design.EdgeRestraint = restraint;
         design.UnitSystem = metric;
         if (metric) design.YieldStrength = 0.35;  // any positive strength is searched for
         AnalysisState s = LoadAnalysisState(design, DefaultResultsRequest(design));
@@ -276,7 +276,7 @@ TEST(PlateFailure, CaptionsNameTheDiameterOfEveryModeButTheSeat) {
             "Shear stress failure at " + Fmt(p[3]) + " psi" + dia(1),
             "Shear stress failure at " + Fmt(p[4]) + " psi" + dia(6),
             "Seat failure at " + Fmt(p[5]) + " psi"};
-        for (size_t mode = 0; mode < 5; ++mode) {
+        for (size_t mode = 0; mode < 5 && restraint == 3; ++mode) {
             EXPECT_EQ(result.frame.options[mode].caption, expected[mode]) << metric;
             EXPECT_LT(p[mode + 1], kNotApplicablePressure);
         }
@@ -523,11 +523,9 @@ TEST(ResultsTableRows, TwentyEvenRowsAcrossTheRange) {
 TEST(ResultsTableRows, ThickPlateNoticeBelowFourThicknesses) {
     for (const double t : {0.5, 0.51}) {
         const ResultsView view = RunAtRange(ExternalEndcap(kFlatCircularEndcap, {2, 2.5, t}, 0), 3);
-        const bool noticed =
-            std::any_of(view.notices.begin(), view.notices.end(), [](const Message& notice) {
-                return notice.text.find("plate thickness is < 4") != std::string::npos;
-            });
-        EXPECT_EQ(noticed, t > 0.5) << t;
+        std::string said;
+        for (const Message& notice : view.notices) said += notice.text;
+        EXPECT_EQ(said.find("plate thickness is < 4") != std::string::npos, t > 0.5) << t;
     }
 }
 
