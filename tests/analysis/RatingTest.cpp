@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "analysis/CollapseEstimate.h"
+#include "analysis/DesignValidation.h"
 #include "analysis/Rating.h"
 #include "analysis/ResultsTable.h"
 #include "analysis/Sizing.h"
@@ -242,6 +243,7 @@ TEST(LengthSizing, GivesBackTheLengthTheWallWasSizedFor) {
 // Whichever of I.D., O.D. and wall is set, the others follow so that O.D. = I.D. + 2 walls.
 TEST(WithDimension, DiametersAndWallStayConsistent) {
     const DesignRecord d = AluminiumTube(200);  // I.D. 10, O.D. 11, wall 0.5
+    EXPECT_EQ(VariedScope(testing::AnnularMetal()), kEndcapEditorScope);  // no body: the endcap
     const std::pair<DimensionChoice, std::array<double, 3>> rows[] = {
         {{SizedDimension::Wall, false}, {10, 11.5, 0.75}},
         {{SizedDimension::Wall, true}, {9.5, 11, 0.75}},

@@ -109,6 +109,8 @@ TEST(ResultsTableRows, AnnularTableIsEvaluatedAtTheGoverningRadiusNotItsRoundedT
     ASSERT_TRUE(view.Ok()) << view.error->text;
     ASSERT_EQ(s.PlateFailureRadii[0], 3.55 / 2);
     EXPECT_EQ(view.failure.proposedEvalDiameter, "3.6");
+    design.SignificantDigits = 5;
+    EXPECT_EQ(Build(design, nullptr, messages).failure.proposedEvalDiameter, "3.5500");
     for (int row = 2; row < view.rowCount; ++row) {
         EXPECT_EQ(view.Cell(row, 2), view.Cell(row, 12)) << row;  // De Radial = FD Radial
         EXPECT_EQ(view.Cell(row, 5), view.Cell(row, 15)) << row;  // De Vert Defl = FD Vert Defl
@@ -488,6 +490,12 @@ TEST(DefaultResultsRequest, QuotesTheStrengthsOfEachClass) {
         EXPECT_EQ((Texts{r.categoryText, r.primaryStrengthCaption, r.secondaryStrengthCaption,
                          r.primaryStrengthValue, r.secondaryStrengthValue}),
                   (Texts{row[1], row[2], row[3], "35000.5", row[3].empty() ? "" : "7"}));
+        // The results window quotes them with their units.
+        design.BodyType = kTubeBody;
+        design.BodyDim = {4, 5, 0.5, 20, 0};
+        ScriptedMessages messages;
+        EXPECT_EQ(BuildResultsTable(design, r, messages).ultimate,
+                  row[2] + ":\r35000.5 psi" + (row[3].empty() ? "" : "\r" + row[3] + ":\r7 psi"));
     }
 }
 
@@ -509,6 +517,7 @@ TEST(FailureSearch, LobeCountShownIsTheWeakest) {
     }
     EXPECT_GT(weakest, 2);
     EXPECT_EQ(view.lobeCount, weakest);
+    EXPECT_EQ(view.failure.selected, 2);  // yields near 850 psi, long before buckling
 }
 
 // Twenty rows evenly spaced across the range, 100 to 2000 psi, for a tube failing beyond them.

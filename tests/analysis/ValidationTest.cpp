@@ -185,6 +185,7 @@ TEST(SelectEndcap, ANewEndcapHasNoGeometry) {
         if (index == 0) design = testing::MetalEndcap(kConicalEndcap, {4, 5, 0.25, 3});
         // An editor left open would show the fields of the endcap that went.
         EXPECT_TRUE(SelectEndcap(design, index).closeEndcapEditor) << index;
+        EXPECT_EQ(design.EndcapDimUnit, (std::array<double, 5>{-1, -1, -1, -1, -1})) << index;
         const std::string faults = ValidateDesign(design).text;
         for (const char* missing : {"     Endcap O.D.", "     Endcap thickness"}) {
             EXPECT_NE(faults.find(missing), std::string::npos) << index << faults;
@@ -241,6 +242,9 @@ TEST(ClearDesign, GivesTheClearedState) {
     design.BodyVolume = design.BodyReserved = design.EndcapVolume = design.EndcapReserved = 9;
     design.YoungsModulus = design.PoissonsRatio = design.Density = 7;
     ClearDesign(design);
+    DesignRecord loaded = TitledMetal();  // clearing the material forgets what was loaded too
+    ClearMaterial(loaded);
+    EXPECT_EQ(loaded.MaterialName + loaded.LoadedMaterialName, "");
     // The secondary strength (1234) is kept until a new material load.
     EXPECT_EQ(design.MaterialClass + "|" + design.AngleUnit, "PLASTICS|Degrees");
     EXPECT_EQ(

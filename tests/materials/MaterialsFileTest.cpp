@@ -297,7 +297,6 @@ std::string Csv(const std::string& rows) {
 
 // The first fault found, with its line; no rows are read.
 TEST(MaterialsCsvReader, RefusesAFaultWithItsLine) {
-    const std::string good = "A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n";
     const std::vector<std::pair<std::string, const char*>> rows = {
         {"Name,Class\n",
          "line 1: the header must be Name,MainCategory,SubCategory,Strength,StrengthUnit,Strength2,"
@@ -313,8 +312,9 @@ TEST(MaterialsCsvReader, RefusesAFaultWithItsLine) {
          "line 2: a metal has no secondary strength"},
         {Csv("A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.5,,B\n"),
          "line 2: Poisson's ratio must lie between 0 and 0.5"},
-        {Csv(good + "a,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
-         "line 3: the name \"a\" appears twice"},
+        {Csv("A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,\"x\ny\",Book\n"  // a comment of two lines
+             "a,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
+         "line 4: the name \"a\" appears twice"},
         {Csv(std::string(51, 'n') + ",Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,B\n"),
          "line 2: \"nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn\" is longer than 50 "
          "characters"},
