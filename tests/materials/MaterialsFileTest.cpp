@@ -161,6 +161,7 @@ MaterialRecord FullWidthRecord() {
     MaterialRecord record =
         Material(std::string(50, 'N'), std::string(50, 'C'), std::string(50, 'S'));
     record.StrengthUnit = std::string(20, 'u');
+    record.Spare = std::string(50, 'r');
     record.Comment = std::string(3999, 'x') + "\xC3\xA9";
     record.StrengthValue = 1.0e300;
     record.ModulusValue = -2.5e-300;

@@ -224,9 +224,11 @@ TEST(PrintedReport, ExactlyEightyCharactersIsOnePageWithoutPageNumber) {
 TEST(PrintedReport, PagesOpenWithTheirHeaderAndABlankLine) {
     ReportInput in = testing::TubeInput();
     in.grid = UniformGrid(7, "-1.2345678E+03");  // five columns to a page
+    in.grid.back().resize(5);                    // a short row prints blanks where it has no cells
     ScriptedMessages messages;
     const PrintLayout layout = LayOutPrintedReport(in, messages);
     ASSERT_EQ(layout.pages.size(), 2U);
+    EXPECT_EQ(layout.pages[1].lines.back(), "");
     const std::vector<std::string>& first = layout.pages[0].lines;
     EXPECT_EQ(std::vector<std::string>(first.begin() + 1, first.begin() + 3),
               (std::vector<std::string>{"", "TUBE CONFIGURATION  (External Pressure)"}));
