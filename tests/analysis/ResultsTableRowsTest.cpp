@@ -529,12 +529,20 @@ TEST(ResultsTableRows, TwentyEvenRowsAcrossTheRange) {
 }
 
 // The thick-plate notice below a free diameter of four thicknesses, not at four.
-TEST(ResultsTableRows, ThickPlateNoticeBelowFourThicknesses) {
-    for (const double t : {0.5, 0.51}) {
-        const ResultsView view = RunAtRange(ExternalEndcap(kFlatCircularEndcap, {2, 2.5, t}, 0), 3);
+// The thick-plate notice below a free diameter of four thicknesses, not at four; the deflection
+// notice past half the thickness, not before: at 2000 psi the centre of a 0.5 in plate free over
+// 7.2 in moves 0.18 in, over 8 in 0.27 in (p a^4 (5 + nu) / (64 D (1 + nu)), worked by hand).
+TEST(ResultsTableRows, PlateNoticesAtTheirBounds) {
+    for (const auto& [free, outer, t, thick, deflected] : {std::tuple{2.0, 2.5, 0.5, false, false},
+                                                           {2.0, 2.5, 0.51, true, false},
+                                                           {7.2, 8.0, 0.5, false, false},
+                                                           {8.0, 8.0, 0.5, false, true}}) {
+        const ResultsView view =
+            RunAtRange(ExternalEndcap(kFlatCircularEndcap, {free, outer, t}, 0), 3);
         std::string said;
         for (const Message& notice : view.notices) said += notice.text;
-        EXPECT_EQ(said.find("plate thickness is < 4") != std::string::npos, t > 0.5) << t;
+        EXPECT_EQ(said.find("plate thickness is < 4") != std::string::npos, thick) << free << t;
+        EXPECT_EQ(said.find("exceeds half the thickness") != std::string::npos, deflected) << free;
     }
 }
 

@@ -173,12 +173,6 @@ TEST(ProjectWriter, WritesTheHandWrittenFileByteForByte) {
     EXPECT_EQ(ReadBytes(path), CrLfText(lines));
     EXPECT_EQ(std::vector<int>({design.ProjectChanged, design.HomeFormLeft, design.HomeFormTop}),
               std::vector<int>({kFalse, 250, 300}));
-    // No file name, or a folder's: said, and nothing written.
-    for (const std::string& bad : {std::string(), folder.path().string() + "/"}) {
-        ScriptedMessages refused;
-        EXPECT_FALSE(WriteProject(design, bad, refused));
-        EXPECT_EQ(refused.shown.size(), 1U) << bad;
-    }
 }
 
 // A file system whose files fail after a set number of bytes, or whose create or rename fails.
@@ -310,10 +304,12 @@ TEST(ProjectWriter, ReportsAMissingFolder) {
     ScriptedMessages messages;
     EXPECT_FALSE(WriteProject(design, folder.File("no-such-folder/x.prj"), messages));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"File not found"});
-    // A folder where the file should go is refused too, and stays a folder.
-    ScriptedMessages refused;
-    EXPECT_FALSE(WriteProject(design, folder.path().string(), refused));
-    EXPECT_EQ(refused.shown.size(), 1U);
+    // A folder where the file should go, a folder's name or no name is refused too.
+    for (const std::string& bad : {folder.path().string(), folder.path().string() + "/", {}}) {
+        ScriptedMessages refused;
+        EXPECT_FALSE(WriteProject(design, bad, refused));
+        EXPECT_EQ(refused.shown.size(), 1U) << bad;
+    }
     EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
 }
 
