@@ -320,6 +320,7 @@ TEST(MaterialsCsvReader, RefusesAFaultWithItsLine) {
          "line 2: \"nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn\" is longer than 50 "
          "characters"},
         {Csv("\"A,Metals\n"), "line 2: a quoted field is not closed"},
+        {Csv("A\"B,Metals\n"), "line 2: a quote inside an unquoted field"},
         {Csv("A,Metals,S,0,Ksi,,,2,Mpsi,0.1,lb/cu in,0.3,,Book\n"),
          "line 2: the strength is not a positive number"},
         {Csv("A,Metals,S,1,Ksi,,,2,Mpsi,0.1,lb/cu in,0,,Book\n"),
